@@ -1,0 +1,48 @@
+#include "engines/hjaelp/thjaelpsoegning.h"
+
+#include "core/tekstfil.h"
+#include "engines/hjaelp/thjaelpindhold.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+bool erOrdtegn(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+} // namespace
+
+bool indeholderHeltOrd(const QString &tekst, const QString &ord)
+{
+    if (ord.isEmpty())
+        return false;
+    qsizetype fra = 0;
+    while ((fra = tekst.indexOf(ord, fra, Qt::CaseInsensitive)) >= 0) {
+        const qsizetype slut = fra + ord.size();
+        const bool venstreFri = fra == 0 || !erOrdtegn(tekst.at(fra - 1)) || !erOrdtegn(ord.front());
+        const bool hoejreFri = slut >= tekst.size() || !erOrdtegn(tekst.at(slut)) || !erOrdtegn(ord.back());
+        if (venstreFri && hoejreFri)
+            return true;
+        ++fra;
+    }
+    return false;
+}
+
+QStringList soegIHjaelpesider(const QString &infoDir, const QString &soegetekst)
+{
+    QStringList fund;
+    const QDir mappe(infoDir);
+    const auto filer = mappe.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo &fil : filer) {
+        QFile f(fil.filePath());
+        // Only regular files are opened: a pipe in the folder would block.
+        if (!fil.isFile() || !f.open(QIODevice::ReadOnly))
+            continue;
+        if (indeholderHeltOrd(tekstfil::dekod(f.readAll()), soegetekst))
+            fund.append(udenEndelse(fil.fileName()));
+    }
+    return fund;
+}
