@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Plain text on the desktop's clipboard. Needs a QGuiApplication.
+namespace klipbord {
+
+void saetTekst(const QString &tekst);
+QString tekst();
+
+} // namespace klipbord
