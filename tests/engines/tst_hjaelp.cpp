@@ -108,6 +108,13 @@ private slots:
         QVERIFY(tekstfil::gem(dir.filePath("Kopier.html"), {"Kopier og klip"}));
         QVERIFY(QDir(dir.path()).mkdir("klip"));   // folders are skipped
         QCOMPARE(soegIHjaelpesider(dir.path(), "klip"), (QStringList{"Klip", "Kopier"}));
+
+        // Pages are found by name whatever the letter case; never outside the folder.
+        QCOMPARE(findHjaelpeside(dir.path(), "klip.HTML"), dir.filePath("Klip.html"));
+        QCOMPARE(findHjaelpeside(dir.path(), "Kopier.html"), dir.filePath("Kopier.html"));
+        QVERIFY(findHjaelpeside(dir.path(), "Mangler.html").isEmpty());
+        QVERIFY(findHjaelpeside(dir.path(), "../Klip.html").isEmpty());
+        QVERIFY(findHjaelpeside(dir.path(), "klip").isEmpty());   // a folder is no page
     }
 
     void historikRegistrering()

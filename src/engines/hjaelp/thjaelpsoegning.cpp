@@ -46,3 +46,18 @@ QStringList soegIHjaelpesider(const QString &infoDir, const QString &soegetekst)
     }
     return fund;
 }
+
+QString findHjaelpeside(const QString &infoDir, const QString &sidenavn)
+{
+    if (sidenavn.isEmpty() || sidenavn.contains(u'/'))
+        return {};
+    const QDir mappe(infoDir);
+    const QFileInfo eksakt(mappe.filePath(sidenavn));
+    if (eksakt.isFile())
+        return eksakt.filePath();
+    const auto filer = mappe.entryList(QDir::Files, QDir::Name);
+    for (const QString &navn : filer)
+        if (navn.compare(sidenavn, Qt::CaseInsensitive) == 0)
+            return mappe.filePath(navn);
+    return {};
+}
