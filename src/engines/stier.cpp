@@ -1,0 +1,86 @@
+#include "engines/stier.h"
+
+#include "platform/navnekode.h"
+
+#include <sys/stat.h>
+
+namespace stier {
+
+QString delimKon(const QString &sti)
+{
+    return sti.endsWith(QLatin1Char('/')) ? sti : sti + QLatin1Char('/');
+}
+
+QString udenSkraastreg(const QString &sti)
+{
+    if (sti.size() > 1 && sti.endsWith(QLatin1Char('/')))
+        return sti.left(sti.size() - 1);
+    return sti;
+}
+
+QString getLastDirectory(const QString &sti, const QStringList &drev)
+{
+    const QString s = udenSkraastreg(sti);
+    if (s == QLatin1String("/") || drev.contains(s))
+        return s;
+    return s.mid(s.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString mappeAf(const QString &sti)
+{
+    const QString s = udenSkraastreg(sti);
+    const qsizetype i = s.lastIndexOf(QLatin1Char('/'));
+    if (i < 0)
+        return {};
+    return i == 0 ? QStringLiteral("/") : s.left(i);
+}
+
+QString udvidelse(const QString &navn)
+{
+    const qsizetype skraa = navn.lastIndexOf(QLatin1Char('/'));
+    const qsizetype punkt = navn.lastIndexOf(QLatin1Char('.'));
+    if (punkt <= skraa + 1)
+        return {};
+    return navn.mid(punkt);
+}
+
+QString udenUdvidelse(const QString &navn)
+{
+    return navn.left(navn.size() - udvidelse(navn).size());
+}
+
+bool findes(const QString &sti)
+{
+    struct stat st;
+    return !sti.isEmpty() && ::lstat(navnekode::kod(sti).constData(), &st) == 0;
+}
+
+bool erMappe(const QString &sti)
+{
+    struct stat st;
+    return !sti.isEmpty() && ::stat(navnekode::kod(sti).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool erFil(const QString &sti)
+{
+    if (sti.isEmpty())
+        return false;
+    const QByteArray b = navnekode::kod(sti);
+    struct stat st;
+    if (::stat(b.constData(), &st) == 0)
+        return !S_ISDIR(st.st_mode);
+    // A dangling link is still an element the user can see and remove.
+    return ::lstat(b.constData(), &st) == 0;
+}
+
+QStringList dele(const QString &sti, const QString &drev)
+{
+    const QString s = udenSkraastreg(sti);
+    QStringList ud{drev};
+    const QString rest = drev == QLatin1String("/") ? s.mid(1) : s.mid(drev.size() + 1);
+    if (!rest.isEmpty())
+        ud += rest.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    return ud;
+}
+
+} // namespace stier

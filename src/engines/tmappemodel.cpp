@@ -1,0 +1,259 @@
+#include "engines/tmappemodel.h"
+
+struct TMappeModel::Node
+{
+    QString tekst;
+    int billede = 0;
+    bool aktiv = true;
+    bool udfoldet = false;
+    StrukturRec rec;
+    Node *foraelder = nullptr;
+    std::vector<std::unique_ptr<Node>> boern;
+
+    int raekke() const
+    {
+        if (!foraelder)
+            return 0;
+        const auto &s = foraelder->boern;
+        for (size_t i = 0; i < s.size(); ++i) {
+            if (s[i].get() == this)
+                return int(i);
+        }
+        return 0;
+    }
+};
+
+TMappeModel::TMappeModel(QObject *parent)
+    : QAbstractItemModel(parent)
+    , m_rod(std::make_unique<Node>())
+    , m_valg(new QItemSelectionModel(this, this))
+{
+}
+
+TMappeModel::~TMappeModel() = default;
+
+TMappeModel::Node *TMappeModel::node(const QModelIndex &index) const
+{
+    return index.isValid() ? static_cast<Node *>(index.internalPointer()) : m_rod.get();
+}
+
+QModelIndex TMappeModel::indexAf(Node *n) const
+{
+    return (!n || n == m_rod.get()) ? QModelIndex() : createIndex(n->raekke(), 0, n);
+}
+
+QModelIndex TMappeModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (column != 0 || (parent.isValid() && parent.model() != this))
+        return {};
+    Node *p = node(parent);
+    if (row < 0 || size_t(row) >= p->boern.size())
+        return {};
+    return createIndex(row, 0, p->boern[size_t(row)].get());
+}
+
+QModelIndex TMappeModel::parent(const QModelIndex &child) const
+{
+    if (!child.isValid())
+        return {};
+    return indexAf(node(child)->foraelder);
+}
+
+int TMappeModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.column() > 0)
+        return 0;
+    return int(node(parent)->boern.size());
+}
+
+int TMappeModel::columnCount(const QModelIndex &) const
+{
+    return 1;
+}
+
+QVariant TMappeModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const Node *n = node(index);
+    if (role == Qt::DisplayRole)
+        return n->tekst;
+    if (role == BilledeRolle)
+        return n->billede;
+    return {};
+}
+
+Qt::ItemFlags TMappeModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return node(index)->aktiv ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+QModelIndex TMappeModel::tilfoejNode(const QModelIndex &foraelder, const QString &tekst, int billede,
+                                     const StrukturRec &rec)
+{
+    Node *p = node(foraelder);
+    auto n = std::make_unique<Node>();
+    n->tekst = tekst;
+    n->billede = billede;
+    n->rec = rec;
+    n->foraelder = p;
+    const int raekke = int(p->boern.size());
+    beginInsertRows(foraelder, raekke, raekke);
+    p->boern.push_back(std::move(n));
+    endInsertRows();
+    return createIndex(raekke, 0, p->boern.back().get());
+}
+
+void TMappeModel::sletBoern(const QModelIndex &node_)
+{
+    Node *p = node(node_);
+    if (p->boern.empty())
+        return;
+    beginRemoveRows(node_, 0, int(p->boern.size()) - 1);
+    p->boern.clear();
+    endRemoveRows();
+}
+
+void TMappeModel::ryd()
+{
+    beginResetModel();
+    m_rod->boern.clear();
+    endResetModel();
+}
+
+StrukturRec TMappeModel::rec(const QModelIndex &n) const
+{
+    return n.isValid() ? node(n)->rec : StrukturRec{};
+}
+
+QString TMappeModel::tekst(const QModelIndex &n) const
+{
+    return n.isValid() ? node(n)->tekst : QString();
+}
+
+void TMappeModel::setTekst(const QModelIndex &n, const QString &tekst)
+{
+    if (!n.isValid())
+        return;
+    node(n)->tekst = tekst;
+    emit dataChanged(n, n, {Qt::DisplayRole});
+}
+
+int TMappeModel::billede(const QModelIndex &n) const
+{
+    return n.isValid() ? node(n)->billede : -1;
+}
+
+void TMappeModel::setBillede(const QModelIndex &n, int billede)
+{
+    if (!n.isValid())
+        return;
+    node(n)->billede = billede;
+    emit dataChanged(n, n, {BilledeRolle});
+}
+
+bool TMappeModel::aktiv(const QModelIndex &n) const
+{
+    return n.isValid() && node(n)->aktiv;
+}
+
+void TMappeModel::setAktiv(const QModelIndex &n, bool aktiv)
+{
+    if (!n.isValid())
+        return;
+    node(n)->aktiv = aktiv;
+    emit dataChanged(n, n);
+}
+
+bool TMappeModel::erUdfoldet(const QModelIndex &n) const
+{
+    return n.isValid() && node(n)->udfoldet;
+}
+
+void TMappeModel::saetUdfoldet(const QModelIndex &n, bool udfoldet)
+{
+    if (!n.isValid() || node(n)->udfoldet == udfoldet)
+        return;
+    node(n)->udfoldet = udfoldet;
+    emit udfoldningAendret(n, udfoldet);
+}
+
+void TMappeModel::udfold(const QModelIndex &n)
+{
+    saetUdfoldet(n, true);
+}
+
+void TMappeModel::foldSammen(const QModelIndex &n)
+{
+    saetUdfoldet(n, false);
+}
+
+void TMappeModel::udfoldAlt()
+{
+    for (const QModelIndex &n : alleNoder()) {
+        if (rowCount(n) > 0)
+            saetUdfoldet(n, true);
+    }
+}
+
+void TMappeModel::foldAltSammen()
+{
+    for (const QModelIndex &n : alleNoder())
+        saetUdfoldet(n, false);
+}
+
+void TMappeModel::markerUdfoldet(const QModelIndex &n, bool udfoldet)
+{
+    if (n.isValid() && n.model() == this)
+        node(n)->udfoldet = udfoldet;
+}
+
+QModelIndexList TMappeModel::alleNoder() const
+{
+    QModelIndexList ud;
+    std::vector<QModelIndex> stak;
+    for (int i = rowCount() - 1; i >= 0; --i)
+        stak.push_back(index(i, 0));
+    while (!stak.empty()) {
+        const QModelIndex n = stak.back();
+        stak.pop_back();
+        ud.append(n);
+        for (int i = rowCount(n) - 1; i >= 0; --i)
+            stak.push_back(index(i, 0, n));
+    }
+    return ud;
+}
+
+QModelIndex TMappeModel::valgtNode() const
+{
+    const QModelIndex c = m_valg->currentIndex();
+    if (c.isValid() && m_valg->isSelected(c))
+        return c;
+    const QModelIndexList v = valgteNoder();
+    return v.isEmpty() ? QModelIndex() : v.first();
+}
+
+QModelIndexList TMappeModel::valgteNoder() const
+{
+    QModelIndexList ud;
+    if (!m_valg->hasSelection())
+        return ud;
+    for (const QModelIndex &n : alleNoder()) {
+        if (m_valg->isSelected(n))
+            ud.append(n);
+    }
+    return ud;
+}
+
+void TMappeModel::vaelg(const QModelIndex &n)
+{
+    m_valg->setCurrentIndex(n, QItemSelectionModel::ClearAndSelect);
+}
+
+void TMappeModel::fravaelgAlle()
+{
+    m_valg->clearSelection();
+    m_valg->clearCurrentIndex();
+}

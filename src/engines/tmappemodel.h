@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engines/strukturrec.h"
+
+#include <QAbstractItemModel>
+#include <QItemSelectionModel>
+
+#include <memory>
+#include <vector>
+
+// The folder tree: drives, the private section and folders, loaded level by
+// level as the user opens them. The model keeps whether a node is expanded,
+// so the engine can expand and collapse without a view; a view follows
+// through udfoldningAendret and reports the user's own clicks back with
+// markerUdfoldet. It owns the tree's selection model.
+class TMappeModel : public QAbstractItemModel
+{
+    Q_OBJECT
+
+public:
+    explicit TMappeModel(QObject *parent = nullptr);
+    ~TMappeModel() override;
+
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // Appends a node as the last child of `foraelder` (top level when invalid).
+    QModelIndex tilfoejNode(const QModelIndex &foraelder, const QString &tekst, int billede,
+                            const StrukturRec &rec);
+    void sletBoern(const QModelIndex &node);
+    void ryd();
+
+    StrukturRec rec(const QModelIndex &node) const;
+    QString tekst(const QModelIndex &node) const;
+    void setTekst(const QModelIndex &node, const QString &tekst);
+    int billede(const QModelIndex &node) const;
+    void setBillede(const QModelIndex &node, int billede);
+    bool aktiv(const QModelIndex &node) const;
+    void setAktiv(const QModelIndex &node, bool aktiv);
+
+    bool erUdfoldet(const QModelIndex &node) const;
+    void udfold(const QModelIndex &node);
+    void foldSammen(const QModelIndex &node);
+    void udfoldAlt();
+    void foldAltSammen();
+    // The view tells the model what the user opened or closed.
+    void markerUdfoldet(const QModelIndex &node, bool udfoldet);
+
+    // Every node, parents before their children, collapsed branches included.
+    QModelIndexList alleNoder() const;
+    QModelIndex foersteNode() const { return index(0, 0); }
+    bool tom() const { return rowCount() == 0; }
+
+    QItemSelectionModel *valg() const { return m_valg; }
+    // The selected node: the current one when it is selected, else the first
+    // selected node in tree order.
+    QModelIndex valgtNode() const;
+    QModelIndexList valgteNoder() const;
+    void vaelg(const QModelIndex &node);
+    void fravaelgAlle();
+
+signals:
+    void udfoldningAendret(const QModelIndex &node, bool udfoldet);
+
+private:
+    struct Node;
+    Node *node(const QModelIndex &index) const;
+    QModelIndex indexAf(Node *n) const;
+    void saetUdfoldet(const QModelIndex &node, bool udfoldet);
+
+    std::unique_ptr<Node> m_rod;
+    QItemSelectionModel *m_valg;
+};

@@ -1,0 +1,437 @@
+#include "engines/tstrukturcompo.h"
+
+#include "core/dansk.h"
+#include "core/tekstfil.h"
+#include "engines/filbilleder.h"
+#include "engines/stier.h"
+#include "engines/tfilmodel.h"
+#include "engines/tmappemodel.h"
+#include "platform/mappelaeser.h"
+
+#include <QAction>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.");
+
+QString medPunktum(const QString &ext)
+{
+    return ext.isEmpty() || ext.startsWith(QLatin1Char('.')) ? ext : QLatin1Char('.') + ext;
+}
+
+// Name order with A–Z folded; the folded key is made once per entry so a
+// folder of a hundred thousand files sorts quickly.
+void sorterEfterNavn(std::vector<SLPost> &liste, size_t fra)
+{
+    if (liste.size() - fra < 2)
+        return;
+    std::vector<std::pair<QString, size_t>> noegler;
+    noegler.reserve(liste.size() - fra);
+    for (size_t i = fra; i < liste.size(); ++i)
+        noegler.emplace_back(dansk::foldAZ(liste[i].tekst), i);
+    std::sort(noegler.begin(), noegler.end(), [&](const auto &a, const auto &b) {
+        const int c = QStringView(a.first).compare(QStringView(b.first));
+        return c != 0 ? c < 0 : liste[a.second].tekst < liste[b.second].tekst;
+    });
+    std::vector<SLPost> sorteret;
+    sorteret.reserve(noegler.size());
+    for (const auto &n : noegler)
+        sorteret.push_back(std::move(liste[n.second]));
+    std::move(sorteret.begin(), sorteret.end(), liste.begin() + qsizetype(fra));
+}
+
+} // namespace
+
+void TStrukturCompo::addSLfil(const QString &dir)
+{
+    MappeLaeser laeser(dir);
+    const QSet<QString> skjulte = ShowHidden ? QSet<QString>() : MappeLaeser::skjulteNavne(dir);
+    const QString forstavelse = stier::delimKon(dir);
+    const size_t foerMapper = SL.size();
+    const size_t foerFiler = SLfil.size();
+    MappeLaeser::Post post;
+    while (laeser.naeste(post)) {
+        if (!ShowHidden && MappeLaeser::erSkjult(post.navn, skjulte))
+            continue;
+        if (post.art == MappeLaeser::Art::Mappe)
+            SL.push_back(SLPost{post.navn, StrukturRec{forstavelse + post.navn, {}, IdMappe}});
+        else
+            SLfil.push_back(SLPost{post.navn, StrukturRec{{}, forstavelse + post.navn, IdFil}});
+    }
+    sorterEfterNavn(SL, foerMapper);
+    sorterEfterNavn(SLfil, foerFiler);
+}
+
+QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
+{
+    QString mappe = stier::udenSkraastreg(aDirectory);
+    if (!stier::erMappe(mappe))
+        mappe = Struktur1 ? Struktur1->rec(Struktur1->foersteNode()).mappe : QString();
+    Mappenavn = mappe;
+    SL.clear();
+    SLfil.clear();
+    if (!mappe.isEmpty())
+        addSLfil(mappe);
+
+    std::vector<FilRaekke> raekker;
+    raekker.reserve(SL.size() + SLfil.size());
+    for (SLPost &p : SL)
+        raekker.push_back(FilRaekke{p.tekst, p.rec, 1});
+    for (SLPost &p : SLfil)
+        raekker.push_back(FilRaekke{p.tekst, p.rec, filbilleder::getFilensImageIndex(p.tekst)});
+    Struktur2->saet(std::move(raekker));
+    return mappe;
+}
+
+int TStrukturCompo::makeStrukturFil(const QString &aExt)
+{
+    const QString ext = medPunktum(aExt);
+    SLfil.clear();
+    MappeLaeser laeser(Mappenavn);
+    if (!laeser.aaben()) {
+        Struktur2->ryd();
+        return 0;
+    }
+    // Hidden files are left out of an isolated type whatever the tree shows.
+    const QSet<QString> skjulte = MappeLaeser::skjulteNavne(Mappenavn);
+    const QString forstavelse = stier::delimKon(Mappenavn);
+    MappeLaeser::Post post;
+    while (laeser.naeste(post)) {
+        if (post.art == MappeLaeser::Art::Mappe || MappeLaeser::erSkjult(post.navn, skjulte))
+            continue;
+        if (!ext.isEmpty() && !dansk::ensAZ(stier::udvidelse(post.navn), ext))
+            continue;
+        SLfil.push_back(SLPost{post.navn, StrukturRec{{}, forstavelse + post.navn, IdFil}});
+    }
+    sorterEfterNavn(SLfil, 0);
+    std::vector<FilRaekke> raekker;
+    raekker.reserve(SLfil.size());
+    for (const SLPost &p : SLfil)
+        raekker.push_back(FilRaekke{p.tekst, p.rec, filbilleder::getFilensImageIndex(p.tekst)});
+    Struktur2->saet(std::move(raekker));
+    return int(SLfil.size());
+}
+
+int TStrukturCompo::fremvisFiltype(const QString &aExt)
+{
+    if (aExt.isEmpty())
+        return 0;
+    const QString ext = medPunktum(aExt);
+    Struktur2->fravaelgAlle();
+    int antal = 0;
+    for (int r = 0; r < Struktur2->antal(); ++r) {
+        const QString &fil = Struktur2->raekke(r).rec.filnavn;
+        if (!fil.isEmpty() && dansk::ensAZ(stier::udvidelse(stier::getLastDirectory(fil)), ext)) {
+            Struktur2->setBillede(r, filbilleder::Fremhaevet);
+            ++antal;
+        }
+    }
+    return antal;
+}
+
+QString TStrukturCompo::getDirectory()
+{
+    const QModelIndex node = Struktur1->valgtNode();
+    if (!node.isValid())
+        return {};
+    const QString mappe = Struktur1->rec(node).mappe;
+    if (stier::erMappe(mappe))
+        makeStruktur2(mappe);
+    return mappe;
+}
+
+QString TStrukturCompo::getFileDirectory(bool FjernSelect)
+{
+    if (MultiSelect)
+        return {};
+    const QString start = stier::erMappe(Mappenavn) ? Mappenavn : QString();
+    const int r = Struktur2->valgtRaekke();
+    if (r < 0) {
+        Filnavn.clear();
+        return start;
+    }
+    const StrukturRec &rec = Struktur2->raekke(r).rec;
+    QString ud = start;
+    if (stier::erMappe(rec.mappe))
+        ud = rec.mappe;
+    else if (stier::erFil(rec.filnavn))
+        ud = rec.filnavn;
+    if (FjernSelect && Struktur2->antalValgte() > 1)
+        Struktur2->fravaelgAlle();
+    return ud;
+}
+
+QString TStrukturCompo::getFocusDirectory(const QModelIndex &node)
+{
+    const QString mappe = Struktur1->rec(node).mappe;
+    if (node.isValid() && stier::erMappe(mappe)) {
+        Struktur1->vaelg(node);
+        Mappenavn = mappe;
+        return mappe;
+    }
+    Struktur1->fravaelgAlle();
+    return {};
+}
+
+QString TStrukturCompo::getFocusFilDirectory(int raekke)
+{
+    if (raekke < 0 || raekke >= Struktur2->antal()) {
+        Struktur2->fravaelgAlle();
+        return Mappenavn;
+    }
+    Struktur2->vaelg(raekke);
+    const StrukturRec &rec = Struktur2->raekke(raekke).rec;
+    if (!rec.mappe.isEmpty())
+        Mappenavn = rec.mappe;
+    else
+        Filnavn = rec.filnavn;
+    return Mappenavn;
+}
+
+QString TStrukturCompo::udfoldFileDirectory() const
+{
+    const int r = Struktur2->valgtRaekke();
+    if (r < 0)
+        return {};
+    const StrukturRec &rec = Struktur2->raekke(r).rec;
+    if (stier::erMappe(rec.mappe))
+        return rec.mappe;
+    if (stier::erFil(rec.filnavn))
+        return rec.filnavn;
+    return {};
+}
+
+int TStrukturCompo::getNodeId() const
+{
+    if (AktiveStruktur == 1) {
+        const QModelIndex n = Struktur1->valgtNode();
+        return n.isValid() ? Struktur1->rec(n).ID : IdIngen;
+    }
+    if (AktiveStruktur == 2) {
+        const int r = Struktur2->valgtRaekke();
+        return r >= 0 ? Struktur2->raekke(r).rec.ID : IdIngen;
+    }
+    return IdIngen;
+}
+
+QString TStrukturCompo::valgtElement(bool kunNavn)
+{
+    Filnavn.clear();
+    if (AktiveStruktur == 1) {
+        const QModelIndex n = Struktur1->valgtNode();
+        if (!n.isValid())
+            return {};
+        Mappenavn = Struktur1->rec(n).mappe;
+        return kunNavn ? stier::getLastDirectory(Mappenavn, visteDrevMapper()) : Mappenavn;
+    }
+    if (AktiveStruktur == 2) {
+        const int r = Struktur2->valgtRaekke();
+        if (r < 0)
+            return {};
+        const StrukturRec &rec = Struktur2->raekke(r).rec;
+        if (stier::erFil(rec.filnavn)) {
+            Filnavn = rec.filnavn;
+            return kunNavn ? stier::getLastDirectory(Filnavn) : Filnavn;
+        }
+        Mappenavn = rec.mappe;
+        return kunNavn ? stier::getLastDirectory(Mappenavn, visteDrevMapper()) : Mappenavn;
+    }
+    return {};
+}
+
+QString TStrukturCompo::getSelectedMedSti()
+{
+    return valgtElement(false);
+}
+
+QString TStrukturCompo::getSelected()
+{
+    return valgtElement(true);
+}
+
+int TStrukturCompo::loadLister(QStringList &mapper, QStringList &filer)
+{
+    mapper.clear();
+    filer.clear();
+    Filnavn.clear();
+    if (AktiveStruktur == 1) {
+        for (const QModelIndex &n : Struktur1->valgteNoder()) {
+            const QString m = Struktur1->rec(n).mappe;
+            if (stier::erMappe(m))
+                mapper.append(m);
+        }
+    } else {
+        for (int r : Struktur2->valgteRaekker()) {
+            const StrukturRec &rec = Struktur2->raekke(r).rec;
+            if (stier::erMappe(rec.mappe))
+                mapper.append(rec.mappe);
+            else if (stier::erFil(rec.filnavn))
+                filer.append(rec.filnavn);
+        }
+    }
+    return int(mapper.size() + filer.size());
+}
+
+int TStrukturCompo::getSelectListe(QStringList &liste) const
+{
+    for (int r : Struktur2->valgteRaekker()) {
+        const QString &tekst = Struktur2->raekke(r).tekst;
+        if (!stier::udvidelse(tekst).isEmpty())
+            liste.append(tekst);
+    }
+    return int(liste.size());
+}
+
+QString TStrukturCompo::SelectFil(const QString &fName)
+{
+    if (!stier::erFil(fName) || stier::erMappe(fName))
+        return Filnavn;
+    makeStruktur2(stier::mappeAf(fName));
+    for (int r = 0; r < Struktur2->antal(); ++r) {
+        const QString &fil = Struktur2->raekke(r).rec.filnavn;
+        if (fil == fName) {
+            Struktur2->vaelg(r);
+            Filnavn = fil;
+            return Filnavn;
+        }
+    }
+    if (Struktur2->antal() > 0) {
+        Struktur2->vaelg(0);
+        const QString &fil = Struktur2->raekke(0).rec.filnavn;
+        if (stier::erFil(fil))
+            Filnavn = fil;
+    }
+    return Filnavn;
+}
+
+void TStrukturCompo::SelectMapperFiler(int actionNumber)
+{
+    if (AktiveStruktur != 2 || Struktur2->antal() == 0)
+        return;
+    const int valgte = Struktur2->antalValgte();
+    if (actionNumber == 2 || (actionNumber == 3 && valgte == Struktur2->antal())) {
+        Struktur2->fravaelgAlle();
+        Filnavn.clear();
+        return;
+    }
+    if (actionNumber == 1) {
+        Struktur2->vaelgAlle();
+        Filnavn.clear();
+    } else if (actionNumber == 3) {
+        const QList<int> foer = Struktur2->valgteRaekker();
+        QList<int> omvendt;
+        omvendt.reserve(Struktur2->antal() - foer.size());
+        qsizetype j = 0;
+        for (int r = 0; r < Struktur2->antal(); ++r) {
+            if (j < foer.size() && foer[j] == r)
+                ++j;
+            else
+                omvendt.append(r);
+        }
+        Struktur2->vaelgFlere(omvendt);
+    } else {
+        return;
+    }
+    emit Struktur2->fokusOenskes();
+    const int r = Struktur2->valgtRaekke();
+    if (r >= 0 && stier::erFil(Struktur2->raekke(r).rec.filnavn))
+        Filnavn = Struktur2->raekke(r).rec.filnavn;
+}
+
+void TStrukturCompo::deselectMapper()
+{
+    if (AktiveStruktur == 1)
+        Struktur1->fravaelgAlle();
+}
+
+QStringList TStrukturCompo::getParamListe() const
+{
+    QStringList ud;
+    if (AktiveStruktur == 1)
+        return ud;
+    for (int r : Struktur2->valgteRaekker()) {
+        const QString sti = stier::delimKon(Mappenavn) + Struktur2->raekke(r).tekst;
+        if (stier::erFil(sti) && !stier::erMappe(sti))
+            ud.append(sti);
+    }
+    return ud;
+}
+
+QString TStrukturCompo::makeParamString() const
+{
+    QStringList citeret;
+    for (const QString &sti : getParamListe())
+        citeret.append(QLatin1Char('"') + sti + QLatin1Char('"'));
+    return citeret.join(QLatin1Char(' '));
+}
+
+bool TStrukturCompo::GemStrukturen()
+{
+    if (!Struktur1 || Struktur1->tom())
+        return false;
+    QStringList linjer;
+    for (const QModelIndex &n : Struktur1->alleNoder()) {
+        const QString m = Struktur1->rec(n).mappe;
+        if (stier::erMappe(m))
+            linjer.append(m);
+    }
+    if (!tekstfil::gem(GemHentFilnavn, linjer)) {
+        informer(Ukendt);
+        return false;
+    }
+    return true;
+}
+
+bool TStrukturCompo::HentStrukturen(int fremstillingsNo)
+{
+    tekstfil::Laesning status;
+    QStringList liste = tekstfil::hent(GemHentFilnavn, &status);
+    if (status == tekstfil::Laesning::Mangler) {
+        informer(QStringLiteral("Der er ikke gemt en struktur."));
+        return false;
+    }
+    if (status == tekstfil::Laesning::Fejl) {
+        informer(Ukendt);
+        return false;
+    }
+    if (fremstillingsNo == 1)
+        makePunktStruktur(liste);
+    else
+        makeHistoryStruktur(liste);
+    return true;
+}
+
+QList<QAction *> TStrukturCompo::makeDrevMenu(QObject *ejer)
+{
+    QList<QAction *> ud;
+    for (const DrevRaekke &r : drevRaekker()) {
+        // "&" would mark a menu accelerator; the caption shows it as typed.
+        auto *a = new QAction(QString(r.tekst).replace(QLatin1Char('&'), QStringLiteral("&&")), ejer);
+        a->setData(r.mappe);
+        a->setProperty("billede", r.billede);
+        connect(a, &QAction::triggered, this, [this, a] { drevKlik(a); });
+        ud.append(a);
+    }
+    return ud;
+}
+
+void TStrukturCompo::drevKlik(QAction *item)
+{
+    const QString drev = item ? item->data().toString() : QString();
+    if (drev.isEmpty()) {
+        informer(Ukendt + QLatin1Char('\r'));
+        return;
+    }
+    if (AktiveStruktur == 1) {
+        Struktur1->ryd();
+        makeDrive(drev);
+        udfoldDirectory();
+        emit onDirectoryChange(drev, false);
+    } else if (AktiveStruktur == 2) {
+        makeStruktur2(drev);
+        emit onDirectoryChange(drev, true);
+    }
+}
