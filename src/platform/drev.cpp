@@ -49,7 +49,8 @@ QString udevNavn(const QString &navn)
     return QString::fromUtf8(ud);
 }
 
-bool erEnhed(const QString &kilde) { return kilde.startsWith(QLatin1String("/dev/")); }
+// A source naming a device node by its path (normally under /dev).
+bool erEnhed(const QString &kilde) { return kilde.startsWith(QLatin1Char('/')); }
 
 } // namespace
 
