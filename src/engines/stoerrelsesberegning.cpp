@@ -1,0 +1,77 @@
+#include "engines/stoerrelsesberegning.h"
+
+#include "engines/stier.h"
+#include "platform/mappelaeser.h"
+#include "platform/navnekode.h"
+
+#include <sys/stat.h>
+
+#include <vector>
+
+namespace stoerrelsesberegning {
+
+bool laegMappeTil(const QString &mappe, Resultat &r)
+{
+    // An explicit stack, so a very deep tree cannot exhaust the call stack.
+    std::vector<QString> stak{mappe};
+    bool foerste = true;
+    while (!stak.empty()) {
+        const QString dir = stak.back();
+        stak.pop_back();
+        MappeLaeser laeser(dir, true);
+        if (!laeser.aaben()) {
+            if (foerste)
+                return false;
+            r.fuldstaendig = false;
+            continue;
+        }
+        foerste = false;
+        const QString forstavelse = stier::delimKon(dir);
+        MappeLaeser::Post p;
+        while (laeser.naeste(p)) {
+            if (p.art == MappeLaeser::Art::Mappe && !p.erLink) {
+                ++r.antalMapper;
+                stak.push_back(forstavelse + p.navn);
+            } else {
+                ++r.antalFiler;
+                r.totalSize += p.stoerrelse;
+            }
+        }
+        if (laeser.fejlede())
+            r.fuldstaendig = false;
+    }
+    return true;
+}
+
+qint64 filStoerrelse(const QString &sti)
+{
+    struct stat st;
+    if (sti.isEmpty() || ::stat(navnekode::kod(sti).constData(), &st) != 0)
+        return -1;
+    // An empty file counts as one byte so that it still weighs something.
+    return st.st_size > 0 ? qint64(st.st_size) : 1;
+}
+
+Resultat beregn(const QStringList &mapper, const QStringList &filer)
+{
+    Resultat r;
+    r.antalMapper = mapper.size();
+    for (const QString &m : mapper) {
+        if (!laegMappeTil(m, r)) {
+            r.ok = false;
+            return r;
+        }
+    }
+    for (const QString &f : filer) {
+        const qint64 s = filStoerrelse(f);
+        if (s < 0) {
+            r.ok = false;
+            return r;
+        }
+        r.totalSize += s;
+        ++r.antalFiler;
+    }
+    return r;
+}
+
+} // namespace stoerrelsesberegning
