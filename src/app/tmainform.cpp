@@ -1,0 +1,846 @@
+#include "app/tmainform.h"
+
+#include "app/hint.h"
+#include "app/ikoner.h"
+#include "app/tbeskeddialogs.h"
+#include "app/tegenskabsside.h"
+#include "app/tindholdsside.h"
+#include "app/tinfobar.h"
+#include "app/tstilmanager.h"
+#include "app/tstistrimmel.h"
+#include "core/dialogs.h"
+#include "engines/datamappe/tdatamappe.h"
+#include "platform/skrivebord.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace mainregler;
+
+namespace {
+
+constexpr int panelBredde = 302;
+constexpr int fuldMinBredde = 1228;   // with the left panel shown
+constexpr int minHoejde = 776;
+constexpr int standardBredde = 1270;
+constexpr int standardHoejde = 870;
+
+QString bogfanerStil(int indeks)
+{
+    switch (indeks) {
+    case 0:   // flat buttons
+        return QStringLiteral(
+            "QTabBar::tab { border: 1px solid transparent; border-radius: 3px; padding: 3px 8px;"
+            " margin: 2px 1px; background: transparent; }"
+            "QTabBar::tab:hover { border-color: palette(mid); }"
+            "QTabBar::tab:selected { background: palette(highlight); color: palette(highlighted-text); }");
+    case 1:   // raised buttons
+        return QStringLiteral(
+            "QTabBar::tab { border: 1px solid palette(dark); border-radius: 3px; padding: 3px 8px;"
+            " margin: 2px 1px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+            " stop:0 palette(light), stop:1 palette(button)); color: palette(button-text); }"
+            "QTabBar::tab:selected { background: palette(mid); border-color: palette(shadow); }");
+    default:  // classic tabs: the style's own look
+        return QString();
+    }
+}
+
+} // namespace
+
+Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
+    : QMainWindow(parent)
+    , m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("mainform"));
+    if (!m_dialogs) {
+        m_egneDialogs = std::make_unique<TBeskedDialogs>(this);
+        m_dialogs = m_egneDialogs.get();
+    }
+
+    opretKommandoer();
+
+    m_klientomraade = new QMdiArea(this);
+    m_klientomraade->setObjectName(QStringLiteral("klientomraade"));
+    m_stistrimmel = new TStistrimmel(this);
+    m_stistrimmel->bindKommandoer(kommando("aOpenStifinder"), kommando("aPanelV"));
+
+    auto *midte = new QHBoxLayout;
+    midte->setContentsMargins(0, 0, 0, 0);
+    midte->setSpacing(0);
+    midte->addWidget(lavVenstrePanel());
+    midte->addWidget(m_klientomraade, 1);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(lavTopstrimmel());
+    layout->addLayout(midte, 1);
+    layout->addWidget(m_stistrimmel);
+    setCentralWidget(central);
+
+    m_infobar = new TInfobar(this);
+    setStatusBar(m_infobar);
+
+    connect(m_stistrimmel, &TStistrimmel::udskrivInfo, this, &Tmainform::UdskrivInfo);
+    connect(m_klientomraade, &QMdiArea::subWindowActivated, this, &Tmainform::planlaegOpdatering);
+
+    FormCreate();
+    opdaterSidetitel();
+    opdaterKommandoer();
+}
+
+Tmainform::~Tmainform() = default;
+
+// ---------------------------------------------------------------- regions
+
+void Tmainform::opretKommandoer()
+{
+    const struct
+    {
+        const char *navn;
+        const char *tekst;
+        const char *hint;
+        QKeySequence tast;
+        const char *tema;
+        QStyle::StandardPixmap reserve;
+    } tabel[] = {
+        {"OpenElement", "Åben nyt element", "Åben nyt element: F10", Qt::Key_F10, "document-open",
+         QStyle::SP_FileDialogNewFolder},
+        {"programmerAction", "Programmer", "Programmer", {}, "applications-other",
+         QStyle::SP_ComputerIcon},
+        {"CloseElement", "Luk Stifinder", "Luk sidst åbnede Stifinder og dets Klipbord", {},
+         "window-close", QStyle::SP_DialogCloseButton},
+        {"CloseAlleElementer", "Luk alle", "Luk alle elementer undtagen Stifinder", {},
+         "edit-clear-all", QStyle::SP_DialogDiscardButton},
+        {"aInfo2", "Information", "Information angående aktive element: F1", Qt::Key_F1,
+         "help-about", QStyle::SP_MessageBoxInformation},
+        {"aPanelV", "Vis/Skjul", "Luk eller åben venstre panel: F8", Qt::Key_F8, "view-dual",
+         QStyle::SP_ToolBarHorizontalExtensionButton},
+        // The desktop's own file manager stands in for the one the text named.
+        {"aOpenStifinder", "Åben mappe", "Åben aktuelle mappe i systemets filhåndtering: Ctrl+Alt+S",
+         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), "folder-open", QStyle::SP_DirOpenIcon},
+        {"standardSize", "Standard", "Sæt standard størrelse", {}, "", QStyle::SP_CustomBase},
+        {"aVisInfoStruk", "Vis infoside", "Vis informationsstrukturen", {}, "help-contents",
+         QStyle::SP_FileDialogInfoView},
+        {"visGT1", "Funktioner", "", {}, "", QStyle::SP_CustomBase},
+        {"visGT2", "Programmer", "", {}, "", QStyle::SP_CustomBase},
+        {"visGT3", "F taster", "", {}, "", QStyle::SP_CustomBase},
+        {"visGT4", "Ctrl+Bogstav", "", {}, "", QStyle::SP_CustomBase},
+    };
+    for (const auto &k : tabel) {
+        auto *a = new QAction(QString::fromUtf8(k.tekst), this);
+        a->setObjectName(QLatin1String(k.navn));
+        if (*k.hint)
+            hint::saet(a, QString::fromUtf8(k.hint));
+        a->setShortcut(k.tast);
+        a->setShortcutContext(Qt::WindowShortcut);
+        if (k.reserve != QStyle::SP_CustomBase)
+            a->setIcon(ikoner::hent(k.tema, k.reserve));
+        addAction(a);
+    }
+
+    connect(kommando("OpenElement"), &QAction::triggered, this, &Tmainform::OpenElement);
+    connect(kommando("aPanelV"), &QAction::triggered, this, &Tmainform::skiftPanel);
+    connect(kommando("aOpenStifinder"), &QAction::triggered, this, &Tmainform::aOpenStifinder);
+    connect(kommando("standardSize"), &QAction::triggered, this, &Tmainform::standardSize);
+    connect(kommando("aVisInfoStruk"), &QAction::triggered, this, &Tmainform::aVisInfoStruk);
+    for (int i = 0; i < 4; ++i)
+        connect(kommando(QStringLiteral("visGT%1").arg(i + 1)), &QAction::triggered, this,
+                [this, i] { visGT(i); });
+    connect(kommando("aInfo2"), &QAction::triggered, this, [this] {
+        // With no child window the front help page is shown; the active
+        // child's own help comes with the child windows.
+        if (m_klientomraade->subWindowList().isEmpty())
+            InfoHelp(QStringLiteral("qenStifinder.html"));
+    });
+}
+
+QAction *Tmainform::kommando(const QString &navn) const
+{
+    return findChild<QAction *>(navn, Qt::FindDirectChildrenOnly);
+}
+
+QWidget *Tmainform::lavTopstrimmel()
+{
+    auto *strimmel = new QWidget(this);
+    strimmel->setObjectName(QStringLiteral("topStrimmel"));
+    strimmel->setFixedHeight(31);
+    auto *layout = new QHBoxLayout(strimmel);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(2);
+
+    auto knap = [strimmel](QAction *a, Qt::ToolButtonStyle stil) {
+        auto *b = new QToolButton(strimmel);
+        b->setObjectName(a->objectName() + QStringLiteral("Knap"));
+        b->setDefaultAction(a);
+        b->setToolButtonStyle(stil);
+        b->setAutoRaise(true);
+        b->setIconSize(QSize(18, 18));
+        b->setFixedHeight(27);
+        return b;
+    };
+    layout->addWidget(knap(kommando("OpenElement"), Qt::ToolButtonIconOnly));
+    layout->addWidget(knap(kommando("programmerAction"), Qt::ToolButtonTextBesideIcon));
+    layout->addWidget(knap(kommando("CloseElement"), Qt::ToolButtonIconOnly));
+    layout->addWidget(knap(kommando("CloseAlleElementer"), Qt::ToolButtonIconOnly));
+
+    m_tc = new QTabBar(strimmel);
+    m_tc->setObjectName(QStringLiteral("tc"));
+    m_tc->setExpanding(false);
+    m_tc->setDrawBase(false);
+    layout->addWidget(m_tc, 1);
+    layout->addWidget(knap(kommando("aInfo2"), Qt::ToolButtonIconOnly));
+    return strimmel;
+}
+
+QTabWidget *Tmainform::lavUndersider(const QString &navn, const QStringList &titler)
+{
+    auto *bog = new QTabWidget;
+    bog->setObjectName(navn);
+    // The pages get their content with the lists they show.
+    for (const QString &titel : titler)
+        bog->addTab(new QWidget, titel);
+    connect(bog, &QTabWidget::currentChanged, this, [this] {
+        opdaterSidetitel();
+        planlaegOpdatering();
+    });
+    return bog;
+}
+
+QWidget *Tmainform::lavSide(int side)
+{
+    switch (side) {
+    case SideFunktioner:
+        m_funktionsBog = lavUndersider(QStringLiteral("funktionsBog"),
+                                       {QStringLiteral("Programmer"), QStringLiteral("Egenskaber"),
+                                        QStringLiteral("Dos")});
+        return m_funktionsBog;
+    case SideEgenskaber:
+        m_egenskabsside = new TEgenskabsside;
+        return m_egenskabsside;
+    case SideInformation:
+        m_infoBog = lavUndersider(QStringLiteral("infoBog"),
+                                  {QStringLiteral("Struktur"), QStringLiteral("Søg")});
+        return m_infoBog;
+    case SideGenveje:
+        m_genvejsBog = lavUndersider(QStringLiteral("genvejsBog"),
+                                     {QStringLiteral("Funktioner"), QStringLiteral("Programmer"),
+                                      QStringLiteral("F taster"), QStringLiteral("Ctrl+")});
+        return m_genvejsBog;
+    case SideIndhold:
+        m_indholdsside = new TIndholdsside;
+        return m_indholdsside;
+    default: {
+        auto *tom = new QWidget;
+        tom->setObjectName(QStringLiteral("side%1").arg(side));
+        return tom;
+    }
+    }
+}
+
+QFrame *Tmainform::lavVenstrePanel()
+{
+    m_mainPanel = new QFrame(this);
+    m_mainPanel->setObjectName(QStringLiteral("mainPanel"));
+    m_mainPanel->setFixedWidth(panelBredde);
+    m_mainPanel->setFrameShape(QFrame::StyledPanel);
+
+    m_informationsKnappenL = new QLabel(m_mainPanel);
+    m_informationsKnappenL->setObjectName(QStringLiteral("informationsKnappenL"));
+    QFont titelSkrift = m_informationsKnappenL->font();
+    titelSkrift.setBold(true);
+    titelSkrift.setPointSizeF(titelSkrift.pointSizeF() * 1.15);
+    m_informationsKnappenL->setFont(titelSkrift);
+
+    m_informationsKnappen = new QToolButton(m_mainPanel);
+    m_informationsKnappen->setObjectName(QStringLiteral("informationsKnappen"));
+    m_informationsKnappen->setAutoRaise(true);
+    hint::saet(m_informationsKnappen, QStringLiteral("Information om aktuelle side"));
+    connect(m_informationsKnappen, &QToolButton::clicked, this, &Tmainform::informationsKnappenKlik);
+
+    m_genvejsinfoButton = new QToolButton(m_mainPanel);
+    m_genvejsinfoButton->setObjectName(QStringLiteral("genvejsinfoButton"));
+    m_genvejsinfoButton->setAutoRaise(true);
+    m_genvejsinfoButton->setIcon(ikoner::hent("input-keyboard", QStyle::SP_DialogHelpButton));
+    hint::saet(m_genvejsinfoButton, QStringLiteral("Information: Genvejstaster"));
+    connect(m_genvejsinfoButton, &QToolButton::clicked, this,
+            [this] { InfoHelp(QStringLiteral("Genvejstaster.html")); });
+
+    auto *titellinje = new QHBoxLayout;
+    titellinje->setContentsMargins(8, 4, 4, 4);
+    titellinje->addWidget(m_informationsKnappenL, 1);
+    titellinje->addWidget(m_informationsKnappen);
+    titellinje->addWidget(m_genvejsinfoButton);
+
+    m_hovedbog = new QTabWidget(m_mainPanel);
+    m_hovedbog->setObjectName(QStringLiteral("Hovedbog"));
+    m_hovedbog->setTabPosition(QTabWidget::West);
+    m_hovedbog->setIconSize(QSize(20, 20));
+    m_hovedbog->setUsesScrollButtons(false);
+    const struct
+    {
+        const char *navn;
+        const char *tema;
+        QStyle::StandardPixmap reserve;
+    } sider[AntalSider] = {
+        {"Programmer med funktioner", "system-run", QStyle::SP_DesktopIcon},
+        {"Udvalgte programmer", "applications-other", QStyle::SP_ComputerIcon},
+        {"Søg på nettet", "web-browser", QStyle::SP_DriveNetIcon},
+        {"Notater", "accessories-text-editor", QStyle::SP_FileDialogContentsView},
+        {"Egenskaber", "preferences-system", QStyle::SP_FileDialogDetailedView},
+        {"Information", "help-browser", QStyle::SP_MessageBoxQuestion},
+        {"Program genveje", "preferences-desktop-keyboard-shortcuts", QStyle::SP_DialogHelpButton},
+        {"Indhold", "help-contents", QStyle::SP_FileDialogInfoView},
+    };
+    for (int i = 0; i < AntalSider; ++i) {
+        m_hovedbog->addTab(lavSide(i), ikoner::hent(sider[i].tema, sider[i].reserve), QString());
+        m_hovedbog->setTabToolTip(i, QString::fromUtf8(sider[i].navn));
+    }
+    connect(m_hovedbog, &QTabWidget::currentChanged, this, [this] {
+        opdaterSidetitel();
+        planlaegOpdatering();
+    });
+
+    // The settings page.
+    TEgenskabsside *e = m_egenskabsside;
+    e->bindStandardSize(kommando("standardSize"));
+    connect(e->undersider(), &QTabWidget::currentChanged, this, [this] {
+        opdaterSidetitel(true);
+        planlaegOpdatering();
+    });
+    connect(e, &TEgenskabsside::designValgt, this, [this](const QString &navn) {
+        designName = navn;
+        anvendDesign(false);
+    });
+    connect(e, &TEgenskabsside::bogfanerAendret, this, &Tmainform::anvendBogfaner);
+    connect(e, &TEgenskabsside::traeVisningAendret, this, [this] {
+        MainEgenskaber v;
+        m_egenskabsside->hent(v);
+        saetHjaelpetraeLinjer(v.CheckStrukturLinjer);
+        anvendTraeVisningPaaStifindere();
+    });
+    connect(e, &TEgenskabsside::fremstillingAendret, this, &Tmainform::genaktiverStrukturKnapper);
+    connect(e, &TEgenskabsside::opdateringsmaadeAendret, this, &Tmainform::skiftOpdateringsmaade);
+    connect(e, &TEgenskabsside::sammeKlipbordAendret, this, [this](bool til) { sammeKlipbord = til; });
+    connect(e, &TEgenskabsside::synligeSiderAendret, this, &Tmainform::bestemTabs);
+
+    // The contents page.
+    connect(m_indholdsside, &TIndholdsside::vaelgSide, this, [this](int side) { vaelgSide(side); });
+    connect(m_indholdsside, &TIndholdsside::aabnHjaelp, this, &Tmainform::InfoHelp);
+    connect(m_indholdsside, &TIndholdsside::klikket, this, [this] { opdaterSidetitel(); });
+
+    auto *layout = new QVBoxLayout(m_mainPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(titellinje);
+    layout->addWidget(m_hovedbog, 1);
+    return m_mainPanel;
+}
+
+// ---------------------------------------------------------------- status line
+
+void Tmainform::UdskrivInfo(const QString &tekst)
+{
+    m_infobar->UdskrivInfo(tekst);
+}
+
+void Tmainform::HintInfo(const QString &hint)
+{
+    UdskrivInfo(hint);
+}
+
+void Tmainform::InfoProg(const QString &tekst)
+{
+    m_infobar->InfoProg(tekst);
+    // The programs page shows the caption too once it exists.
+}
+
+bool Tmainform::event(QEvent *e)
+{
+    // Hints go to panel 2 of the status line instead of replacing all of it.
+    if (e->type() == QEvent::StatusTip) {
+        HintInfo(static_cast<QStatusTipEvent *>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+// ---------------------------------------------------------------- help
+
+void Tmainform::InfoHelp(const QString &side)
+{
+    // Filled by the help browser: shows `side` from the shipped help pages.
+    Q_UNUSED(side);
+}
+
+bool Tmainform::kanViseHjaelp() const
+{
+    return false;
+}
+
+// ---------------------------------------------------------------- start-up
+
+void Tmainform::FormCreate()
+{
+    // 1. The hint handler is event(); the window is starting.
+    opstart = true;
+
+    // 2. The data folder tree.
+    const DataMappeStart start = TDataMappe::CreateMapper();
+    m_mapper = start.mapper;
+    m_dataSkrivbar = start.skrivbar;
+    if (!start.besked.isEmpty())
+        m_ventendeBeskeder.append(start.besked);
+    setWindowTitle(QStringLiteral("Marvikel: ") + m_mapper.Abrugernavn);
+
+    // 3. The settings file.
+    HentOpt();
+
+    MainEgenskaber v;
+    m_egenskabsside->hent(v);
+    // 4. The notification-area icon is decided at start-up only.
+    if (v.trayCheck)
+        aktiverBakkeikon();
+    // 5.
+    saetHjaelpetraeLinjer(v.CheckStrukturLinjer);
+    // 6.
+    m_egenskabsside->sammeKlipbordCheck()->setChecked(sammeKlipbord);
+    // 7.
+    bestemTabs();
+    // 8.
+    PlaceringsMappe = TDataMappe::PlaceringsMappe(m_mapper, PlaceringsMappe);
+    // 9.
+    anvendDesign(true);
+    // 10. maxElementer is shown by HentOpt.
+    // 11.
+    opsaetProgramliste();
+    // 12.
+    setMinimumHeight(minHoejde);
+    // 13.
+    opretDosliste();
+    // 14.
+    anvendBogfaner();
+}
+
+void Tmainform::HentOpt()
+{
+    MainEgenskaber e;
+    e.HentOpt(m_mapper.optFilnavn);
+    anvendEgenskaber(e);
+}
+
+void Tmainform::anvendEgenskaber(const MainEgenskaber &e)
+{
+    m_opt = e;
+    designName = e.designName;
+    move(e.left, e.top);
+    resize(e.width, e.height);
+    m_egenskabsside->anvend(e);
+    m_mainPanel->setVisible(e.panelVist);
+    exeProgram = e.exeProgram;
+    OnClickIndex = e.OnClickIndex;
+    OnClickCaption = e.OnClickCaption;
+    PlaceringsMappe = e.PlaceringsMappe;
+    GBoxV = e.GBoxV;
+    GBoxL = e.GBoxL;
+    colIndex = e.colIndex;
+    TryedBefore = e.TryedBefore;
+    Vistoppanel = e.Vistoppanel;
+    sammeKlipbord = e.sammeKlipbord;
+
+    // A page index outside the control's range leaves the page as it was.
+    const struct
+    {
+        QTabWidget *bog;
+        int indeks;
+    } sider[] = {{m_hovedbog, e.hovedSide}, {m_funktionsBog, e.funktionsSide},
+                 {m_genvejsBog, e.genvejsSide}};
+    for (const auto &s : sider)
+        if (s.indeks >= 0 && s.indeks < s.bog->count())
+            s.bog->setCurrentIndex(s.indeks);
+}
+
+MainEgenskaber Tmainform::samlEgenskaber() const
+{
+    MainEgenskaber e = m_opt;
+    e.designName = designName;
+    const bool normal = !(isMaximized() || isFullScreen());
+    const QRect g = normal ? geometry() : normalGeometry();
+    const QPoint hjoerne = normal ? pos() : g.topLeft();
+    e.left = hjoerne.x();
+    e.top = hjoerne.y();
+    e.width = g.width();
+    e.height = g.height();
+    m_egenskabsside->hent(e);
+    e.panelVist = panelVist();
+    e.exeProgram = exeProgram;
+    e.OnClickIndex = OnClickIndex;
+    e.OnClickCaption = OnClickCaption;
+    e.PlaceringsMappe = PlaceringsMappe;
+    e.GBoxV = GBoxV;
+    e.GBoxL = GBoxL;
+    e.colIndex = colIndex;
+    e.TryedBefore = TryedBefore;
+    e.Vistoppanel = Vistoppanel;
+    e.sammeKlipbord = sammeKlipbord;
+    e.hovedSide = m_hovedbog->currentIndex();
+    e.funktionsSide = m_funktionsBog->currentIndex();
+    e.genvejsSide = m_genvejsBog->currentIndex();
+    return e;
+}
+
+bool Tmainform::GemOpt()
+{
+    // A data folder tree that could not be made was reported at start-up.
+    if (!m_dataSkrivbar)
+        return false;
+    if (samlEgenskaber().GemOpt(m_mapper.optFilnavn))
+        return true;
+    m_dialogs->inform(QStringLiteral("Programmets egenskaber kunne ikke gemmes i:\r")
+                      + m_mapper.optFilnavn);
+    return false;
+}
+
+void Tmainform::anvendDesign(bool foersteGang)
+{
+    const bool fundet = TStilManager::anvend(designName);
+    if (!fundet && foersteGang)
+        m_ventendeBeskeder.append(QStringLiteral("Designet \"%1\" blev ikke fundet.\r"
+                                                 "Programmet beholder sit hidtidige design.")
+                                      .arg(designName));
+    m_egenskabsside->visDesigns(TStilManager::designNavne(), designName);
+    // Style sheets that name palette colours pick up the new palette.
+    anvendBogfaner();
+}
+
+void Tmainform::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    FormShow();
+}
+
+void Tmainform::FormShow()
+{
+    if (opstart) {
+        visAktivtProgram();
+        hentDosliste();
+        hentNotater();
+        hentHjaelpetrae();
+        m_indholdsside->foldAlleSammen();
+        QCoreApplication::processEvents();
+    }
+    activateWindow();
+}
+
+void Tmainform::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && opstart)
+        FormActivate();
+}
+
+void Tmainform::FormActivate()
+{
+    opstart = false;
+    aabnFoersteStifinder();
+    opdaterSidetitel();
+    if (TryedBefore == 0) {
+        TryedBefore = 1;
+        vaelgSide(SideEgenskaber, 0);
+        m_informationsKnappenL->setText(QStringLiteral("Egenskaber"));
+        visVelkomstside();
+    }
+    // Messages from the start-up wait until the window is on screen.
+    QTimer::singleShot(0, this, &Tmainform::visVentendeBeskeder);
+    MainEgenskaber v;
+    m_egenskabsside->hent(v);
+    if (v.minimerCheck)
+        showMinimized();
+}
+
+void Tmainform::visVentendeBeskeder()
+{
+    const QStringList beskeder = std::exchange(m_ventendeBeskeder, {});
+    for (const QString &besked : beskeder)
+        m_dialogs->inform(besked);
+}
+
+// ---------------------------------------------------------------- closing
+
+void Tmainform::closeEvent(QCloseEvent *e)
+{
+    if (!FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    FormClose();
+    QMainWindow::closeEvent(e);
+}
+
+bool Tmainform::FormCloseQuery()
+{
+    // The structures window deals with its own unsaved changes.
+    if (MsRedigeret)
+        return false;
+    if (processCount <= 0)
+        return true;
+    return m_dialogs->ask(QStringLiteral("Der er en funktion kørende.\r"
+                                         "Skal programmet lukkes alligevel med risiko for fejl ved lukning?"));
+}
+
+void Tmainform::FormClose()
+{
+    lukBoernevinduer();
+    lukEksterneVaerktoejer();
+    GemOpt();
+    frigivDosliste();
+}
+
+void Tmainform::sessionSlut()
+{
+    // Save first: the close below may be refused, and the session ends anyway.
+    GemOpt();
+    close();
+}
+
+// ---------------------------------------------------------------- left panel
+
+bool Tmainform::panelVist() const
+{
+    return !m_mainPanel->isHidden();
+}
+
+void Tmainform::skiftPanel()
+{
+    if (panelVist())
+        skjulPanel();
+    else
+        visPanel();
+}
+
+void Tmainform::skjulPanel()
+{
+    m_panelSkiftet = true;
+    setMinimumWidth(0);
+    m_mainPanel->hide();
+    resize(width() - panelBredde, height());
+    QCoreApplication::processEvents();
+    setMinimumWidth(fuldMinBredde - panelBredde);
+    opdaterKommandoer();
+}
+
+void Tmainform::visPanel()
+{
+    if (panelVist())
+        return;
+    m_panelSkiftet = true;
+    setMinimumWidth(0);
+    m_mainPanel->show();
+    resize(width() + panelBredde, height());
+    QCoreApplication::processEvents();
+    setMinimumWidth(fuldMinBredde);
+    opdaterKommandoer();
+}
+
+void Tmainform::bestemTabs()
+{
+    const auto vis = m_egenskabsside->synligeSider();
+    m_hovedbog->setTabVisible(SideNettet, vis[0]);
+    m_hovedbog->setTabVisible(SideNotater, vis[1]);
+    m_hovedbog->setTabVisible(SideGenveje, vis[2]);
+    m_hovedbog->setTabVisible(SideIndhold, vis[3]);
+}
+
+void Tmainform::standardSize()
+{
+    resize(standardBredde, standardHoejde);
+}
+
+int Tmainform::underside(int side) const
+{
+    switch (side) {
+    case SideFunktioner: return m_funktionsBog->currentIndex();
+    case SideEgenskaber: return m_egenskabsside->undersider()->currentIndex();
+    case SideInformation: return m_infoBog->currentIndex();
+    case SideGenveje: return m_genvejsBog->currentIndex();
+    default: return 0;
+    }
+}
+
+void Tmainform::vaelgSide(int side, int underside)
+{
+    visPanel();
+    m_hovedbog->setCurrentIndex(side);
+    QTabWidget *bog = nullptr;
+    switch (side) {
+    case SideFunktioner: bog = m_funktionsBog; break;
+    case SideEgenskaber: bog = m_egenskabsside->undersider(); break;
+    case SideInformation: bog = m_infoBog; break;
+    case SideGenveje: bog = m_genvejsBog; break;
+    default: break;
+    }
+    if (bog && underside >= 0)
+        bog->setCurrentIndex(underside);
+    opdaterSidetitel();
+    opdaterKommandoer();
+}
+
+QString Tmainform::sidetitel() const
+{
+    return m_informationsKnappenL->text();
+}
+
+void Tmainform::opdaterSidetitel(bool direkte)
+{
+    if (!m_informationsKnappenL || !m_egenskabsside || !m_genvejsBog)
+        return;   // still building the panel
+    const int side = m_hovedbog->currentIndex();
+    const SideInfo info = sideInfo(side, underside(side), direkte);
+    m_informationsKnappenL->setText(info.titel);
+    m_informationsKnappen->setIcon(side == SideIndhold
+                                       ? ikoner::hent("help-contents", QStyle::SP_FileDialogInfoView)
+                                       : ikoner::hent("help-about", QStyle::SP_MessageBoxInformation));
+    m_informationsKnappen->setEnabled(!info.besked.isEmpty()
+                                      || (!info.hjaelpeside.isEmpty() && kanViseHjaelp()));
+}
+
+void Tmainform::informationsKnappenKlik()
+{
+    const int side = m_hovedbog->currentIndex();
+    const SideInfo info = sideInfo(side, underside(side));
+    if (!info.besked.isEmpty())
+        m_dialogs->inform(info.besked);
+    else if (!info.hjaelpeside.isEmpty())
+        InfoHelp(info.hjaelpeside);
+}
+
+void Tmainform::anvendBogfaner()
+{
+    const int indeks = m_egenskabsside->bogfaner();
+    const QString stil = bogfanerStil(indeks);
+    m_tc->setStyleSheet(stil);
+    for (QTabWidget *bog : {m_funktionsBog, m_egenskabsside->undersider()}) {
+        bog->tabBar()->setStyleSheet(stil);
+        bog->setDocumentMode(indeks != 2);
+    }
+    anvendBogfanerPaaStifindere();
+}
+
+// ---------------------------------------------------------------- commands
+
+void Tmainform::OpenElement()
+{
+    vaelgSide(SideFunktioner, 0);
+}
+
+void Tmainform::aVisInfoStruk()
+{
+    vaelgSide(SideInformation, 0);
+}
+
+void Tmainform::visGT(int underside)
+{
+    vaelgSide(SideGenveje, underside);
+}
+
+void Tmainform::aOpenStifinder()
+{
+    const QString mappe = TStistrimmel::mappeAt(m_stistrimmel->sti());
+    if (mappe.isEmpty()) {
+        UdskrivInfo(QStringLiteral("Mappen blev ikke fundet."));
+        return;
+    }
+    if (skrivebord::aabnMappe(mappe) == skrivebord::Aabning::Mislykket)
+        UdskrivInfo(QStringLiteral("Mappen kunne ikke åbnes i systemets filhåndtering."));
+}
+
+int Tmainform::maxElementer() const
+{
+    return m_egenskabsside->maxElementer();
+}
+
+void Tmainform::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    m_egenskabsside->visStoerrelse(width(), height());
+    opdaterKommandoer();
+}
+
+Tilstand Tmainform::tilstand() const
+{
+    Tilstand t;
+    t.panelVist = panelVist();
+    t.side = m_hovedbog->currentIndex();
+    t.genvejsSide = m_genvejsBog->currentIndex();
+    t.bredde = width();
+    t.hoejde = height();
+    t.antalBoern = int(m_klientomraade->subWindowList().size());
+    t.processCount = processCount;
+    // Explorer and copy-list windows are recognised once they exist.
+    t.aktivErStifinder = false;
+    t.aktivErKlipbord = false;
+    return t;
+}
+
+void Tmainform::planlaegOpdatering()
+{
+    if (m_opdateringPlanlagt)
+        return;
+    m_opdateringPlanlagt = true;
+    QTimer::singleShot(0, this, [this] {
+        m_opdateringPlanlagt = false;
+        opdaterKommandoer();
+    });
+}
+
+void Tmainform::opdaterKommandoer()
+{
+    if (!m_egenskabsside || !m_genvejsBog)
+        return;
+    const Tilstand t = tilstand();
+    kommando("OpenElement")->setEnabled(kanOpenElement(t));
+    kommando("aVisInfoStruk")->setEnabled(kanVisInfoStruk(t));
+    for (int i = 0; i < 4; ++i)
+        kommando(QStringLiteral("visGT%1").arg(i + 1))->setEnabled(kanVisGT(t, i));
+    kommando("standardSize")->setEnabled(kanStandardSize(t));
+    kommando("CloseElement")->setEnabled(kanCloseElement(t));
+    kommando("CloseAlleElementer")->setEnabled(kanCloseAlleElementer(t));
+    m_egenskabsside->sammeKlipbordCheck()->setEnabled(kanSammeKlipbord(t));
+    // The programs menu comes with the program list.
+    kommando("programmerAction")->setEnabled(false);
+    kommando("aInfo2")->setEnabled(kanViseHjaelp());
+    m_genvejsinfoButton->setEnabled(kanViseHjaelp());
+}
+
+// ------------------------------------------- windows and lists still to come
+
+void Tmainform::aktiverBakkeikon() {}
+void Tmainform::saetHjaelpetraeLinjer(bool linjer) { Q_UNUSED(linjer); }
+void Tmainform::opsaetProgramliste() {}
+void Tmainform::opretDosliste() {}
+void Tmainform::visAktivtProgram() {}
+void Tmainform::hentDosliste() {}
+void Tmainform::hentNotater() {}
+void Tmainform::hentHjaelpetrae() {}
+void Tmainform::aabnFoersteStifinder() {}
+void Tmainform::visVelkomstside() {}
+void Tmainform::lukBoernevinduer() {}
+void Tmainform::lukEksterneVaerktoejer() {}
+void Tmainform::frigivDosliste() {}
+void Tmainform::anvendTraeVisningPaaStifindere() {}
+void Tmainform::anvendBogfanerPaaStifindere() {}
+void Tmainform::genaktiverStrukturKnapper() {}
+void Tmainform::skiftOpdateringsmaade() {}

@@ -1,0 +1,184 @@
+#pragma once
+
+#include "app/mainegenskaber.h"
+#include "app/mainregler.h"
+#include "core/datamapper.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class Dialogs;
+class QAction;
+class QFrame;
+class QLabel;
+class QMdiArea;
+class QTabBar;
+class QTabWidget;
+class QToolButton;
+class TEgenskabsside;
+class TIndholdsside;
+class TInfobar;
+class TStistrimmel;
+
+// The main window: the frame that hosts every child window, with its top
+// strip, the left panel of pages, the path strip and the status line. It
+// computes the data folder tree, reads its settings at creation and writes
+// them when it closes.
+class Tmainform : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `dialogs` informs and asks for the window; without one the window
+    // makes the program's shared message windows itself.
+    explicit Tmainform(Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    ~Tmainform() override;
+
+    // State that other windows read or change.
+    bool opstart = true;
+    int TryedBefore = 0;
+    int NewCount = 0;
+    int processCount = 0;
+    bool MsRedigeret = false;
+    bool sammeKlipbord = true;
+    QString designName;
+    QString exeProgram;
+    int OnClickIndex = -1;
+    QString OnClickCaption;
+    int GBoxV = 2;
+    int GBoxL = 2;
+    int colIndex = 0;
+    int Vistoppanel = 1;
+    int ncNumber = 0;
+    QString PlaceringsMappe;
+
+    const DataMapper &mapper() const { return m_mapper; }
+    bool dataSkrivbar() const { return m_dataSkrivbar; }
+    Dialogs &dialogs() const { return *m_dialogs; }
+    int maxElementer() const;
+
+    // Status line.
+    void UdskrivInfo(const QString &tekst);
+    void HintInfo(const QString &hint);
+    void InfoProg(const QString &tekst);
+
+    // Opens a shipped help page by file name in the help browser.
+    void InfoHelp(const QString &side);
+    // Whether InfoHelp can show anything; commands that only open a help
+    // page stay disabled while it cannot.
+    bool kanViseHjaelp() const;
+
+    // Left panel.
+    bool panelVist() const;
+    void skiftPanel();       // aPanelV
+    void visPanel();
+    void bestemTabs();
+    void standardSize();
+    void vaelgSide(int side, int underside = -1);
+    QString sidetitel() const;
+
+    // The settings as they stand now, in file form.
+    MainEgenskaber samlEgenskaber() const;
+    // Writes the settings file; false when it could not be written. Nothing
+    // is written while the data folder tree is not writable.
+    bool GemOpt();
+
+    // The enable rules, evaluated now.
+    void opdaterKommandoer();
+
+    // Writes the settings and closes as if the user had asked to: the session
+    // is ending.
+    void sessionSlut();
+
+    QAction *kommando(const QString &navn) const;
+    TEgenskabsside *egenskabsside() const { return m_egenskabsside; }
+    TIndholdsside *indholdsside() const { return m_indholdsside; }
+    TStistrimmel *stistrimmel() const { return m_stistrimmel; }
+    TInfobar *infobar() const { return m_infobar; }
+    QTabWidget *Hovedbog() const { return m_hovedbog; }
+
+protected:
+    bool event(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private:
+    // Construction of the regions.
+    void opretKommandoer();
+    QWidget *lavTopstrimmel();
+    QFrame *lavVenstrePanel();
+    QWidget *lavSide(int side);
+    QTabWidget *lavUndersider(const QString &navn, const QStringList &titler);
+
+    // Life cycle.
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    bool FormCloseQuery();
+    void FormClose();
+    void HentOpt();
+    void anvendEgenskaber(const MainEgenskaber &e);
+    void anvendDesign(bool foersteGang);
+    void visVentendeBeskeder();
+
+    // Commands and their helpers.
+    void skjulPanel();
+    void OpenElement();
+    void aVisInfoStruk();
+    void visGT(int underside);
+    void aOpenStifinder();
+    void informationsKnappenKlik();
+    void opdaterSidetitel(bool direkte = false);
+    void anvendBogfaner();
+    void planlaegOpdatering();
+    mainregler::Tilstand tilstand() const;
+    int underside(int side) const;
+
+    // Places where windows and lists that are not part of the program yet
+    // will be reached. Each does nothing visible until its window exists.
+    void aktiverBakkeikon();
+    void saetHjaelpetraeLinjer(bool linjer);
+    void opsaetProgramliste();
+    void opretDosliste();
+    void visAktivtProgram();
+    void hentDosliste();
+    void hentNotater();
+    void hentHjaelpetrae();
+    void aabnFoersteStifinder();
+    void visVelkomstside();
+    void lukBoernevinduer();
+    void lukEksterneVaerktoejer();
+    void frigivDosliste();
+    void anvendTraeVisningPaaStifindere();
+    void anvendBogfanerPaaStifindere();
+    void genaktiverStrukturKnapper();
+    void skiftOpdateringsmaade();
+
+    Dialogs *m_dialogs = nullptr;
+    std::unique_ptr<Dialogs> m_egneDialogs;
+    DataMapper m_mapper;
+    bool m_dataSkrivbar = false;
+    MainEgenskaber m_opt;           // values whose controls live in windows not built yet
+    QStringList m_ventendeBeskeder; // shown once the window is on screen
+    bool m_panelSkiftet = false;    // the minimum width applies from the first toggle
+    bool m_opdateringPlanlagt = false;
+
+    QTabBar *m_tc = nullptr;
+    QFrame *m_mainPanel = nullptr;
+    QLabel *m_informationsKnappenL = nullptr;
+    QToolButton *m_informationsKnappen = nullptr;
+    QToolButton *m_genvejsinfoButton = nullptr;
+    QTabWidget *m_hovedbog = nullptr;
+    QTabWidget *m_funktionsBog = nullptr;
+    QTabWidget *m_infoBog = nullptr;
+    QTabWidget *m_genvejsBog = nullptr;
+    QMdiArea *m_klientomraade = nullptr;
+    TEgenskabsside *m_egenskabsside = nullptr;
+    TIndholdsside *m_indholdsside = nullptr;
+    TStistrimmel *m_stistrimmel = nullptr;
+    TInfobar *m_infobar = nullptr;
+};
