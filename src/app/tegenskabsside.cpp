@@ -153,9 +153,9 @@ QWidget *TEgenskabsside::lavProgramside()
                             3, &boks, side);
     hint::saet(boks, QStringLiteral("Bestem fontstørrelse"));
     vaelg(m_fontbox, 1);
+    layout->addWidget(boks);
 
     layout->addWidget(overskrift(QStringLiteral("Mappe og filstruktur"), side));
-    layout->addWidget(boks);
     m_fontnavnBox = radiogruppe(QStringLiteral("FontnavnBox"), QStringLiteral("Fontnavn"),
                                 {QStringLiteral("Tahoma"), QStringLiteral("Lucida Fax"),
                                  QStringLiteral("Lucida Sans"), QStringLiteral("Arial"),
@@ -175,7 +175,7 @@ QWidget *TEgenskabsside::lavProgramside()
     m_bogfanerBox = radiogruppe(QStringLiteral("bogfanerBox"), QStringLiteral("Fremstillings muligheder"),
                                 {QStringLiteral("Fladknapper"), QStringLiteral("Knapper"),
                                  QStringLiteral("Tabs")},
-                                2, &boks, side);
+                                3, &boks, side);
     hint::saet(boks, QStringLiteral("Vælg bogfaners udseende"));
     vaelg(m_bogfanerBox, 2);
     layout->addWidget(boks);
