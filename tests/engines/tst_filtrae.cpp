@@ -1,0 +1,345 @@
+#include "engines/tfilmodel.h"
+#include "engines/tmappemodel.h"
+#include "engines/tstrukturcompo.h"
+#include "platform/navnekode.h"
+
+#include "fakedialogs.h"
+#include "testmiljoe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+void lavFil(const QString &sti)
+{
+    QFile f(sti);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("x");
+}
+
+} // namespace
+
+class TestFiltrae : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void listning_data();
+    void listning();
+    void manglendeMappeGiverFoersteNode();
+    void isoleretFiltype_data();
+    void isoleretFiltype();
+    void fremvisFiltype();
+    void nodeIdOgValgtElement();
+    void loadListerIBeggeTraeer();
+    void paramStreng();
+    void selectFil();
+    void vaelgAlleIngenOgOmvendt();
+    void filMappeOgFokus();
+
+private:
+    int raekke(const QString &tekst) const;
+    QStringList tekster() const;
+
+    QTemporaryDir m_tmp;
+    QString D;
+    QString m_ugyldig;   // a file name that is not valid UTF-8
+    TMappeModel *m_mapper = nullptr;
+    TFilModel *m_filer = nullptr;
+    TStrukturCompo *m_motor = nullptr;
+};
+
+void TestFiltrae::initTestCase()
+{
+    saetDanskLocale();
+    D = m_tmp.path() + "/d";
+    for (const char *m : {"Program Files", "sub", ".skjultmappe"})
+        QDir().mkpath(D + '/' + m);
+    for (const char *f : {"a.txt", "B.TXT", "c.doc", "med blank.txt", ".skjult.txt", "gemt.txt", "billede.JPG"})
+        lavFil(D + '/' + f);
+    QFile::link(D + "/sub", D + "/link");
+    QFile h(D + "/.hidden");
+    QVERIFY(h.open(QIODevice::WriteOnly));
+    h.write("gemt.txt\n");
+    h.close();
+    const QByteArray raa = QFile::encodeName(D) + "/r\xe6kke.txt";
+    const int fd = ::open(raa.constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    m_ugyldig = navnekode::dekod(QByteArray("r\xe6kke.txt"));
+}
+
+void TestFiltrae::init()
+{
+    delete m_motor;
+    delete m_mapper;
+    delete m_filer;
+    m_mapper = new TMappeModel;
+    m_filer = new TFilModel;
+    m_motor = new TStrukturCompo;
+    m_motor->setStruktur1(m_mapper);
+    m_motor->setStruktur2(m_filer);
+}
+
+int TestFiltrae::raekke(const QString &tekst) const
+{
+    for (int r = 0; r < m_filer->antal(); ++r) {
+        if (m_filer->raekke(r).tekst == tekst)
+            return r;
+    }
+    return -1;
+}
+
+QStringList TestFiltrae::tekster() const
+{
+    QStringList ud;
+    for (int r = 0; r < m_filer->antal(); ++r)
+        ud << m_filer->raekke(r).tekst;
+    return ud;
+}
+
+void TestFiltrae::listning_data()
+{
+    QTest::addColumn<bool>("visSkjulte");
+    QTest::addColumn<QStringList>("forventet");
+    const QString u = navnekode::dekod(QByteArray("r\xe6kke.txt"));
+    QTest::newRow("hidden off") << false
+                                << QStringList{"link", "Program Files", "sub", "a.txt", "B.TXT", "billede.JPG",
+                                               "c.doc", "med blank.txt", u};
+    QTest::newRow("hidden on") << true
+                               << QStringList{".skjultmappe", "link", "Program Files", "sub", ".hidden",
+                                              ".skjult.txt", "a.txt", "B.TXT", "billede.JPG", "c.doc",
+                                              "gemt.txt", "med blank.txt", u};
+}
+
+void TestFiltrae::listning()
+{
+    QFETCH(bool, visSkjulte);
+    QFETCH(QStringList, forventet);
+    m_motor->setShowHidden(visSkjulte);
+    QCOMPARE(m_motor->makeStruktur2(D + "/"), D);
+    QCOMPARE(m_motor->mappenavn(), D);
+    QCOMPARE(tekster(), forventet);
+
+    const FilRaekke &pf = m_filer->raekke(raekke("Program Files"));
+    QCOMPARE(pf.rec.ID, int(IdMappe));   // never protected in the file tree
+    QCOMPARE(pf.rec.mappe, D + "/Program Files");
+    QCOMPARE(pf.billede, 1);
+    QCOMPARE(m_filer->raekke(raekke("link")).rec.mappe, D + "/link");
+    const FilRaekke &a = m_filer->raekke(raekke("a.txt"));
+    QCOMPARE(a.rec.ID, int(IdFil));
+    QCOMPARE(a.rec.filnavn, D + "/a.txt");
+    QVERIFY(a.rec.mappe.isEmpty());
+    QCOMPARE(a.billede, 6);
+    QCOMPARE(m_filer->raekke(raekke("billede.JPG")).billede, 3);
+    QCOMPARE(m_filer->raekke(raekke("c.doc")).billede, 2);
+}
+
+void TestFiltrae::manglendeMappeGiverFoersteNode()
+{
+    m_mapper->tilfoejNode({}, "sub", 3, StrukturRec{D + "/sub", {}, IdMappe});
+    QCOMPARE(m_motor->makeStruktur2(D + "/findes-ikke"), D + "/sub");
+    QCOMPARE(m_filer->antal(), 0);
+}
+
+void TestFiltrae::isoleretFiltype_data()
+{
+    QTest::addColumn<QString>("ext");
+    QTest::addColumn<QStringList>("forventet");
+    const QString u = navnekode::dekod(QByteArray("r\xe6kke.txt"));
+    const QStringList txt{"a.txt", "B.TXT", "med blank.txt", u};
+    QTest::newRow("txt") << "txt" << txt;
+    QTest::newRow(".TXT") << ".TXT" << txt;
+    QTest::newRow("no match") << "pdf" << QStringList{};
+    QTest::newRow("all files") << "" << QStringList{"a.txt", "B.TXT", "billede.JPG", "c.doc", "med blank.txt", u};
+}
+
+void TestFiltrae::isoleretFiltype()
+{
+    QFETCH(QString, ext);
+    QFETCH(QStringList, forventet);
+    m_motor->setShowHidden(true);   // hidden files stay out of an isolated type regardless
+    m_motor->makeStruktur2(D);
+    QCOMPARE(m_motor->makeStrukturFil(ext), int(forventet.size()));
+    QCOMPARE(tekster(), forventet);
+}
+
+void TestFiltrae::fremvisFiltype()
+{
+    m_motor->makeStruktur2(D);
+    m_filer->vaelg(0);
+    QCOMPARE(m_motor->fremvisFiltype("TXT"), 4);
+    QCOMPARE(m_filer->antalValgte(), 0);
+    QCOMPARE(m_filer->raekke(raekke("B.TXT")).billede, 15);
+    QCOMPARE(m_filer->raekke(raekke("c.doc")).billede, 2);
+    QCOMPARE(m_filer->raekke(raekke("sub")).billede, 1);
+    QCOMPARE(m_motor->fremvisFiltype(""), 0);
+}
+
+void TestFiltrae::nodeIdOgValgtElement()
+{
+    m_mapper->tilfoejNode({}, "d", 3, StrukturRec{D, {}, IdMappe});
+    m_motor->makeStruktur2(D);
+    m_motor->setAktiveStruktur(2);
+    QCOMPARE(m_motor->getNodeId(), int(IdIngen));
+    QCOMPARE(m_motor->getSelectedMedSti(), QString());
+
+    m_filer->vaelg(raekke("med blank.txt"));
+    QCOMPARE(m_motor->getNodeId(), int(IdFil));
+    QCOMPARE(m_motor->getSelectedMedSti(), D + "/med blank.txt");
+    QCOMPARE(m_motor->filnavn(), D + "/med blank.txt");
+    QCOMPARE(m_motor->getSelected(), QString("med blank.txt"));
+    QCOMPARE(m_motor->udfoldFileDirectory(), D + "/med blank.txt");
+
+    m_filer->vaelg(raekke("sub"));
+    QCOMPARE(m_motor->getNodeId(), int(IdMappe));
+    QCOMPARE(m_motor->getSelected(), QString("sub"));
+    QCOMPARE(m_motor->mappenavn(), D + "/sub");
+    QVERIFY(m_motor->filnavn().isEmpty());
+
+    m_motor->setAktiveStruktur(1);
+    QCOMPARE(m_motor->getNodeId(), int(IdIngen));
+    m_mapper->vaelg(m_mapper->foersteNode());
+    QCOMPARE(m_motor->getNodeId(), int(IdMappe));
+    QCOMPARE(m_motor->getSelectedMedSti(), D);
+    m_motor->deselectMapper();
+    QCOMPARE(m_motor->getNodeId(), int(IdIngen));
+
+    m_motor->setAktiveStruktur(0);
+    QCOMPARE(m_motor->getNodeId(), int(IdIngen));
+}
+
+void TestFiltrae::loadListerIBeggeTraeer()
+{
+    m_motor->makeStruktur2(D);
+    m_motor->setAktiveStruktur(2);
+    m_filer->vaelgFlere({raekke("sub"), raekke("a.txt"), raekke(m_ugyldig)});
+    QStringList mapper{"gammel"}, filer{"gammel"};
+    QCOMPARE(m_motor->loadLister(mapper, filer), 3);
+    QCOMPARE(mapper, QStringList{D + "/sub"});
+    QCOMPARE(filer, (QStringList{D + "/a.txt", D + "/" + m_ugyldig}));
+
+    QStringList liste{"før"};
+    QCOMPARE(m_motor->getSelectListe(liste), 3);   // the folder has no extension
+    QCOMPARE(liste, (QStringList{"før", "a.txt", m_ugyldig}));
+
+    m_motor->setAktiveStruktur(1);
+    const QModelIndex a = m_mapper->tilfoejNode({}, "d", 3, StrukturRec{D, {}, IdMappe});
+    const QModelIndex b = m_mapper->tilfoejNode({}, "væk", 3, StrukturRec{D + "/væk", {}, IdMappe});
+    m_mapper->valg()->select(a, QItemSelectionModel::Select);
+    m_mapper->valg()->select(b, QItemSelectionModel::Select);
+    QCOMPARE(m_motor->loadLister(mapper, filer), 1);
+    QCOMPARE(mapper, QStringList{D});
+    QVERIFY(filer.isEmpty());
+}
+
+void TestFiltrae::paramStreng()
+{
+    m_motor->makeStruktur2(D);
+    m_motor->setAktiveStruktur(2);
+    m_filer->vaelgFlere({raekke("sub"), raekke("a.txt"), raekke("med blank.txt")});
+    QCOMPARE(m_motor->makeParamString(), "\"" + D + "/a.txt\" \"" + D + "/med blank.txt\"");
+    QCOMPARE(m_motor->getParamListe(), (QStringList{D + "/a.txt", D + "/med blank.txt"}));
+    m_motor->setAktiveStruktur(1);
+    QCOMPARE(m_motor->makeParamString(), QString());
+}
+
+void TestFiltrae::selectFil()
+{
+    QCOMPARE(m_motor->SelectFil(D + "/c.doc"), D + "/c.doc");
+    QCOMPARE(m_filer->raekke(m_filer->valgtRaekke()).tekst, QString("c.doc"));
+    QCOMPARE(m_motor->mappenavn(), D);
+
+    // A file that is gone changes nothing.
+    const int foer = m_filer->antal();
+    QCOMPARE(m_motor->SelectFil(D + "/forsvundet.txt"), D + "/c.doc");
+    QCOMPARE(m_motor->filnavn(), D + "/c.doc");
+    QCOMPARE(m_filer->antal(), foer);
+    QCOMPARE(m_filer->raekke(m_filer->valgtRaekke()).tekst, QString("c.doc"));
+
+    const QString u = D + "/" + m_ugyldig;
+    QCOMPARE(m_motor->SelectFil(u), u);
+}
+
+void TestFiltrae::vaelgAlleIngenOgOmvendt()
+{
+    m_motor->makeStruktur2(D);
+    const int n = m_filer->antal();
+    QSignalSpy fokus(m_filer, &TFilModel::fokusOenskes);
+
+    m_motor->setAktiveStruktur(1);
+    m_motor->SelectMapperFiler(1);
+    QCOMPARE(m_filer->antalValgte(), 0);   // only acts on the file tree
+
+    m_motor->setAktiveStruktur(2);
+    m_motor->SelectMapperFiler(1);
+    QCOMPARE(m_filer->antalValgte(), n);
+    QCOMPARE(fokus.count(), 1);
+
+    m_motor->SelectMapperFiler(3);   // inverting everything leaves nothing
+    QCOMPARE(m_filer->antalValgte(), 0);
+    QCOMPARE(m_filer->valgtRaekke(), -1);
+
+    m_filer->vaelgFlere({0, 1, n - 1});
+    m_motor->SelectMapperFiler(3);
+    QList<int> forventet;
+    for (int r = 2; r < n - 1; ++r)
+        forventet << r;
+    QCOMPARE(m_filer->valgteRaekker(), forventet);
+    QCOMPARE(fokus.count(), 2);
+    QCOMPARE(m_motor->filnavn(), m_filer->raekke(m_filer->valgtRaekke()).rec.filnavn);
+
+    m_motor->SelectMapperFiler(2);
+    QCOMPARE(m_filer->antalValgte(), 0);
+    QVERIFY(m_motor->filnavn().isEmpty());
+}
+
+void TestFiltrae::filMappeOgFokus()
+{
+    m_motor->makeStruktur2(D);
+    m_motor->setFilnavn("x");
+    QCOMPARE(m_motor->getFileDirectory(false), D);
+    QVERIFY(m_motor->filnavn().isEmpty());
+
+    m_filer->vaelgFlere({raekke("a.txt"), raekke("c.doc")});
+    m_filer->vaelg(raekke("c.doc"));
+    m_filer->valg()->select(m_filer->index(raekke("a.txt")), QItemSelectionModel::Select);
+    QCOMPARE(m_motor->getFileDirectory(true), D + "/c.doc");
+    QCOMPARE(m_filer->antalValgte(), 0);
+
+    m_motor->setMultiSelect(true);
+    QCOMPARE(m_motor->getFileDirectory(false), QString());
+    m_motor->setMultiSelect(false);
+
+    QCOMPARE(m_motor->getFocusFilDirectory(raekke("sub")), D + "/sub");
+    QCOMPARE(m_motor->mappenavn(), D + "/sub");
+    m_motor->setMappenavn(D);
+    QCOMPARE(m_motor->getFocusFilDirectory(raekke("a.txt")), D);
+    QCOMPARE(m_motor->filnavn(), D + "/a.txt");
+    QCOMPARE(m_motor->getFocusFilDirectory(-1), D);
+    QCOMPARE(m_filer->antalValgte(), 0);
+
+    const QModelIndex sub = m_mapper->tilfoejNode({}, "sub", 3, StrukturRec{D + "/sub", {}, IdMappe});
+    const QModelIndex vaek = m_mapper->tilfoejNode({}, "væk", 3, StrukturRec{D + "/væk", {}, IdMappe});
+    QCOMPARE(m_motor->getFocusDirectory(sub), D + "/sub");
+    QCOMPARE(m_mapper->valgtNode(), sub);
+    QCOMPARE(m_motor->getFocusDirectory(vaek), QString());
+    QVERIFY(!m_mapper->valgtNode().isValid());
+
+    m_mapper->vaelg(sub);
+    QCOMPARE(m_motor->getDirectory(), D + "/sub");
+    QCOMPARE(m_motor->mappenavn(), D + "/sub");
+    QCOMPARE(m_filer->antal(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestFiltrae)
+#include "tst_filtrae.moc"
