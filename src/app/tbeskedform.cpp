@@ -121,21 +121,28 @@ void TBeskedform::done(int resultat)
     resetValues();
 }
 
+const QWidget *TBeskedform::hovedvindue() const
+{
+    return parentWidget() ? parentWidget()->window() : nullptr;
+}
+
+QScreen *TBeskedform::skaerm() const
+{
+    return hovedvindue() ? hovedvindue()->screen() : QGuiApplication::primaryScreen();
+}
+
 int TBeskedform::maksHoejde() const
 {
-    const QWidget *vindue = parentWidget() ? parentWidget()->window() : nullptr;
-    QScreen *skaerm = vindue ? vindue->screen() : QGuiApplication::primaryScreen();
-    if (!skaerm)
+    if (!skaerm())
         return QWIDGETSIZE_MAX;
     return qMax(FastHoejde + ekstraHoejde() + 3 * QFontMetrics(m_label->font()).lineSpacing(),
-                skaerm->availableGeometry().height() - RammeTillaeg);
+                skaerm()->availableGeometry().height() - RammeTillaeg);
 }
 
 void TBeskedform::centrerPaaForaelder()
 {
-    const QWidget *vindue = parentWidget() ? parentWidget()->window() : nullptr;
-    QScreen *skaerm = vindue ? vindue->screen() : QGuiApplication::primaryScreen();
-    const QRect omraade = skaerm ? skaerm->availableGeometry() : QRect();
+    const QWidget *vindue = hovedvindue();
+    const QRect omraade = skaerm() ? skaerm()->availableGeometry() : QRect();
     const QPoint midte = vindue && vindue->isVisible() ? vindue->frameGeometry().center()
                                                        : omraade.center();
     // Centre the frame, whose margins are known once the native window exists
@@ -148,8 +155,10 @@ void TBeskedform::centrerPaaForaelder()
     ramme.moveCenter(midte);
     if (omraade.isValid()) {
         // A main window partly off the screen must not push the box off it.
-        ramme.moveLeft(qBound(omraade.left(), ramme.left(), qMax(omraade.left(), omraade.right() - ramme.width())));
-        ramme.moveTop(qBound(omraade.top(), ramme.top(), qMax(omraade.top(), omraade.bottom() - ramme.height())));
+        const int hoejreGraense = qMax(omraade.left(), omraade.right() + 1 - ramme.width());
+        const int nedreGraense = qMax(omraade.top(), omraade.bottom() + 1 - ramme.height());
+        ramme.moveLeft(qBound(omraade.left(), ramme.left(), hoejreGraense));
+        ramme.moveTop(qBound(omraade.top(), ramme.top(), nedreGraense));
     }
     setGeometry(ramme.marginsRemoved(kant));
 }

@@ -4,6 +4,7 @@
 #include <QStyle>
 
 class QLabel;
+class QScreen;
 class QScrollArea;
 class TBeskedLabel;
 
@@ -54,6 +55,8 @@ protected:
     virtual void placerKontroller(int knapY) = 0;
 
 private:
+    const QWidget *hovedvindue() const;
+    QScreen *skaerm() const;
     int maksHoejde() const;
     void centrerPaaForaelder();
 
