@@ -1,0 +1,481 @@
+#include "app/mainegenskaber.h"
+#include "app/mainregler.h"
+#include "app/tegenskabsside.h"
+#include "app/tindholdsside.h"
+#include "app/tinfobar.h"
+#include "app/tmainform.h"
+#include "app/tstilmanager.h"
+#include "app/tstistrimmel.h"
+#include "core/tekstfil.h"
+#include "engines/datamappe/tdatamappe.h"
+#include "fakedialogs.h"
+#include "testmiljoe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+// The main window driven as the user drives it, in a temporary home folder,
+// with every message and question going to the scripted dialogs.
+class TestMainform : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MidlertidigHjem> m_hjem;
+
+    // The settings file of the temporary home, made before a window exists.
+    static QString optFil() { return TDataMappe::CreateMapper().mapper.optFilnavn; }
+
+    static void skrivLinjer(const QStringList &linjer) { QVERIFY(tekstfil::gem(optFil(), linjer)); }
+
+    static void visOgAktiver(Tmainform &w)
+    {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+
+    template<typename T>
+    static T *barn(const Tmainform &w, const char *navn)
+    {
+        T *b = w.findChild<T *>(QLatin1String(navn));
+        if (!b)
+            qFatal("mangler %s", navn);
+        return b;
+    }
+
+private slots:
+    void initTestCase() { saetDanskLocale(); }
+    void init() { m_hjem = std::make_unique<MidlertidigHjem>(); }
+    void cleanup() { m_hjem.reset(); }
+
+    void foersteOgAndenStart()
+    {
+        FakeDialogs d;
+        {
+            Tmainform w(&d);
+            QCOMPARE(w.windowTitle(), "Marvikel: " + w.mapper().Abrugernavn);
+            QCOMPARE(w.size(), QSize(1270, 870));
+            QCOMPARE(w.pos(), QPoint(250, 50));
+            QCOMPARE(w.minimumHeight(), 776);
+            QCOMPARE(TStilManager::aktiv(), QString("Sky"));
+            QCOMPARE(barn<QComboBox>(w, "designBox")->currentText(), QString("Sky"));
+
+            visOgAktiver(w);
+            QVERIFY(!w.opstart);
+            QCOMPARE(w.TryedBefore, 1);
+            QCOMPARE(w.Hovedbog()->currentIndex(), 4);
+            QCOMPARE(w.egenskabsside()->undersider()->currentIndex(), 0);
+            QCOMPARE(w.sidetitel(), QString("Egenskaber"));
+            QVERIFY(w.close());
+        }
+        const QStringList linjer = tekstfil::hent(optFil());
+        QCOMPARE(linjer.size(), 45);
+        QCOMPARE(linjer.at(31), QString("1"));
+        QCOMPARE(linjer.at(22), QString("4"));
+
+        Tmainform igen(&d);
+        visOgAktiver(igen);
+        QCOMPARE(igen.TryedBefore, 1);
+        QCOMPARE(igen.sidetitel(), QString("Program Egenskaber"));   // no first-run page switch
+        QVERIFY(d.informationer.isEmpty());
+        QVERIFY(d.spoergsmaal.isEmpty());
+    }
+
+    void lukning_data()
+    {
+        QTest::addColumn<bool>("redigeret");
+        QTest::addColumn<int>("processer");
+        QTest::addColumn<int>("svar");   // -1 no answer queued, 0 "Nej", 1 "Ja"
+        QTest::addColumn<bool>("lukket");
+        QTest::addColumn<int>("spoergsmaal");
+        QTest::newRow("intet kører") << false << 0 << -1 << true << 0;
+        QTest::newRow("struktur under redigering afviser stille") << true << 0 << -1 << false << 0;
+        QTest::newRow("redigering går forud for kørende") << true << 2 << -1 << false << 0;
+        QTest::newRow("kørende, Nej") << false << 1 << 0 << false << 1;
+        QTest::newRow("kørende, Ja") << false << 1 << 1 << true << 1;
+    }
+    void lukning()
+    {
+        QFETCH(bool, redigeret);
+        QFETCH(int, processer);
+        QFETCH(int, svar);
+        QFETCH(bool, lukket);
+        FakeDialogs d;
+        if (svar == 0)
+            d.svarNej();
+        if (svar == 1)
+            d.svarJa();
+        Tmainform w(&d);
+        visOgAktiver(w);
+        w.MsRedigeret = redigeret;
+        w.processCount = processer;
+
+        QCOMPARE(w.close(), lukket);
+        QTEST(int(d.spoergsmaal.size()), "spoergsmaal");
+        if (!d.spoergsmaal.isEmpty())
+            QCOMPARE(d.spoergsmaal.first(),
+                     QString("Der er en funktion kørende.\r"
+                             "Skal programmet lukkes alligevel med risiko for fejl ved lukning?"));
+        QCOMPARE(QFile::exists(w.mapper().optFilnavn), lukket);
+        QCOMPARE(w.isVisible(), !lukket);
+        QVERIFY(d.informationer.isEmpty());
+    }
+
+    void sessionSlutGemmerSelvomLukningAfvises()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        w.MsRedigeret = true;
+        w.sessionSlut();
+        QVERIFY(w.isVisible());
+        QCOMPARE(tekstfil::hent(w.mapper().optFilnavn).size(), 45);
+    }
+
+    void panelSkjulesOgVisesToGange()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        QAction *panel = w.kommando("aPanelV");
+        QAction *openElement = w.kommando("OpenElement");
+        const int bredde = w.width();
+        QVERIFY(w.minimumWidth() < 1228 - 302);   // only the layout's own until the first toggle
+        QVERIFY(!openElement->isEnabled());
+
+        for (int gang = 0; gang < 2; ++gang) {
+            panel->trigger();
+            QVERIFY(!w.panelVist());
+            QTRY_COMPARE(w.width(), bredde - 302);
+            QCOMPARE(w.minimumWidth(), 1228 - 302);
+            QVERIFY(openElement->isEnabled());
+            panel->trigger();
+            QVERIFY(w.panelVist());
+            QTRY_COMPARE(w.width(), bredde);
+            QCOMPARE(w.minimumWidth(), 1228);
+            QVERIFY(!openElement->isEnabled());
+        }
+
+        // F10 shows the panel on the program functions page.
+        panel->trigger();
+        openElement->trigger();
+        QVERIFY(w.panelVist());
+        QTRY_COMPARE(w.width(), bredde);
+        QCOMPARE(w.Hovedbog()->currentIndex(), 0);
+        QCOMPARE(w.sidetitel(), QString("Programmer med funktioner"));
+    }
+
+    void sidekommandoer()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        w.kommando("visGT3")->trigger();
+        QCOMPARE(w.Hovedbog()->currentIndex(), 6);
+        QCOMPARE(w.sidetitel(), QString("Program genveje"));
+        QVERIFY(!w.kommando("visGT3")->isEnabled());
+        QVERIFY(w.kommando("visGT1")->isEnabled());
+
+        w.kommando("aVisInfoStruk")->trigger();
+        QCOMPARE(w.Hovedbog()->currentIndex(), 5);
+        QCOMPARE(w.sidetitel(), QString("Velkommen"));
+        QVERIFY(!w.kommando("aVisInfoStruk")->isEnabled());
+        QVERIFY(w.kommando("visGT3")->isEnabled());
+    }
+
+    void indholdssidensRaekker()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        w.vaelgSide(mainregler::SideIndhold);
+        QCOMPARE(w.sidetitel(), QString("Indhold"));
+        TIndholdsside *indhold = w.indholdsside();
+        QTreeWidget *liste = indhold->liste();
+        QCOMPARE(liste->topLevelItemCount(), 7);
+        QCOMPARE(liste->topLevelItem(0)->text(0), QString("Side 1: Programmer"));
+        QCOMPARE(liste->topLevelItem(0)->childCount(), 6);
+        QCOMPARE(liste->topLevelItem(4)->child(1)->text(0), QString("Lidt design og funktion"));
+
+        // The first show folds every group.
+        QVERIFY(!liste->topLevelItem(0)->isExpanded());
+        barn<QToolButton>(w, "foldUdKnap")->click();
+        QVERIFY(liste->topLevelItem(6)->isExpanded());
+
+        auto klik = [&](int raekke) {
+            QTreeWidgetItem *item = indhold->raekke(raekke);
+            liste->scrollToItem(item);
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                              liste->visualItemRect(item).center());
+        };
+        klik(13);   // a help row leaves the page where it is
+        QCOMPARE(w.Hovedbog()->currentIndex(), 7);
+        QVERIFY(liste->selectedItems().isEmpty());
+        klik(10);   // "Program egenskaber"
+        QCOMPARE(w.Hovedbog()->currentIndex(), 4);
+        QCOMPARE(w.sidetitel(), QString("Program Egenskaber"));
+        QVERIFY(liste->selectedItems().isEmpty());
+
+        w.vaelgSide(mainregler::SideIndhold);
+        barn<QToolButton>(w, "foldSammenKnap")->click();
+        QVERIFY(!liste->topLevelItem(6)->isExpanded());
+    }
+
+    void informationsknappen()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        auto *knap = barn<QToolButton>(w, "informationsKnappen");
+
+        w.vaelgSide(mainregler::SideEgenskaber, 4);
+        QCOMPARE(w.sidetitel(), QString());
+        QVERIFY(knap->isEnabled());
+        knap->click();
+        QCOMPARE(d.informationer, QStringList{mainregler::panelIndholdBesked()});
+
+        w.vaelgSide(mainregler::SideIndhold);
+        knap->click();
+        QCOMPARE(d.informationer.last(), QString("Indholdsstruktur med informations genveje."));
+
+        // Pages whose information is a help page wait for the help browser.
+        w.vaelgSide(mainregler::SideProgrammer);
+        QCOMPARE(knap->isEnabled(), w.kanViseHjaelp());
+    }
+
+    void ukendtDesignMeldesEnGangOgBevares()
+    {
+        QStringList linjer = MainEgenskaber().tilLinjer();
+        linjer[0] = "Findes ikke";
+        skrivLinjer(linjer);
+        TStilManager::anvend("Light");
+        const QColor foer = QApplication::palette().color(QPalette::Window);
+
+        FakeDialogs d;
+        Tmainform w(&d);
+        QCOMPARE(QApplication::palette().color(QPalette::Window), foer);
+        QCOMPARE(barn<QComboBox>(w, "designBox")->currentIndex(), -1);
+        visOgAktiver(w);
+        QTRY_COMPARE(d.informationer.size(), 1);
+        QVERIFY(d.informationer.first().contains("\"Findes ikke\""));
+        w.hide();
+        visOgAktiver(w);
+        QCoreApplication::processEvents();
+        QCOMPARE(d.informationer.size(), 1);
+
+        QVERIFY(w.close());
+        QCOMPARE(tekstfil::hent(optFil()).at(0), QString("Findes ikke"));
+
+        // Choosing a style in the box applies it at once.
+        Tmainform andet(&d);
+        QComboBox *box = barn<QComboBox>(andet, "designBox");
+        const int zircon = box->findText("Zircon");
+        box->setCurrentIndex(zircon);
+        emit box->activated(zircon);
+        QCOMPARE(andet.designName, QString("Zircon"));
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 TStilManager::palet("Zircon").color(QPalette::Window));
+    }
+
+    void kontakterStyrerSiderne()
+    {
+        QStringList linjer = MainEgenskaber().tilLinjer();
+        linjer[39] = "2";
+        linjer[42] = "1";
+        skrivLinjer(linjer);
+        FakeDialogs d;
+        Tmainform w(&d);
+        QVERIFY(!w.Hovedbog()->isTabVisible(2));
+        QVERIFY(w.Hovedbog()->isTabVisible(3));
+        QVERIFY(!w.Hovedbog()->isTabVisible(6));
+        QVERIFY(w.Hovedbog()->isTabVisible(7));
+
+        barn<QAbstractButton>(w, "tabVisCheck1")->click();
+        QVERIFY(w.Hovedbog()->isTabVisible(2));
+        QCOMPARE(barn<QAbstractButton>(w, "tabVisCheck1")->text(), QString("Vist"));
+        barn<QAbstractButton>(w, "tabVisCheck4")->click();
+        QVERIFY(!w.Hovedbog()->isTabVisible(7));
+        QCOMPARE(barn<QAbstractButton>(w, "tabVisCheck4")->text(), QString("Skjult"));
+    }
+
+    void vinduetGemmerHvadDetLaeste()
+    {
+        // Every line in range of its control comes back out of the window
+        // unchanged, so controls and lines are wired to each other.
+        MainEgenskaber e;
+        e.designName = "Zircon";
+        e.top = 11;
+        e.left = 22;
+        e.width = 1300;
+        e.height = 800;
+        e.maxElementer = 40;
+        e.Fontbox = 2;
+        e.trayCheck = true;
+        e.panelVist = false;
+        e.FontnavnBox = 3;
+        e.exeProgram = "/usr/bin/true";
+        e.openInfo = 1;
+        e.openKalender = 1;
+        e.OnClickIndex = 4;
+        e.OnClickCaption = "Min struktur";
+        e.FremFormCheck = 1;
+        e.openWmi = 1;
+        e.hovedSide = 5;
+        e.egenskabsSide = 2;
+        e.PlaceringsMappe = m_hjem->sti();
+        e.visProgrammer = 1;
+        e.funktionsSide = 2;
+        e.GBoxV = 3;
+        e.GBoxL = 4;
+        e.colIndex = 7;
+        e.CheckStrukturLinjer = true;
+        e.TryedBefore = 1;
+        e.Vistoppanel = 0;
+        e.bogfanerBox = 0;
+        e.genvejsSide = 3;
+        e.sammeKlipbord = false;
+        e.minimerCheck = true;
+        e.sikkerhedsCheck = false;
+        e.blokerCheck = true;
+        e.tabVisCheck1 = false;
+        e.tabVisCheck2 = false;
+        e.tabVisCheck3 = true;
+        e.tabVisCheck4 = true;
+        e.beskedCheck = true;
+        e.vhaFunkCheck = true;
+        QVERIFY(e.GemOpt(optFil()));
+
+        FakeDialogs d;
+        Tmainform w(&d);
+        QCOMPARE(w.samlEgenskaber().tilLinjer(), e.tilLinjer());
+        QVERIFY(!barn<QAbstractButton>(w, "aSammeKlipbord")->isChecked());
+    }
+
+    void maxElementerKnapperne()
+    {
+        QStringList linjer = MainEgenskaber().tilLinjer();
+        linjer[5] = "15";
+        skrivLinjer(linjer);
+        FakeDialogs d;
+        Tmainform w(&d);
+        auto *felt = barn<QLineEdit>(w, "maxFindEdit");
+        QVERIFY(felt->isReadOnly());
+        QCOMPARE(felt->text(), QString("15"));
+        barn<QToolButton>(w, "maxFindNed")->click();
+        QCOMPARE(felt->text(), QString("10"));
+        barn<QToolButton>(w, "maxFindNed")->click();
+        QCOMPARE(felt->text(), QString("10"));
+        barn<QToolButton>(w, "maxFindOp")->click();
+        QCOMPARE(w.maxElementer(), 20);
+        QCOMPARE(w.samlEgenskaber().maxElementer, 20);
+    }
+
+    void standardstoerrelse()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        QAction *standard = w.kommando("standardSize");
+        QVERIFY(!standard->isEnabled());
+        w.resize(1000, 800);
+        QTRY_COMPARE(barn<QLabel>(w, "breddeLabel")->text(), QString("1000"));
+        QCOMPARE(barn<QLabel>(w, "hojdeLabel")->text(), QString("800"));
+        QVERIFY(standard->isEnabled());
+        barn<QToolButton>(w, "standardKnap")->click();
+        QTRY_COMPARE(w.size(), QSize(1270, 870));
+        QCOMPARE(barn<QLabel>(w, "breddeLabel")->text(), QString("1270"));
+        QVERIFY(!standard->isEnabled());
+    }
+
+    void ulaeseligDatamappeGiverEnBeskedOgEtBrugbartProgram()
+    {
+        // HOME below a regular file: no folder can be made there.
+        QFile blokerer(m_hjem->sti() + "/fil");
+        QVERIFY(blokerer.open(QIODevice::WriteOnly));
+        blokerer.close();
+        qputenv("HOME", (m_hjem->sti() + "/fil/hjem").toUtf8());
+
+        FakeDialogs d;
+        Tmainform w(&d);
+        QVERIFY(!w.dataSkrivbar());
+        visOgAktiver(w);
+        QTRY_COMPARE(d.informationer.size(), 1);
+        w.kommando("aPanelV")->trigger();
+        QVERIFY(!w.panelVist());
+        QVERIFY(w.close());
+        QCOMPARE(d.informationer.size(), 1);
+        QVERIFY(!QFile::exists(w.mapper().optFilnavn));
+    }
+
+    void statuslinjen()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        TInfobar *bar = w.infobar();
+
+        // A hint travels from the control to panel 2 of the status line.
+        auto *knap = barn<QToolButton>(w, "klipbordStiKnap");
+        QStatusTipEvent tip(knap->statusTip());
+        QApplication::sendEvent(knap, &tip);
+        QCOMPARE(bar->panelTekst(2), QString("Kopier aktuelle sti til klipbordet"));
+
+        w.InfoProg("Teksteditor");
+        QFont ni = bar->font();
+        ni.setPointSize(9);
+        QTRY_COMPARE(bar->panelBredde(0), QFontMetrics(ni).horizontalAdvance("Teksteditor") + 8);
+        QCOMPARE(bar->panelTekst(0), QString("Teksteditor"));
+    }
+
+    void stistrimlensKnapper()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        const QString mappe = m_hjem->sti() + "/mappe æ";
+        QVERIFY(QDir().mkpath(mappe));
+        const QString fil = mappe + "/brev.txt";
+        QFile f(fil);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        TStistrimmel *strimmel = w.stistrimmel();
+        QClipboard *klip = QApplication::clipboard();
+
+        strimmel->setSti(fil);
+        barn<QToolButton>(w, "klipbordStiKnap")->click();
+        QCOMPARE(klip->text(), mappe);
+        QCOMPARE(w.infobar()->panelTekst(2), QString("Stien blev kopieret til klipbordet"));
+        QCOMPARE(strimmel->sti(), fil);
+        barn<QToolButton>(w, "klipbordStiFilKnap")->click();
+        QCOMPARE(klip->text(), fil);
+        QCOMPARE(w.infobar()->panelTekst(2), QString("Filnavnet blev kopieret til klipbordet"));
+
+        strimmel->setSti(mappe);
+        barn<QToolButton>(w, "klipbordStiFilKnap")->click();
+        QCOMPARE(klip->text(), fil);   // nothing copied
+        QCOMPARE(w.infobar()->panelTekst(2), QString("Der er ikke valgt et filnavn"));
+        barn<QToolButton>(w, "klipbordStiKnap")->click();
+        QCOMPARE(klip->text(), mappe);
+
+        strimmel->setSti(mappe + "/forsvundet");
+        w.kommando("aOpenStifinder")->trigger();
+        QCOMPARE(w.infobar()->panelTekst(2), QString("Mappen blev ikke fundet."));
+        QCOMPARE(TStistrimmel::mappeAt(fil), mappe);
+        QCOMPARE(TStistrimmel::mappeAt(mappe), mappe);
+    }
+};
+
+QTEST_MAIN(TestMainform)
+#include "tst_mainform.moc"
