@@ -54,11 +54,10 @@ QButtonGroup *radiogruppe(const QString &navn, const QString &titel, const QStri
     auto *grid = new QGridLayout(*boks);
     grid->setContentsMargins(8, 4, 8, 6);
     grid->setVerticalSpacing(2);
-    const int raekker = (punkter.size() + kolonner - 1) / kolonner;
     for (int i = 0; i < punkter.size(); ++i) {
         auto *knap = new QRadioButton(punkter.at(i), *boks);
         gruppe->addButton(knap, i);
-        grid->addWidget(knap, i % raekker, i / raekker);
+        grid->addWidget(knap, i / kolonner, i % kolonner);
     }
     return gruppe;
 }
@@ -175,7 +174,7 @@ QWidget *TEgenskabsside::lavProgramside()
     m_bogfanerBox = radiogruppe(QStringLiteral("bogfanerBox"), QStringLiteral("Fremstillings muligheder"),
                                 {QStringLiteral("Fladknapper"), QStringLiteral("Knapper"),
                                  QStringLiteral("Tabs")},
-                                3, &boks, side);
+                                2, &boks, side);
     hint::saet(boks, QStringLiteral("Vælg bogfaners udseende"));
     vaelg(m_bogfanerBox, 2);
     layout->addWidget(boks);

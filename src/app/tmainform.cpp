@@ -274,7 +274,7 @@ QFrame *Tmainform::lavVenstrePanel()
     m_genvejsinfoButton = new QToolButton(m_mainPanel);
     m_genvejsinfoButton->setObjectName(QStringLiteral("genvejsinfoButton"));
     m_genvejsinfoButton->setAutoRaise(true);
-    m_genvejsinfoButton->setIcon(ikoner::hent("input-keyboard", QStyle::SP_DialogHelpButton));
+    m_genvejsinfoButton->setIcon(ikoner::hent("input-keyboard", QStyle::SP_TitleBarContextHelpButton));
     hint::saet(m_genvejsinfoButton, QStringLiteral("Information: Genvejstaster"));
     connect(m_genvejsinfoButton, &QToolButton::clicked, this,
             [this] { InfoHelp(QStringLiteral("Genvejstaster.html")); });
