@@ -1,0 +1,171 @@
+#include "explorer/tstrukturvisning.h"
+
+#include "engines/stier.h"
+#include "engines/strukturrec.h"
+#include "engines/tfilmodel.h"
+#include "engines/tmappemodel.h"
+#include "engines/tstrukturcompo.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QSplitter>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+// The engine gives image indexes; until the program ships its own pictures
+// the style's standard icons stand in for them.
+QIcon mappeBillede(int indeks)
+{
+    QStyle *s = QApplication::style();
+    switch (indeks) {
+    case 1:
+    case 2: return s->standardIcon(QStyle::SP_DriveHDIcon);
+    case 12: return s->standardIcon(QStyle::SP_DriveCDIcon);
+    case 11: return s->standardIcon(QStyle::SP_DirHomeIcon);
+    case 9: return s->standardIcon(QStyle::SP_DesktopIcon);
+    default: return s->standardIcon(QStyle::SP_DirIcon);
+    }
+}
+
+QIcon filBillede(int indeks)
+{
+    QStyle *s = QApplication::style();
+    if (indeks == 1)
+        return s->standardIcon(QStyle::SP_DirIcon);
+    if (indeks == 15)
+        return s->standardIcon(QStyle::SP_DialogApplyButton);
+    return s->standardIcon(QStyle::SP_FileIcon);
+}
+
+class BilledDelegate : public QStyledItemDelegate
+{
+public:
+    BilledDelegate(QIcon (*billede)(int), QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_billede(billede)
+    {
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->icon = m_billede(index.data(BilledeRolle).toInt());
+        option->features |= QStyleOptionViewItem::HasDecoration;
+    }
+
+private:
+    QIcon (*m_billede)(int);
+};
+
+QTreeView *lavTrae(QAbstractItemModel *model, QItemSelectionModel *valg, QIcon (*billede)(int), QWidget *parent)
+{
+    auto *v = new QTreeView(parent);
+    v->setModel(model);
+    v->setSelectionModel(valg);
+    v->setItemDelegate(new BilledDelegate(billede, v));
+    v->setHeaderHidden(true);
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->setExpandsOnDoubleClick(false);
+    return v;
+}
+
+} // namespace
+
+TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, QWidget *parent)
+    : QWidget(parent)
+    , m_motor(motor)
+    , m_mapper(new TMappeModel(this))
+    , m_filer(new TFilModel(this))
+{
+    m_motor->setStruktur1(m_mapper);
+    m_motor->setStruktur2(m_filer);
+
+    m_mappeView = lavTrae(m_mapper, m_mapper->valg(), mappeBillede, this);
+    m_mappeView->setObjectName(QStringLiteral("MappeStruktur"));
+    m_mappeView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_filView = lavTrae(m_filer, m_filer->valg(), filBillede, this);
+    m_filView->setObjectName(QStringLiteral("FilStruktur"));
+    m_filView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_filView->setRootIsDecorated(false);
+    m_filView->setUniformRowHeights(true);   // a folder may hold 100,000 rows
+
+    auto *drevknap = new QToolButton(this);
+    drevknap->setText(QStringLiteral("Drev"));
+    drevknap->setPopupMode(QToolButton::InstantPopup);
+    m_drevmenu = new QMenu(drevknap);
+    drevknap->setMenu(m_drevmenu);
+    connect(m_drevmenu, &QMenu::aboutToShow, this, &TStrukturVisning::fyldDrevmenu);
+
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(m_mappeView);
+    splitter->addWidget(m_filView);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(drevknap, 0, Qt::AlignLeft);
+    layout->addWidget(splitter);
+
+    // The engine expands and collapses through the model; the user through the view.
+    connect(m_mapper, &TMappeModel::udfoldningAendret, m_mappeView, &QTreeView::setExpanded);
+    connect(m_mappeView, &QTreeView::expanded, m_mapper, [this](const QModelIndex &n) {
+        m_mapper->markerUdfoldet(n, true);
+    });
+    connect(m_mappeView, &QTreeView::collapsed, m_mapper, [this](const QModelIndex &n) {
+        m_mapper->markerUdfoldet(n, false);
+    });
+    connect(m_filer, &TFilModel::fokusOenskes, m_filView, [this] { m_filView->setFocus(); });
+
+    connect(m_mappeView, &QTreeView::clicked, this, &TStrukturVisning::mappeKlik);
+    connect(m_mappeView, &QTreeView::doubleClicked, this, &TStrukturVisning::mappeDobbeltklik);
+    connect(m_filView, &QTreeView::clicked, this, [this] { m_motor->setAktiveStruktur(2); });
+    connect(m_filView, &QTreeView::doubleClicked, this, &TStrukturVisning::filDobbeltklik);
+}
+
+QModelIndex TStrukturVisning::mappeNodeVed(const QPoint &punkt) const
+{
+    return m_mappeView->indexAt(punkt);
+}
+
+int TStrukturVisning::filRaekkeVed(const QPoint &punkt) const
+{
+    const QModelIndex i = m_filView->indexAt(punkt);
+    return i.isValid() ? i.row() : -1;
+}
+
+void TStrukturVisning::mappeKlik(const QModelIndex &)
+{
+    m_motor->setAktiveStruktur(1);
+    m_motor->getDirectory();
+}
+
+void TStrukturVisning::mappeDobbeltklik(const QModelIndex &)
+{
+    m_motor->setAktiveStruktur(1);
+    const QString mappe = m_motor->udfoldDirectory();
+    if (stier::erMappe(mappe))
+        m_motor->makeStruktur2(mappe);
+}
+
+void TStrukturVisning::filDobbeltklik(const QModelIndex &)
+{
+    m_motor->setAktiveStruktur(2);
+    const QString element = m_motor->udfoldFileDirectory();
+    if (stier::erMappe(element))
+        m_motor->makeStruktur2(element);
+}
+
+void TStrukturVisning::fyldDrevmenu()
+{
+    m_drevmenu->clear();
+    const QList<QAction *> handlinger = m_motor->makeDrevMenu(m_drevmenu);
+    for (QAction *a : handlinger)
+        a->setIcon(mappeBillede(a->property("billede").toInt()));
+    m_drevmenu->addActions(handlinger);
+}
