@@ -13,6 +13,7 @@
 #include "platform/skrivebord.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -522,6 +523,8 @@ void Tmainform::anvendDesign(bool foersteGang)
                                                  "Programmet beholder sit hidtidige design.")
                                       .arg(designName));
     m_egenskabsside->visDesigns(TStilManager::designNavne(), designName);
+    // The client area's background is not taken from the palette by itself.
+    m_klientomraade->setBackground(QApplication::palette().brush(QPalette::Mid));
     // Style sheets that name palette colours pick up the new palette.
     anvendBogfaner();
 }

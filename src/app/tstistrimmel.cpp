@@ -79,7 +79,10 @@ void TStistrimmel::bindKommandoer(QAction *aOpenStifinder, QAction *aPanelV)
     m_panelKnap->setDefaultAction(aPanelV);
     // setDefaultAction takes the action's text; these buttons stay icon-only.
     m_infMappe->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_panelKnap->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // The panel button names its command: it reads the same in every design.
+    m_panelKnap->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_panelKnap->setMinimumSize(0, 26);
+    m_panelKnap->setMaximumSize(QWIDGETSIZE_MAX, 26);
 }
 
 TStistrimmel::Udfald TStistrimmel::stiTilKlipbord(const QString &sti)

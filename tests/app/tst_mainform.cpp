@@ -144,6 +144,18 @@ private slots:
         QCOMPARE(tekstfil::hent(w.mapper().optFilnavn).size(), 45);
     }
 
+    void mislykketSkrivningMeldes()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        // The settings folder vanished while the program ran.
+        QVERIFY(QDir(w.mapper().OptMappe).removeRecursively());
+        QVERIFY(w.close());
+        QCOMPARE(d.informationer,
+                 QStringList{"Programmets egenskaber kunne ikke gemmes i:\r" + w.mapper().optFilnavn});
+    }
+
     void panelSkjulesOgVisesToGange()
     {
         FakeDialogs d;
