@@ -1,9 +1,11 @@
 #include "engines/tgrundobjekt.h"
 
 #include "core/dialogs.h"
+#include "platform/brugernavn.h"
 
 TGrundObjekt::TGrundObjekt(QObject *ejer)
     : QObject(ejer)
+    , Brugernavn(brugernavn::hent())
 {
 }
 

@@ -36,7 +36,7 @@ protected:
 
     TMappeModel *Struktur1 = nullptr;
     TFilModel *Struktur2 = nullptr;
-    QString Brugernavn = QStringLiteral("Brugernavn");
+    QString Brugernavn;
     Dialogs *m_dialogs = nullptr;
     Drev m_drev;
     SpecialMapper m_specialMapper;

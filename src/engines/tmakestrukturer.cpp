@@ -12,7 +12,6 @@
 namespace {
 
 const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.\r");
-const QString IkkeStruktur = QStringLiteral("Det lykkedes ikke at fremstille strukturen.\r");
 
 // Folders are shown in name order with A–Z folded, as a user expects and as
 // the listing order of the original file systems gave.
@@ -190,8 +189,11 @@ void TMakeStrukturer::addSL(const QString &dir)
 
 void TMakeStrukturer::tilfoejBoernFraSL(const QModelIndex &node)
 {
+    std::vector<TMappeModel::NyNode> noder;
+    noder.reserve(SL.size());
     for (const SLPost &p : SL)
-        Struktur1->tilfoejNode(node, p.tekst, 3, p.rec);
+        noder.push_back({p.tekst, 3, p.rec});
+    Struktur1->tilfoejNoder(node, noder);
 }
 
 bool TMakeStrukturer::udfoldNode(const QModelIndex &node)

@@ -8,19 +8,10 @@ struct TMappeModel::Node
     bool udfoldet = false;
     StrukturRec rec;
     Node *foraelder = nullptr;
+    // Nodes are only ever appended or removed all together, so a node's row
+    // never changes while it lives.
+    int raekke = 0;
     std::vector<std::unique_ptr<Node>> boern;
-
-    int raekke() const
-    {
-        if (!foraelder)
-            return 0;
-        const auto &s = foraelder->boern;
-        for (size_t i = 0; i < s.size(); ++i) {
-            if (s[i].get() == this)
-                return int(i);
-        }
-        return 0;
-    }
 };
 
 TMappeModel::TMappeModel(QObject *parent)
@@ -39,7 +30,7 @@ TMappeModel::Node *TMappeModel::node(const QModelIndex &index) const
 
 QModelIndex TMappeModel::indexAf(Node *n) const
 {
-    return (!n || n == m_rod.get()) ? QModelIndex() : createIndex(n->raekke(), 0, n);
+    return (!n || n == m_rod.get()) ? QModelIndex() : createIndex(n->raekke, 0, n);
 }
 
 QModelIndex TMappeModel::index(int row, int column, const QModelIndex &parent) const
@@ -93,17 +84,27 @@ Qt::ItemFlags TMappeModel::flags(const QModelIndex &index) const
 QModelIndex TMappeModel::tilfoejNode(const QModelIndex &foraelder, const QString &tekst, int billede,
                                      const StrukturRec &rec)
 {
+    tilfoejNoder(foraelder, {NyNode{tekst, billede, rec}});
+    return index(rowCount(foraelder) - 1, 0, foraelder);
+}
+
+void TMappeModel::tilfoejNoder(const QModelIndex &foraelder, const std::vector<NyNode> &noder)
+{
+    if (noder.empty())
+        return;
     Node *p = node(foraelder);
-    auto n = std::make_unique<Node>();
-    n->tekst = tekst;
-    n->billede = billede;
-    n->rec = rec;
-    n->foraelder = p;
-    const int raekke = int(p->boern.size());
-    beginInsertRows(foraelder, raekke, raekke);
-    p->boern.push_back(std::move(n));
+    const int foerste = int(p->boern.size());
+    beginInsertRows(foraelder, foerste, foerste + int(noder.size()) - 1);
+    for (const NyNode &ny : noder) {
+        auto n = std::make_unique<Node>();
+        n->tekst = ny.tekst;
+        n->billede = ny.billede;
+        n->rec = ny.rec;
+        n->foraelder = p;
+        n->raekke = int(p->boern.size());
+        p->boern.push_back(std::move(n));
+    }
     endInsertRows();
-    return createIndex(raekke, 0, p->boern.back().get());
 }
 
 void TMappeModel::sletBoern(const QModelIndex &node_)

@@ -28,9 +28,18 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
+    struct NyNode
+    {
+        QString tekst;
+        int billede = 0;
+        StrukturRec rec;
+    };
+
     // Appends a node as the last child of `foraelder` (top level when invalid).
     QModelIndex tilfoejNode(const QModelIndex &foraelder, const QString &tekst, int billede,
                             const StrukturRec &rec);
+    // Appends many children in one insertion, so a view lays out once.
+    void tilfoejNoder(const QModelIndex &foraelder, const std::vector<NyNode> &noder);
     void sletBoern(const QModelIndex &node);
     void ryd();
 
