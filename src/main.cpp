@@ -1,3 +1,4 @@
+#include "app/ikoner.h"
 #include "app/tbeskeddialogs.h"
 #include "app/tmainform.h"
 #include "platform/systemmapper.h"
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stifinder"));
+    QApplication::setWindowIcon(ikoner::hent("system-file-manager", QStyle::SP_DirIcon));
     QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
 
     TEnkeltInstans instans(systemmapper::grundMappe());
