@@ -140,6 +140,11 @@ void TestMappetrae::privatSektion()
     QCOMPARE(m_mapper->rowCount(), 5);
     QCOMPARE(m_mapper->tekst(m_mapper->index(1, 0)), QString(" (/)"));
 
+    // Walking to a folder starts at the drives, below the private section.
+    QVERIFY(m_motor->udfoldStruktur1(T + "/A/B", true));
+    QCOMPARE(m_mapper->rec(m_mapper->valgtNode()).mappe, T + "/A/B");
+    QCOMPARE(m_mapper->tekst(m_mapper->foersteNode()), QString("ann"));
+
     // One drive with the private section: the section comes collapsed.
     m_motor->makeDrive(m_maskine.data());
     QCOMPARE(tekster(*m_mapper), (QStringList{"ann", "DATA (" + m_maskine.data() + ")"}));
