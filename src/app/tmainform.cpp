@@ -3,6 +3,7 @@
 #include "app/hint.h"
 #include "app/ikoner.h"
 #include "app/tbeskeddialogs.h"
+#include "app/tboernevinduer.h"
 #include "app/tegenskabsside.h"
 #include "app/tindholdsside.h"
 #include "app/tinfobar.h"
@@ -11,6 +12,11 @@
 #include "core/dialogs.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "platform/skrivebord.h"
+#include "shell/tgenvejslister.h"
+#include "shell/thjaelp.h"
+#include "shell/thjaelpside.h"
+#include "shell/tprogramfunktioner.h"
+#include "shell/tvinduesstyring.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +27,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -76,6 +83,10 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     m_klientomraade->setObjectName(QStringLiteral("klientomraade"));
     m_stistrimmel = new TStistrimmel(this);
     m_stistrimmel->bindKommandoer(kommando("aOpenStifinder"), kommando("aPanelV"));
+    QWidget *topstrimmel = lavTopstrimmel();
+    m_boern = new TBoernevinduer({this, m_klientomraade, m_tc, m_dialogs}, this);
+    connect(m_boern, &TBoernevinduer::aktuelleElement, m_stistrimmel, &TStistrimmel::setSti);
+    connect(m_boern, &TBoernevinduer::boernSkiftet, this, &Tmainform::planlaegOpdatering);
 
     auto *midte = new QHBoxLayout;
     midte->setContentsMargins(0, 0, 0, 0);
@@ -87,7 +98,7 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(lavTopstrimmel());
+    layout->addWidget(topstrimmel);
     layout->addLayout(midte, 1);
     layout->addWidget(m_stistrimmel);
     setCentralWidget(central);
@@ -126,7 +137,8 @@ void Tmainform::opretKommandoer()
          "window-close", QStyle::SP_DialogCloseButton},
         {"CloseAlleElementer", "Luk alle", "Luk alle elementer undtagen Stifinder", {},
          "edit-clear-all", QStyle::SP_DialogDiscardButton},
-        {"aInfo2", "Information", "Information angående aktive element: F1", Qt::Key_F1,
+        // F1 itself belongs to aInfo; this is its button in the top strip.
+        {"aInfo2", "Information", "Information angående aktive element: F1", {},
          "help-about", QStyle::SP_MessageBoxInformation},
         {"aPanelV", "Vis/Skjul", "Luk eller åben venstre panel: F8", Qt::Key_F8, "view-dual",
          QStyle::SP_ToolBarHorizontalExtensionButton},
@@ -161,12 +173,7 @@ void Tmainform::opretKommandoer()
     for (int i = 0; i < 4; ++i)
         connect(kommando(QStringLiteral("visGT%1").arg(i + 1)), &QAction::triggered, this,
                 [this, i] { visGT(i); });
-    connect(kommando("aInfo2"), &QAction::triggered, this, [this] {
-        // With no child window the front help page is shown; the active
-        // child's own help comes with the child windows.
-        if (m_klientomraade->subWindowList().isEmpty())
-            InfoHelp(QStringLiteral("qenStifinder.html"));
-    });
+    connect(kommando("aInfo2"), &QAction::triggered, this, [this] { m_boern->aInfo(); });
 }
 
 QAction *Tmainform::kommando(const QString &navn) const
@@ -194,7 +201,11 @@ QWidget *Tmainform::lavTopstrimmel()
         return b;
     };
     layout->addWidget(knap(kommando("OpenElement"), Qt::ToolButtonIconOnly));
-    layout->addWidget(knap(kommando("programmerAction"), Qt::ToolButtonTextBesideIcon));
+    QToolButton *programknap = knap(kommando("programmerAction"), Qt::ToolButtonTextBesideIcon);
+    layout->addWidget(programknap);
+    connect(kommando("programmerAction"), &QAction::triggered, this, [this, programknap] {
+        m_boern->programmenu()->popup(programknap->mapToGlobal(QPoint(4, programknap->height())));
+    });
     layout->addWidget(knap(kommando("CloseElement"), Qt::ToolButtonIconOnly));
     layout->addWidget(knap(kommando("CloseAlleElementer"), Qt::ToolButtonIconOnly));
 
@@ -207,18 +218,24 @@ QWidget *Tmainform::lavTopstrimmel()
     return strimmel;
 }
 
-QTabWidget *Tmainform::lavUndersider(const QString &navn, const QStringList &titler)
+QTabWidget *Tmainform::lavUndersider(const QString &navn, const QStringList &titler,
+                                     const QList<QWidget *> &sider)
 {
     auto *bog = new QTabWidget;
     bog->setObjectName(navn);
-    // The pages get their content with the lists they show.
-    for (const QString &titel : titler)
-        bog->addTab(new QWidget, titel);
+    // Pages without content yet get theirs with the lists they show.
+    for (int i = 0; i < titler.size(); ++i)
+        bog->addTab(sider.value(i) ? sider.value(i) : new QWidget, titler.at(i));
+    koblUndersider(bog);
+    return bog;
+}
+
+void Tmainform::koblUndersider(QTabWidget *bog)
+{
     connect(bog, &QTabWidget::currentChanged, this, [this] {
         opdaterSidetitel();
         planlaegOpdatering();
     });
-    return bog;
 }
 
 QWidget *Tmainform::lavSide(int side)
@@ -227,19 +244,20 @@ QWidget *Tmainform::lavSide(int side)
     case SideFunktioner:
         m_funktionsBog = lavUndersider(QStringLiteral("funktionsBog"),
                                        {QStringLiteral("Programmer"), QStringLiteral("Egenskaber"),
-                                        QStringLiteral("Dos")});
+                                        QStringLiteral("Dos")},
+                                       {m_boern->lavProgramfunktioner(), m_boern->aabningsvalg()});
         return m_funktionsBog;
     case SideEgenskaber:
         m_egenskabsside = new TEgenskabsside;
         return m_egenskabsside;
     case SideInformation:
-        m_infoBog = lavUndersider(QStringLiteral("infoBog"),
-                                  {QStringLiteral("Struktur"), QStringLiteral("Søg")});
+        m_hjaelpside = new THjaelpside(*m_boern->hjaelp(), *m_dialogs);
+        m_infoBog = m_hjaelpside;
+        koblUndersider(m_infoBog);
         return m_infoBog;
     case SideGenveje:
-        m_genvejsBog = lavUndersider(QStringLiteral("genvejsBog"),
-                                     {QStringLiteral("Funktioner"), QStringLiteral("Programmer"),
-                                      QStringLiteral("F taster"), QStringLiteral("Ctrl+")});
+        m_genvejsBog = new TGenvejslister(*m_dialogs, [this](const QString &side) { InfoHelp(side); });
+        koblUndersider(m_genvejsBog);
         return m_genvejsBog;
     case SideIndhold:
         m_indholdsside = new TIndholdsside;
@@ -335,7 +353,10 @@ QFrame *Tmainform::lavVenstrePanel()
     });
     connect(e, &TEgenskabsside::fremstillingAendret, this, &Tmainform::genaktiverStrukturKnapper);
     connect(e, &TEgenskabsside::opdateringsmaadeAendret, this, &Tmainform::skiftOpdateringsmaade);
-    connect(e, &TEgenskabsside::sammeKlipbordAendret, this, [this](bool til) { sammeKlipbord = til; });
+    connect(e, &TEgenskabsside::sammeKlipbordAendret, this, [this](bool til) {
+        sammeKlipbord = til;
+        m_boern->styring()->sammeKlipbord = til;
+    });
     connect(e, &TEgenskabsside::synligeSiderAendret, this, &Tmainform::bestemTabs);
 
     // The contents page.
@@ -383,13 +404,12 @@ bool Tmainform::event(QEvent *e)
 
 void Tmainform::InfoHelp(const QString &side)
 {
-    // Filled by the help browser: shows `side` from the shipped help pages.
-    Q_UNUSED(side);
+    m_boern->InfoHelp(side);
 }
 
 bool Tmainform::kanViseHjaelp() const
 {
-    return false;
+    return m_boern->kanViseHjaelp();
 }
 
 // ---------------------------------------------------------------- start-up
@@ -403,6 +423,7 @@ void Tmainform::FormCreate()
     const DataMappeStart start = TDataMappe::CreateMapper();
     m_mapper = start.mapper;
     m_dataSkrivbar = start.skrivbar;
+    m_boern->saetMapper(m_mapper);
     if (!start.besked.isEmpty())
         m_ventendeBeskeder.append(start.besked);
     setWindowTitle(QStringLiteral("Marvikel: ") + m_mapper.Abrugernavn);
@@ -461,6 +482,12 @@ void Tmainform::anvendEgenskaber(const MainEgenskaber &e)
     TryedBefore = e.TryedBefore;
     Vistoppanel = e.Vistoppanel;
     sammeKlipbord = e.sammeKlipbord;
+    m_boern->styring()->sammeKlipbord = sammeKlipbord;
+    TAabningsvalg *valg = m_boern->aabningsvalg();
+    const int aabning[] = {e.openInfo, e.openGenveje, e.openProgrammer, e.openStrukturer,
+                           e.openTekstfiler, e.openBilleder, e.openKalender, e.openWmi};
+    for (int i = 0; i < TAabningsvalg::arter().size(); ++i)
+        valg->saetIndex(TAabningsvalg::arter().at(i), aabning[i]);
 
     // A page index outside the control's range leaves the page as it was.
     const struct
@@ -500,6 +527,11 @@ MainEgenskaber Tmainform::samlEgenskaber() const
     e.hovedSide = m_hovedbog->currentIndex();
     e.funktionsSide = m_funktionsBog->currentIndex();
     e.genvejsSide = m_genvejsBog->currentIndex();
+    const TAabningsvalg *valg = m_boern->aabningsvalg();
+    int *aabning[] = {&e.openInfo, &e.openGenveje, &e.openProgrammer, &e.openStrukturer,
+                      &e.openTekstfiler, &e.openBilleder, &e.openKalender, &e.openWmi};
+    for (int i = 0; i < TAabningsvalg::arter().size(); ++i)
+        *aabning[i] = valg->index(TAabningsvalg::arter().at(i));
     return e;
 }
 
@@ -790,11 +822,10 @@ Tilstand Tmainform::tilstand() const
     t.genvejsSide = m_genvejsBog->currentIndex();
     t.bredde = width();
     t.hoejde = height();
-    t.antalBoern = int(m_klientomraade->subWindowList().size());
+    t.antalBoern = int(m_boern->styring()->boern().size());
     t.processCount = processCount;
-    // Explorer and copy-list windows are recognised once they exist.
-    t.aktivErStifinder = false;
-    t.aktivErKlipbord = false;
+    t.aktivErStifinder = m_boern->styring()->aktivArt() == Vinduesart::Stifinder;
+    t.aktivErKlipbord = m_boern->styring()->aktivArt() == Vinduesart::Klipbord;
     return t;
 }
 
@@ -822,8 +853,7 @@ void Tmainform::opdaterKommandoer()
     kommando("CloseElement")->setEnabled(kanCloseElement(t));
     kommando("CloseAlleElementer")->setEnabled(kanCloseAlleElementer(t));
     m_egenskabsside->sammeKlipbordCheck()->setEnabled(kanSammeKlipbord(t));
-    // The programs menu comes with the program list.
-    kommando("programmerAction")->setEnabled(false);
+    m_boern->opdaterKommandoer();
     kommando("aInfo2")->setEnabled(kanViseHjaelp());
     m_genvejsinfoButton->setEnabled(kanViseHjaelp());
 }
@@ -831,17 +861,21 @@ void Tmainform::opdaterKommandoer()
 // ------------------------------------------- windows and lists still to come
 
 void Tmainform::aktiverBakkeikon() {}
-void Tmainform::saetHjaelpetraeLinjer(bool linjer) { Q_UNUSED(linjer); }
+void Tmainform::saetHjaelpetraeLinjer(bool linjer) { m_hjaelpside->saetLinjer(linjer); }
 void Tmainform::opsaetProgramliste() {}
 void Tmainform::opretDosliste() {}
 void Tmainform::visAktivtProgram() {}
 void Tmainform::hentDosliste() {}
 void Tmainform::hentNotater() {}
-void Tmainform::hentHjaelpetrae() {}
-void Tmainform::aabnFoersteStifinder() {}
-void Tmainform::visVelkomstside() {}
-void Tmainform::lukBoernevinduer() {}
-void Tmainform::lukEksterneVaerktoejer() {}
+void Tmainform::hentHjaelpetrae()
+{
+    m_boern->hjaelp()->HentStruktur();
+    m_hjaelpside->visStruktur();
+}
+void Tmainform::aabnFoersteStifinder() { m_boern->aabnFoersteStifinder(); }
+void Tmainform::visVelkomstside() { m_boern->visVelkomstside(); }
+void Tmainform::lukBoernevinduer() { m_boern->lukBoernevinduer(); }
+void Tmainform::lukEksterneVaerktoejer() { m_boern->lukEksterneVaerktoejer(); }
 void Tmainform::frigivDosliste() {}
 void Tmainform::anvendTraeVisningPaaStifindere() {}
 void Tmainform::anvendBogfanerPaaStifindere() {}

@@ -17,7 +17,9 @@ class QMdiArea;
 class QTabBar;
 class QTabWidget;
 class QToolButton;
+class TBoernevinduer;
 class TEgenskabsside;
+class THjaelpside;
 class TIndholdsside;
 class TInfobar;
 class TStistrimmel;
@@ -39,7 +41,6 @@ public:
     // State that other windows read or change.
     bool opstart = true;
     int TryedBefore = 0;
-    int NewCount = 0;
     int processCount = 0;
     bool MsRedigeret = false;
     bool sammeKlipbord = true;
@@ -94,6 +95,7 @@ public:
 
     QAction *kommando(const QString &navn) const;
     TEgenskabsside *egenskabsside() const { return m_egenskabsside; }
+    TBoernevinduer *boernevinduer() const { return m_boern; }
     TIndholdsside *indholdsside() const { return m_indholdsside; }
     TStistrimmel *stistrimmel() const { return m_stistrimmel; }
     TInfobar *infobar() const { return m_infobar; }
@@ -112,7 +114,9 @@ private:
     QWidget *lavTopstrimmel();
     QFrame *lavVenstrePanel();
     QWidget *lavSide(int side);
-    QTabWidget *lavUndersider(const QString &navn, const QStringList &titler);
+    QTabWidget *lavUndersider(const QString &navn, const QStringList &titler,
+                              const QList<QWidget *> &sider = {});
+    void koblUndersider(QTabWidget *bog);
 
     // Life cycle.
     void FormCreate();
@@ -177,6 +181,8 @@ private:
     QTabWidget *m_infoBog = nullptr;
     QTabWidget *m_genvejsBog = nullptr;
     QMdiArea *m_klientomraade = nullptr;
+    TBoernevinduer *m_boern = nullptr;
+    THjaelpside *m_hjaelpside = nullptr;
     TEgenskabsside *m_egenskabsside = nullptr;
     TIndholdsside *m_indholdsside = nullptr;
     TStistrimmel *m_stistrimmel = nullptr;

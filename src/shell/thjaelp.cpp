@@ -7,12 +7,23 @@
 #include <QListWidget>
 #include <QPushButton>
 
+THjaelp::THjaelp(QObject *parent)
+    : QObject(parent)
+{
+}
+
 THjaelp::THjaelp(const DataMapper &mapper, QObject *parent)
     : QObject(parent)
-    , m_infoDir(mapper.infoDir)
-    , m_strukturDir(mapper.strukturDir)
-    , m_urlform(new Turlform1(mapper.OptMappe + "urlboks.txt"))
 {
+    saetMapper(mapper);
+}
+
+void THjaelp::saetMapper(const DataMapper &mapper)
+{
+    m_infoDir = mapper.infoDir;
+    m_strukturDir = mapper.strukturDir;
+    delete m_urlform;
+    m_urlform = new Turlform1(mapper.OptMappe + "urlboks.txt");
     connect(m_urlform, &Turlform1::sletAlle, this, &THjaelp::sletAlle);
     connect(m_urlform->urlListe(), &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { goToStruktur(m_urlform->urlListe()->row(item)); });
@@ -128,4 +139,9 @@ QStringList THjaelp::emneProgrammer()
 {
     return {"Genveje", "Indfør programmer", "Opret mappestrukturer", "Søg i tekstfiler",
             "Billeder", "Kalender", "WMI", "Applets"};
+}
+
+Tinfoform *THjaelp::browser() const
+{
+    return m_browser.data();
 }

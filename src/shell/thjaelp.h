@@ -21,8 +21,13 @@ class THjaelp : public QObject
     Q_OBJECT
 
 public:
+    explicit THjaelp(QObject *parent = nullptr);
     THjaelp(const DataMapper &mapper, QObject *parent = nullptr);
     ~THjaelp() override;
+
+    // The help folders and the history window's settings file; the history
+    // window is made here, once the data folder tree is known.
+    void saetMapper(const DataMapper &mapper);
 
     // Creates (when needed) and shows the help browser; set by the host.
     std::function<Tinfoform *()> visBrowser;
@@ -32,7 +37,7 @@ public:
     THjaelpHistorik &historik() { return m_historik; }
     Turlform1 *urlform() const { return m_urlform; }
     QString infoDir() const { return m_infoDir; }
-    Tinfoform *browser() const { return m_browser; }
+    Tinfoform *browser() const;
     void saetBrowser(Tinfoform *browser);
 
     void InfoHelp(const QString &side);
@@ -63,6 +68,6 @@ private:
     QString m_strukturDir;
     THjaelpIndhold m_indhold;
     THjaelpHistorik m_historik;
-    Turlform1 *m_urlform;
+    Turlform1 *m_urlform = nullptr;
     QPointer<Tinfoform> m_browser;
 };

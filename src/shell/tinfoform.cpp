@@ -151,9 +151,13 @@ QWidget *Tinfoform::bygSidepanel(const Hovedkommandoer &k)
     f.setBold(true);
     titel->setFont(f);
     l->addWidget(titel);
-    for (QAction *a : {k.aVisStifinder, k.aVisInfoStruk, k.aPanelV})
-        if (a)
-            l->addWidget(knapFor(a));
+    for (QAction *a : {k.aVisStifinder, k.aVisInfoStruk, k.aPanelV}) {
+        if (a) {
+            QToolButton *b = knapFor(a);
+            b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+            l->addWidget(b);
+        }
+    }
     l->addWidget(emneKnap("Stifinder", "Vis informationssider angående Stifinder", THjaelp::emneStifinder(), true));
     l->addWidget(emneKnap("Klipbordet", "Informationssider angående Klipbordet", THjaelp::emneKlipbordet(), true));
     l->addWidget(emneKnap("Funktioner", "Vis informationssider angående fil og mappe funktioner i listen",

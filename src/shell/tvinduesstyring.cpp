@@ -112,6 +112,9 @@ QMdiSubWindow *TVinduesstyring::rammeFor(const QWidget *vindue) const
 void TVinduesstyring::visIRammen(QWidget *vindue)
 {
     auto *ramme = new TRamme;
+    // Children fill the client area one at a time and are switched by the
+    // tab bar, so their frames carry no title bar of their own.
+    ramme->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     ramme->setWidget(vindue);
     ramme->setAttribute(Qt::WA_DeleteOnClose);
     ramme->setWindowTitle(vindue->windowTitle());

@@ -1,0 +1,225 @@
+#include "app/tboernevinduer.h"
+
+#include "app/hint.h"
+#include "app/ikoner.h"
+#include "core/datamapper.h"
+#include "explorer/twinform.h"
+#include "shell/thjaelp.h"
+#include "shell/tinfoform.h"
+#include "shell/tprogramfunktioner.h"
+#include "shell/turlform1.h"
+#include "shell/tvinduesstyring.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMdiArea>
+#include <QMenu>
+#include <QTabBar>
+
+namespace {
+
+// The frame's commands for its child windows: name, caption, hint, key.
+// Tool windows that are not part of the program yet keep their command,
+// disabled, so menus and buttons already stand where they belong.
+const struct
+{
+    const char *navn;
+    const char *tekst;
+    const char *hint;
+    QKeySequence tast;
+    QStyle::StandardPixmap ikon;
+} kommandotabel[] = {
+    {"aStifinder", "Stifinder", "Åben en ny stifinder: Ctrl+1", QKeySequence(Qt::CTRL | Qt::Key_1),
+     QStyle::SP_DirIcon},
+    {"aVisStifinder", "Stifinder", "Vis eller åben en Stifinder, hvis der ikke er en inde: Ctrl+S",
+     QKeySequence(Qt::CTRL | Qt::Key_S), QStyle::SP_DirOpenIcon},
+    {"aVisKlipbordet", "Klipbord", "Åben eller vis klipbord: Ctrl+0", QKeySequence(Qt::CTRL | Qt::Key_0),
+     QStyle::SP_FileDialogListView},
+    {"aInfo", "Information", "Information angående aktive element: F1", QKeySequence(Qt::Key_F1),
+     QStyle::SP_MessageBoxInformation},
+    {"opretGenveje", "Genveje", "Opret genveje til mapper og programmer: Ctrl+2",
+     QKeySequence(Qt::CTRL | Qt::Key_2), QStyle::SP_FileLinkIcon},
+    {"progInsert", "Indfør", "Indfør, rediger eller fjern program: Ctrl+3", QKeySequence(Qt::CTRL | Qt::Key_3),
+     QStyle::SP_ComputerIcon},
+    {"OpretSmappe", "Opret", "Åben boksen til oprettelse af strukturmapper: Ctrl+4",
+     QKeySequence(Qt::CTRL | Qt::Key_4), QStyle::SP_FileDialogNewFolder},
+    {"findTekst", "Søg", "Søg i tekstdokumenter i mapper: Ctrl+5", QKeySequence(Qt::CTRL | Qt::Key_5),
+     QStyle::SP_FileDialogContentsView},
+    {"aBilledGal", "Billeder", "Åben Galleri til bmp, jpg samt ico billedfiler: Ctrl+6",
+     QKeySequence(Qt::CTRL | Qt::Key_6), QStyle::SP_DesktopIcon},
+    {"visKalender", "Kalender", "Vis kalender: Ctrl+7", QKeySequence(Qt::CTRL | Qt::Key_7),
+     QStyle::SP_FileDialogDetailedView},
+    {"aWmi", "WMI", "WMI: Ctrl+8", QKeySequence(Qt::CTRL | Qt::Key_8), QStyle::SP_DriveHDIcon},
+    {"winApp", "Applets", "Åben Window Applets: Ctrl+9", QKeySequence(Qt::CTRL | Qt::Key_9),
+     QStyle::SP_DriveNetIcon},
+    {"aInsertMappe", "Tilføj", "Indfør aktuelle mappe i ny hjemmelavet struktur: Ctrl+T",
+     QKeySequence(Qt::CTRL | Qt::Key_T), QStyle::SP_FileDialogNewFolder},
+    {"aInsertGenvej", "Opret", "Opret genvej til aktuelle element", {}, QStyle::SP_FileLinkIcon},
+    {"aFindDoc", "Søg", "Søg efter tekst i tekstdokumenter", {}, QStyle::SP_FileDialogContentsView},
+};
+
+// Commands whose windows are built by later work.
+const char *const endnuIkkeByggede[] = {"opretGenveje", "progInsert", "OpretSmappe", "findTekst",
+                                        "aBilledGal", "visKalender", "aWmi", "winApp",
+                                        "aInsertMappe", "aInsertGenvej", "aFindDoc"};
+
+} // namespace
+
+TBoernevinduer::TBoernevinduer(const Ramme &ramme, QObject *parent)
+    : QObject(parent)
+    , m_ramme(ramme)
+    , m_styring(new TVinduesstyring(ramme.omraade, ramme.tc, *ramme.dialogs, this))
+    , m_hjaelp(new THjaelp(this))
+    , m_aabningsvalg(new TAabningsvalg)
+{
+    m_styring->opretStifinder = [this](int nummer) { return new Twinform(nummer, m_optMappe); };
+    connect(m_styring, &TVinduesstyring::vaerktoejSkiftet, this,
+            [this](Vinduesart art, bool findes) { m_aabningsvalg->laas(art, findes); });
+    connect(m_styring, &TVinduesstyring::boernSkiftet, this, [this] {
+        if (auto *w = qobject_cast<Twinform *>(m_styring->aktivtBarn()))
+            emit aktuelleElement(w->aktuelleElement());
+        opdaterKommandoer();
+        emit boernSkiftet();
+    });
+    m_hjaelp->visBrowser = [this] { return visBrowser(); };
+    opretKommandoer();
+    opretProgrammenu();
+}
+
+TBoernevinduer::~TBoernevinduer()
+{
+    // The functions page owns the widget when it was placed there.
+    if (!m_aabningsvalg->parent())
+        delete m_aabningsvalg;
+}
+
+void TBoernevinduer::saetMapper(const DataMapper &mapper)
+{
+    m_optMappe = mapper.OptMappe;
+    m_hjaelp->saetMapper(mapper);
+}
+
+QAction *TBoernevinduer::kommando(const char *navn) const
+{
+    return m_ramme.hovedvindue->findChild<QAction *>(QLatin1String(navn), Qt::FindDirectChildrenOnly);
+}
+
+void TBoernevinduer::opretKommandoer()
+{
+    for (const auto &k : kommandotabel) {
+        auto *a = new QAction(ikoner::hent("", k.ikon), QString::fromUtf8(k.tekst), m_ramme.hovedvindue);
+        a->setObjectName(QLatin1String(k.navn));
+        hint::saet(a, QString::fromUtf8(k.hint));
+        a->setShortcut(k.tast);
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        m_ramme.hovedvindue->addAction(a);
+    }
+    connect(kommando("aStifinder"), &QAction::triggered, m_styring, &TVinduesstyring::makeNewStifinder);
+    connect(kommando("aVisStifinder"), &QAction::triggered, m_styring, &TVinduesstyring::openStifinder);
+    connect(kommando("aVisKlipbordet"), &QAction::triggered, m_styring, &TVinduesstyring::visKlipbordet);
+    connect(kommando("aInfo"), &QAction::triggered, this, &TBoernevinduer::aInfo);
+}
+
+void TBoernevinduer::opretProgrammenu()
+{
+    m_programmenu = new QMenu(m_ramme.hovedvindue);
+    m_programmenu->setObjectName("PuProgrammer");
+    m_programmenu->addAction(kommando("aStifinder"));
+    m_programmenu->addSeparator();
+    for (const char *navn : {"aInfo", "opretGenveje", "progInsert", "OpretSmappe", "findTekst", "aBilledGal"})
+        m_programmenu->addAction(kommando(navn));
+    m_programmenu->addSeparator();
+    for (const char *navn : {"visKalender", "aWmi", "winApp"})
+        m_programmenu->addAction(kommando(navn));
+    m_programmenu->addSeparator();
+    QMenu *programmer = m_programmenu->addMenu("Programmer");
+    programmer->setObjectName("Programmer");
+    // Filled by the program list; empty until programs are registered.
+    programmer->setEnabled(false);
+}
+
+TProgramfunktioner *TBoernevinduer::lavProgramfunktioner()
+{
+    return new TProgramfunktioner([this](const QString &navn) { return kommando(navn.toLatin1().constData()); },
+                                  [this](const QString &side) { InfoHelp(side); });
+}
+
+Tinfoform *TBoernevinduer::visBrowser()
+{
+    const bool inde = m_aabningsvalg->inde(Vinduesart::Information);
+    QWidget *w = m_styring->aabnVaerktoej(Vinduesart::Information, inde, [this](bool inde) {
+        Tinfoform::Hovedkommandoer k;
+        k.aVisStifinder = kommando("aVisStifinder");
+        k.aVisInfoStruk = kommando("aVisInfoStruk");
+        k.aPanelV = kommando("aPanelV");
+        for (const char *navn : {"visGT1", "visGT2", "visGT3", "visGT4"})
+            k.visGT.append(kommando(navn));
+        return new Tinfoform(*m_hjaelp, inde, m_optMappe + "Information.txt", k);
+    });
+    return qobject_cast<Tinfoform *>(w);
+}
+
+void TBoernevinduer::InfoHelp(const QString &side)
+{
+    m_hjaelp->InfoHelp(side);
+}
+
+bool TBoernevinduer::kanViseHjaelp() const
+{
+    return !m_hjaelp->infoDir().isEmpty() && QDir(m_hjaelp->infoDir()).exists();
+}
+
+void TBoernevinduer::visVelkomstside()
+{
+    if (Tinfoform *b = visBrowser())
+        b->LoadHjemmeside("Velkommen.html");
+}
+
+void TBoernevinduer::aInfo()
+{
+    if (m_styring->boern().isEmpty()) {
+        if (Tinfoform *b = visBrowser())
+            b->LoadHjemmeside("qenStifinder.html");
+        return;
+    }
+    const Vinduesart art = m_styring->aktivArt();
+    // The explorer window shows the page of its own structure; until it
+    // knows one, the page about the explorer.
+    const QString side = art == Vinduesart::Stifinder ? QStringLiteral("Stifinderen.html") : hjaelpesideFor(art);
+    if (!side.isEmpty())
+        InfoHelp(side);
+}
+
+void TBoernevinduer::aabnFoersteStifinder()
+{
+    m_styring->makeNewStifinder();
+}
+
+void TBoernevinduer::lukBoernevinduer()
+{
+    if (m_styring->boern().isEmpty())
+        return;
+    m_styring->CloseAlleElementer();
+    // Each close lowers the count; the bound guards against a window that
+    // refuses to close.
+    for (int i = m_styring->NewCount; i > 0 && m_styring->NewCount > 0 && !m_styring->stifindere().isEmpty(); --i)
+        m_styring->CloseElement();
+}
+
+void TBoernevinduer::lukEksterneVaerktoejer()
+{
+    for (Vinduesart art : TAabningsvalg::arter())
+        if (QWidget *w = m_styring->vaerktoej(art))
+            w->close();
+    if (m_hjaelp->urlform())
+        m_hjaelp->urlform()->close();
+}
+
+void TBoernevinduer::opdaterKommandoer()
+{
+    const Vinduesart aktiv = m_styring->aktivArt();
+    kommando("aVisStifinder")->setEnabled(aktiv != Vinduesart::Stifinder);
+    kommando("aVisKlipbordet")->setEnabled(aktiv != Vinduesart::Klipbord);
+    for (const char *navn : endnuIkkeByggede)
+        kommando(navn)->setEnabled(false);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "shell/vinduesart.h"
+
+#include <QObject>
+
+class Dialogs;
+class QAction;
+class QMdiArea;
+class QMenu;
+class QTabBar;
+class QWidget;
+class TAabningsvalg;
+class THjaelp;
+class THjaelpside;
+class Tinfoform;
+class TProgramfunktioner;
+class TVinduesstyring;
+struct DataMapper;
+
+// The frame's child windows and their commands: explorer windows, the help
+// browser and the other tool windows, the programs menu, F1, and the two
+// sub-pages of the functions page that open and place them. The main window
+// owns one and forwards its life-cycle steps to it.
+class TBoernevinduer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Ramme
+    {
+        QWidget *hovedvindue;    // parent of the commands
+        QMdiArea *omraade;       // the client area
+        QTabBar *tc;             // the tab bar of the top strip
+        Dialogs *dialogs;
+    };
+    explicit TBoernevinduer(const Ramme &ramme, QObject *parent = nullptr);
+    ~TBoernevinduer() override;
+
+    // Once the data folder tree is known (window creation, step 2).
+    void saetMapper(const DataMapper &mapper);
+
+    TVinduesstyring *styring() const { return m_styring; }
+    THjaelp *hjaelp() const { return m_hjaelp; }
+    TProgramfunktioner *lavProgramfunktioner();
+    TAabningsvalg *aabningsvalg() const { return m_aabningsvalg; }
+    QMenu *programmenu() const { return m_programmenu; }
+
+    // Help.
+    void InfoHelp(const QString &side);
+    bool kanViseHjaelp() const;
+    void visVelkomstside();
+    void aInfo();   // F1 by the active child's kind
+
+    // Life cycle.
+    void aabnFoersteStifinder();
+    void lukBoernevinduer();
+    void lukEksterneVaerktoejer();
+
+    // Enable rules of the commands owned here.
+    void opdaterKommandoer();
+
+signals:
+    // The active explorer's current element, for the path field.
+    void aktuelleElement(const QString &sti);
+    void boernSkiftet();
+
+private:
+    void opretKommandoer();
+    void opretProgrammenu();
+    Tinfoform *visBrowser();
+    QAction *kommando(const char *navn) const;
+
+    Ramme m_ramme;
+    QString m_optMappe;
+    TVinduesstyring *m_styring;
+    THjaelp *m_hjaelp;
+    TAabningsvalg *m_aabningsvalg;
+    QMenu *m_programmenu = nullptr;
+};
