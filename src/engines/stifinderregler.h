@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The explorer window's rules as pure functions of a snapshot of its state:
+// the enable rules of its commands, which context menu a tree shows, the
+// pieces of the path box and the walk through the visited folders.
+namespace stifinderregler {
+
+struct Tilstand
+{
+    int aktivTrae = 0;            // 1 folder tree, 2 file tree
+    bool valgt = false;           // the active tree has a selected node
+    int art = -1;                 // node kind at the last navigation (-1 before the first)
+    bool fri = true;              // no time-consuming function runs in this window
+    bool bloker = false;          // the blocking update method is on
+    int poster = 0;               // checked entries of the copy lists
+    bool harMappe = false;        // the engine has a current folder
+    bool harFil = false;          // the engine has a current file
+    bool mappetraeValgt = false;  // the folder tree has a selection
+    int filNoder = 0;             // rows of the file tree
+    int filValgte = 0;            // selected rows of the file tree
+    bool favChanged = false;      // navigated since the last favourite insertion
+    bool favoritsideVist = true;
+    bool harAktivtProgram = false;
+    bool hjemmelavetStruktur = false;  // the frame remembers a homemade structure
+    bool strukturKnapper = true;  // save/load are open until the next selection change
+    int historieLinje = -1;       // selected line of the visited folders
+    int historieAntal = 0;
+};
+
+// The enabled state of a command; nullopt leaves it as it is (a rule given
+// only for the two trees says nothing while neither is active). Commands
+// without a rule are always enabled.
+std::optional<bool> regel(const QString &kommando, const Tilstand &t);
+
+// The seven commands whose rule changes with the update method.
+bool harBlokerendeRegel(const QString &kommando);
+
+enum class Kontekstmenu { Ingen, Element, Privat, Drev };
+
+// A right click in the folder tree, by the active tree and the kind of its
+// selected node; the file tree likewise.
+Kontekstmenu mappetraeMenu(int aktivTrae, int art);
+Kontekstmenu filtraeMenu(int aktivTrae, int art);
+
+// The path of path-box piece `index`: the first piece (a drive), followed
+// by each further piece up to and including `index`.
+QString getStien(const QStringList &stiArray, int index);
+
+// Back and forward through the visited folders, wrapping at the ends.
+bool kanTilbageFrem(int linje, int antal);
+int tilbage(int linje, int antal);
+int frem(int linje, int antal);
+
+// The favourite caption of a folder: its last name; a drive is named
+// "Drev " + the drive.
+QString favoritmappeCaption(const QString &sti, const QStringList &drev);
+
+} // namespace stifinderregler

@@ -1,0 +1,212 @@
+#include "engines/stifinderregler.h"
+#include "engines/strukturrec.h"
+
+#include "testmiljoe.h"
+
+#include <QtTest>
+
+using namespace stifinderregler;
+
+namespace {
+
+// A state described in a row: "t1" or "t2" for the active tree, then flags.
+Tilstand tilstand(int trae, int art, bool valgt, bool fri, bool bloker, int poster = 0)
+{
+    Tilstand t;
+    t.aktivTrae = trae;
+    t.art = art;
+    t.valgt = valgt;
+    t.fri = fri;
+    t.bloker = bloker;
+    t.poster = poster;
+    return t;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Tilstand)
+
+class TestStifinderRegler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { saetDanskLocale(); }
+    void regler_data();
+    void regler();
+    void kontekstmenuer_data();
+    void kontekstmenuer();
+    void stiboksensStier_data();
+    void stiboksensStier();
+    void tilbageOgFremRunderHjoernet();
+    void favoritTekst_data();
+    void favoritTekst();
+};
+
+void TestStifinderRegler::regler_data()
+{
+    QTest::addColumn<QString>("kommando");
+    QTest::addColumn<Tilstand>("t");
+    QTest::addColumn<int>("forventet");   // -1 unchanged, 0 disabled, 1 enabled
+
+    // Protected folders and drives.
+    QTest::newRow("Mappe på Windows-mappe") << "NyMappe" << tilstand(1, IdBeskyttet, true, true, false) << 0;
+    QTest::newRow("Ny fil på Windows-mappe") << "aOpretTekstfil" << tilstand(1, IdBeskyttet, true, true, false) << 0;
+    QTest::newRow("Mappe på drev") << "NyMappe" << tilstand(1, IdDrev, true, true, false) << 1;
+    QTest::newRow("Ny fil på drev") << "aOpretTekstfil" << tilstand(1, IdDrev, true, true, false) << 1;
+    QTest::newRow("Kopier drev") << "Copy" << tilstand(1, IdDrev, true, true, false) << 0;
+    QTest::newRow("Kopier privatmappe") << "Copy" << tilstand(1, IdPrivat, true, true, false) << 1;
+    QTest::newRow("Sæt ind på drev") << "Paste" << tilstand(1, IdDrev, true, true, false, 2) << 1;
+    QTest::newRow("Sæt ind uden poster") << "Paste" << tilstand(1, IdDrev, true, true, false, 0) << 0;
+    QTest::newRow("Sæt ind i filtræ uden valg") << "Paste" << tilstand(2, IdIngen, false, true, false, 1) << 1;
+    QTest::newRow("Slet drev") << "DeleteToPapirkurv" << tilstand(1, IdDrev, true, true, false) << 0;
+    QTest::newRow("Slet fil") << "DeletePermanent" << tilstand(2, IdFil, true, true, false) << 1;
+    QTest::newRow("Omdøb uden valg") << "Rename2" << tilstand(2, IdIngen, false, true, false) << 0;
+
+    // "Klip" always needs a free window; "Kopier" never does.
+    QTest::newRow("Klip, fri") << "Cut" << tilstand(2, IdFil, true, true, false) << 1;
+    QTest::newRow("Klip, travl, ikke-blokerende") << "Cut" << tilstand(2, IdFil, true, false, false) << 0;
+    QTest::newRow("Klip, travl, blokerende") << "Cut" << tilstand(1, IdMappe, true, false, true) << 0;
+    QTest::newRow("Kopier, travl, blokerende") << "Copy" << tilstand(2, IdFil, true, false, true) << 1;
+    QTest::newRow("Sæt ind, travl") << "Paste" << tilstand(2, IdFil, true, false, false, 3) << 0;
+
+    // The seven commands with two rules, during a paste.
+    for (const char *k : {"DeleteToPapirkurv", "DeletePermanent", "Rename", "Rename2", "NyMappe", "Info",
+                          "aOpretTekstfil"}) {
+        QTest::addRow("%s, travl, blokerende", k) << k << tilstand(1, IdMappe, true, false, true) << 0;
+        QTest::addRow("%s, travl, ikke-blokerende", k) << k << tilstand(1, IdMappe, true, false, false) << 1;
+        QTest::addRow("%s, fri, blokerende", k) << k << tilstand(1, IdMappe, true, true, true) << 1;
+    }
+    // In the file tree a new element needs only a free window when blocking.
+    QTest::newRow("Mappe i filtræ, blokerende, beskyttet") << "NyMappe" << tilstand(2, IdBeskyttet, true, true, true) << 1;
+    QTest::newRow("Mappe i filtræ, blokerende, travl") << "NyMappe" << tilstand(2, IdMappe, true, false, true) << 0;
+    QTest::newRow("Omdøb filtype, travl") << "RenameExt" << tilstand(2, IdFil, true, false, false) << 0;
+    QTest::newRow("Omdøb filtype, fri") << "RenameExt" << tilstand(2, IdFil, true, true, false) << 1;
+
+    // A rule given for the two trees says nothing before either is active.
+    QTest::newRow("Klip uden aktivt træ") << "Cut" << tilstand(0, -1, true, true, false) << -1;
+    QTest::newRow("Egenskaber uden aktivt træ") << "Info" << tilstand(0, -1, true, false, true) << -1;
+    QTest::newRow("Kør uden regel for træ") << "aRun" << tilstand(0, IdFil, false, true, false) << 1;
+    QTest::newRow("Uden regel") << "ActionUpd" << tilstand(0, -1, false, false, true) << 1;
+
+    Tilstand fil = tilstand(2, IdFil, true, true, false);
+    fil.filNoder = 3;
+    fil.filValgte = 3;
+    QTest::newRow("Marker alt når alt er valgt") << "selectAlleElementer" << fil << 0;
+    fil.filValgte = 1;
+    QTest::newRow("Marker alt") << "selectAlleElementer" << fil << 1;
+    QTest::newRow("Fravælg") << "deselectElementer" << fil << 1;
+    fil.aktivTrae = 1;
+    QTest::newRow("Marker alt i mappetræet") << "selectAlleElementer" << fil << 0;
+    QTest::newRow("Fravælg i mappetræet") << "deselectElementer" << fil << 0;
+    QTest::newRow("Inverter i mappetræet") << "inverterSelection" << fil << 0;
+
+    Tilstand fav;
+    fav.favChanged = true;
+    fav.favoritsideVist = false;
+    QTest::newRow("Favorit, side skjult") << "aInsertFavoritmappe" << fav << 0;
+    fav.favoritsideVist = true;
+    QTest::newRow("Favorit") << "aInsertFavoritmappe" << fav << 1;
+    fav.favChanged = false;
+    QTest::newRow("Favorit, ikke navigeret") << "aInsertFavoritmappe" << fav << 0;
+
+    Tilstand h;
+    h.historieAntal = 1;
+    h.historieLinje = 0;
+    QTest::newRow("Tilbage med én mappe") << "Tilbage" << h << 0;
+    h.historieAntal = 2;
+    QTest::newRow("Frem med to mapper") << "Frem" << h << 1;
+    h.historieLinje = -1;
+    QTest::newRow("Frem uden valgt linje") << "Frem" << h << 0;
+    QTest::newRow("F3 uden hjemmelavet struktur") << "aReloadStruktur" << h << 0;
+}
+
+void TestStifinderRegler::regler()
+{
+    QFETCH(QString, kommando);
+    QFETCH(Tilstand, t);
+    QFETCH(int, forventet);
+    const std::optional<bool> svar = regel(kommando, t);
+    QCOMPARE(svar.has_value() ? int(*svar) : -1, forventet);
+}
+
+void TestStifinderRegler::kontekstmenuer_data()
+{
+    QTest::addColumn<bool>("mappetrae");
+    QTest::addColumn<int>("aktivTrae");
+    QTest::addColumn<int>("art");
+    QTest::addColumn<Kontekstmenu>("menu");
+    QTest::newRow("mappe") << true << 1 << int(IdMappe) << Kontekstmenu::Element;
+    QTest::newRow("privatmappe") << true << 1 << int(IdPrivat) << Kontekstmenu::Privat;
+    QTest::newRow("art 3") << true << 1 << 3 << Kontekstmenu::Privat;
+    QTest::newRow("drev") << true << 1 << int(IdDrev) << Kontekstmenu::Drev;
+    QTest::newRow("Windows-mappe") << true << 1 << int(IdBeskyttet) << Kontekstmenu::Ingen;
+    QTest::newRow("intet valgt") << true << 1 << int(IdIngen) << Kontekstmenu::Ingen;
+    QTest::newRow("mappe mens filtræet er aktivt") << true << 2 << int(IdMappe) << Kontekstmenu::Ingen;
+    QTest::newRow("fil i filtræ") << false << 2 << int(IdFil) << Kontekstmenu::Element;
+    QTest::newRow("mappe i filtræ") << false << 2 << int(IdMappe) << Kontekstmenu::Element;
+    QTest::newRow("intet i filtræ") << false << 2 << int(IdIngen) << Kontekstmenu::Drev;
+    QTest::newRow("beskyttet i filtræ") << false << 2 << int(IdBeskyttet) << Kontekstmenu::Drev;
+    QTest::newRow("filtræ mens mappetræet er aktivt") << false << 1 << int(IdFil) << Kontekstmenu::Ingen;
+}
+
+void TestStifinderRegler::kontekstmenuer()
+{
+    QFETCH(bool, mappetrae);
+    QFETCH(int, aktivTrae);
+    QFETCH(int, art);
+    QFETCH(Kontekstmenu, menu);
+    QCOMPARE(mappetrae ? mappetraeMenu(aktivTrae, art) : filtraeMenu(aktivTrae, art), menu);
+}
+
+void TestStifinderRegler::stiboksensStier_data()
+{
+    QTest::addColumn<QStringList>("dele");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("sti");
+    const QStringList hjem{"/", "home", "ann"};
+    QTest::newRow("drevet") << hjem << 0 << "/";
+    QTest::newRow("midten") << hjem << 1 << "/home";
+    QTest::newRow("hele") << hjem << 2 << "/home/ann";
+    QTest::newRow("forbi enden") << hjem << 7 << "/home/ann";
+    const QStringList usb{"/media/ann/MIN USB", "Billeder"};
+    QTest::newRow("usb-drev") << usb << 0 << "/media/ann/MIN USB";
+    QTest::newRow("usb-mappe") << usb << 1 << "/media/ann/MIN USB/Billeder";
+    QTest::newRow("ingen dele") << QStringList() << 0 << "";
+}
+
+void TestStifinderRegler::stiboksensStier()
+{
+    QFETCH(QStringList, dele);
+    QFETCH(int, index);
+    QFETCH(QString, sti);
+    QCOMPARE(getStien(dele, index), sti);
+}
+
+void TestStifinderRegler::tilbageOgFremRunderHjoernet()
+{
+    QCOMPARE(tilbage(0, 4), 3);
+    QCOMPARE(tilbage(2, 4), 1);
+    QCOMPARE(frem(3, 4), 0);
+    QCOMPARE(frem(1, 4), 2);
+}
+
+void TestStifinderRegler::favoritTekst_data()
+{
+    QTest::addColumn<QString>("sti");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("mappe") << "/home/ann/Dokumenter" << "Dokumenter";
+    QTest::newRow("systemdrev") << "/" << "Drev /";
+    QTest::newRow("usb-drev") << "/media/ann/MIN USB" << "Drev /media/ann/MIN USB";
+    QTest::newRow("mappe på usb") << "/media/ann/MIN USB/Fotos" << "Fotos";
+}
+
+void TestStifinderRegler::favoritTekst()
+{
+    QFETCH(QString, sti);
+    QFETCH(QString, caption);
+    QCOMPARE(favoritmappeCaption(sti, {"/", "/media/ann/MIN USB"}), caption);
+}
+
+QTEST_GUILESS_MAIN(TestStifinderRegler)
+#include "tst_stifinderregler.moc"
