@@ -1,0 +1,72 @@
+#include "engines/tskrivtekstfiler.h"
+
+#include "core/dialogs.h"
+#include "core/tekstfil.h"
+#include "engines/stier.h"
+#include "platform/navneskift.h"
+
+namespace {
+
+const QStringList HtmlLinjer = {
+    QStringLiteral("<!DOCTYPE html>"), QStringLiteral("<html>"), QStringLiteral("<head>"),
+    QStringLiteral("<title></title>"), QStringLiteral("</head>"),  QStringLiteral("<body>"),
+    QString(),                         QStringLiteral("</body>"), QStringLiteral("</html>"),
+};
+
+// Another program may take the free name between the check and the write;
+// the next number is then tried, a bounded number of times.
+constexpr int ForsoegVedKaploeb = 100;
+
+} // namespace
+
+TSkrivTekstfiler::TSkrivTekstfiler(Dialogs *dialogs, QObject *ejer)
+    : QObject(ejer)
+    , m_dialogs(dialogs)
+{
+}
+
+QStringList TSkrivTekstfiler::skabelon(const QString &ext)
+{
+    if (ext == QLatin1String(".html"))
+        return HtmlLinjer;
+    if (ext == QLatin1String(".asp"))
+        return QStringList{QStringLiteral("<%@LANGUAGE=\"VBSCRIPT\" CODEPAGE=\"1252\"%>")} + HtmlLinjer;
+    if (ext == QLatin1String(".wsf"))
+        return {QStringLiteral("<job id=\"\">"), QStringLiteral("<script language=\"VBScript\">"), QString(),
+                QStringLiteral("</script>"), QStringLiteral("</job>")};
+    return {};
+}
+
+QString TSkrivTekstfiler::getFilnavn(const QString &aFilename)
+{
+    Hovedmappe = stier::mappeAf(aFilename);
+    const QString navn = stier::getLastDirectory(aFilename);
+    Ext = stier::udvidelse(navn);
+    const QString base = stier::delimKon(Hovedmappe) + stier::udenUdvidelse(navn);
+    QString kandidat = aFilename;
+    for (int n = 1; stier::findes(kandidat); ++n)
+        kandidat = base + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')') + Ext;
+    return kandidat;
+}
+
+QString TSkrivTekstfiler::opretTekstfil(const QString &aFilename)
+{
+    if (aFilename.isEmpty()) {
+        if (m_dialogs)
+            m_dialogs->inform(QStringLiteral("Der er fejl i filnavnet.\r"));
+        return {};
+    }
+    for (int forsoeg = 0; forsoeg < ForsoegVedKaploeb; ++forsoeg) {
+        const QString sti = getFilnavn(aFilename);
+        const QByteArray data = QByteArrayLiteral("\xEF\xBB\xBF") + tekstfil::kod(skabelon(Ext));
+        switch (navneskift::opretFil(sti, data)) {
+        case navneskift::Udfald::Ok:
+            return sti;
+        case navneskift::Udfald::Findes:
+            continue;
+        default:
+            return {};
+        }
+    }
+    return {};
+}
