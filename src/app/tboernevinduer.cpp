@@ -118,6 +118,9 @@ void TBoernevinduer::opretKommandoer()
     connect(kommando("aVisStifinder"), &QAction::triggered, m_styring, &TVinduesstyring::openStifinder);
     connect(kommando("aVisKlipbordet"), &QAction::triggered, m_styring, &TVinduesstyring::visKlipbordet);
     connect(kommando("aInfo"), &QAction::triggered, this, &TBoernevinduer::aInfo);
+    // The close buttons of the top strip are the frame's own commands.
+    connect(kommando("CloseElement"), &QAction::triggered, m_styring, &TVinduesstyring::CloseElement);
+    connect(kommando("CloseAlleElementer"), &QAction::triggered, m_styring, &TVinduesstyring::CloseAlleElementer);
 }
 
 void TBoernevinduer::opretProgrammenu()

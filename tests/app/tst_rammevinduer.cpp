@@ -1,0 +1,132 @@
+#include "app/mainegenskaber.h"
+#include "app/tboernevinduer.h"
+#include "app/tmainform.h"
+#include "core/tekstfil.h"
+#include "fakedialogs.h"
+#include "shell/thjaelp.h"
+#include "shell/tinfoform.h"
+#include "shell/tprogramfunktioner.h"
+#include "shell/tvinduesstyring.h"
+#include "testmiljoe.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabBar>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <memory>
+
+// The frame with its child windows, driven through its commands in a
+// temporary home folder.
+class TestRammevinduer : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MidlertidigHjem> m_hjem;
+
+    static QStringList faner(const Tmainform &w)
+    {
+        const QTabBar *tc = w.findChild<QTabBar *>("tc");
+        QStringList t;
+        for (int i = 0; i < tc->count(); ++i)
+            t.append(tc->tabText(i));
+        return t;
+    }
+
+    static void start(Tmainform &w)
+    {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+
+private slots:
+    void initTestCase() { saetDanskLocale(); }
+    void init() { m_hjem = std::make_unique<MidlertidigHjem>(); }
+    void cleanup() { m_hjem.reset(); }
+
+    void foersteStartAabnerStifinderOgVelkomst()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        QCOMPARE(faner(w), (QStringList{"Stifinder 1", "Information"}));
+        Tinfoform *browser = w.boernevinduer()->hjaelp()->browser();
+        QVERIFY(browser);
+        QCOMPARE(browser->edit()->text(), QString("Velkommen.html"));
+        QVERIFY(d.forloeb.isEmpty());
+    }
+
+    void f1UdenBoernOgNummerering()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        TVinduesstyring *s = w.boernevinduer()->styring();
+        w.boernevinduer()->lukBoernevinduer();
+        QTRY_VERIFY(s->boern().isEmpty());
+        QCOMPARE(s->NewCount, 0);
+
+        w.kommando("aInfo")->trigger();
+        Tinfoform *browser = w.boernevinduer()->hjaelp()->browser();
+        QVERIFY(browser);
+        QCOMPARE(browser->edit()->text(), QString("qenStifinder.html"));
+        w.kommando("aInfo2")->trigger();   // the same single browser
+        QCOMPARE(w.boernevinduer()->hjaelp()->browser(), browser);
+        QCOMPARE(faner(w), QStringList{"Information"});
+
+        for (int i = 0; i < 3; ++i)
+            w.kommando("aStifinder")->trigger();
+        QCOMPARE(faner(w), (QStringList{"Information", "Stifinder 1", "Stifinder 2", "Stifinder 3"}));
+        w.opdaterKommandoer();
+        // With an explorer active, "luk alle" stays off; from the help browser it works.
+        QVERIFY(!w.kommando("CloseAlleElementer")->isEnabled());
+        QVERIFY(!w.kommando("aVisStifinder")->isEnabled());
+        emit w.findChild<QTabBar *>("tc")->tabBarClicked(0);
+        QCOMPARE(s->aktivArt(), Vinduesart::Information);
+        w.opdaterKommandoer();
+        w.kommando("CloseAlleElementer")->trigger();
+        QTRY_COMPARE(faner(w), (QStringList{"Stifinder 1", "Stifinder 2", "Stifinder 3"}));
+    }
+
+    void hjaelpUdenforRammen()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        TBoernevinduer *b = w.boernevinduer();
+        // The welcome page opened the browser inside; its choice is locked.
+        QVERIFY(b->aabningsvalg()->erLaast(Vinduesart::Information));
+        b->hjaelp()->browser()->close();
+        QTRY_VERIFY(!b->aabningsvalg()->erLaast(Vinduesart::Information));
+
+        b->aabningsvalg()->saetIndex(Vinduesart::Information, 1);
+        b->InfoHelp("Klip.html");
+        Tinfoform *browser = b->hjaelp()->browser();
+        QVERIFY(browser && browser->isWindow());
+        QVERIFY(!faner(w).contains("Information"));
+        QVERIFY(browser->browser()->source().toLocalFile().endsWith("Klip.html"));
+        browser->close();
+        QCOMPARE(tekstfil::hent(w.mapper().OptMappe + "Information.txt").size(), 3);
+
+        QVERIFY(w.GemOpt());
+        QCOMPARE(tekstfil::hent(w.mapper().optFilnavn).value(11), QString("1"));
+    }
+
+    void programmenuensIndhold()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        QMenu *menu = w.boernevinduer()->programmenu();
+        QStringList tekster;
+        for (QAction *a : menu->actions())
+            tekster.append(a->isSeparator() ? QString("-") : a->text());
+        QCOMPARE(tekster, (QStringList{"Stifinder", "-", "Information", "Genveje", "Indfør", "Opret", "Søg",
+                                       "Billeder", "-", "Kalender", "WMI", "Applets", "-", "Programmer"}));
+        QVERIFY(w.kommando("programmerAction")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestRammevinduer)
+#include "tst_rammevinduer.moc"
