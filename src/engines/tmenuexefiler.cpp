@@ -14,8 +14,10 @@ namespace {
 // Parses the list file's lines; false when the file is damaged.
 bool fortolk(const QStringList &linjer, QList<ProgramRec> *ud)
 {
+    if (linjer.isEmpty())
+        return true;
     bool ok = false;
-    const qint64 n = linjer.value(0).trimmed().toLongLong(&ok);
+    const qint64 n = linjer.first().trimmed().toLongLong(&ok);
     if (!ok)
         return false;
     if (n <= 0)

@@ -85,7 +85,9 @@ int xdgOpenIBaggrunden(const QString &adresse, const SenereFejl &senere)
 int execute(Verbum verbum, const QString &fil, const QStringList &parametre, const QString &arbejdsmappe,
             const SenereFejl &senere, int dybde);
 
-int aabnDesktopfil(const Desktopfil &d, const QStringList &filer, const SenereFejl &senere, int dybde)
+// `standardmappe` is the working folder when the entry names none.
+int aabnDesktopfil(const Desktopfil &d, const QStringList &filer, const QString &standardmappe,
+                   const SenereFejl &senere, int dybde)
 {
     if (!d.gyldig() || d.skjult())
         return IngenTilknytning;
@@ -98,7 +100,7 @@ int aabnDesktopfil(const Desktopfil &d, const QStringList &filer, const SenereFe
         const QString haandterer =
             standardprogrammer::desktopfilFor(QStringLiteral("x-scheme-handler/") + url.scheme());
         if (!haandterer.isEmpty())
-            return aabnDesktopfil(Desktopfil::laes(haandterer), {d.url()}, senere, dybde + 1);
+            return aabnDesktopfil(Desktopfil::laes(haandterer), {d.url()}, {}, senere, dybde + 1);
         return xdgOpenIBaggrunden(d.url(), senere);
     }
     if (d.type() != QLatin1String("Application"))
@@ -108,7 +110,7 @@ int aabnDesktopfil(const Desktopfil &d, const QStringList &filer, const SenereFe
     const QList<QStringList> kommandoer = d.kommandoer(filer);
     if (kommandoer.isEmpty())
         return IngenTilknytning;
-    QString mappe;
+    QString mappe = QFileInfo(standardmappe).isDir() ? standardmappe : QString();
     if (!d.arbejdsmappe().isEmpty()) {
         if (!QFileInfo(d.arbejdsmappe()).isDir())
             return StiIkkeFundet;
@@ -133,7 +135,8 @@ int aabnDesktopfil(const Desktopfil &d, const QStringList &filer, const SenereFe
     return Ok;
 }
 
-int aabnMedStandardprogram(Verbum verbum, const QString &fil, const SenereFejl &senere, int dybde)
+int aabnMedStandardprogram(Verbum verbum, const QString &fil, const QString &arbejdsmappe,
+                           const SenereFejl &senere, int dybde)
 {
     if (!maa(fil, R_OK))
         return AdgangNaegtet;
@@ -147,7 +150,7 @@ int aabnMedStandardprogram(Verbum verbum, const QString &fil, const SenereFejl &
     const QString desktopfil = standardprogrammer::desktopfilFor(navn);
     if (desktopfil.isEmpty())
         return IngenTilknytning;
-    return aabnDesktopfil(Desktopfil::laes(desktopfil), {fil}, senere, dybde + 1);
+    return aabnDesktopfil(Desktopfil::laes(desktopfil), {fil}, arbejdsmappe, senere, dybde + 1);
 }
 
 int execute(Verbum verbum, const QString &fil, const QStringList &parametre, const QString &arbejdsmappe,
@@ -170,7 +173,7 @@ int execute(Verbum verbum, const QString &fil, const QStringList &parametre, con
     }
     const QString endelse = fi.suffix().toLower();
     if (verbum == Verbum::Aabn && endelse == QLatin1String("desktop"))
-        return aabnDesktopfil(Desktopfil::laes(sti), parametre, senere, dybde + 1);
+        return aabnDesktopfil(Desktopfil::laes(sti), parametre, arbejdsmappe, senere, dybde + 1);
     if (verbum == Verbum::Aabn && endelse == QLatin1String("sh")) {
         if (!maa(sti, R_OK))
             return AdgangNaegtet;
@@ -186,7 +189,7 @@ int execute(Verbum verbum, const QString &fil, const QStringList &parametre, con
         if (erKendtHoved(hoved(sti)))
             return koerProgram(sti, parametre, arbejdsmappe);
     }
-    return aabnMedStandardprogram(verbum, sti, senere, dybde);
+    return aabnMedStandardprogram(verbum, sti, arbejdsmappe, senere, dybde);
 }
 
 bool erChromiumfamilie(const QString &program)
@@ -206,7 +209,7 @@ int execute(Verbum verbum, const QString &fil, const QStringList &parametre, con
 
 int aabnDesktopfil(const Desktopfil &desktopfil, const QStringList &filer, const SenereFejl &senere)
 {
-    return aabnDesktopfil(desktopfil, filer, senere, 0);
+    return aabnDesktopfil(desktopfil, filer, {}, senere, 0);
 }
 
 int koerProgram(const QString &program, const QStringList &parametre, const QString &arbejdsmappe,
@@ -223,7 +226,7 @@ int koerProgram(const QString &program, const QStringList &parametre, const QStr
     if (fi.isDir())
         return execute(Verbum::Aabn, sti, {}, {}, senere);
     if (fi.suffix().toLower() == QLatin1String("desktop"))
-        return aabnDesktopfil(Desktopfil::laes(sti), parametre, senere);
+        return aabnDesktopfil(Desktopfil::laes(sti), parametre, arbejdsmappe, senere, 0);
     if (!maa(sti, X_OK))
         return AdgangNaegtet;
     if (maa(sti, R_OK) && !erKendtHoved(hoved(sti)))
