@@ -4,6 +4,7 @@
 #include "engines/hjaelp/thjaelpsoegning.h"
 #include "shell/thjaelp.h"
 #include "shell/tinfoform.h"
+#include "shell/tlinjetrae.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,7 +23,7 @@ THjaelpside::THjaelpside(THjaelp &hjaelp, Dialogs &dialogs, QWidget *parent)
     : QTabWidget(parent)
     , m_hjaelp(hjaelp)
     , m_dialogs(dialogs)
-    , m_struktur(new QTreeWidget)
+    , m_struktur(new TLinjeTrae)
     , m_antalLabel(new QLabel)
     , m_editFind(new QLineEdit)
     , m_findis(new QListWidget)
@@ -41,14 +42,14 @@ QWidget *THjaelpside::bygStrukturside()
     m_antalLabel->setObjectName("antalLabel");
     bar->addWidget(m_antalLabel);
     bar->addStretch();
-    auto *ud = new QToolButton;
-    ud->setText("Udfold struktur");
-    auto *sammen = new QToolButton;
-    sammen->setText("Sammenfold struktur");
-    connect(ud, &QToolButton::clicked, m_struktur, &QTreeWidget::expandAll);
-    connect(sammen, &QToolButton::clicked, m_struktur, &QTreeWidget::collapseAll);
-    bar->addWidget(ud);
-    bar->addWidget(sammen);
+    // The two buttons get a row of their own so their texts are never cut.
+    auto *knapper = new QHBoxLayout;
+    auto *ud = new QPushButton("Udfold struktur");
+    auto *sammen = new QPushButton("Sammenfold struktur");
+    connect(ud, &QPushButton::clicked, m_struktur, &QTreeWidget::expandAll);
+    connect(sammen, &QPushButton::clicked, m_struktur, &QTreeWidget::collapseAll);
+    knapper->addWidget(ud);
+    knapper->addWidget(sammen);
 
     m_struktur->setObjectName("Struktur");
     m_struktur->setHeaderHidden(true);
@@ -59,6 +60,7 @@ QWidget *THjaelpside::bygStrukturside()
     auto *l = new QVBoxLayout(side);
     l->setContentsMargins(2, 2, 2, 2);
     l->addLayout(bar);
+    l->addLayout(knapper);
     l->addWidget(m_struktur, 1);
     return side;
 }
@@ -115,10 +117,7 @@ void THjaelpside::visStruktur()
 
 void THjaelpside::saetLinjer(bool medLinjer)
 {
-    // The tree's branch indicators carry the lines; the style draws them
-    // when the property is set (see the program's style).
-    m_struktur->setProperty("medLinjer", medLinjer);
-    m_struktur->viewport()->update();
+    m_struktur->setLinjer(medLinjer);
 }
 
 void THjaelpside::vaelgNode(int node)

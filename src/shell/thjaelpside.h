@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/tlinjetrae.h"
+
 #include <QTabWidget>
 
 class QLabel;
@@ -7,6 +9,7 @@ class QLineEdit;
 class QListWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TLinjeTrae;
 class Dialogs;
 class THjaelp;
 
@@ -40,7 +43,7 @@ private:
 
     THjaelp &m_hjaelp;
     Dialogs &m_dialogs;
-    QTreeWidget *m_struktur;
+    TLinjeTrae *m_struktur;
     QLabel *m_antalLabel;
     QLineEdit *m_editFind;
     QListWidget *m_findis;
