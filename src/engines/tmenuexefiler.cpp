@@ -198,14 +198,19 @@ QIcon TMenuExeFiler::ikon(int nr) const
 int TMenuExeFiler::findProgram(const QString &sti) const
 {
     for (int i = 0; i < antal(); ++i)
-        if (dansk::ensAZ(m_prog[i].sti, sti))
+        if (m_prog[i].sti == sti)
             return i;
     return -1;
 }
 
 QString TMenuExeFiler::getAktuelleCaption() const
 {
-    return GetCaption(findProgram(m_aktuelleProgram));
+    // Only a caption is looked up: a saved path whose letters A–Z differ in
+    // case still finds its program's caption.
+    for (const ProgramRec &r : m_prog)
+        if (dansk::ensAZ(r.sti, m_aktuelleProgram))
+            return r.caption;
+    return {};
 }
 
 void TMenuExeFiler::setExeProgram(const QString &sti)

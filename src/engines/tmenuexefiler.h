@@ -65,7 +65,8 @@ public:
     QString GetCaption(int MenuNr) const;
     QString GetFilnavn(int MenuNr) const;
     QIcon ikon(int nr) const;
-    // The index of the record with this program path (A–Z case ignored); -1.
+    // The index of the record with this program path; -1. Paths compare
+    // exactly: two files whose names differ in case are two programs.
     int findProgram(const QString &sti) const;
 
     // The program whose menu item was clicked last.
