@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -84,13 +85,16 @@ TProgform::TProgform(TMenuExeFiler &menuExe, Dialogs &dialogs, bool inde, const 
     setObjectName("TProgform");
     setWindowTitle(QStringLiteral("Programmer"));
 
-    nyKommando("aExeFile", "Indfør program", "Indfør den i Stifinder valgte programfil", "document-open");
-    nyKommando("aInsertProgram", "Tilføj programmet", "Kræver et filnavn samt en menutekst", "list-add");
-    nyKommando("visProgrammer", "", "Vis indførte programmer i listen", "view-list-details");
-    nyKommando("AFlytOp", "", "Flyt op", "go-up");
-    nyKommando("AFlytNed", "", "Flyt ned", "go-down");
-    nyKommando("AGem", "", "Gem", "document-save");
-    nyKommando("ADelprog", "Fjern program", "", "list-remove");
+    nyKommando("aExeFile", "Indfør program", "Indfør den i Stifinder valgte programfil", "document-open",
+               QStyle::SP_DialogOpenButton);
+    nyKommando("aInsertProgram", "Tilføj programmet", "Kræver et filnavn samt en menutekst", "list-add",
+               QStyle::SP_DialogApplyButton);
+    nyKommando("visProgrammer", "", "Vis indførte programmer i listen", "view-list-details",
+               QStyle::SP_FileDialogDetailedView);
+    nyKommando("AFlytOp", "", "Flyt op", "go-up", QStyle::SP_ArrowUp);
+    nyKommando("AFlytNed", "", "Flyt ned", "go-down", QStyle::SP_ArrowDown);
+    nyKommando("AGem", "", "Gem", "document-save", QStyle::SP_DialogSaveButton);
+    nyKommando("ADelprog", "Fjern program", "", "list-remove", QStyle::SP_TrashIcon);
     connect(kommando("aExeFile"), &QAction::triggered, this, &TProgform::aExeFile);
     connect(kommando("aInsertProgram"), &QAction::triggered, this, &TProgform::aInsertProgram);
     connect(kommando("visProgrammer"), &QAction::triggered, this, &TProgform::visProgrammer);
@@ -122,9 +126,12 @@ TProgform::~TProgform()
         AGem();
 }
 
-QAction *TProgform::nyKommando(const QString &navn, const QString &tekst, const QString &hint, const QString &ikon)
+QAction *TProgform::nyKommando(const QString &navn, const QString &tekst, const QString &hint, const QString &ikon,
+                               int standardikon)
 {
-    auto *a = new QAction(QIcon::fromTheme(ikon), tekst, this);
+    // The desktop's icon where it has one, the style's own otherwise.
+    const QIcon i = QIcon::fromTheme(ikon, style()->standardIcon(QStyle::StandardPixmap(standardikon)));
+    auto *a = new QAction(i, tekst, this);
     a->setObjectName(navn);
     a->setToolTip(hint.isEmpty() ? tekst : hint);
     m_kommandoer.insert(navn, a);
@@ -282,7 +289,7 @@ QWidget *TProgform::bygHoejre()
     bund->addStretch();
     m_infoKnap = new QToolButton;
     m_infoKnap->setObjectName("infoKnap");
-    m_infoKnap->setIcon(QIcon::fromTheme("help-about"));
+    m_infoKnap->setIcon(QIcon::fromTheme("help-about", style()->standardIcon(QStyle::SP_MessageBoxInformation)));
     m_infoKnap->setText(QStringLiteral("?"));
     m_infoKnap->setToolTip(QStringLiteral("Information"));
     connect(m_infoKnap, &QToolButton::clicked, this, [this] {

@@ -78,7 +78,8 @@ protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
-    QAction *nyKommando(const QString &navn, const QString &tekst, const QString &hint, const QString &ikon);
+    QAction *nyKommando(const QString &navn, const QString &tekst, const QString &hint, const QString &ikon,
+                        int standardikon);
     QWidget *bygVenstre();
     QWidget *bygHoejre();
     QWidget *bygKendte();

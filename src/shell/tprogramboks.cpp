@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -29,8 +30,10 @@ QToolButton *knap(QAction *a)
 TProgramboks::TProgramboks(TMenuExeFiler &menuExe, QWidget *parent)
     : QWidget(parent)
     , m_menuExe(menuExe)
-    , m_progOpen2(new QAction(QIcon::fromTheme("system-run"), QStringLiteral("Program"), this))
-    , m_progInsert2(new QAction(QIcon::fromTheme("list-add"), QStringLiteral("Indfør"), this))
+    , m_progOpen2(new QAction(QIcon::fromTheme("system-run", style()->standardIcon(QStyle::SP_MediaPlay)),
+                              QStringLiteral("Program"), this))
+    , m_progInsert2(new QAction(QIcon::fromTheme("list-add", style()->standardIcon(QStyle::SP_FileDialogNewFolder)),
+                                QStringLiteral("Indfør"), this))
     , m_label(new QLabel(QStringLiteral("Valgte program")))
     , m_box(new QListWidget)
     , m_visProgrammer(new QButtonGroup(this))
