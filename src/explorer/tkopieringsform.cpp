@@ -114,8 +114,7 @@ Tkopieringsform::Tkopieringsform(const QString &optMappe, QWidget *parent)
 
     const Maal maal = hentMaal(optMappe + QStringLiteral("Spm_kopiering.txt"));
     resize(maal.bredde, StandardHoejde);
-    if (maal.filPanel >= 0)
-        m_deler->setSizes({maal.filPanel, maal.bredde - PanelTillaeg - maal.filPanel});
+    m_filPanelFraFil = maal.filPanel;
     opdaterKnapper();
 }
 
@@ -149,6 +148,16 @@ void Tkopieringsform::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     opdaterKnapper();
+}
+
+void Tkopieringsform::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_filPanelFraFil < 0)
+        return;
+    const int ialt = m_deler->sizes().value(0) + m_deler->sizes().value(1);
+    m_deler->setSizes({qMin(m_filPanelFraFil, ialt), qMax(0, ialt - m_filPanelFraFil)});
+    m_filPanelFraFil = -1;
 }
 
 void Tkopieringsform::forbered(const Tekster &tekster, const QStringList &filer, const QStringList &mapper)

@@ -61,6 +61,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     bool spoerg();
@@ -70,4 +71,5 @@ private:
     QSplitter *m_deler;
     QWidget *m_filPanel;
     QWidget *m_mappePanel;
+    int m_filPanelFraFil = -1;   // applied once the splitter has its real width
 };

@@ -75,10 +75,15 @@ Tprogressform::Tprogressform(QWidget *parent)
     rest->addSpacing(12);
     rest->addWidget(resterendeLabel, 1);
 
+    // The bottom panel: the folder scan with its status line, and "Stop".
     auto *status = new QHBoxLayout;
     status->addWidget(new QLabel(QStringLiteral(" Indlæste mapper")));
     status->addWidget(indlaesteLabel, 1);
     status->addWidget(StopKnap);
+    auto *bund = new QVBoxLayout;
+    scanBar->setFixedHeight(8);
+    bund->addWidget(scanBar);
+    bund->addLayout(status);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(infoLabel);
@@ -89,8 +94,7 @@ Tprogressform::Tprogressform(QWidget *parent)
     layout->addWidget(filBar);
     layout->addWidget(panel(rest));
     layout->addWidget(samletBar);
-    layout->addWidget(scanBar);
-    layout->addWidget(panel(status));
+    layout->addWidget(panel(bund));
 }
 
 void Tprogressform::visVindue()
