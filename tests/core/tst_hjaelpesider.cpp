@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -147,6 +148,36 @@ private slots:
                                           return dansk::ensAZ(f, side);
                                       });
         QVERIFY2(fundet, qPrintable("ingen side: " + side));
+    }
+
+    // Every page name written into the program's own source exists, so a
+    // window that gains a help button cannot point at a page never shipped.
+    // (Pages the program writes itself are not help pages.)
+    void kildensSiderFindes()
+    {
+        const QRegularExpression navn(QStringLiteral("\"([^\"/]+\\.html)\""));
+        const QStringList filer = htmlFiler();
+        QStringList mangler;
+        QDirIterator it(QStringLiteral(MARVIKEL_SOURCE_DIR "/src"), {"*.cpp", "*.h"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        int sider = 0;
+        while (it.hasNext()) {
+            QFile f(it.next());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QString tekst = QString::fromUtf8(f.readAll());
+            for (const auto &m : navn.globalMatch(tekst)) {
+                const QString side = m.captured(1);
+                if (side == "Hjemmeside.html" || side.contains("afspilningsliste"))
+                    continue;
+                ++sider;
+                const bool fundet = std::any_of(filer.cbegin(), filer.cend(),
+                                                [&](const QString &fil) { return dansk::ensAZ(fil, side); });
+                if (!fundet)
+                    mangler.append(side + " (" + QFileInfo(it.filePath()).fileName() + ")");
+            }
+        }
+        QVERIFY(sider > 0);
+        QVERIFY2(mangler.isEmpty(), qPrintable("ingen side: " + mangler.join(", ")));
     }
 
     // The program reads both files with the list-file helper; ship them in the
