@@ -1,29 +1,214 @@
 #pragma once
 
+#include "engines/stifinderegenskaber.h"
+#include "engines/stifinderregler.h"
+
+#include <QPersistentModelIndex>
+#include <QTimer>
 #include <QWidget>
 
-class QLabel;
+#include <functional>
 
-// An explorer window, "Stifinder " + its number, with its own settings file.
-// The window's trees and pages are built on this frame.
+class QAction;
+class QMenu;
+class TMetoder;
+class TRammeForbindelse;
+class TReopenFilerX;
+class TReopenFilerY;
+class TSidebog;
+class TStiboks;
+class TStifinderKommandoer;
+class TStifinderLinjer;
+class TStrukturCompo;
+class TStrukturVisning;
+
+// An explorer window, "Stifinder " + its number: the folder tree and the
+// file tree over one tree engine, the path box, the visited and favourite
+// lists, the side book and the command table. It keeps the window's state
+// (current path, active tree, activity) in line with what the engine did
+// and enables its commands accordingly. Everything it needs of the frame
+// comes through a TRammeForbindelse.
 class Twinform : public QWidget
 {
     Q_OBJECT
 
 public:
+    Twinform(int nummer, TRammeForbindelse &ramme, QWidget *parent = nullptr);
+    // A window without a frame connection: its own stand-in (TEgenRamme)
+    // serves it, with the frame's default choices.
     Twinform(int nummer, const QString &optMappe, QWidget *parent = nullptr);
+    ~Twinform() override;
 
     int nummer() const { return m_nummer; }
-    // "Stifinder N.txt" in the settings folder.
-    QString settingsfil() const;
-    // The element the window shows now; the frame's path field follows it.
-    QString aktuelleElement() const { return m_aktuelleElement; }
+    QString StifinderNavn() const { return m_navn; }
+    QString settingsfil() const { return m_optFilnavn; }
+    QString aktuelleSti() const { return m_aktuelleSti; }
+    QString aktuelleElement() const { return m_aktuelleSti; }
+
+    // Brings the window in line with what the engine now shows. Callers
+    // drive the engine first (for example: active tree 2, makeStruktur2),
+    // then call this with the result.
+    void mappeKontrol(const QString &sti, bool medSti);
+    // Blocking (true) or non-blocking update method for the seven commands
+    // that may disturb a running function.
+    void setActionUpdates(bool bloker);
+    // Re-reads the frame's shared choices: font, tree lines, tab look and
+    // the function bar.
+    void anvendFaellesValg();
+    void showStrukturInfo();
+
+    // The activity counter. Every time-consuming function brackets its work
+    // with begyndFunktion and afslutFunktion (type 1 paste, 2 delete, 0 other).
+    void setAktivitetsNr(int delta, int type, const QString &resultat = {});
+    void begyndFunktion();
+    void afslutFunktion(int type, const QString &resultat = {});
+    void setBeskedInfo(const QString &tekst);
+
+    // First activation and every activation; called by itself when its frame
+    // becomes active.
+    void FormActivate();
+
+    // Work that other parts of the program supply. Commands that need a
+    // missing piece stay disabled.
+    void setStarter(std::function<void(const QString &sti, int maade)> runFilname,
+                    std::function<void(const QStringList &filer)> OpenFilMedProgram);
+    using Omdoeber = std::function<QString(const QString &gammel, const QString &ny, const QModelIndex &node)>;
+    void setOmdoebning(Omdoeber RenameMappe, Omdoeber RenameFil,
+                       std::function<QModelIndex()> editSelected = {});
+    void setKopilister(std::function<void(const QStringList &mapper, const QStringList &filer)> RegisterElements,
+                       std::function<int()> elementAntal);
+    // Binds a command's work (paste, delete, properties, …) once it exists.
+    void setArbejde(const QString &kommando, std::function<void()> arbejde);
+    // Interval of the two one-shot refresh timers after an in-place rename.
+    void setOmdoebInterval(int ms);
+
+    TStrukturCompo *motor() const { return m_motor; }
+    TMetoder *metodeX() const { return m_metodeX; }
+    TStrukturVisning *visning() const { return m_visning; }
+    TStiboks *stiboks() const { return m_stiboks; }
+    TSidebog *sidebog() const { return m_sidebog; }
+    TStifinderLinjer *linjer() const { return m_linjer; }
+    QAction *kommando(const QString &navn) const;
+    TReopenFilerY *historieDir() const { return m_historieDir; }
+    TReopenFilerX *FavDir() const { return m_favDir; }
+    TReopenFilerX *FavFiler() const { return m_favFiler; }
+    TReopenFilerX *findDir() const { return m_findDir; }
+    TReopenFilerX *findFiler() const { return m_findFiler; }
+
+    bool funkTilladt() const { return m_funkTilladt; }
+    int funkNo() const { return m_funkNo; }
+    int aktivitetsAntal() const { return m_aktivitetsAntal; }
+    bool favChanged() const { return m_favChanged; }
+    bool opstart() const { return m_opstart; }
+
+    // The menu a right click in a tree would show now; null for none.
+    QMenu *kontekstmenu(bool mappetrae) const;
+    stifinderregler::Tilstand tilstand() const;
+    void opdaterKommandoer();
+    StifinderEgenskaber samlEgenskaber() const;
+    bool GemOpt();
 
 signals:
+    // The element the window shows now changed (the path field follows it).
     void aktuelleElementSkiftet(const QString &sti);
 
+protected:
+    bool event(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    bool eventFilter(QObject *objekt, QEvent *e) override;
+
+private slots:
+    void rammeTilstandAendret(Qt::WindowStates foer, Qt::WindowStates nu);
+
 private:
+    // Creation.
+    void FormCreate();
+    void opretLister();
+    void opretRegioner();
+    void forbindMotor();
+    void forbindTraeer();
+    void forbindSider();
+    void bindKommandoer();
+    void anvendEgenskaber(const StifinderEgenskaber &e);
+    bool makeOpstartStrukturer();
+    void FormClose();
+
+    // Navigation.
+    void udskrivSti(const QString &sti);
+    void stiValgt(const QString &sti);
+    void visMappeIFiltrae(const QString &sti);
+    void visFilIFiltrae(const QString &sti);
+    void visIMappetrae(const QString &sti);
+    void lavStruktur(const QStringList &mapper, bool punkt);
+    void tilbageFrem(bool tilbage);
+    void insertFavorit();
+    QString drevAf(const QString &sti) const;
+
+    // Tree events.
+    void mappeKlik();
+    void filKlik();
+    void mappeDobbeltklik();
+    void filDobbeltklik();
+    void traeValgAendret(bool mappetrae);
+    void visKontekstmenu(bool mappetrae, const QPoint &punkt);
+
+    // In-place renaming.
+    void startOmdoeb();
+    void omdoebAccepteret(const QPersistentModelIndex &node, bool mappetrae, const QString &ny);
+    void mappeTimerUdloeb();
+    void filTimerUdloeb();
+
+    void fokusOpdatering();
+    void planlaegOpdatering();
+    void anvendRedskabPlacering(int placering);
+    void justerVenstreGruppe();
+    void aabnHjaelp(const QString &side);
+    bool visHints() const;
+
+    TRammeForbindelse *m_egenRamme = nullptr;
+    TRammeForbindelse &m_ramme;
     int m_nummer;
-    QString m_optMappe;
-    QString m_aktuelleElement;
+    QString m_navn;
+    QString m_optFilnavn;
+    QString m_aktuelleSti;
+    bool m_opstart = true;
+    bool m_lukket = false;
+    int m_aktivitetsAntal = 0;
+    bool m_funkTilladt = true;
+    int m_funkNo = -1;
+    bool m_favChanged = false;
+    bool m_bloker = false;
+    bool m_strukturKnapper = true;
+    bool m_opdateringPlanlagt = false;
+    bool m_breddeSat = false;
+    QString OldNodeTekst;
+    StifinderEgenskaber m_egenskaber;
+
+    TStrukturCompo *m_motor = nullptr;
+    TMetoder *m_metodeX = nullptr;
+    TReopenFilerY *m_historieDir = nullptr;
+    TReopenFilerX *m_favDir = nullptr;
+    TReopenFilerX *m_favFiler = nullptr;
+    TReopenFilerX *m_findDir = nullptr;
+    TReopenFilerX *m_findFiler = nullptr;
+
+    TStifinderKommandoer *m_kommandoer = nullptr;
+    TStifinderLinjer *m_linjer = nullptr;
+    TStrukturVisning *m_visning = nullptr;
+    TStiboks *m_stiboks = nullptr;
+    TSidebog *m_sidebog = nullptr;
+    QWidget *m_venstreSoejle = nullptr;
+
+    QTimer m_mappeTimer;
+    QTimer m_filTimer;
+
+    std::function<void(const QString &, int)> m_runFilname;
+    std::function<void(const QStringList &)> m_medProgram;
+    Omdoeber m_renameMappe;
+    Omdoeber m_renameFil;
+    std::function<QModelIndex()> m_editSelected;
+    std::function<void(const QStringList &, const QStringList &)> m_registerElements;
+    std::function<int()> m_elementAntal;
 };

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+struct StifinderEgenskaber;
+
+// The explorer window's settings page: the focus buttons with the active
+// tree, the current element, the copy-list counts and size, and the paste
+// and delete settings.
+class TIndstillingsside : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TIndstillingsside(QAction *fokus, QAction *fokus2, QWidget *parent = nullptr);
+
+    void saet(const StifinderEgenskaber &e);
+    void saml(StifinderEgenskaber &e) const;
+
+    void setAktivStruktur(int trae);           // "Struktur 1" / "Struktur 2"
+    void setElementetsArt(const QString &art);  // "Mappe" / "Fil"
+    void setMappenavn(const QString &navn);
+    void setFilnavn(const QString &navn);
+    QString mappenavn() const;
+    bool gaaTilIndstillinger() const;
+
+signals:
+    void hjaelp(const QString &side);
+    void information(const QString &tekst);
+
+private:
+    QLabel *felt(const QString &navn, const QString &tekst);
+    QCheckBox *afkrydsning(const QString &navn, const QString &tekst, const QString &hint, const QString &info);
+
+    QLabel *m_aktivStruktur;
+    QLabel *m_art;
+    QLabel *m_mappenavn;
+    QLabel *m_filnavn;
+    QButtonGroup *m_saetIndSlet;
+    QButtonGroup *m_saetInd;
+    QCheckBox *m_dragDrop;
+    QCheckBox *m_autoOpdater;
+    QCheckBox *m_lukProgress;
+    QCheckBox *m_rydLister;
+    QCheckBox *m_visKlipbord;
+    QCheckBox *m_gaaTil;
+};

@@ -1,0 +1,70 @@
+#include "explorer/tstiboks.h"
+
+#include "engines/stier.h"
+#include "engines/stifinderregler.h"
+
+#include <QMouseEvent>
+
+TStiboks::TStiboks(QWidget *parent)
+    : QTabBar(parent)
+{
+    setObjectName(QStringLiteral("stiboks"));
+    setExpanding(false);
+    setUsesScrollButtons(true);
+    setElideMode(Qt::ElideNone);
+    setDrawBase(false);
+    connect(this, &QTabBar::tabBarClicked, this, [this](int i) {
+        if (i >= 0)
+            emit stiValgt(getStien(i));
+    });
+}
+
+void TStiboks::udskrivSti(const QString &sti, const QString &drev)
+{
+    const QSignalBlocker blok(this);
+    while (count() > 0)
+        removeTab(count() - 1);
+    const QString ren = stier::udenSkraastreg(sti);
+    m_stiArray = drev.isEmpty() ? QStringList{ren} : stier::dele(ren, drev);
+    for (const QString &del : std::as_const(m_stiArray)) {
+        // "&" would mark a shortcut letter in a tab text.
+        addTab(QString(del).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        setTabToolTip(count() - 1, stifinderregler::getStien(m_stiArray, count() - 1));
+    }
+    setCurrentIndex(count() - 1);
+}
+
+QString TStiboks::getStien(int index) const
+{
+    return stifinderregler::getStien(m_stiArray, index);
+}
+
+void TStiboks::setUdseende(int bogfaner)
+{
+    switch (bogfaner) {
+    case 0:
+        setShape(QTabBar::RoundedNorth);
+        setDocumentMode(true);
+        setStyleSheet(QStringLiteral("QTabBar::tab { border: none; padding: 3px 8px; }"
+                                     "QTabBar::tab:selected { font-weight: bold; }"));
+        break;
+    case 1:
+        setDocumentMode(false);
+        setStyleSheet(QStringLiteral("QTabBar::tab { border: 1px solid palette(mid); border-radius: 3px;"
+                                     " padding: 3px 8px; margin: 1px; }"
+                                     "QTabBar::tab:selected { background: palette(highlight);"
+                                     " color: palette(highlighted-text); }"));
+        break;
+    default:
+        setDocumentMode(false);
+        setStyleSheet({});
+        break;
+    }
+}
+
+void TStiboks::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit venstreTryk();
+    QTabBar::mousePressEvent(event);
+}

@@ -1,0 +1,157 @@
+#include "explorer/tstifinderlinjer.h"
+
+#include "explorer/knapper.h"
+#include "explorer/taktivitetsviser.h"
+#include "explorer/tstifinderkommandoer.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QResizeEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+TStifinderLinjer::TStifinderLinjer(TStifinderKommandoer *kommandoer, QWidget *vindue)
+    : QObject(vindue)
+    , m_k(kommandoer)
+{
+    lavTopPanel(vindue);
+    lavRedskabslinje(vindue);
+}
+
+QToolBar *TStifinderLinjer::lavGruppe(const QString &navn, QWidget *parent)
+{
+    auto *g = new QToolBar(parent);
+    g->setObjectName(navn);
+    g->setIconSize(QSize(18, 18));
+    g->setMovable(false);
+    g->setFloatable(false);
+    g->setStyleSheet(QStringLiteral("QToolBar { border: none; spacing: 1px; }"));
+    return g;
+}
+
+QToolButton *TStifinderLinjer::delt(QToolBar *gruppe, const QString &kommando, QMenu *menu)
+{
+    auto *b = knapper::knap(m_k->kommando(kommando), gruppe);
+    b->setMenu(menu);
+    b->setPopupMode(QToolButton::MenuButtonPopup);
+    b->setToolButtonStyle(gruppe->toolButtonStyle());
+    gruppe->addWidget(b);
+    return b;
+}
+
+void TStifinderLinjer::lavTopPanel(QWidget *vindue)
+{
+    auto *bar = lavGruppe(QStringLiteral("topPanel"), vindue);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto tilfoej = [this, bar](const QStringList &navne) {
+        for (const QString &n : navne)
+            bar->addAction(m_k->kommando(n));
+    };
+    tilfoej({"ActionUpd", "AnnullerKopiering"});
+    bar->addSeparator();
+    tilfoej({"Cut", "Copy", "Paste"});
+    bar->addSeparator();
+    tilfoej({"DeleteToPapirkurv", "DeletePermanent"});
+    bar->addSeparator();
+    tilfoej({"Rename2", "Rename", "RenameExt"});
+    bar->addSeparator();
+    tilfoej({"NyMappe"});
+    QToolButton *nyFil = delt(bar, QStringLiteral("aOpretTekstfil"), m_k->nyFilMenu());
+    connect(bar, &QToolBar::toolButtonStyleChanged, nyFil, &QToolButton::setToolButtonStyle);
+    tilfoej({"Info"});
+    bar->addSeparator();
+    tilfoej({"insertFilSFWS", "Rens", "aEmptyRB"});
+    auto *fyld = new QWidget(bar);
+    fyld->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(fyld);
+    m_viser = new TAktivitetsviser(bar);
+    bar->addWidget(m_viser);
+    m_topPanel = bar;
+    bar->installEventFilter(this);
+}
+
+bool TStifinderLinjer::eventFilter(QObject *objekt, QEvent *event)
+{
+    // Captions beside the pictures when the bar has room for them; pictures
+    // alone (with the captions as hints) when it has not.
+    if (objekt == m_topPanel && event->type() == QEvent::Resize) {
+        auto *bar = static_cast<QToolBar *>(m_topPanel);
+        const int bredde = static_cast<QResizeEvent *>(event)->size().width();
+        if (m_fuldBredde == 0) {
+            bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            m_fuldBredde = bar->sizeHint().width();
+        }
+        bar->setToolButtonStyle(bredde >= m_fuldBredde ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    }
+    return QObject::eventFilter(objekt, event);
+}
+
+void TStifinderLinjer::lavRedskabslinje(QWidget *vindue)
+{
+    m_redskabslinje = new QWidget(vindue);
+    m_redskabslinje->setObjectName(QStringLiteral("Redskabslinje"));
+    auto *layout = new QHBoxLayout(m_redskabslinje);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_venstre = lavGruppe(QStringLiteral("mappeGruppe"), m_redskabslinje);
+    m_venstre->addAction(m_k->kommando("Fokus"));
+    m_kunDrevMenu = new QMenu(m_venstre);
+    delt(m_venstre, QStringLiteral("KunDrev"), m_kunDrevMenu);
+    for (const char *n : {"OpdaterKunEn", "OpdaterAlle", "aMedtagPrivat", "UdfoldStruktur", "SammenfoldStruktur"})
+        m_venstre->addAction(m_k->kommando(QLatin1String(n)));
+    m_strukturKnap = delt(m_venstre, QStringLiteral("strukturKnap"), nullptr);
+    m_venstre->addAction(m_k->kommando("reloadKnap"));
+    m_venstre->addAction(m_k->kommando("deselectAll"));
+    layout->addWidget(m_venstre);
+
+    auto *midte = lavGruppe(QStringLiteral("filGruppe"), m_redskabslinje);
+    for (const char *n : {"Fokus2", "indstilMappestruktur"})
+        midte->addAction(m_k->kommando(QLatin1String(n)));
+    m_drevMenu = new QMenu(midte);
+    auto *drev = knapper::knap(m_k->kommando("drevKnap"), midte);
+    drev->setMenu(m_drevMenu);
+    drev->setPopupMode(QToolButton::InstantPopup);
+    midte->addWidget(drev);
+    midte->addAction(m_k->kommando("opdater2"));
+
+    m_markerGruppe = new QWidget(midte);
+    m_markerGruppe->setObjectName(QStringLiteral("markerGruppe"));
+    auto *marker = new QHBoxLayout(m_markerGruppe);
+    marker->setContentsMargins(0, 0, 0, 0);
+    marker->setSpacing(0);
+    m_markerKnap = knapper::knap(m_k->kommando("aSelectButton"), m_markerGruppe);
+    m_markerKnap->setMenu(m_k->markerMenu());
+    m_markerKnap->setPopupMode(QToolButton::MenuButtonPopup);
+    marker->addWidget(m_markerKnap);
+    for (const char *n : {"selectAlleElementer", "deselectElementer", "inverterSelection"}) {
+        QToolButton *b = knapper::knap(m_k->kommando(QLatin1String(n)), m_markerGruppe);
+        marker->addWidget(b);
+        m_markerKnapper.append(b);
+    }
+    midte->addWidget(m_markerGruppe);
+    midte->addSeparator();
+    delt(midte, QStringLiteral("aRun"), m_k->koerMenu())->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    delt(midte, QStringLiteral("aHTMLbutton"), m_k->htmlMenu());
+    midte->addAction(m_k->kommando("aShowPic"));
+    layout->addWidget(midte, 1);
+
+    auto *hoejre = lavGruppe(QStringLiteral("hoejreGruppe"), m_redskabslinje);
+    for (const char *n : {"aInsertFavoritmappe", "gemStruktur", "hentStruktur", "bestemFremvisning", "aTopPanel",
+                          "opdaterFunktioner"})
+        hoejre->addAction(m_k->kommando(QLatin1String(n)));
+    layout->addWidget(hoejre);
+    setMarkerButton(false);
+}
+
+void TStifinderLinjer::setMarkerButton(bool alle)
+{
+    m_markerKnap->setVisible(!alle);
+    const QStringList tekster = {QStringLiteral("Marker alt"), QStringLiteral("Fjern alle markeringer"),
+                                 QStringLiteral("Inverter nuværende markering")};
+    for (int i = 0; i < m_markerKnapper.size(); ++i) {
+        m_k->kommando(m_markerKnapper.at(i)->defaultAction()->objectName())->setText(alle ? QString() : tekster.at(i));
+        // Without room for their captions only the split button is seen.
+        m_markerKnapper.at(i)->setVisible(alle);
+    }
+}
