@@ -122,8 +122,10 @@ TProgform::TProgform(TMenuExeFiler &menuExe, Dialogs &dialogs, bool inde, const 
 TProgform::~TProgform()
 {
     // Inside the frame the window may go without a close event.
-    if (!m_lukket && m_listeForandret)
+    if (!m_lukket && m_listeForandret) {
+        m_lukket = true;
         AGem();
+    }
 }
 
 QAction *TProgform::nyKommando(const QString &navn, const QString &tekst, const QString &hint, const QString &ikon,
