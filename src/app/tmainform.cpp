@@ -87,6 +87,7 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     m_boern = new TBoernevinduer({this, m_klientomraade, m_tc, m_dialogs}, this);
     connect(m_boern, &TBoernevinduer::aktuelleElement, m_stistrimmel, &TStistrimmel::setSti);
     connect(m_boern, &TBoernevinduer::boernSkiftet, this, &Tmainform::planlaegOpdatering);
+    connect(m_boern->hjaelp(), &THjaelp::hint, this, &Tmainform::HintInfo);
 
     auto *midte = new QHBoxLayout;
     midte->setContentsMargins(0, 0, 0, 0);
