@@ -139,7 +139,7 @@ QString TMetodeCompo::RenameMappe(const QString &aOldName, const QString &aNewNa
         TMappeModel *trae = StrukturY->struktur1();
         // Drives, private and protected folders never get here through
         // editSelected; a stray call must not rename them either.
-        if (!node.isValid() || trae->rec(node).ID != IdMappe)
+        if (node.model() != trae || trae->rec(node).ID != IdMappe)
             return aOldName;
         trae->vaelg(node);
         if (!navnKanBruges(aNewName))
@@ -154,7 +154,7 @@ QString TMetodeCompo::RenameMappe(const QString &aOldName, const QString &aNewNa
     if (StrukturY->aktiveStruktur() == 2) {
         TFilModel *trae = StrukturY->struktur2();
         const int r = node.row();
-        if (!node.isValid() || r >= trae->antal())
+        if (node.model() != trae || r >= trae->antal())
             return {};
         trae->vaelg(r);
         const QString gammel = trae->raekke(r).rec.mappe;
@@ -196,7 +196,7 @@ QString TMetodeCompo::RenameFil(const QString &aOldName, const QString &aNewName
         return aOldName;
     TFilModel *trae = StrukturY->struktur2();
     const int r = node.row();
-    if (!node.isValid() || r >= trae->antal())
+    if (node.model() != trae || r >= trae->antal())
         return {};
     trae->vaelg(r);
     const QString fil = trae->raekke(r).rec.filnavn;
