@@ -3,9 +3,14 @@
 #include "app/hint.h"
 #include "app/ikoner.h"
 #include "core/datamapper.h"
+#include "engines/tmenuexefiler.h"
+#include "engines/tstarter.h"
 #include "explorer/twinform.h"
 #include "shell/thjaelp.h"
 #include "shell/tinfoform.h"
+#include "shell/tprogform.h"
+#include "shell/tprogramboks.h"
+#include "shell/tprogrammenu.h"
 #include "shell/tprogramfunktioner.h"
 #include "shell/turlform1.h"
 #include "shell/tvinduesstyring.h"
@@ -59,7 +64,7 @@ const struct
 };
 
 // Commands whose windows are built by later work.
-const char *const endnuIkkeByggede[] = {"opretGenveje", "progInsert", "OpretSmappe", "findTekst",
+const char *const endnuIkkeByggede[] = {"opretGenveje", "OpretSmappe", "findTekst",
                                         "aBilledGal", "visKalender", "aWmi", "winApp",
                                         "aInsertMappe", "aInsertGenvej", "aFindDoc"};
 
@@ -71,7 +76,12 @@ TBoernevinduer::TBoernevinduer(const Ramme &ramme, QObject *parent)
     , m_styring(new TVinduesstyring(ramme.omraade, ramme.tc, *ramme.dialogs, this))
     , m_hjaelp(new THjaelp(this))
     , m_aabningsvalg(new TAabningsvalg)
+    , m_starter(new TStarter(*ramme.dialogs, this))
+    , m_menuExe(new TMenuExeFiler(QString(), *m_starter, *ramme.dialogs, this))
 {
+    m_menuExe->OnParam = [this] { return programParametre(); };
+    connect(m_menuExe, &TMenuExeFiler::infoProg, this, &TBoernevinduer::infoProg);
+    connect(m_menuExe, &TMenuExeFiler::exeProgramSkiftet, this, &TBoernevinduer::exeProgramSkiftet);
     m_styring->opretStifinder = [this](int nummer) { return new Twinform(nummer, m_optMappe); };
     connect(m_styring, &TVinduesstyring::vaerktoejSkiftet, this,
             [this](Vinduesart art, bool findes) { m_aabningsvalg->laas(art, findes); });
@@ -97,6 +107,7 @@ void TBoernevinduer::saetMapper(const DataMapper &mapper)
 {
     m_optMappe = mapper.OptMappe;
     m_hjaelp->saetMapper(mapper);
+    m_menuExe->SetItemfile(mapper.OptMappe + "ProgItem.txt");
 }
 
 QAction *TBoernevinduer::kommando(const char *navn) const
@@ -118,6 +129,7 @@ void TBoernevinduer::opretKommandoer()
     connect(kommando("aVisStifinder"), &QAction::triggered, m_styring, &TVinduesstyring::openStifinder);
     connect(kommando("aVisKlipbordet"), &QAction::triggered, m_styring, &TVinduesstyring::visKlipbordet);
     connect(kommando("aInfo"), &QAction::triggered, this, &TBoernevinduer::aInfo);
+    connect(kommando("progInsert"), &QAction::triggered, this, &TBoernevinduer::aabnProgform);
     // The close buttons of the top strip are the frame's own commands.
     connect(kommando("CloseElement"), &QAction::triggered, m_styring, &TVinduesstyring::CloseElement);
     connect(kommando("CloseAlleElementer"), &QAction::triggered, m_styring, &TVinduesstyring::CloseAlleElementer);
@@ -137,8 +149,40 @@ void TBoernevinduer::opretProgrammenu()
     m_programmenu->addSeparator();
     QMenu *programmer = m_programmenu->addMenu("Programmer");
     programmer->setObjectName("Programmer");
-    // Filled by the program list; empty until programs are registered.
-    programmer->setEnabled(false);
+    m_programmenuListe = new TProgrammenu(programmer, *m_menuExe, 16);
+}
+
+TProgramboks *TBoernevinduer::lavProgramboks()
+{
+    auto *boks = new TProgramboks(*m_menuExe);
+    connect(boks, &TProgramboks::indfoer, kommando("progInsert"), &QAction::trigger);
+    return boks;
+}
+
+void TBoernevinduer::hentProgrammer()
+{
+    m_menuExe->HentProgrammer();
+}
+
+QStringList TBoernevinduer::programParametre() const
+{
+    // The explorer's selected files join once the explorer can tell them.
+    const bool stifinder = m_styring->aktivArt() == Vinduesart::Stifinder;
+    return TMenuExeFiler::parametre(stifinder, {}, m_ramme.editSti ? m_ramme.editSti() : QString());
+}
+
+void TBoernevinduer::aabnProgform()
+{
+    const bool inde = m_aabningsvalg->inde(Vinduesart::Programmer);
+    m_styring->aabnVaerktoej(Vinduesart::Programmer, inde, [this](bool inde) {
+        TProgform::Hovedvindue hoved;
+        hoved.editSti = m_ramme.editSti;
+        hoved.aVisStifinder = kommando("aVisStifinder");
+        hoved.infoHelp = [this](const QString &side) { InfoHelp(side); };
+        auto *f = new TProgform(*m_menuExe, *m_ramme.dialogs, inde, m_optMappe, hoved);
+        connect(f, &TProgform::visProgramside, this, [this] { emit visSide(1); });
+        return f;
+    });
 }
 
 TProgramfunktioner *TBoernevinduer::lavProgramfunktioner()

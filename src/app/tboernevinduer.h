@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class Dialogs;
 class QAction;
 class QMdiArea;
@@ -11,6 +13,10 @@ class QMenu;
 class QTabBar;
 class QWidget;
 class TAabningsvalg;
+class TMenuExeFiler;
+class TProgramboks;
+class TProgrammenu;
+class TStarter;
 class THjaelp;
 class THjaelpside;
 class Tinfoform;
@@ -33,6 +39,7 @@ public:
         QMdiArea *omraade;       // the client area
         QTabBar *tc;             // the tab bar of the top strip
         Dialogs *dialogs;
+        std::function<QString()> editSti;   // the frame's current element
     };
     explicit TBoernevinduer(const Ramme &ramme, QObject *parent = nullptr);
     ~TBoernevinduer() override;
@@ -45,6 +52,13 @@ public:
     TProgramfunktioner *lavProgramfunktioner();
     TAabningsvalg *aabningsvalg() const { return m_aabningsvalg; }
     QMenu *programmenu() const { return m_programmenu; }
+
+    // The program list: the programs box of the left panel and the list
+    // itself, read at window creation.
+    TProgramboks *lavProgramboks();
+    TMenuExeFiler *menuExe() const { return m_menuExe; }
+    TStarter *starter() const { return m_starter; }
+    void hentProgrammer();
 
     // Help.
     void InfoHelp(const QString &side);
@@ -64,10 +78,15 @@ signals:
     // The active explorer's current element, for the path field.
     void aktuelleElement(const QString &sti);
     void boernSkiftet();
+    void infoProg(const QString &caption);
+    void exeProgramSkiftet(const QString &sti);
+    void visSide(int side);
 
 private:
     void opretKommandoer();
     void opretProgrammenu();
+    void aabnProgform();
+    QStringList programParametre() const;
     Tinfoform *visBrowser();
     QAction *kommando(const char *navn) const;
 
@@ -77,4 +96,7 @@ private:
     THjaelp *m_hjaelp;
     TAabningsvalg *m_aabningsvalg;
     QMenu *m_programmenu = nullptr;
+    TStarter *m_starter;
+    TMenuExeFiler *m_menuExe;
+    TProgrammenu *m_programmenuListe = nullptr;
 };

@@ -12,7 +12,9 @@
 #include "core/dialogs.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "platform/skrivebord.h"
+#include "engines/tmenuexefiler.h"
 #include "shell/tgenvejslister.h"
+#include "shell/tprogramboks.h"
 #include "shell/thjaelp.h"
 #include "shell/thjaelpside.h"
 #include "shell/tprogramfunktioner.h"
@@ -84,7 +86,11 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     m_stistrimmel = new TStistrimmel(this);
     m_stistrimmel->bindKommandoer(kommando("aOpenStifinder"), kommando("aPanelV"));
     QWidget *topstrimmel = lavTopstrimmel();
-    m_boern = new TBoernevinduer({this, m_klientomraade, m_tc, m_dialogs}, this);
+    m_boern = new TBoernevinduer({this, m_klientomraade, m_tc, m_dialogs, [this] { return m_stistrimmel->sti(); }},
+                                 this);
+    connect(m_boern, &TBoernevinduer::infoProg, this, &Tmainform::InfoProg);
+    connect(m_boern, &TBoernevinduer::exeProgramSkiftet, this, [this](const QString &sti) { exeProgram = sti; });
+    connect(m_boern, &TBoernevinduer::visSide, this, [this](int side) { vaelgSide(side); });
     connect(m_boern, &TBoernevinduer::aktuelleElement, m_stistrimmel, &TStistrimmel::setSti);
     connect(m_boern, &TBoernevinduer::boernSkiftet, this, &Tmainform::planlaegOpdatering);
     connect(m_boern->hjaelp(), &THjaelp::hint, this, &Tmainform::HintInfo);
@@ -248,6 +254,9 @@ QWidget *Tmainform::lavSide(int side)
                                         QStringLiteral("Dos")},
                                        {m_boern->lavProgramfunktioner(), m_boern->aabningsvalg()});
         return m_funktionsBog;
+    case SideProgrammer:
+        m_programboks = m_boern->lavProgramboks();
+        return m_programboks;
     case SideEgenskaber:
         m_egenskabsside = new TEgenskabsside;
         return m_egenskabsside;
@@ -388,7 +397,7 @@ void Tmainform::HintInfo(const QString &hint)
 void Tmainform::InfoProg(const QString &tekst)
 {
     m_infobar->InfoProg(tekst);
-    // The programs page shows the caption too once it exists.
+    m_programboks->setProgramLabel(tekst);
 }
 
 bool Tmainform::event(QEvent *e)
@@ -474,6 +483,7 @@ void Tmainform::anvendEgenskaber(const MainEgenskaber &e)
     m_egenskabsside->anvend(e);
     m_mainPanel->setVisible(e.panelVist);
     exeProgram = e.exeProgram;
+    m_programboks->setVisning(e.visProgrammer);
     OnClickIndex = e.OnClickIndex;
     OnClickCaption = e.OnClickCaption;
     PlaceringsMappe = e.PlaceringsMappe;
@@ -516,6 +526,7 @@ MainEgenskaber Tmainform::samlEgenskaber() const
     m_egenskabsside->hent(e);
     e.panelVist = panelVist();
     e.exeProgram = exeProgram;
+    e.visProgrammer = m_programboks->visning();
     e.OnClickIndex = OnClickIndex;
     e.OnClickCaption = OnClickCaption;
     e.PlaceringsMappe = PlaceringsMappe;
@@ -863,9 +874,9 @@ void Tmainform::opdaterKommandoer()
 
 void Tmainform::aktiverBakkeikon() {}
 void Tmainform::saetHjaelpetraeLinjer(bool linjer) { m_hjaelpside->saetLinjer(linjer); }
-void Tmainform::opsaetProgramliste() {}
+void Tmainform::opsaetProgramliste() { m_boern->hentProgrammer(); }
 void Tmainform::opretDosliste() {}
-void Tmainform::visAktivtProgram() {}
+void Tmainform::visAktivtProgram() { m_boern->menuExe()->visGemtProgram(exeProgram); }
 void Tmainform::hentDosliste() {}
 void Tmainform::hentNotater() {}
 void Tmainform::hentHjaelpetrae()

@@ -20,6 +20,7 @@ class QToolButton;
 class TBoernevinduer;
 class TEgenskabsside;
 class THjaelpside;
+class TProgramboks;
 class TIndholdsside;
 class TInfobar;
 class TStistrimmel;
@@ -183,6 +184,7 @@ private:
     QMdiArea *m_klientomraade = nullptr;
     TBoernevinduer *m_boern = nullptr;
     THjaelpside *m_hjaelpside = nullptr;
+    TProgramboks *m_programboks = nullptr;
     TEgenskabsside *m_egenskabsside = nullptr;
     TIndholdsside *m_indholdsside = nullptr;
     TStistrimmel *m_stistrimmel = nullptr;

@@ -340,7 +340,9 @@ QWidget *TVinduesstyring::aabnVaerktoej(Vinduesart art, bool inde,
     if (inde) {
         visIRammen(ny);
     } else {
-        ny->setParent(nullptr);
+        // A free window keeps the border it chose for itself.
+        if (ny->parentWidget())
+            ny->setParent(nullptr, ny->windowFlags() | Qt::Window);
         visBarn(ny);
     }
     QCoreApplication::processEvents();
