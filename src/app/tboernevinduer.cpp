@@ -5,6 +5,7 @@
 #include "core/datamapper.h"
 #include "engines/tmenuexefiler.h"
 #include "engines/tstarter.h"
+#include "engines/tstrukturcompo.h"
 #include "explorer/twinform.h"
 #include "shell/thjaelp.h"
 #include "shell/tinfoform.h"
@@ -16,6 +17,7 @@
 #include "shell/tvinduesstyring.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMdiArea>
 #include <QMenu>
@@ -82,7 +84,7 @@ TBoernevinduer::TBoernevinduer(const Ramme &ramme, QObject *parent)
     m_menuExe->OnParam = [this] { return programParametre(); };
     connect(m_menuExe, &TMenuExeFiler::infoProg, this, &TBoernevinduer::infoProg);
     connect(m_menuExe, &TMenuExeFiler::exeProgramSkiftet, this, &TBoernevinduer::exeProgramSkiftet);
-    m_styring->opretStifinder = [this](int nummer) { return new Twinform(nummer, m_optMappe); };
+    m_styring->opretStifinder = [this](int nummer) { return lavStifinder(nummer); };
     connect(m_styring, &TVinduesstyring::vaerktoejSkiftet, this,
             [this](Vinduesart art, bool findes) { m_aabningsvalg->laas(art, findes); });
     connect(m_styring, &TVinduesstyring::boernSkiftet, this, [this] {
@@ -166,9 +168,36 @@ void TBoernevinduer::hentProgrammer()
 
 QStringList TBoernevinduer::programParametre() const
 {
-    // The explorer's selected files join once the explorer can tell them.
-    const bool stifinder = m_styring->aktivArt() == Vinduesart::Stifinder;
-    return TMenuExeFiler::parametre(stifinder, {}, m_ramme.editSti ? m_ramme.editSti() : QString());
+    auto *w = qobject_cast<Twinform *>(m_styring->aktivtBarn());
+    const QStringList valgte = w ? w->motor()->getParamListe() : QStringList();
+    return TMenuExeFiler::parametre(w != nullptr, valgte, m_ramme.editSti ? m_ramme.editSti() : QString());
+}
+
+QWidget *TBoernevinduer::lavStifinder(int nummer)
+{
+    Q_ASSERT(m_stifinderRamme);
+    auto *w = new Twinform(nummer, *m_stifinderRamme);
+    w->setStarter([this](const QString &sti, int maade) { m_starter->runFilname(sti, quint8(maade)); },
+                  [this](const QStringList &filer) { m_starter->OpenFilMedProgram(m_menuExe->exeProgram(), filer); });
+    return w;
+}
+
+QList<Twinform *> TBoernevinduer::stifindere() const
+{
+    QList<Twinform *> vinduer;
+    for (QWidget *barn : m_styring->boern())
+        if (auto *w = qobject_cast<Twinform *>(barn))
+            vinduer.append(w);
+    return vinduer;
+}
+
+Twinform *TBoernevinduer::aktivStifinder(bool aabnNy)
+{
+    if (aabnNy && m_styring->aktivArt() != Vinduesart::Stifinder) {
+        m_styring->makeNewStifinder();
+        QCoreApplication::processEvents();
+    }
+    return qobject_cast<Twinform *>(m_styring->aktivtBarn());
 }
 
 void TBoernevinduer::aabnProgform()

@@ -21,6 +21,8 @@ class THjaelp;
 class THjaelpside;
 class Tinfoform;
 class TProgramfunktioner;
+class TRammeForbindelse;
+class Twinform;
 class TVinduesstyring;
 struct DataMapper;
 
@@ -48,6 +50,14 @@ public:
     void saetMapper(const DataMapper &mapper);
 
     TVinduesstyring *styring() const { return m_styring; }
+    // What explorer windows are given of the frame; set before the first
+    // explorer window opens.
+    void setStifinderRamme(TRammeForbindelse *ramme) { m_stifinderRamme = ramme; }
+    // The explorer windows inside the frame, in opening order.
+    QList<Twinform *> stifindere() const;
+    // The active explorer window; with `aabnNy` a new one is opened first
+    // when another kind of window is active.
+    Twinform *aktivStifinder(bool aabnNy = false);
     THjaelp *hjaelp() const { return m_hjaelp; }
     TProgramfunktioner *lavProgramfunktioner();
     TAabningsvalg *aabningsvalg() const { return m_aabningsvalg; }
@@ -87,6 +97,7 @@ private:
     void opretProgrammenu();
     void aabnProgform();
     QStringList programParametre() const;
+    QWidget *lavStifinder(int nummer);
     Tinfoform *visBrowser();
     QAction *kommando(const char *navn) const;
 
@@ -99,4 +110,5 @@ private:
     TStarter *m_starter;
     TMenuExeFiler *m_menuExe;
     TProgrammenu *m_programmenuListe = nullptr;
+    TRammeForbindelse *m_stifinderRamme = nullptr;
 };

@@ -44,6 +44,7 @@ public:
     // Buttons and check boxes that stand for the window's commands.
     void bindStandardSize(QAction *standardSize);
     QCheckBox *sammeKlipbordCheck() const { return m_sammeKlipbord; }
+    QCheckBox *blokerCheck() const { return m_blokerCheck; }
 
     int bogfaner() const;   // tab look: 0 flat buttons, 1 buttons, 2 tabs
 

@@ -8,11 +8,14 @@
 #include "app/tindholdsside.h"
 #include "app/tinfobar.h"
 #include "app/tstilmanager.h"
+#include "app/tstifinderramme.h"
 #include "app/tstistrimmel.h"
+#include "app/tstrukturmenu.h"
 #include "core/dialogs.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "platform/skrivebord.h"
 #include "engines/tmenuexefiler.h"
+#include "explorer/twinform.h"
 #include "shell/tgenvejslister.h"
 #include "shell/tprogramboks.h"
 #include "shell/thjaelp.h"
@@ -94,6 +97,7 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     connect(m_boern, &TBoernevinduer::aktuelleElement, m_stistrimmel, &TStistrimmel::setSti);
     connect(m_boern, &TBoernevinduer::boernSkiftet, this, &Tmainform::planlaegOpdatering);
     connect(m_boern->hjaelp(), &THjaelp::hint, this, &Tmainform::HintInfo);
+    lavStrukturmenu();
 
     auto *midte = new QHBoxLayout;
     midte->setContentsMargins(0, 0, 0, 0);
@@ -121,7 +125,24 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     opdaterKommandoer();
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform()
+{
+    // Explorer windows still open save their settings through their frame
+    // connection, so they go while it is there.
+    delete m_klientomraade;
+}
+
+void Tmainform::lavStrukturmenu()
+{
+    auto *bestemFremstilling = new QAction(QStringLiteral("Bestem fremstillingsform"), this);
+    hint::saet(bestemFremstilling, QStringLiteral("Strukturer kan fremstilles som punkt eller niveau strukturer"));
+    connect(bestemFremstilling, &QAction::triggered, this, [this] { vaelgSide(SideEgenskaber, 2); });
+    TStrukturmenu::Ramme ramme{this, m_dialogs, [this] { return m_boern->aktivStifinder(true); },
+                               [this] { return samlEgenskaber().FremFormCheck; }, &OnClickIndex, &OnClickCaption};
+    m_strukturmenu = new TStrukturmenu(ramme, kommando("OpretSmappe"), bestemFremstilling, this);
+    m_stifinderRamme = std::make_unique<TStifinderRamme>(*this, *m_strukturmenu);
+    m_boern->setStifinderRamme(m_stifinderRamme.get());
+}
 
 // ---------------------------------------------------------------- regions
 
@@ -359,7 +380,7 @@ QFrame *Tmainform::lavVenstrePanel()
         MainEgenskaber v;
         m_egenskabsside->hent(v);
         saetHjaelpetraeLinjer(v.CheckStrukturLinjer);
-        anvendTraeVisningPaaStifindere();
+        anvendFaellesValgPaaStifindere();
     });
     connect(e, &TEgenskabsside::fremstillingAendret, this, &Tmainform::genaktiverStrukturKnapper);
     connect(e, &TEgenskabsside::opdateringsmaadeAendret, this, &Tmainform::skiftOpdateringsmaade);
@@ -434,6 +455,7 @@ void Tmainform::FormCreate()
     m_mapper = start.mapper;
     m_dataSkrivbar = start.skrivbar;
     m_boern->saetMapper(m_mapper);
+    m_strukturmenu->setMappe(m_mapper.mappestrukturDir);
     if (!start.besked.isEmpty())
         m_ventendeBeskeder.append(start.besked);
     setWindowTitle(QStringLiteral("Marvikel: ") + m_mapper.Abrugernavn);
@@ -783,7 +805,7 @@ void Tmainform::anvendBogfaner()
         bog->tabBar()->setStyleSheet(stil);
         bog->setDocumentMode(indeks != 2);
     }
-    anvendBogfanerPaaStifindere();
+    anvendFaellesValgPaaStifindere();
 }
 
 // ---------------------------------------------------------------- commands
@@ -889,7 +911,21 @@ void Tmainform::visVelkomstside() { m_boern->visVelkomstside(); }
 void Tmainform::lukBoernevinduer() { m_boern->lukBoernevinduer(); }
 void Tmainform::lukEksterneVaerktoejer() { m_boern->lukEksterneVaerktoejer(); }
 void Tmainform::frigivDosliste() {}
-void Tmainform::anvendTraeVisningPaaStifindere() {}
-void Tmainform::anvendBogfanerPaaStifindere() {}
-void Tmainform::genaktiverStrukturKnapper() {}
-void Tmainform::skiftOpdateringsmaade() {}
+void Tmainform::anvendFaellesValgPaaStifindere()
+{
+    for (Twinform *w : m_boern->stifindere())
+        w->anvendFaellesValg();
+}
+
+void Tmainform::genaktiverStrukturKnapper()
+{
+    for (Twinform *w : m_boern->stifindere())
+        w->genaktiverStrukturKnapper();
+}
+
+void Tmainform::skiftOpdateringsmaade()
+{
+    const bool bloker = m_egenskabsside->blokerCheck()->isChecked();
+    for (Twinform *w : m_boern->stifindere())
+        w->setActionUpdates(bloker);
+}

@@ -24,6 +24,8 @@ class TProgramboks;
 class TIndholdsside;
 class TInfobar;
 class TStistrimmel;
+class TStifinderRamme;
+class TStrukturmenu;
 
 // The main window: the frame that hosts every child window, with its top
 // strip, the left panel of pages, the path strip and the status line. It
@@ -100,6 +102,7 @@ public:
     TIndholdsside *indholdsside() const { return m_indholdsside; }
     TStistrimmel *stistrimmel() const { return m_stistrimmel; }
     TInfobar *infobar() const { return m_infobar; }
+    TStrukturmenu *strukturmenu() const { return m_strukturmenu; }
     QTabWidget *Hovedbog() const { return m_hovedbog; }
 
 protected:
@@ -158,10 +161,11 @@ private:
     void lukBoernevinduer();
     void lukEksterneVaerktoejer();
     void frigivDosliste();
-    void anvendTraeVisningPaaStifindere();
-    void anvendBogfanerPaaStifindere();
+    // Font, tree lines and tab look of the settings page.
+    void anvendFaellesValgPaaStifindere();
     void genaktiverStrukturKnapper();
     void skiftOpdateringsmaade();
+    void lavStrukturmenu();
 
     Dialogs *m_dialogs = nullptr;
     std::unique_ptr<Dialogs> m_egneDialogs;
@@ -189,4 +193,6 @@ private:
     TIndholdsside *m_indholdsside = nullptr;
     TStistrimmel *m_stistrimmel = nullptr;
     TInfobar *m_infobar = nullptr;
+    TStrukturmenu *m_strukturmenu = nullptr;
+    std::unique_ptr<TStifinderRamme> m_stifinderRamme;
 };

@@ -24,6 +24,7 @@ struct RammeValg
     bool harAktivtProgram = false;    // a program is chosen for "Program"
     bool hjemmelavetStruktur = false; // a homemade structure was run (F3 can repeat it)
     int visStrukturerSom = 0;         // "Vis strukturer som": 0 level, 1 point structure
+    bool dataSkrivbar = true;         // the data folder tree takes the settings files
 };
 
 // Everything an explorer window needs of the frame that hosts it. The frame

@@ -1,10 +1,13 @@
 #include "explorer/tstrukturvisning.h"
 
+#include "shell/tlinjetrae.h"
+
 #include "engines/stier.h"
 #include "engines/strukturrec.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
+#include "shell/tlinjetrae.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -65,9 +68,9 @@ private:
     QIcon (*m_billede)(int);
 };
 
-QTreeView *lavTrae(QAbstractItemModel *model, QItemSelectionModel *valg, QIcon (*billede)(int), QWidget *parent)
+TLinjeVisning *lavTrae(QAbstractItemModel *model, QItemSelectionModel *valg, QIcon (*billede)(int), QWidget *parent)
 {
-    auto *v = new QTreeView(parent);
+    auto *v = new TLinjeVisning(parent);
     v->setModel(model);
     v->setSelectionModel(valg);
     v->setItemDelegate(new BilledDelegate(billede, v));
@@ -78,6 +81,16 @@ QTreeView *lavTrae(QAbstractItemModel *model, QItemSelectionModel *valg, QIcon (
 }
 
 } // namespace
+
+QTreeView *TStrukturVisning::mappeStruktur() const
+{
+    return m_mappeView;
+}
+
+void TStrukturVisning::setMappeLinjer(bool medLinjer)
+{
+    m_mappeView->setLinjer(medLinjer);
+}
 
 TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, QWidget *parent)
     : QWidget(parent)

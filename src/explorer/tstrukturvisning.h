@@ -6,6 +6,7 @@ class QMenu;
 class QModelIndex;
 class QPoint;
 class QTreeView;
+class TLinjeVisning;
 class TFilModel;
 class TMappeModel;
 class TStrukturCompo;
@@ -21,7 +22,9 @@ class TStrukturVisning : public QWidget
 public:
     explicit TStrukturVisning(TStrukturCompo *motor, QWidget *parent = nullptr);
 
-    QTreeView *mappeStruktur() const { return m_mappeView; }
+    QTreeView *mappeStruktur() const;
+    // Connecting lines in the folder tree.
+    void setMappeLinjer(bool medLinjer);
     QTreeView *filStruktur() const { return m_filView; }
     TMappeModel *mappeModel() const { return m_mapper; }
     TFilModel *filModel() const { return m_filer; }
@@ -39,7 +42,7 @@ private:
     TStrukturCompo *m_motor;
     TMappeModel *m_mapper;
     TFilModel *m_filer;
-    QTreeView *m_mappeView;
+    TLinjeVisning *m_mappeView;
     QTreeView *m_filView;
     QMenu *m_drevmenu;
 };

@@ -4,12 +4,11 @@
 #include "engines/stier.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
-#include "engines/tmetoder.h"
+#include "engines/tmetodecompo.h"
 #include "engines/treopenfilerx.h"
 #include "engines/treopenfilery.h"
 #include "engines/tstrukturcompo.h"
 #include "explorer/taktivitetsviser.h"
-#include "explorer/tegenramme.h"
 #include "explorer/tfavoritside.h"
 #include "explorer/thistorieside.h"
 #include "explorer/tindstillingsside.h"
@@ -56,15 +55,6 @@ Twinform::Twinform(int nummer, TRammeForbindelse &ramme, QWidget *parent)
     FormCreate();
 }
 
-Twinform::Twinform(int nummer, const QString &optMappe, QWidget *parent)
-    : QWidget(parent)
-    , m_egenRamme(new TEgenRamme(optMappe, this))
-    , m_ramme(*m_egenRamme)
-    , m_nummer(nummer)
-{
-    FormCreate();
-}
-
 void Twinform::FormCreate()
 {
     setObjectName(QStringLiteral("Twinform"));
@@ -81,7 +71,7 @@ void Twinform::FormCreate()
 
     opretLister();
     m_motor = new TStrukturCompo(this);
-    m_metodeX = new TMetoder(&m_ramme.dialogs(), this);
+    m_metodeX = new TMetodeCompo(&m_ramme.dialogs(), this);
     m_metodeX->setStrukturY(m_motor);
     opretRegioner();
 
@@ -95,6 +85,7 @@ void Twinform::FormCreate()
     forbindTraeer();
     forbindSider();
     bindKommandoer();
+    bindOmdoebning();
     anvendFaellesValg();
     if (!makeOpstartStrukturer()) {
         m_motor->setAktiveStruktur(1);
@@ -253,17 +244,11 @@ bool Twinform::makeOpstartStrukturer()
 void Twinform::anvendFaellesValg()
 {
     const RammeValg v = m_ramme.valg();
-    setFont(v.skrift);
-    m_visning->mappeStruktur()->setRootIsDecorated(true);
-    m_visning->mappeStruktur()->setStyleSheet(
-        v.strukturLinjer ? QString()
-                         : QStringLiteral("QTreeView::branch { border-image: none; image: none; }"
-                                          "QTreeView::branch:has-children:closed { image: none; }"));
-    if (!v.strukturLinjer) {
-        // Without lines the tree keeps its expand arrows only.
-        m_visning->mappeStruktur()->setStyleSheet(QString());
-    }
-    m_visning->mappeStruktur()->setIndentation(v.strukturLinjer ? 20 : 16);
+    // The chosen font is the trees' font; the rest of the window keeps the
+    // desktop's.
+    m_visning->mappeStruktur()->setFont(v.skrift);
+    m_visning->filStruktur()->setFont(v.skrift);
+    m_visning->setMappeLinjer(v.strukturLinjer);
     m_stiboks->setUdseende(v.bogfaner);
     m_sidebog->favoritside()->setDocumentMode(v.bogfaner == 0);
     m_linjer->topPanel()->setVisible(v.vistoppanel);
@@ -390,6 +375,19 @@ void Twinform::setArbejde(const QString &kommando, std::function<void()> arbejde
     opdaterKommandoer();
 }
 
+void Twinform::bindOmdoebning()
+{
+    // The window's own operations object renames what is edited in place;
+    // tests may bind other functions afterwards.
+    TMetodeCompo *m = m_metodeX;
+    setOmdoebning([m](const QString &gammel, const QString &ny,
+                      const QModelIndex &node) { return m->RenameMappe(gammel, ny, node); },
+                  [m](const QString &gammel, const QString &ny,
+                      const QModelIndex &node) { return m->RenameFil(gammel, ny, node); },
+                  [m] { return m->editSelected(); });
+    connect(m, &TMetodeCompo::mappetraeFokusOenskes, this, [this] { m_visning->mappeStruktur()->setFocus(); });
+}
+
 void Twinform::setOmdoebInterval(int ms)
 {
     m_mappeTimer.setInterval(ms);
@@ -505,6 +503,29 @@ void Twinform::lavStruktur(const QStringList &mapper, bool punkt)
     else
         m_motor->makeHistoryStruktur(liste);
     mappeKontrol({}, false);
+}
+
+void Twinform::visHjemmelavetStruktur(const QStringList &mapper, bool punkt)
+{
+    QStringList liste = mapper;
+    m_motor->setAktiveStruktur(1);
+    if (punkt)
+        m_motor->makePunktStruktur(liste);
+    else
+        m_motor->makeHistoryStruktur(liste);
+    const QString mappe = m_motor->mappenavn();
+    if (stier::erMappe(mappe)) {
+        m_motor->setAktiveStruktur(2);
+        mappeKontrol(m_motor->makeStruktur2(mappe), true);
+    }
+    m_motor->setAktiveStruktur(1);
+    mappeKontrol({}, false);
+}
+
+void Twinform::genaktiverStrukturKnapper()
+{
+    m_strukturKnapper = true;
+    planlaegOpdatering();
 }
 
 void Twinform::tilbageFrem(bool tilbage)
@@ -980,6 +1001,10 @@ void Twinform::FormClose()
     setAcceptDrops(false);
     m_mappeTimer.stop();
     m_filTimer.stop();
+    // The frame has said once that nothing can be saved; every window
+    // saying it again would only repeat that.
+    if (!m_ramme.valg().dataSkrivbar)
+        return;
     GemOpt();
     m_favDir->GemReopenFiler();
     m_favFiler->GemReopenFiler();
@@ -1073,7 +1098,8 @@ bool Twinform::eventFilter(QObject *objekt, QEvent *e)
     case QEvent::Resize:
         if (objekt == m_visning->mappeStruktur())
             justerVenstreGruppe();
-        else if (auto *splitter = qobject_cast<QSplitter *>(objekt); splitter && !m_breddeSat) {
+        else if (auto *splitter = qobject_cast<QSplitter *>(objekt);
+                 splitter && !m_breddeSat && splitter->parent() == m_visning) {
             // The saved width is set once the trees have room for it; before
             // that the splitter would only share out proportions. Later the
             // file tree takes every change of the window's width.

@@ -11,7 +11,7 @@
 
 class QAction;
 class QMenu;
-class TMetoder;
+class TMetodeCompo;
 class TRammeForbindelse;
 class TReopenFilerX;
 class TReopenFilerY;
@@ -34,9 +34,6 @@ class Twinform : public QWidget
 
 public:
     Twinform(int nummer, TRammeForbindelse &ramme, QWidget *parent = nullptr);
-    // A window without a frame connection: its own stand-in (TEgenRamme)
-    // serves it, with the frame's default choices.
-    Twinform(int nummer, const QString &optMappe, QWidget *parent = nullptr);
     ~Twinform() override;
 
     int nummer() const { return m_nummer; }
@@ -56,6 +53,12 @@ public:
     // the function bar.
     void anvendFaellesValg();
     void showStrukturInfo();
+    // Builds a homemade structure of `mapper` in the folder tree (a point
+    // structure or a level structure) and lists the current folder.
+    void visHjemmelavetStruktur(const QStringList &mapper, bool punkt);
+    // A change of "Vis strukturer som" lets a saved structure be loaded
+    // again in the new form.
+    void genaktiverStrukturKnapper();
 
     // The activity counter. Every time-consuming function brackets its work
     // with begyndFunktion and afslutFunktion (type 1 paste, 2 delete, 0 other).
@@ -83,7 +86,7 @@ public:
     void setOmdoebInterval(int ms);
 
     TStrukturCompo *motor() const { return m_motor; }
-    TMetoder *metodeX() const { return m_metodeX; }
+    TMetodeCompo *metodeX() const { return m_metodeX; }
     TStrukturVisning *visning() const { return m_visning; }
     TStiboks *stiboks() const { return m_stiboks; }
     TSidebog *sidebog() const { return m_sidebog; }
@@ -131,6 +134,7 @@ private:
     void forbindTraeer();
     void forbindSider();
     void bindKommandoer();
+    void bindOmdoebning();
     void anvendEgenskaber(const StifinderEgenskaber &e);
     bool makeOpstartStrukturer();
     void FormClose();
@@ -167,7 +171,6 @@ private:
     void aabnHjaelp(const QString &side);
     bool visHints() const;
 
-    TRammeForbindelse *m_egenRamme = nullptr;
     TRammeForbindelse &m_ramme;
     int m_nummer;
     QString m_navn;
@@ -187,7 +190,7 @@ private:
     StifinderEgenskaber m_egenskaber;
 
     TStrukturCompo *m_motor = nullptr;
-    TMetoder *m_metodeX = nullptr;
+    TMetodeCompo *m_metodeX = nullptr;
     TReopenFilerY *m_historieDir = nullptr;
     TReopenFilerX *m_favDir = nullptr;
     TReopenFilerX *m_favFiler = nullptr;

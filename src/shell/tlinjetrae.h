@@ -9,6 +9,24 @@ class QPainter;
 // that offer "med linjer" paint them themselves.
 void tegnGrenlinjer(const QTreeView *trae, QPainter *painter, const QRect &rect, const QModelIndex &index);
 
+// A tree view whose connecting lines can be switched on and off.
+class TLinjeVisning : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    using QTreeView::QTreeView;
+
+    void setLinjer(bool medLinjer);
+    bool linjer() const { return m_linjer; }
+
+protected:
+    void drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
+
+private:
+    bool m_linjer = false;
+};
+
 // A tree widget whose connecting lines can be switched on and off.
 class TLinjeTrae : public QTreeWidget
 {

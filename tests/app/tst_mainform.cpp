@@ -152,8 +152,14 @@ private slots:
         // The settings folder vanished while the program ran.
         QVERIFY(QDir(w.mapper().OptMappe).removeRecursively());
         QVERIFY(w.close());
+        // Every file that could not be written is named, the explorer
+        // window's first, the main window's last.
+        const QString egenskaber = w.mapper().OptMappe;
         QCOMPARE(d.informationer,
-                 QStringList{"Programmets egenskaber kunne ikke gemmes i:\r" + w.mapper().optFilnavn});
+                 QStringList({"Stifinderens egenskaber kunne ikke gemmes i:\r" + egenskaber + "Stifinder 1.txt",
+                              "Listen kunne ikke gemmes i:\r" + egenskaber + "favoritmapper1.txt",
+                              "Listen kunne ikke gemmes i:\r" + egenskaber + "favoritfiler1.txt",
+                              "Programmets egenskaber kunne ikke gemmes i:\r" + w.mapper().optFilnavn}));
     }
 
     void panelSkjulesOgVisesToGange()

@@ -1,0 +1,200 @@
+#include "app/tboernevinduer.h"
+#include "app/tegenskabsside.h"
+#include "app/tmainform.h"
+#include "app/tstifinderramme.h"
+#include "app/tstistrimmel.h"
+#include "app/tstrukturmenu.h"
+#include "core/tekstfil.h"
+#include "engines/tmappemodel.h"
+#include "engines/tstrukturcompo.h"
+#include "explorer/tstifinderlinjer.h"
+#include "explorer/tstrukturvisning.h"
+#include "explorer/twinform.h"
+#include "fakedialogs.h"
+#include "shell/tvinduesstyring.h"
+#include "testmiljoe.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QMenu>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+// The main window as its explorer windows see it: the shared choices, the
+// function bar, the update method and the homemade-structures menu.
+class TestStifinderRamme : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MidlertidigHjem> m_hjem;
+
+    static void start(Tmainform &w)
+    {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+
+    static QStringList menupunkter(const TStrukturmenu *m)
+    {
+        QStringList navne;
+        for (QAction *a : m->menu()->actions())
+            if (a->data().isValid())
+                navne << a->data().toString();
+        navne.sort();
+        return navne;
+    }
+
+    static QStringList topnoder(Twinform *w)
+    {
+        QStringList t;
+        const TMappeModel *m = w->visning()->mappeModel();
+        for (int r = 0; r < m->rowCount(); ++r)
+            t << m->index(r, 0).data().toString();
+        return t;
+    }
+
+private slots:
+    void initTestCase() { saetDanskLocale(); }
+    void init() { m_hjem = std::make_unique<MidlertidigHjem>(); }
+    void cleanup() { m_hjem.reset(); }
+
+    void traeSkrift_data()
+    {
+        QTest::addColumn<int>("fontbox");
+        QTest::addColumn<int>("fontnavn");
+        QTest::addColumn<int>("punkter");
+        QTest::addColumn<QString>("familie");
+        const QString standard = QApplication::font().family();
+        QTest::newRow("lille, Default") << 0 << 5 << 8 << standard;
+        QTest::newRow("mellem, Arial") << 1 << 3 << 9 << "Arial";
+        QTest::newRow("stor, Tahoma") << 2 << 0 << 10 << "Tahoma";
+        QTest::newRow("out of range") << 7 << 9 << 10 << standard;
+    }
+    void traeSkrift()
+    {
+        QFETCH(int, fontbox);
+        QFETCH(int, fontnavn);
+        const QFont f = TStifinderRamme::traeSkrift(fontbox, fontnavn);
+        QTEST(f.pointSize(), "punkter");
+        QTEST(f.family(), "familie");
+    }
+
+    void faellesValgNaarAlleStifindere()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        w.kommando("aStifinder")->trigger();
+        const QList<Twinform *> vinduer = w.boernevinduer()->stifindere();
+        QCOMPARE(vinduer.size(), 2);
+
+        // "Bloker funktioner" switched from one explorer window.
+        QVERIFY(!w.egenskabsside()->blokerCheck()->isChecked());
+        vinduer[1]->kommando("ActionUpd")->trigger();
+        QVERIFY(w.egenskabsside()->blokerCheck()->isChecked());
+        for (Twinform *v : vinduer)
+            QVERIFY(v->tilstand().bloker);
+
+        // F7 hides the function bar of every explorer window.
+        vinduer[0]->kommando("aTopPanel")->trigger();
+        QCOMPARE(w.Vistoppanel, 0);
+        for (Twinform *v : vinduer)
+            QVERIFY(v->linjer()->topPanel()->isHidden());
+
+        // The tree font chosen on the settings page.
+        auto *fontbox = w.egenskabsside()->findChild<QButtonGroup *>("Fontbox");
+        QVERIFY(fontbox);
+        fontbox->button(2)->click();
+        for (Twinform *v : vinduer) {
+            QCOMPARE(v->visning()->mappeStruktur()->font().pointSize(), 10);
+            QCOMPARE(v->visning()->filStruktur()->font().pointSize(), 10);
+        }
+    }
+
+    void stifinderSkriverStifeltet()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        Twinform *v = w.boernevinduer()->stifindere().value(0);
+        QVERIFY(v);
+        v->motor()->setAktiveStruktur(2);
+        v->mappeKontrol(v->motor()->makeStruktur2(m_hjem->sti()), true);
+        QCOMPARE(w.stistrimmel()->sti(), m_hjem->sti());
+    }
+
+    void hjemmelavedeStrukturer()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        const QString mappe = w.mapper().mappestrukturDir;
+        QVERIFY(QDir().mkpath(m_hjem->sti() + "/a"));
+        QVERIFY(QDir().mkpath(m_hjem->sti() + "/b"));
+        QVERIFY(tekstfil::gem(mappe + "Arbejde.txt", {m_hjem->sti() + "/a", m_hjem->sti() + "/b"}));
+        QVERIFY(tekstfil::gem(mappe + "R&D.txt", {m_hjem->sti() + "/a"}));
+        QVERIFY(QDir().mkpath(mappe + "ikke en struktur.txt"));
+        QVERIFY(tekstfil::gem(mappe + "noter.md", {}));
+        start(w);
+        TStrukturmenu *m = w.strukturmenu();
+        // Filled at the first explorer window's first activation.
+        QTRY_COMPARE(menupunkter(m), (QStringList{"Arbejde", "R&D"}));
+
+        QAction *arbejde = nullptr;
+        for (QAction *a : m->menu()->actions())
+            if (a->data().toString() == "Arbejde")
+                arbejde = a;
+        arbejde->trigger();
+        Twinform *v = w.boernevinduer()->aktivStifinder();
+        QCOMPARE(w.OnClickCaption, QString("Arbejde"));
+        QVERIFY(w.OnClickIndex >= 2);
+        QCOMPARE(v->motor()->aktiveStruktur(), 1);
+        QVERIFY(!topnoder(v).isEmpty());
+
+        // F3 finds the structure by name after the menu was refilled.
+        QVERIFY(QFile::remove(mappe + "R&D.txt"));
+        m->loadMappeStruktur();
+        v->kommando("aReloadStruktur")->trigger();
+        QCOMPARE(w.OnClickCaption, QString("Arbejde"));
+        QVERIFY(d.informationer.isEmpty());
+
+        // A structure whose file is gone since the menu was filled.
+        QVERIFY(QFile::remove(mappe + "Arbejde.txt"));
+        arbejde = m->menu()->actions().value(w.OnClickIndex);
+        arbejde->trigger();
+        QCOMPARE(d.informationer.value(0),
+                 QString("Der opstod en fejl i forbindelse med indlæsningen af mappestrukturfiler."));
+
+        // After a refill the last structure is no longer there.
+        m->loadMappeStruktur();
+        m->CallOnClick();
+        QCOMPARE(d.informationer.value(1), QString("Sidste hjemmelavede struktur:\rArbejde\rblev ikke fundet.\r"
+                                                   "Strukturmenuen må være blevet ændret siden sidst."));
+        QCOMPARE(w.OnClickIndex, -1);
+        QVERIFY(w.OnClickCaption.isEmpty());
+    }
+
+    void strukturUdenStifinderAabnerEn()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        QVERIFY(tekstfil::gem(w.mapper().mappestrukturDir + "Hjem.txt", {m_hjem->sti()}));
+        start(w);
+        w.boernevinduer()->lukBoernevinduer();
+        TVinduesstyring *s = w.boernevinduer()->styring();
+        QTRY_VERIFY(w.boernevinduer()->stifindere().isEmpty());
+        w.strukturmenu()->loadMappeStruktur();
+        w.strukturmenu()->mMsOnClick(2);
+        QCOMPARE(w.boernevinduer()->stifindere().size(), 1);
+        QCOMPARE(s->aktivArt(), Vinduesart::Stifinder);
+        QCOMPARE(w.OnClickCaption, QString("Hjem"));
+    }
+};
+
+QTEST_MAIN(TestStifinderRamme)
+#include "tst_stifinderramme.moc"
