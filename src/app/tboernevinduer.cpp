@@ -4,6 +4,7 @@
 #include "app/ikoner.h"
 #include "core/datamapper.h"
 #include "engines/tmenuexefiler.h"
+#include "engines/stier.h"
 #include "engines/tstarter.h"
 #include "engines/tstrukturcompo.h"
 #include "explorer/twinform.h"
@@ -185,10 +186,25 @@ QWidget *TBoernevinduer::lavStifinder(int nummer)
 QList<Twinform *> TBoernevinduer::stifindere() const
 {
     QList<Twinform *> vinduer;
-    for (QWidget *barn : m_styring->boern())
-        if (auto *w = qobject_cast<Twinform *>(barn))
-            vinduer.append(w);
+    for (QWidget *barn : m_styring->stifindere())
+        vinduer.append(static_cast<Twinform *>(barn));
     return vinduer;
+}
+
+Twinform *TBoernevinduer::aktiverWinform(bool opdater, const QString &potMappe)
+{
+    const QList<Twinform *> vinduer = stifindere();
+    if (vinduer.isEmpty())
+        return qobject_cast<Twinform *>(m_styring->makeNewStifinder());
+    Twinform *w = vinduer.first();
+    m_styring->visBarn(w);
+    if (stier::erMappe(potMappe)) {
+        w->motor()->setAktiveStruktur(2);
+        w->mappeKontrol(w->motor()->makeStruktur2(potMappe), true);
+    } else if (opdater) {
+        w->kommando(QStringLiteral("opdater2"))->trigger();
+    }
+    return w;
 }
 
 Twinform *TBoernevinduer::aktivStifinder(bool aabnNy)

@@ -58,6 +58,10 @@ public:
     // The active explorer window; with `aabnNy` a new one is opened first
     // when another kind of window is active.
     Twinform *aktivStifinder(bool aabnNy = false);
+    // Brings the first explorer window forward (opening one when there is
+    // none) and shows `potMappe` in it when that folder exists; otherwise,
+    // with `opdater`, refreshes what it shows.
+    Twinform *aktiverWinform(bool opdater, const QString &potMappe = {});
     THjaelp *hjaelp() const { return m_hjaelp; }
     TProgramfunktioner *lavProgramfunktioner();
     TAabningsvalg *aabningsvalg() const { return m_aabningsvalg; }

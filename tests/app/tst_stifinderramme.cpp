@@ -129,6 +129,27 @@ private slots:
         QCOMPARE(w.stistrimmel()->sti(), m_hjem->sti());
     }
 
+    void aktiverWinformViserMappen()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        TBoernevinduer *b = w.boernevinduer();
+        w.kommando("aStifinder")->trigger();
+        QVERIFY(QDir().mkpath(m_hjem->sti() + "/Musik"));
+        Twinform *v = b->aktiverWinform(false, m_hjem->sti() + "/Musik");
+        QCOMPARE(v, b->stifindere().first());
+        QCOMPARE(b->styring()->aktivtBarn(), v);
+        QCOMPARE(v->motor()->aktiveStruktur(), 2);
+        QCOMPARE(w.stistrimmel()->sti(), m_hjem->sti() + "/Musik");
+
+        // Without an explorer window one is opened.
+        b->lukBoernevinduer();
+        QTRY_VERIFY(b->stifindere().isEmpty());
+        QVERIFY(b->aktiverWinform(true, m_hjem->sti() + "/findes ikke"));
+        QCOMPARE(b->stifindere().size(), 1);
+    }
+
     void hjemmelavedeStrukturer()
     {
         FakeDialogs d;
