@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/indstillingsfil.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -60,16 +62,8 @@ struct MainEgenskaber
 
     static constexpr int antalLinjer = 45;
 
-    // Files larger than this are not settings files; they are not read.
-    static constexpr qint64 maxFilstoerrelse = 64 * 1024;
-
-    enum class Udfald {
-        Laest,          // every line applied
-        Mangler,        // no file: defaults
-        Ulaeselig,      // not a regular file, too large or unreadable: defaults
-        ForkertAntal,   // not exactly 45 lines: defaults
-        IkkeEtTal       // a line failed to convert: reading stopped there, then defaults
-    };
+    static constexpr qint64 maxFilstoerrelse = indstillingsfil::maxFilstoerrelse;
+    using Udfald = indstillingsfil::Udfald;
 
     // Resets the window's default fields (style, geometry, maxElementer, left
     // panel, exeProgram, OnClickIndex, GBoxV/GBoxL, PlaceringsMappe,

@@ -1,90 +1,44 @@
 #include "engines/stifinderegenskaber.h"
 
+#include "core/indstillingsfil.h"
 #include "core/tekstfil.h"
 #include "engines/stier.h"
 
-#include <QFileInfo>
-
-#include <variant>
 
 namespace {
 
 using E = StifinderEgenskaber;
+using namespace indstillingsfil;
 
-struct Heltal
-{
-    int E::*felt;
-    int mindst;
-    int hoejst;
-};
-
-// A page switch is shown only for exactly 1; a check box for anything but 0.
-struct Kontakt
-{
-    bool E::*felt;
-};
-
-using Felt = std::variant<QString E::*, Heltal, bool E::*, Kontakt>;
-
-const Felt felter[E::antalLinjer] = {
+// The file's line order. Numbers outside their range are brought within it,
+// so a damaged file cannot hide the folder tree or choose an option that
+// is not there.
+const std::array<Felt<E>, E::antalLinjer> felter = {{
     &E::Mappenavn,
     &E::Filnavn,
-    Heltal{&E::mappeBredde, 100, 1600},
-    &E::startPrivat,
-    Heltal{&E::programOpstart, 0, 2},
-    &E::visSkjulte,
-    Heltal{&E::strukturVisning, 0, 1},
-    Heltal{&E::side, 0, 5},
-    Heltal{&E::favoritSide, 0, 1},
-    Heltal{&E::saetIndSlet, 0, 2},
-    Heltal{&E::saetInd, 0, 3},
-    &E::dragDrop,
-    &E::autoOpdater,
-    &E::visKlipbord,
-    &E::rydLister,
-    &E::lukProgress,
-    &E::gaaTilIndstillinger,
-    Heltal{&E::fanePlacering, 0, 2},
-    &E::alleMarkerknapper,
-    Heltal{&E::redskabPlacering, 0, 2},
-    Kontakt{&E::visKendte},
-    Kontakt{&E::visFavoritter},
-    Kontakt{&E::visFilnavne},
-    Kontakt{&E::visBesoegte},
-};
-
-bool anvend(E &e, const Felt &felt, const QString &linje)
-{
-    if (auto tekst = std::get_if<QString E::*>(&felt)) {
-        e.*(*tekst) = linje;
-        return true;
-    }
-    bool ok = false;
-    const int tal = linje.trimmed().toInt(&ok, 10);
-    if (!ok)
-        return false;
-    if (auto h = std::get_if<Heltal>(&felt))
-        e.*(h->felt) = qBound(h->mindst, tal, h->hoejst);
-    else if (auto flag = std::get_if<bool E::*>(&felt))
-        e.*(*flag) = tal != 0;
-    else
-        e.*(std::get<Kontakt>(felt).felt) = tal == 1;
-    return true;
-}
-
-QString tilLinje(const E &e, const Felt &felt)
-{
-    if (auto tekst = std::get_if<QString E::*>(&felt)) {
-        // A path with a line break would shift every later line.
-        const QString &s = e.*(*tekst);
-        return s.contains(u'\r') || s.contains(u'\n') ? QString() : s;
-    }
-    if (auto h = std::get_if<Heltal>(&felt))
-        return QString::number(e.*(h->felt));
-    const bool b = std::holds_alternative<Kontakt>(felt) ? e.*(std::get<Kontakt>(felt).felt)
-                                                          : e.*(std::get<bool E::*>(felt));
-    return b ? QStringLiteral("1") : QStringLiteral("0");
-}
+    Heltal<E>{&E::mappeBredde, 100, 1600},
+    Flag<E>{&E::startPrivat},
+    Heltal<E>{&E::programOpstart, 0, 2},
+    Flag<E>{&E::visSkjulte},
+    Heltal<E>{&E::strukturVisning, 0, 1},
+    Heltal<E>{&E::side, 0, 5},
+    Heltal<E>{&E::favoritSide, 0, 1},
+    Heltal<E>{&E::saetIndSlet, 0, 2},
+    Heltal<E>{&E::saetInd, 0, 3},
+    Flag<E>{&E::dragDrop},
+    Flag<E>{&E::autoOpdater},
+    Flag<E>{&E::visKlipbord},
+    Flag<E>{&E::rydLister},
+    Flag<E>{&E::lukProgress},
+    Flag<E>{&E::gaaTilIndstillinger},
+    Heltal<E>{&E::fanePlacering, 0, 2},
+    Flag<E>{&E::alleMarkerknapper},
+    Heltal<E>{&E::redskabPlacering, 0, 2},
+    Kontakt<E>{&E::visKendte},
+    Kontakt<E>{&E::visFavoritter},
+    Kontakt<E>{&E::visFilnavne},
+    Kontakt<E>{&E::visBesoegte},
+}};
 
 } // namespace
 
@@ -102,47 +56,20 @@ void StifinderEgenskaber::defaultOpt()
 
 StifinderEgenskaber::Udfald StifinderEgenskaber::anvendLinjer(const QStringList &linjer)
 {
-    if (linjer.size() != antalLinjer) {
+    const Udfald udfald = anvend(*this, felter, linjer);
+    if (udfald != Udfald::Laest)
         defaultOpt();
-        return Udfald::ForkertAntal;
-    }
-    for (int i = 0; i < antalLinjer; ++i) {
-        if (!anvend(*this, felter[i], linjer.at(i))) {
-            defaultOpt();
-            return Udfald::IkkeEtTal;
-        }
-    }
-    return Udfald::Laest;
+    return udfald;
 }
 
 QStringList StifinderEgenskaber::tilLinjer() const
 {
-    QStringList linjer;
-    linjer.reserve(antalLinjer);
-    for (const Felt &felt : felter)
-        linjer.append(tilLinje(*this, felt));
-    return linjer;
+    return indstillingsfil::tilLinjer(*this, felter);
 }
 
 StifinderEgenskaber::Udfald StifinderEgenskaber::HentOpt(const QString &filnavn)
 {
-    const QFileInfo info(filnavn);
-    if (!info.exists()) {
-        defaultOpt();
-        return Udfald::Mangler;
-    }
-    // A pipe would block and a huge file is not ours.
-    if (!info.isFile() || info.size() > maxFilstoerrelse) {
-        defaultOpt();
-        return Udfald::Ulaeselig;
-    }
-    tekstfil::Laesning status = tekstfil::Laesning::Ok;
-    const QStringList linjer = tekstfil::hent(filnavn, &status);
-    if (status != tekstfil::Laesning::Ok) {
-        defaultOpt();
-        return Udfald::Ulaeselig;
-    }
-    const Udfald udfald = anvendLinjer(linjer);
+    const Udfald udfald = hent(*this, felter, filnavn);
     if (!stier::erMappe(Mappenavn))
         Mappenavn = StifinderEgenskaber().Mappenavn;
     if (!stier::erFil(Filnavn) || stier::erMappe(Filnavn))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/indstillingsfil.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -35,15 +37,8 @@ struct StifinderEgenskaber
     bool visBesoegte = true;                      // 24 page "Besøgte mapper"
 
     static constexpr int antalLinjer = 24;
-    static constexpr qint64 maxFilstoerrelse = 64 * 1024;
-
-    enum class Udfald {
-        Laest,          // every line applied
-        Mangler,        // no file: defaults
-        Ulaeselig,      // not a regular file, too large or unreadable: defaults
-        ForkertAntal,   // not exactly 24 lines: defaults
-        IkkeEtTal       // a number line failed: reading stopped there, then defaults
-    };
+    static constexpr qint64 maxFilstoerrelse = indstillingsfil::maxFilstoerrelse;
+    using Udfald = indstillingsfil::Udfald;
 
     // Resets the values with a plain default (lines 1-6 and 19) and nothing else.
     void defaultOpt();
