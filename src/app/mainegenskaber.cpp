@@ -51,10 +51,7 @@ void MainEgenskaber::defaultOpt()
 
 MainEgenskaber::Udfald MainEgenskaber::anvendLinjer(const QStringList &linjer)
 {
-    const Udfald udfald = anvend(*this, felter, linjer);
-    if (udfald != Udfald::Laest)
-        defaultOpt();
-    return udfald;
+    return anvend(*this, felter, linjer);
 }
 
 QStringList MainEgenskaber::tilLinjer() const

@@ -60,7 +60,7 @@ QString somLinje(const QString &tekst);
 // Applies the lines in order. A line that is not a number stops the reading
 // where it stands: the lines before it keep their new values.
 template <class T, std::size_t N>
-Udfald anvend(T &e, const std::array<Felt<T>, N> &felter, const QStringList &linjer)
+Udfald anvendUdenStandard(T &e, const std::array<Felt<T>, N> &felter, const QStringList &linjer)
 {
     if (linjer.size() != qsizetype(N))
         return Udfald::ForkertAntal;
@@ -102,18 +102,28 @@ QStringList tilLinjer(const T &e, const std::array<Felt<T>, N> &felter)
     return linjer;
 }
 
+// As anvendUdenStandard, ending in e.defaultOpt() unless every line applied.
+template <class T, std::size_t N>
+Udfald anvend(T &e, const std::array<Felt<T>, N> &felter, const QStringList &linjer)
+{
+    const Udfald udfald = anvendUdenStandard(e, felter, linjer);
+    if (udfald != Udfald::Laest)
+        e.defaultOpt();
+    return udfald;
+}
+
 // Reads the file on top of e's values; anything but a proper file ends in
 // e.defaultOpt().
 template <class T, std::size_t N>
 Udfald hent(T &e, const std::array<Felt<T>, N> &felter, const QString &filnavn)
 {
     QStringList linjer;
-    Udfald udfald = laes(filnavn, linjer);
-    if (udfald == Udfald::Laest)
-        udfald = anvend(e, felter, linjer);
-    if (udfald != Udfald::Laest)
+    const Udfald udfald = laes(filnavn, linjer);
+    if (udfald != Udfald::Laest) {
         e.defaultOpt();
-    return udfald;
+        return udfald;
+    }
+    return anvend(e, felter, linjer);
 }
 
 } // namespace indstillingsfil

@@ -56,10 +56,7 @@ void StifinderEgenskaber::defaultOpt()
 
 StifinderEgenskaber::Udfald StifinderEgenskaber::anvendLinjer(const QStringList &linjer)
 {
-    const Udfald udfald = anvend(*this, felter, linjer);
-    if (udfald != Udfald::Laest)
-        defaultOpt();
-    return udfald;
+    return anvend(*this, felter, linjer);
 }
 
 QStringList StifinderEgenskaber::tilLinjer() const
