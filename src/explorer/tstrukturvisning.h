@@ -1,12 +1,13 @@
 #pragma once
 
+#include "shell/tlinjetrae.h"
+
 #include <QWidget>
 
 class QMenu;
 class QModelIndex;
 class QPoint;
 class QTreeView;
-class TLinjeVisning;
 class TFilModel;
 class TMappeModel;
 class TStrukturCompo;

@@ -9,7 +9,6 @@ class QLineEdit;
 class QListWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TLinjeTrae;
 class Dialogs;
 class THjaelp;
 

@@ -42,29 +42,3 @@ void tegnGrenlinjer(const QTreeView *trae, QPainter *painter, const QRect &rect,
     }
     painter->restore();
 }
-
-void TLinjeTrae::setLinjer(bool medLinjer)
-{
-    m_linjer = medLinjer;
-    viewport()->update();
-}
-
-void TLinjeTrae::drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const
-{
-    if (m_linjer)
-        tegnGrenlinjer(this, painter, rect, index);
-    QTreeWidget::drawBranches(painter, rect, index);
-}
-
-void TLinjeVisning::setLinjer(bool medLinjer)
-{
-    m_linjer = medLinjer;
-    viewport()->update();
-}
-
-void TLinjeVisning::drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const
-{
-    if (m_linjer)
-        tegnGrenlinjer(this, painter, rect, index);
-    QTreeView::drawBranches(painter, rect, index);
-}

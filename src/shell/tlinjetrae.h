@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTreeView>
 #include <QTreeWidget>
 
 class QPainter;
@@ -9,38 +10,32 @@ class QPainter;
 // that offer "med linjer" paint them themselves.
 void tegnGrenlinjer(const QTreeView *trae, QPainter *painter, const QRect &rect, const QModelIndex &index);
 
-// A tree view whose connecting lines can be switched on and off.
-class TLinjeVisning : public QTreeView
+// A tree (a QTreeView or one of its subclasses) whose connecting lines can be
+// switched on and off.
+template <class Trae>
+class TMedLinjer : public Trae
 {
-    Q_OBJECT
-
 public:
-    using QTreeView::QTreeView;
+    using Trae::Trae;
 
-    void setLinjer(bool medLinjer);
+    void setLinjer(bool medLinjer)
+    {
+        m_linjer = medLinjer;
+        this->viewport()->update();
+    }
     bool linjer() const { return m_linjer; }
 
 protected:
-    void drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
+    void drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const override
+    {
+        if (m_linjer)
+            tegnGrenlinjer(this, painter, rect, index);
+        Trae::drawBranches(painter, rect, index);
+    }
 
 private:
     bool m_linjer = false;
 };
 
-// A tree widget whose connecting lines can be switched on and off.
-class TLinjeTrae : public QTreeWidget
-{
-    Q_OBJECT
-
-public:
-    using QTreeWidget::QTreeWidget;
-
-    void setLinjer(bool medLinjer);
-    bool linjer() const { return m_linjer; }
-
-protected:
-    void drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
-
-private:
-    bool m_linjer = false;
-};
+using TLinjeTrae = TMedLinjer<QTreeWidget>;
+using TLinjeVisning = TMedLinjer<QTreeView>;
