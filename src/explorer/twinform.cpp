@@ -494,7 +494,7 @@ void Twinform::visIMappetrae(const QString &sti)
     m_motor->udfoldStruktur1(sti, m_egenskaber.programOpstart != 1);
 }
 
-void Twinform::lavStruktur(const QStringList &mapper, bool punkt)
+void Twinform::bygStruktur(const QStringList &mapper, bool punkt)
 {
     QStringList liste = mapper;
     m_motor->setAktiveStruktur(1);
@@ -502,17 +502,17 @@ void Twinform::lavStruktur(const QStringList &mapper, bool punkt)
         m_motor->makePunktStruktur(liste);
     else
         m_motor->makeHistoryStruktur(liste);
+}
+
+void Twinform::lavStruktur(const QStringList &mapper, bool punkt)
+{
+    bygStruktur(mapper, punkt);
     mappeKontrol({}, false);
 }
 
 void Twinform::visHjemmelavetStruktur(const QStringList &mapper, bool punkt)
 {
-    QStringList liste = mapper;
-    m_motor->setAktiveStruktur(1);
-    if (punkt)
-        m_motor->makePunktStruktur(liste);
-    else
-        m_motor->makeHistoryStruktur(liste);
+    bygStruktur(mapper, punkt);
     const QString mappe = m_motor->mappenavn();
     if (stier::erMappe(mappe)) {
         m_motor->setAktiveStruktur(2);

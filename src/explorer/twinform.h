@@ -145,6 +145,7 @@ private:
     void visMappeIFiltrae(const QString &sti);
     void visFilIFiltrae(const QString &sti);
     void visIMappetrae(const QString &sti);
+    void bygStruktur(const QStringList &mapper, bool punkt);
     void lavStruktur(const QStringList &mapper, bool punkt);
     void tilbageFrem(bool tilbage);
     void insertFavorit();
