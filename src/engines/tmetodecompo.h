@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engines/tmetoder.h"
+#include "platform/papirkurv.h"
 
 #include <QModelIndex>
 
@@ -44,6 +45,15 @@ public:
     // not; -1 on an error. The file tree is listed afresh when any was found.
     int RenameFilExt(const QString &aDir, const QString &oldExt, const QString &newExt, bool alleMapper);
 
+    // Empties the trash of the volume that holds `drev` (any path on it):
+    // its trash folders' elements are deleted permanently. With Confirm the
+    // user is asked first, naming the volume and how many elements it holds.
+    // 0 when the trash is empty afterwards (or was), 1 when the user
+    // declined, 2 when some elements stayed (each is named).
+    int EmptyRecycleBin(bool Confirm, const QString &drev);
+    // Where the trash folders are looked for (default: the running system).
+    void setPapirkurvKilder(const papirkurv::Kilder &kilder) { m_kurvKilder = kilder; }
+
 signals:
     // The folder tree shall take the keyboard focus (the file tree has its
     // own signal on its model).
@@ -57,4 +67,5 @@ private:
     QString opretMappe(const QString &sti);
 
     Dialogs *m_beskeder;
+    std::optional<papirkurv::Kilder> m_kurvKilder;
 };
