@@ -8,6 +8,7 @@
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
 #include "platform/navnekode.h"
+#include "platform/systemmapper.h"
 
 #include <QDir>
 
@@ -89,7 +90,8 @@ QStringList TDeleteCompo::vigtigeMapper() const
     if (m_vagt)
         return m_vagt->vigtige;
     QStringList ud;
-    for (const QString &v : QStringList{QDir::homePath()} + m_beskyttede) {
+    const QStringList altid = {QDir::homePath(), systemmapper::grundMappe(), systemmapper::programMappe()};
+    for (const QString &v : altid + m_beskyttede) {
         if (!v.isEmpty())
             ud.append(stier::udenSkraastreg(sletning::kanonisk(stier::udenSkraastreg(v))));
     }

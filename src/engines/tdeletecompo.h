@@ -38,8 +38,8 @@ public:
     // 2 "Spørg aldrig".
     void setIntSpm(int spm) { IntSpm = spm; }
     void setCloseBoxAfter(bool luk) { CloseBoxAfter = luk; }
-    // Folders never deleted, besides "/", the home folder and mount points:
-    // the program's data folder.
+    // Folders never deleted besides "/", the home folder, the program's data
+    // and program folders and the mount points.
     void setBeskyttede(const QStringList &mapper) { m_beskyttede = mapper; }
     // Tests fake the mount table (empty: the running system's).
     void setMonteringspunkter(const std::optional<QSet<QString>> &punkter) { m_monteringer = punkter; }

@@ -218,6 +218,27 @@ QString TMetodeCompo::RenameFil(const QString &aOldName, const QString &aNewName
     return stier::getLastDirectory(ny);
 }
 
+QString TMetodeCompo::RenameElement(const QString &gammel, const QString &nytNavn)
+{
+    if (!navnKanBruges(nytNavn))
+        return {};
+    QString ny;
+    if (stier::erMappe(gammel) && !stier::erFil(gammel)) {
+        ny = stier::delimKon(stier::mappeAf(gammel)) + nytNavn;
+        if (stier::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
+            ny = getNewDirectoryName(ny, QString());
+    } else {
+        ny = nyFilsti(gammel, nytNavn);
+    }
+    if (ny == gammel)
+        return ny;
+    if (ny.isEmpty() || navneskift::flyt(gammel, ny) != navneskift::Udfald::Ok) {
+        m_beskeder->inform(QStringLiteral("Der opstod en fejl af ukendt art, der gjorde at emnet ikke kunne omdøbes."));
+        return {};
+    }
+    return ny;
+}
+
 QString TMetodeCompo::foraelderTilNyMappe()
 {
     if (StrukturY->aktiveStruktur() == 1) {

@@ -31,6 +31,12 @@ public:
     QString RenameMappe(const QString &aOldName, const QString &aNewName, const QModelIndex &node);
     QString RenameFil(const QString &aOldName, const QString &aNewName, const QModelIndex &node);
 
+    // Renames the folder or file `gammel` to nytNavn in its own folder
+    // (rename by dialog): a taken name gets a free variant, a file's new
+    // extension follows the shared rules. The new path; empty when nothing
+    // was renamed (the reason was reported).
+    QString RenameElement(const QString &gammel, const QString &nytNavn);
+
     // Creates "Ny mappe" (or mappeNavnet) under the active tree's folder,
     // numbered "Ny mappe Kopi (1)", … when taken. The new folder's path, or
     // empty when nothing was created.
