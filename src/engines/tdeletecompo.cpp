@@ -145,10 +145,18 @@ bool TDeleteCompo::DeleteElementer(const QStringList &aMappeListe, const QString
 
 bool TDeleteCompo::sletElementer(const QStringList &aMappeListe, const QStringList &aFilListe, bool tilPapirkurv)
 {
-    DeleteMapper = yderste(udenGentagelser(aMappeListe, {}));
-    DeleteFiler = udenGentagelser(aFilListe, DeleteMapper);
+    // Protected folders go first, so that what they hold is not taken for
+    // part of a listed folder.
+    DeleteMapper.clear();
+    DeleteFiler.clear();
+    for (const QString &m : aMappeListe)
+        DeleteMapper.append(stier::udenSkraastreg(m));
+    for (const QString &f : aFilListe)
+        DeleteFiler.append(stier::udenSkraastreg(f));
     if (!fjernBeskyttede())
         return false;
+    DeleteMapper = yderste(udenGentagelser(DeleteMapper, {}));
+    DeleteFiler = udenGentagelser(DeleteFiler, DeleteMapper);
     if (skalSpoerge(tilPapirkurv) && !SpmDelBox->skalElementerSlettes(DeleteFiler, DeleteMapper, tilPapirkurv))
         return false;
 
@@ -225,7 +233,7 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
 
 int TDeleteCompo::progressInfoDel()
 {
-    const int procent = totalSize <= 0 ? 0 : int(qBound<qint64>(0, posSize * 100 / totalSize, 100));
+    const int procent = totalSize <= 0 ? 0 : int(qBound(qint64(0), posSize * 100 / totalSize, qint64(100)));
     DeleteBox->setProcent(procent);
     DeleteBox->setResterende(dansk::heltal(qMax<qint64>(antalFiler, 0)) + QStringLiteral(" (")
                              + TMetoder::kortStoerrelse(qMax<qint64>(totalSize - posSize, 0)) + QLatin1Char(')'));
