@@ -4,6 +4,7 @@
 #include "fakebekraeftelse.h"
 #include "fakedialogs.h"
 #include "fakeprogress.h"
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
@@ -14,21 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-void lavFil(const QString &sti, const QByteArray &indhold = "x")
-{
-    QDir().mkpath(QFileInfo(sti).path());
-    QFile f(sti);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(indhold);
-}
-
-QStringList navne(const QString &mappe)
-{
-    QStringList ud = QDir(mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    ud.sort();
-    return ud;
-}
 
 // One delete engine with its scripted windows, the mount table faked so a
 // test never depends on the machine's own mounts.

@@ -12,6 +12,7 @@
 #include "fakebekraeftelse.h"
 #include "fakeprogress.h"
 #include "fakeramme.h"
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QAction>
@@ -25,13 +26,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList navne(const QString &mappe)
-{
-    QStringList ud = QDir(mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    ud.sort();
-    return ud;
-}
 
 // One dialog as the user met it, and what the user then typed.
 struct Dialogkald
@@ -68,13 +62,7 @@ private slots:
 
 private:
     QString d(const QString &rel) const { return m_hjem->sti() + "/data/" + rel; }
-    void lavFil(const QString &rel, const QByteArray &indhold = "x")
-    {
-        QDir().mkpath(QFileInfo(d(rel)).path());
-        QFile f(d(rel));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(indhold);
-    }
+    void lavFil(const QString &rel, const QByteArray &indhold = "x") { ::lavFil(d(rel), indhold); }
     void vaelgFil(const QString &fil);
     void vaelgMappe(const QString &mappe);
     // The user types each text in turn; an empty queue presses "Annuller".

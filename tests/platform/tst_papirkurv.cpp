@@ -1,6 +1,7 @@
 #include "platform/papirkurv.h"
 #include "platform/sletning.h"
 
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
@@ -16,27 +17,6 @@ using papirkurv::Kurv;
 using papirkurv::Papirkurv;
 
 namespace {
-
-void lavFil(const QString &sti, const QByteArray &indhold = "x")
-{
-    QDir().mkpath(QFileInfo(sti).path());
-    QFile f(sti);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(indhold);
-}
-
-QByteArray indhold(const QString &sti)
-{
-    QFile f(sti);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mangler>");
-}
-
-QStringList navne(const QString &mappe)
-{
-    QStringList ud = QDir(mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    ud.sort();
-    return ud;
-}
 
 const QDateTime Tid(QDate(2026, 3, 7), QTime(9, 5, 1));
 
