@@ -20,3 +20,13 @@ TDeleteObjekt::~TDeleteObjekt()
     delete m_spm;
     delete m_boks;
 }
+
+Tkopieringsform *TDeleteObjekt::spmDelBox() const
+{
+    return m_spm;
+}
+
+Tdeleteform *TDeleteObjekt::deleteBox() const
+{
+    return m_boks;
+}

@@ -20,8 +20,8 @@ public:
     TDeleteObjekt(Dialogs *dialogs, const QString &optMappe, QWidget *vindue);
     ~TDeleteObjekt() override;
 
-    Tkopieringsform *spmDelBox() const { return m_spm; }
-    Tdeleteform *deleteBox() const { return m_boks; }
+    Tkopieringsform *spmDelBox() const;
+    Tdeleteform *deleteBox() const;
 
 private:
     TDeleteObjekt(Dialogs *dialogs, Tkopieringsform *spm, Tdeleteform *boks, QWidget *vindue);

@@ -3,6 +3,8 @@
 #include "engines/tfilmodel.h"
 #include "engines/tmetodecompo.h"
 #include "engines/tstrukturcompo.h"
+#include "explorer/tdeleteform.h"
+#include "explorer/tdeleteobjekt.h"
 #include "explorer/telementkommandoer.h"
 #include "explorer/trenameform.h"
 #include "explorer/tstedredigering.h"
@@ -18,6 +20,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -59,6 +62,7 @@ private slots:
     void intetValgtTilSletning();
     void senesteFiler();
     void dialogensTaster();
+    void sletteobjektetsVinduer();
 
 private:
     QString d(const QString &rel) const { return m_hjem->sti() + "/data/" + rel; }
@@ -470,6 +474,26 @@ void TestElementkommandoer::dialogensTaster()
     QCOMPARE(f->newEdit->text(), QString("md"));
     QCOMPARE(hint.size(), 1);
     QCOMPARE(hint[0][0].toString(), QString("Annuller og luk boksen"));
+}
+
+// The window's delete object drives the real delete window: its texts are
+// written, and with "Luk progressbokse" it is closed when done.
+void TestElementkommandoer::sletteobjektetsVinduer()
+{
+    lavFil("m/u/a.txt", "123");
+    lavFil("m/b.txt", "");
+    TDeleteObjekt objekt(&m_ramme->dialogs(), m_opt.path() + "/", m_w);
+    objekt.setIntSpm(2);
+    objekt.setCloseBoxAfter(true);
+    QVERIFY(objekt.DeleteElementer({d("m/u")}, {d("m/b.txt")}, false));
+    Tdeleteform *boks = objekt.deleteBox();
+    QCOMPARE(boks->mappeLabel->text(), QString("Følgende 1 mappe slettes:"));
+    QCOMPARE(boks->infoLabel->text(), QString("Antal filer: 2"));
+    QCOMPARE(boks->destLabel->text(), QString("Vedvarende sletning: 4 bytes"));
+    QCOMPARE(boks->procentLabel->text(), QString("100%"));
+    QVERIFY(!boks->isVisible());
+    QCOMPARE(objekt.getResult(), QString("4 bytes"));
+    QCOMPARE(navne(d("m")), QStringList());
 }
 
 QTEST_MAIN(TestElementkommandoer)
