@@ -200,7 +200,7 @@ Svar Papirkurv::flyt(const QString &sti, const QDateTime &tid)
             Svar s = flytTilKurv(sti, *k, tid);
             // A bind mount shares the device number but not the volume:
             // the volume's own trash is tried next.
-            if (s.ok || s.grund != sletning::grund(EXDEV))
+            if (!s.andetDrev)
                 return s;
         }
     }
@@ -263,7 +263,7 @@ Svar flytTilKurv(const QString &sti, const Kurv &kurv, const QDateTime &tid)
         if (u == navneskift::Udfald::Findes)
             continue;
         if (u == navneskift::Udfald::AndetDrev)
-            return {false, sletning::grund(EXDEV), {}};
+            return {false, QStringLiteral("papirkurven ligger på et andet drev"), {}, true};
         return {false, sletning::grund(fejl), {}};
     }
     return {false, IngenKurv, {}};

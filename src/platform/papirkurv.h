@@ -31,6 +31,7 @@ struct Svar
     bool ok = false;
     QString grund;     // why not, in Danish
     QString navn;      // the name the element got in files/
+    bool andetDrev = false;   // the trash lies on another volume than the element
 };
 
 // Where every home and volume trash is found; tests point it elsewhere.
