@@ -1,3 +1,4 @@
+#include "platform/navneskift.h"
 #include "platform/papirkurv.h"
 #include "platform/sletning.h"
 
@@ -9,7 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <stdio.h>
 #include <unistd.h>
 
 using papirkurv::Kilder;
@@ -23,6 +27,19 @@ const QDateTime Tid(QDate(2026, 3, 7), QTime(9, 5, 1));
 QString uid()
 {
     return QString::number(::getuid());
+}
+
+// A bind mount: the same device number, but the kernel refuses a rename
+// into the home trash as a move to another volume.
+int g_hjemmeKurvAfvist = 0;
+int bindMontering(const char *fra, const char *til, unsigned int flag)
+{
+    if (QByteArray(til).contains("/.local/share/Trash/")) {
+        ++g_hjemmeKurvAfvist;
+        errno = EXDEV;
+        return -1;
+    }
+    return ::renameat2(AT_FDCWD, fra, AT_FDCWD, til, flag);
 }
 
 } // namespace
@@ -139,6 +156,29 @@ private slots:
         QCOMPARE(indhold(forventet + "/files/ferie/strand.jpg"), QByteArray("jpg"));
         QCOMPARE(indhold(forventet + "/info/ferie.trashinfo"),
                  QByteArray("[Trash Info]\nPath=Billeder/ferie\nDeletionDate=2026-03-07T09:05:01\n"));
+    }
+
+    // Refused by the home trash as another volume, the element goes to its
+    // own volume's trash; no info file stays behind in the home trash.
+    void bindMonteringFaarVolumetsKurv()
+    {
+        QTemporaryDir d;
+        const QString rod = QFileInfo(d.path()).canonicalFilePath();
+        lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:1 /x " + rod.toUtf8()
+                                       + "/bind rw - ext4 /dev/sda1 rw\n");
+        lavFil(rod + "/bind/a.txt", "a");
+        Kilder k;
+        k.dataHjem = rod + "/hjem/.local/share";
+        k.mountinfo = rod + "/mountinfo";
+        navneskift::saetRenameKald(bindMontering);
+        const papirkurv::Svar s = Papirkurv(k).flyt(rod + "/bind/a.txt", Tid);
+        navneskift::saetRenameKald(nullptr);
+        QVERIFY2(s.ok, qPrintable(s.grund));
+        QCOMPARE(g_hjemmeKurvAfvist, 1);
+        QCOMPARE(indhold(rod + "/bind/.Trash-" + uid() + "/files/a.txt"), QByteArray("a"));
+        QCOMPARE(indhold(rod + "/bind/.Trash-" + uid() + "/info/a.txt.trashinfo"),
+                 QByteArray("[Trash Info]\nPath=a.txt\nDeletionDate=2026-03-07T09:05:01\n"));
+        QCOMPARE(navne(rod + "/hjem/.local/share/Trash/info"), QStringList());
     }
 
     // A shared ".Trash" without the sticky bit, or a link in its place, is
