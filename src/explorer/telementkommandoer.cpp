@@ -231,7 +231,9 @@ void TElementKommandoer::NyMappe()
 
 void TElementKommandoer::nyFil(const QString &filnavn)
 {
-    const QString p = m_skriver->opretTekstfil(stier::delimKon(m_motor->mappenavn()) + filnavn);
+    // Without a current folder the file would land in "/"; nothing is written then.
+    const QString mappe = m_motor->mappenavn();
+    const QString p = stier::erMappe(mappe) ? m_skriver->opretTekstfil(stier::delimKon(mappe) + filnavn) : QString();
     if (p.isEmpty() || !stier::erFil(p)) {
         m_ramme.dialogs().inform(QStringLiteral("Fejlinformation:\rDet kunne ikke lade sig gøre at oprette en fil."));
         return;
