@@ -10,7 +10,7 @@
 
 namespace stoerrelsesberegning {
 
-bool laegMappeTil(const QString &mappe, Resultat &r)
+bool laegMappeTil(const QString &mappe, Resultat &r, const std::function<void()> &hverMappe)
 {
     // An explicit stack, so a very deep tree cannot exhaust the call stack.
     std::vector<QString> stak{mappe};
@@ -18,6 +18,8 @@ bool laegMappeTil(const QString &mappe, Resultat &r)
     while (!stak.empty()) {
         const QString dir = stak.back();
         stak.pop_back();
+        if (hverMappe)
+            hverMappe();
         MappeLaeser laeser(dir, true);
         if (!laeser.aaben()) {
             if (foerste)

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // Counts folders, files and bytes under a set of folders and files. It only
 // looks at what the folder listings and the file system report: no file is
 // opened, links to folders are counted as entries and never followed, and
@@ -19,8 +21,10 @@ struct Resultat
 };
 
 // Adds the contents of one folder (not the folder itself) to `r`. False when
-// the folder itself could not be opened.
-bool laegMappeTil(const QString &mappe, Resultat &r);
+// the folder itself could not be opened. `hverMappe`, when given, is called
+// before each folder is read, so a caller on the user-interface thread can
+// keep the program alive during a long count.
+bool laegMappeTil(const QString &mappe, Resultat &r, const std::function<void()> &hverMappe = {});
 
 // The size of a file as the file system reports it, at least 1; -1 when it
 // does not exist.

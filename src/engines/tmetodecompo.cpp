@@ -11,6 +11,7 @@
 #include "platform/mappelaeser.h"
 #include "platform/navnekode.h"
 #include "platform/navneskift.h"
+#include "platform/papirkurv.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -217,6 +218,27 @@ QString TMetodeCompo::RenameFil(const QString &aOldName, const QString &aNewName
     return stier::getLastDirectory(ny);
 }
 
+QString TMetodeCompo::RenameElement(const QString &gammel, const QString &nytNavn)
+{
+    if (!navnKanBruges(nytNavn))
+        return {};
+    QString ny;
+    if (stier::erMappe(gammel) && !stier::erFil(gammel)) {
+        ny = stier::delimKon(stier::mappeAf(gammel)) + nytNavn;
+        if (stier::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
+            ny = getNewDirectoryName(ny, QString());
+    } else {
+        ny = nyFilsti(gammel, nytNavn);
+    }
+    if (ny == gammel)
+        return ny;
+    if (ny.isEmpty() || navneskift::flyt(gammel, ny) != navneskift::Udfald::Ok) {
+        m_beskeder->inform(QStringLiteral("Der opstod en fejl af ukendt art, der gjorde at emnet ikke kunne omdøbes."));
+        return {};
+    }
+    return ny;
+}
+
 QString TMetodeCompo::foraelderTilNyMappe()
 {
     if (StrukturY->aktiveStruktur() == 1) {
@@ -317,4 +339,46 @@ int TMetodeCompo::RenameFilExt(const QString &aDir, const QString &oldExt, const
     if (!filer.isEmpty())
         StrukturY->makeStruktur2(aDir);
     return int(filer.size());
+}
+
+namespace {
+
+qint64 antalIKurv(const papirkurv::Kurv &kurv)
+{
+    qint64 n = 0;
+    MappeLaeser laeser(kurv.mappe + QStringLiteral("/files"));
+    MappeLaeser::Post post;
+    while (laeser.naeste(post))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+int TMetodeCompo::EmptyRecycleBin(bool Confirm, const QString &drev)
+{
+    const papirkurv::Papirkurv kurve(m_kurvKilder ? *m_kurvKilder : papirkurv::Kilder::system());
+    const QString top = kurve.topmappeAf(drev);
+    const QList<papirkurv::Kurv> liste = kurve.kurveForVolumen(drev);
+    qint64 antal = 0;
+    for (const papirkurv::Kurv &k : liste)
+        antal += antalIKurv(k);
+    if (antal == 0) {
+        m_beskeder->inform(QStringLiteral("Papirkurven på drevet ") + top + QStringLiteral(" er tom."));
+        return 0;
+    }
+    if (Confirm
+        && !m_beskeder->ask(QStringLiteral("Skal papirkurven på drevet ") + top + QStringLiteral(" tømmes?\r")
+                            + (antal == 1 ? QStringLiteral("Det ene element i den slettes permanent.")
+                                          : QStringLiteral("De ") + dansk::heltal(antal)
+                                                + QStringLiteral(" elementer i den slettes permanent."))))
+        return 1;
+    QList<sletning::Fejl> fejl;
+    for (const papirkurv::Kurv &k : liste)
+        fejl += papirkurv::toem(k).fejl;
+    if (fejl.isEmpty())
+        return 0;
+    m_beskeder->inform(QStringLiteral("Papirkurven kunne ikke tømmes helt. Disse elementer blev ikke slettet:\r")
+                       + sletning::linjer(fejl).join(QLatin1Char('\r')));
+    return 2;
 }

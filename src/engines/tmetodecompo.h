@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engines/tmetoder.h"
+#include "platform/papirkurv.h"
 
 #include <QModelIndex>
 
@@ -30,6 +31,12 @@ public:
     QString RenameMappe(const QString &aOldName, const QString &aNewName, const QModelIndex &node);
     QString RenameFil(const QString &aOldName, const QString &aNewName, const QModelIndex &node);
 
+    // Renames the folder or file `gammel` to nytNavn in its own folder
+    // (rename by dialog): a taken name gets a free variant, a file's new
+    // extension follows the shared rules. The new path; empty when nothing
+    // was renamed (the reason was reported).
+    QString RenameElement(const QString &gammel, const QString &nytNavn);
+
     // Creates "Ny mappe" (or mappeNavnet) under the active tree's folder,
     // numbered "Ny mappe Kopi (1)", … when taken. The new folder's path, or
     // empty when nothing was created.
@@ -44,6 +51,15 @@ public:
     // not; -1 on an error. The file tree is listed afresh when any was found.
     int RenameFilExt(const QString &aDir, const QString &oldExt, const QString &newExt, bool alleMapper);
 
+    // Empties the trash of the volume that holds `drev` (any path on it):
+    // its trash folders' elements are deleted permanently. With Confirm the
+    // user is asked first, naming the volume and how many elements it holds.
+    // 0 when the trash is empty afterwards (or was), 1 when the user
+    // declined, 2 when some elements stayed (each is named).
+    int EmptyRecycleBin(bool Confirm, const QString &drev);
+    // Where the trash folders are looked for (default: the running system).
+    void setPapirkurvKilder(const papirkurv::Kilder &kilder) { m_kurvKilder = kilder; }
+
 signals:
     // The folder tree shall take the keyboard focus (the file tree has its
     // own signal on its model).
@@ -57,4 +73,5 @@ private:
     QString opretMappe(const QString &sti);
 
     Dialogs *m_beskeder;
+    std::optional<papirkurv::Kilder> m_kurvKilder;
 };

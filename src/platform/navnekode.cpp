@@ -93,4 +93,9 @@ QByteArray kod(const QString &sti)
     return ud;
 }
 
+QByteArray procentKod(const QString &sti)
+{
+    return kod(sti).toPercentEncoding("/");
+}
+
 } // namespace navnekode

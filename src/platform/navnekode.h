@@ -16,4 +16,9 @@ QString dekod(const QByteArray &bytes);
 // The bytes to hand to the system for a path decoded by dekod().
 QByteArray kod(const QString &sti);
 
+// The path's bytes percent-encoded the way file URIs and the trash's
+// ".trashinfo" files want them: letters, digits, "-._~" and "/" as they
+// are, every other byte as %XX.
+QByteArray procentKod(const QString &sti);
+
 } // namespace navnekode

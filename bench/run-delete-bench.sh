@@ -1,0 +1,110 @@
+#!/bin/sh
+# Times the delete engine against the anchors in the same run:
+#   permanent deletion of 20,000 files in 400 folders   vs  rm -rf
+#   moving 2,000 files to the trash                     vs  gio trash
+# Both sides are timed as whole processes (start-up included), each run on a
+# freshly made fixture, and the median of RUNDER runs is printed with the
+# ratio. HOME points into the bench folder, so the user's own trash is never
+# touched and the home trash lies on the same volume as the files.
+#
+#   bench/run-delete-bench.sh          build dir: $MARVIKEL_BUILD_DIR or ./build
+#   BENCH_DIR=/path RUNDER=5 bench/run-delete-bench.sh
+set -eu
+cd "$(dirname "$0")/.."
+BUILD_DIR="${MARVIKEL_BUILD_DIR:-build}"
+BENCH_DIR="${BENCH_DIR:-${TMPDIR:-/tmp}/marvikel-slet-bench}"
+RUNDER="${RUNDER:-5}"
+FILER=20000
+MAPPER=400
+KURVFILER=2000
+
+if ! command -v gio >/dev/null 2>&1; then
+    echo "gio mangler; installerer libglib2.0-bin ..."
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    $SUDO apt-get install -y libglib2.0-bin >/dev/null
+fi
+
+LOG=$(mktemp)
+if ! MARVIKEL_BUILD_DIR="$BUILD_DIR" scripts/build.sh --target bench_slet >"$LOG" 2>&1; then
+    cat "$LOG"
+    rm -f "$LOG"
+    exit 1
+fi
+rm -f "$LOG"
+BENCH="$(pwd)/$BUILD_DIR/bin/bench_slet"
+case "$BUILD_DIR" in /*) BENCH="$BUILD_DIR/bin/bench_slet" ;; esac
+
+rm -rf "$BENCH_DIR"
+mkdir -p "$BENCH_DIR/hjem"
+export HOME="$BENCH_DIR/hjem"
+export XDG_DATA_HOME="$HOME/.local/share"
+TRASH="$XDG_DATA_HOME/Trash"
+
+# Wall time of one command in microseconds.
+tid() {
+    s=$(date +%s%N)
+    "$@" >/dev/null
+    e=$(date +%s%N)
+    echo $(( (e - s) / 1000 ))
+}
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] / 1000 }'
+}
+
+toem_kurv() {
+    rm -rf "$TRASH/files" "$TRASH/info" "$TRASH/directorysizes"
+}
+
+# The anchor and our program take turns on fresh fixtures, so a disk that
+# is busy with other work slows both alike; the fixtures are not synced to
+# disk first, so the figures compare the work of the two programs rather
+# than the disk's write-back.
+#   $1 workload (permanent or papirkurv); writes "anker <us>" and "vores <us>" lines.
+koer() {
+    i=0
+    while [ "$i" -lt "$RUNDER" ]; do
+        for hvem in anker vores; do
+            if [ "$1" = permanent ]; then
+                "$BENCH" lav "$BENCH_DIR/trae" "$FILER" "$MAPPER"
+                if [ "$hvem" = anker ]; then
+                    t=$(tid rm -rf "$BENCH_DIR/trae")
+                else
+                    t=$(tid "$BENCH" permanent "$BENCH_DIR/trae")
+                fi
+                [ ! -e "$BENCH_DIR/trae" ] || { echo "trae blev ikke slettet" >&2; exit 1; }
+            else
+                toem_kurv
+                "$BENCH" lavfiler "$BENCH_DIR/filer" "$KURVFILER"
+                if [ "$hvem" = anker ]; then
+                    t=$(tid gio trash "$BENCH_DIR"/filer/*)
+                else
+                    t=$(tid "$BENCH" papirkurv "$BENCH_DIR"/filer/*)
+                fi
+                n=$(ls "$TRASH/files" | wc -l)
+                [ "$n" -eq "$KURVFILER" ] || { echo "kun $n filer i papirkurven" >&2; exit 1; }
+                rmdir "$BENCH_DIR/filer"
+            fi
+            echo "$hvem $t"
+        done
+        i=$((i + 1))
+    done
+}
+
+linje() {
+    forhold=$(awk -v a="$3" -v b="$2" 'BEGIN { printf "%.2f", a / b }')
+    printf '%-44s anker %9s ms  vores %9s ms  forhold %5sx  (mål %s)\n' "$1" "$2" "$3" "$forhold" "$4"
+}
+
+echo "Median af $RUNDER kørsler, hele processer, i $BENCH_DIR:"
+koer permanent >"$BENCH_DIR/permanent.txt"
+a=$(awk '$1 == "anker" { print $2 }' "$BENCH_DIR/permanent.txt" | median)
+v=$(awk '$1 == "vores" { print $2 }' "$BENCH_DIR/permanent.txt" | median)
+linje "permanent: $FILER filer i $MAPPER mapper" "$a" "$v" "<= 1.5x rm -rf"
+koer papirkurv >"$BENCH_DIR/papirkurv.txt"
+a=$(awk '$1 == "anker" { print $2 }' "$BENCH_DIR/papirkurv.txt" | median)
+v=$(awk '$1 == "vores" { print $2 }' "$BENCH_DIR/papirkurv.txt" | median)
+linje "papirkurv: $KURVFILER filer" "$a" "$v" "<= 1x gio trash"
+toem_kurv
+rm -rf "$BENCH_DIR"

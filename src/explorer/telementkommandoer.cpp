@@ -1,0 +1,316 @@
+#include "explorer/telementkommandoer.h"
+
+#include "core/dialogs.h"
+#include "engines/navnekontrol.h"
+#include "engines/stier.h"
+#include "engines/tdeletecompo.h"
+#include "engines/tmetodecompo.h"
+#include "engines/tskrivtekstfiler.h"
+#include "engines/tstrukturcompo.h"
+#include "explorer/trammeforbindelse.h"
+#include "explorer/trenameform.h"
+#include "explorer/tstrukturvisning.h"
+#include "explorer/twinform.h"
+#include "platform/senestedokumenter.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTreeView>
+
+namespace {
+
+const QString Koerende = QStringLiteral("Der er allerede en funktion kørende.\r");
+
+// The file names of "Ny fil" and its twelve templates.
+const QList<std::pair<const char *, const char *>> Skabeloner = {
+    {"aOpretTekstfil", "Tekstfil.txt"}, {"Action1", "Tekstfil.txt"},
+    {"Action2", "RichText.rtf"},        {"Action3", "Hjemmeside.html"},
+    {"Action4", "ASP.asp"},             {"Action5", "Includefile.inc"},
+    {"Action6", "ASA.asa"},             {"Action7", "StyleSheet.css"},
+    {"Action8", "JavaScript.js"},       {"Action10", "VBscript.vbs"},
+    {"Action11", "WindowsScriptFiles.wsf"}, {"Action12", "Batch.bat"},
+    {"Action13", "PowerShell.ps1"},
+};
+
+} // namespace
+
+TElementKommandoer::TElementKommandoer(Twinform &vindue, TRammeForbindelse &ramme, TMetodeCompo &metode,
+                                       TDeleteCompo &sletter)
+    : QObject(&vindue)
+    , m_vindue(vindue)
+    , m_ramme(ramme)
+    , m_metode(metode)
+    , m_sletter(sletter)
+    , m_motor(vindue.motor())
+    , m_skriver(new TSkrivTekstfiler(&ramme.dialogs(), this))
+{
+}
+
+TElementKommandoer::~TElementKommandoer()
+{
+    delete m_renameForm;
+    delete m_extForm;
+}
+
+void TElementKommandoer::bind()
+{
+    m_vindue.setArbejde(QStringLiteral("Rename"), [this] { Rename(); });
+    m_vindue.setArbejde(QStringLiteral("RenameExt"), [this] { RenameExt(); });
+    m_vindue.setArbejde(QStringLiteral("NyMappe"), [this] { NyMappe(); });
+    for (const auto &[kommando, filnavn] : Skabeloner) {
+        const QString navn = QString::fromLatin1(filnavn);
+        m_vindue.setArbejde(QLatin1String(kommando), [this, navn] { nyFil(navn); });
+    }
+    m_vindue.setArbejde(QStringLiteral("DeleteToPapirkurv"), [this] { slet(true); });
+    m_vindue.setArbejde(QStringLiteral("DeletePermanent"), [this] { slet(false); });
+    m_vindue.setArbejde(QStringLiteral("insertFilSFWS"), [this] { tilfoejSeneste(); });
+    m_vindue.setArbejde(QStringLiteral("Rens"), [this] { rensSeneste(); });
+    m_vindue.setArbejde(QStringLiteral("aEmptyRB"), [this] { toemPapirkurv(); });
+    m_vindue.setArbejde(QStringLiteral("aHTMLbutton"), [this] { htmlForklaring(); });
+}
+
+bool TElementKommandoer::maaKoere(const QString &spoergsmaal)
+{
+    const RammeValg v = m_ramme.valg();
+    if (v.processCount <= 0 || !v.informer)
+        return true;
+    return m_ramme.dialogs().ask(Koerende + spoergsmaal);
+}
+
+TrenameForm *TElementKommandoer::renameForm()
+{
+    if (!m_renameForm) {
+        m_renameForm = new TrenameForm(m_vindue.window());
+        connect(m_renameForm, &TOmdoebDialog::hint, this, [this](const QString &t) { m_ramme.UdskrivInfo(t); });
+    }
+    return m_renameForm;
+}
+
+TextForm *TElementKommandoer::extForm()
+{
+    if (!m_extForm) {
+        m_extForm = new TextForm(m_vindue.window());
+        connect(m_extForm, &TOmdoebDialog::hint, this, [this](const QString &t) { m_ramme.UdskrivInfo(t); });
+    }
+    return m_extForm;
+}
+
+bool TElementKommandoer::visDialog(TOmdoebDialog &dialog, const QString &mappe, const QString &gammel,
+                                   const QString &ny)
+{
+    if (m_visDialog)
+        return m_visDialog(dialog, mappe, gammel, ny);
+    return dialog.vis(mappe, gammel, ny);
+}
+
+bool TElementKommandoer::udfoldAlleDrev() const
+{
+    // With the start-up choice "current drive" the folder tree shows only
+    // the folder's own drive.
+    return m_vindue.samlEgenskaber().programOpstart != 1;
+}
+
+void TElementKommandoer::visMappeITraeer(const QString &mappe)
+{
+    m_motor->udfoldStruktur1(mappe, udfoldAlleDrev());
+    const QString p = m_motor->makeStruktur2(mappe);
+    m_vindue.mappeKontrol(p, true);
+}
+
+void TElementKommandoer::startOmdoebIStedet()
+{
+    QAction *f2 = m_vindue.kommando(QStringLiteral("Rename2"));
+    m_vindue.opdaterKommandoer();
+    if (f2->isEnabled())
+        f2->trigger();
+}
+
+void TElementKommandoer::Rename()
+{
+    if (!maaKoere(QStringLiteral("Skal der omdøbes alligevel?")))
+        return;
+    Dialogs &d = m_ramme.dialogs();
+    QString skrevet;
+    for (;;) {
+        const QString navn = m_motor->getSelected();
+        if (navn.isEmpty()) {
+            d.inform(QStringLiteral("Der er ikke valgt element, der skal omdøbes."));
+            return;
+        }
+        const QString gammel = m_motor->getSelectedMedSti();
+        const bool fil = stier::erFil(gammel);
+        // A file keeps its extension: the user types the name without it.
+        const QString ext = fil ? stier::udvidelse(stier::getLastDirectory(gammel)) : QString();
+        const QString mappe = stier::mappeAf(gammel);
+        TrenameForm *dialog = renameForm();
+        if (!visDialog(*dialog, mappe, navn, skrevet))
+            return;
+        skrevet = dialog->newEdit->text();
+        if (skrevet.isEmpty()) {
+            d.inform(QStringLiteral("Der mangler et nyt navn.\rIndfør det nye navn og tryk \"Omdøb\"."));
+            continue;
+        }
+        const QString fejl = navnekontrol::fejl(skrevet + ext);
+        if (!fejl.isEmpty()) {
+            // The typed name is offered again, so nothing typed is lost.
+            d.inform(fejl);
+            continue;
+        }
+        const QString ny = m_metode.RenameElement(gammel, skrevet + ext);
+        if (ny.isEmpty())
+            return;
+        if (fil) {
+            m_motor->setAktiveStruktur(2);
+            m_motor->setFilnavn(ny);
+            m_motor->setMappenavn(stier::mappeAf(ny));
+            m_vindue.mappeKontrol(m_motor->SelectFil(ny), true);
+        } else {
+            m_motor->setAktiveStruktur(1);
+            m_motor->setMappenavn(ny);
+            m_motor->udfoldStruktur1(ny, udfoldAlleDrev());
+            const QString p = m_motor->getDirectory();
+            m_vindue.mappeKontrol(p.isEmpty() ? ny : p, true);
+        }
+        return;
+    }
+}
+
+void TElementKommandoer::RenameExt()
+{
+    if (!maaKoere(QStringLiteral("Skal fil-efternavne omdøbes alligevel?")))
+        return;
+    Dialogs &d = m_ramme.dialogs();
+    const QString fil = m_motor->filnavn();
+    const QString mappe = stier::mappeAf(fil);
+    const QString gammel = stier::udvidelse(stier::getLastDirectory(fil));
+    // Without an extension to look for, every file of the folder would match.
+    if (gammel.isEmpty()) {
+        d.inform(QStringLiteral("Den valgte fil har ingen filtype, der kan omdøbes."));
+        return;
+    }
+    TextForm *dialog = extForm();
+    QString skrevet;
+    for (;;) {
+        if (!visDialog(*dialog, mappe, gammel, skrevet))
+            return;
+        skrevet = dialog->newEdit->text();
+        if (!skrevet.isEmpty())
+            break;
+        d.inform(QStringLiteral("Der mangler en ny filtype.\rIndfør filtype og tryk \"Omdøb\""));
+    }
+    const bool alleMapper = dialog->checkIndex() == 1;
+    const QString ny = skrevet.startsWith(QLatin1Char('.')) ? skrevet : QLatin1Char('.') + skrevet;
+    m_vindue.begyndFunktion();
+    const int antal = m_metode.RenameFilExt(mappe, gammel, ny, alleMapper);
+    if (antal >= 0)
+        m_vindue.setBeskedInfo(QStringLiteral("Der blev omdøbt ") + QString::number(antal)
+                               + (antal == 1 ? QStringLiteral(" fil.") : QStringLiteral(" filer.")));
+    m_vindue.afslutFunktion(0);
+}
+
+void TElementKommandoer::NyMappe()
+{
+    if (!maaKoere(QStringLiteral("Er der sikkehed for, at den nye mappe ikke vil påvirke den kørende funktion? "
+                                 "For eksempel indgå i en kørende kopiering, altså \"Sæt-ind\" funktion.\r\r"
+                                 "Skal der indsættes en ny mappe?")))
+        return;
+    const QString p = m_metode.OpretNyMappe(QStringLiteral("Ny mappe"));
+    if (!stier::erMappe(p))
+        return;
+    if (m_motor->aktiveStruktur() == 1) {
+        m_motor->udfoldStruktur1(p, udfoldAlleDrev());
+        const QString r = m_motor->getDirectory();
+        m_vindue.mappeKontrol(r.isEmpty() ? p : r, true);
+    } else {
+        visMappeITraeer(m_motor->mappenavn());
+    }
+    m_metode.SelectMappe(p);
+    startOmdoebIStedet();
+}
+
+void TElementKommandoer::nyFil(const QString &filnavn)
+{
+    // Without a current folder the file would land in "/"; nothing is written then.
+    const QString mappe = m_motor->mappenavn();
+    const QString p = stier::erMappe(mappe) ? m_skriver->opretTekstfil(stier::delimKon(mappe) + filnavn) : QString();
+    if (p.isEmpty() || !stier::erFil(p)) {
+        m_ramme.dialogs().inform(QStringLiteral("Fejlinformation:\rDet kunne ikke lade sig gøre at oprette en fil."));
+        return;
+    }
+    m_motor->setAktiveStruktur(2);
+    const QString r = m_motor->SelectFil(p);
+    m_vindue.visning()->filStruktur()->setFocus();
+    m_vindue.mappeKontrol(r.isEmpty() ? p : r, false);
+    startOmdoebIStedet();
+}
+
+void TElementKommandoer::slet(bool tilPapirkurv)
+{
+    if (!maaKoere(QStringLiteral("Skal der slettes alligevel?")))
+        return;
+    m_vindue.begyndFunktion();
+    QCoreApplication::processEvents();
+    const StifinderEgenskaber e = m_vindue.samlEgenskaber();
+    m_sletter.setIntSpm(e.saetIndSlet);
+    m_sletter.setCloseBoxAfter(e.lukProgress);
+    QStringList mapper, filer;
+    m_motor->loadLister(mapper, filer);
+    bool slettet = false;
+    if (mapper.isEmpty() && filer.isEmpty())
+        m_ramme.dialogs().inform(QStringLiteral("Der er ikke valgt elementer til sletning."));
+    else
+        slettet = m_sletter.DeleteElementer(mapper, filer, tilPapirkurv);
+    if (slettet) {
+        // The view moves to the nearest folder that still exists; "/" at
+        // the latest, when even the drive has gone.
+        QString mappe = stier::udenSkraastreg(m_motor->mappenavn());
+        while (!mappe.isEmpty() && !stier::erMappe(mappe))
+            mappe = stier::mappeAf(mappe);
+        if (mappe.isEmpty())
+            mappe = QStringLiteral("/");
+        m_motor->setMappenavn(mappe);
+        visMappeITraeer(mappe);
+        m_ramme.UdskrivInfo(tilPapirkurv ? QStringLiteral("Der blev slettet til papirkurv")
+                                         : QStringLiteral("Der blev slettet permanent"));
+    }
+    m_motor->setFilnavn({});
+    m_vindue.afslutFunktion(2, slettet ? m_sletter.getResult() : QString());
+}
+
+void TElementKommandoer::tilfoejSeneste()
+{
+    const QString fil = m_motor->filnavn();
+    Dialogs &d = m_ramme.dialogs();
+    if (!stier::erFil(fil) || stier::erMappe(fil)) {
+        d.inform(QStringLiteral("Der er ikke valgt en fil."));
+        return;
+    }
+    if (senestedokumenter::tilfoej(fil))
+        d.inform(QStringLiteral("Der blev gjort et forsøg på at indsætte valgte fil i Seneste filer."));
+    else
+        d.inform(QStringLiteral("Valgte fil kunne ikke indsættes i Seneste filer."));
+}
+
+void TElementKommandoer::rensSeneste()
+{
+    Dialogs &d = m_ramme.dialogs();
+    if (senestedokumenter::rens())
+        d.inform(QStringLiteral("Der blev gjort et forsøg på at tømme Seneste filer."));
+    else
+        d.inform(QStringLiteral("Seneste filer kunne ikke tømmes."));
+}
+
+void TElementKommandoer::toemPapirkurv()
+{
+    const QString mappe = m_motor->mappenavn();
+    m_metode.EmptyRecycleBin(true, mappe.isEmpty() ? QStringLiteral("/") : mappe);
+}
+
+void TElementKommandoer::htmlForklaring()
+{
+    m_ramme.dialogs().inform(
+        QStringLiteral("Det er op til dig selv at vurdere, om de valgte filer er egnede til musikliste, filmliste "
+                       "eller billedliste.\r\rMusikliste: Det kan for eksempel være mp3 filer.\rFilmliste: Det kan "
+                       "være mp4 filer.\rBilledliste: For eksempel jpg eller png filer."));
+}
