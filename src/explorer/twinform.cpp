@@ -9,6 +9,8 @@
 #include "engines/treopenfilery.h"
 #include "engines/tstrukturcompo.h"
 #include "explorer/taktivitetsviser.h"
+#include "explorer/tdeleteobjekt.h"
+#include "explorer/telementkommandoer.h"
 #include "explorer/tfavoritside.h"
 #include "explorer/thistorieside.h"
 #include "explorer/tindstillingsside.h"
@@ -86,6 +88,9 @@ void Twinform::FormCreate()
     forbindSider();
     bindKommandoer();
     bindOmdoebning();
+    m_elementKommandoer = new TElementKommandoer(*this, m_ramme, *m_metodeX,
+                                                 *new TDeleteObjekt(&m_ramme.dialogs(), m_ramme.optMappe(), this));
+    m_elementKommandoer->bind();
     anvendFaellesValg();
     if (!makeOpstartStrukturer()) {
         m_motor->setAktiveStruktur(1);
@@ -659,6 +664,8 @@ void Twinform::visKontekstmenu(bool mappetrae, const QPoint &punkt)
 
 void Twinform::startOmdoeb()
 {
+    if (!m_elementKommandoer->maaKoere(QStringLiteral("Skal der omdøbes alligevel?")))
+        return;
     const bool mappetrae = m_motor->aktiveStruktur() == 1;
     QTreeView *v = mappetrae ? m_visning->mappeStruktur() : m_visning->filStruktur();
     QModelIndex node;

@@ -11,6 +11,7 @@
 
 class QAction;
 class QMenu;
+class TElementKommandoer;
 class TMetodeCompo;
 class TRammeForbindelse;
 class TReopenFilerX;
@@ -192,6 +193,7 @@ private:
 
     TStrukturCompo *m_motor = nullptr;
     TMetodeCompo *m_metodeX = nullptr;
+    TElementKommandoer *m_elementKommandoer = nullptr;
     TReopenFilerY *m_historieDir = nullptr;
     TReopenFilerX *m_favDir = nullptr;
     TReopenFilerX *m_favFiler = nullptr;
