@@ -42,8 +42,10 @@ QString getNewDirectoryName(const QString &aName, const QString &konstantS)
     const QString mappe = stier::mappeAf(fuld);
     const QString base = forbind(mappe, udenMarkoer(stier::getLastDirectory(fuld), konstantS));
     QString kandidat = base;
+    // Without a marker word the number follows the name after one blank.
+    const QString foerTal = konstantS.isEmpty() ? base : base + QLatin1Char(' ') + konstantS;
     for (int i = 1; stier::findes(kandidat); ++i)
-        kandidat = base + QLatin1Char(' ') + konstantS + QStringLiteral(" (") + QString::number(i) + QLatin1Char(')');
+        kandidat = foerTal + QStringLiteral(" (") + QString::number(i) + QLatin1Char(')');
     return kandidat;
 }
 
