@@ -10,7 +10,7 @@
 
 namespace stoerrelsesberegning {
 
-bool laegMappeTil(const QString &mappe, Resultat &r)
+bool laegMappeTil(const QString &mappe, Resultat &r, const VedMappe &vedMappe)
 {
     // An explicit stack, so a very deep tree cannot exhaust the call stack.
     std::vector<QString> stak{mappe};
@@ -32,6 +32,8 @@ bool laegMappeTil(const QString &mappe, Resultat &r)
             if (p.art == MappeLaeser::Art::Mappe && !p.erLink) {
                 ++r.antalMapper;
                 stak.push_back(forstavelse + p.navn);
+                if (vedMappe)
+                    vedMappe(r);
             } else {
                 ++r.antalFiler;
                 r.totalSize += p.stoerrelse;

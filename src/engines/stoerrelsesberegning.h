@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // Counts folders, files and bytes under a set of folders and files. It only
 // looks at what the folder listings and the file system report: no file is
 // opened, links to folders are counted as entries and never followed, and
@@ -18,9 +20,13 @@ struct Resultat
     bool fuldstaendig = true;  // false: some folder inside could not be read
 };
 
+// Called after each subfolder found, so a walk on the user-interface thread
+// can show its progress and keep the program alive.
+using VedMappe = std::function<void(const Resultat &r)>;
+
 // Adds the contents of one folder (not the folder itself) to `r`. False when
 // the folder itself could not be opened.
-bool laegMappeTil(const QString &mappe, Resultat &r);
+bool laegMappeTil(const QString &mappe, Resultat &r, const VedMappe &vedMappe = {});
 
 // The size of a file as the file system reports it, at least 1; -1 when it
 // does not exist.
