@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.");
@@ -50,6 +52,10 @@ bool laesMappe(const QString &mappe, Mappeindhold &ind)
     while (laeser.naeste(p))
         ind.poster.push_back(p);
     ind.fuldstaendig = !laeser.fejlede();
+    // In name order, so questions and progress come in an order the user
+    // can follow, the same every time.
+    std::sort(ind.poster.begin(), ind.poster.end(),
+              [](const MappeLaeser::Post &a, const MappeLaeser::Post &b) { return a.navn < b.navn; });
     return true;
 }
 
@@ -341,7 +347,7 @@ void TPasteCompo::kopierListerne()
         const bool alt = kopierMappeEx(mappe, target);
         if (r.udfald == filkopi::Udfald::Ok)
             filkopi::kopierMappeEgenskaber(mappe, target);
-        if (alt && !stoppet())
+        if (alt)
             p->markerMappe(i);
         else
             ikkeAnkommet(mappe);
