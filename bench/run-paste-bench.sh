@@ -1,0 +1,152 @@
+#!/bin/sh
+# Times the paste engine against its anchors on the same fixtures in the same
+# run and prints both times and their ratio:
+#   - 20,000 small files in 400 folders copied, against `cp -a`
+#   - 8 files of 256 MiB copied, against `cp -a` (and `dd` for the disk's own
+#     copy speed)
+#   - the small tree moved to another volume (a tmpfs mounted here when run as
+#     root), against `mv`
+# Each time is the median of RUNDER runs; the target is removed between runs
+# (untimed). The page cache is warm for both sides alike.
+#
+#   bench/run-paste-bench.sh          build dir: $MARVIKEL_BUILD_DIR or ./build
+#   BENCH_DIR=/path RUNDER=3 STORE_MIB=256 bench/run-paste-bench.sh
+set -eu
+cd "$(dirname "$0")/.."
+BUILD_DIR="${MARVIKEL_BUILD_DIR:-build}"
+BENCH_DIR="${BENCH_DIR:-/var/tmp/marvikel-paste-bench}"
+RUNDER="${RUNDER:-3}"
+SMAA_FILER=20000
+SMAA_MAPPER=400
+STORE_ANTAL="${STORE_ANTAL:-8}"
+STORE_MIB="${STORE_MIB:-256}"
+SEED=4242
+
+LOG=$(mktemp)
+if ! MARVIKEL_BUILD_DIR="$BUILD_DIR" scripts/build.sh --target bench_paste >"$LOG" 2>&1; then
+    cat "$LOG"
+    rm -f "$LOG"
+    exit 1
+fi
+rm -f "$LOG"
+BENCH="$(pwd)/$BUILD_DIR/bin/bench_paste"
+case "$BUILD_DIR" in /*) BENCH="$BUILD_DIR/bin/bench_paste" ;; esac
+
+mkdir -p "$BENCH_DIR"
+echo "Fri plads:"
+df -h "$BENCH_DIR" | tail -1
+behov=$(( STORE_ANTAL * STORE_MIB * 2 + 400 ))
+fri=$(df -Pm "$BENCH_DIR" | awk 'NR == 2 { print $4 }')
+if [ "$fri" -lt "$behov" ]; then
+    STORE_MIB=$(( (fri - 400) / (STORE_ANTAL * 2) ))
+    echo "For lidt plads til de store filer: skalerer ned til $STORE_ANTAL x $STORE_MIB MiB"
+fi
+
+# Fixtures are made once and reused; their content depends only on the seed.
+MARK="$BENCH_DIR/.lavet-$SMAA_FILER-$SMAA_MAPPER-$STORE_ANTAL-$STORE_MIB-$SEED"
+if [ ! -e "$MARK" ]; then
+    rm -rf "$BENCH_DIR/smaa" "$BENCH_DIR/store" "$BENCH_DIR"/.lavet-*
+    echo "Laver testmapper i $BENCH_DIR ..."
+    "$BENCH" lav-smaa "$BENCH_DIR" "$SMAA_FILER" "$SMAA_MAPPER" "$SEED"
+    "$BENCH" lav-store "$BENCH_DIR" "$STORE_ANTAL" "$STORE_MIB" "$SEED"
+    touch "$MARK"
+fi
+MAAL="$BENCH_DIR/maal"
+
+ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# Median of the numbers on stdin.
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+
+# Runs "$@" RUNDER times into a fresh $MAAL and prints the median wall time
+# in ms. The engine's own output of the last run is kept in $BENCH_DIR/sidste.txt.
+tid() {
+    i=0
+    while [ "$i" -lt "$RUNDER" ]; do
+        rm -rf "$MAAL"
+        mkdir -p "$MAAL"
+        sync
+        s=$(ms)
+        "$@" >"$BENCH_DIR/sidste.txt"
+        e=$(ms)
+        echo $(( e - s ))
+        i=$((i + 1))
+    done | median
+}
+
+linje() {
+    # $1 workload, $2 ours (ms), $3 anchor (ms), $4 anchor name, $5 target
+    awk -v n="$1" -v a="$2" -v b="$3" -v anker="$4" -v maal="$5" 'BEGIN {
+        printf "%-22s vores %8d ms   %-6s %8d ms   forhold %5.2fx (mål <= %s)\n", n, a, anker, b, a / b, maal }'
+}
+
+fremdrift() {
+    awk '/^tid_ms/ { t = $2 } /^fremdrift_runder/ { r = $2 } /^stoerste_pause_ms/ { p = $2 }
+         END { if (t > 0) printf "%-22s fremdriften opdateret %.1f gange i sekundet, længste pause %d ms\n", "", r * 1000 / t, p }' \
+        "$BENCH_DIR/sidste.txt"
+}
+
+echo
+echo "Kopiering af $SMAA_FILER små filer i $SMAA_MAPPER mapper"
+cp -a "$BENCH_DIR/smaa" "$MAAL.varm" && rm -rf "$MAAL.varm"   # warm the cache for both
+vores=$(tid "$BENCH" paste "$BENCH_DIR/smaa" "$MAAL")
+grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
+fremdrift
+anker=$(tid cp -a "$BENCH_DIR/smaa" "$MAAL")
+linje "små filer" "$vores" "$anker" "cp -a" 1.3
+
+echo
+echo "Kopiering af $STORE_ANTAL filer på $STORE_MIB MiB"
+vores=$(tid "$BENCH" paste "$BENCH_DIR/store" "$MAAL")
+grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
+fremdrift
+anker=$(tid cp -a "$BENCH_DIR/store" "$MAAL")
+linje "store filer" "$vores" "$anker" "cp -a" 1.1
+raa=$(tid dd if="$BENCH_DIR/store/stor 0.bin" of="$MAAL/dd.bin" bs=4M status=none)
+awk -v t="$raa" -v mib="$STORE_MIB" 'BEGIN {
+    printf "%-22s diskens egen kopifart (dd bs=4M, én fil): %d ms = %.0f MiB/s\n", "", t, mib * 1000 / t }'
+
+echo
+echo "Flytning af de små filer til et andet drev"
+TMPFS="$BENCH_DIR/andet-drev"
+mkdir -p "$TMPFS"
+monteret=0
+if [ "$(id -u)" -eq 0 ] && mount -t tmpfs -o size=2g marvikel-bench "$TMPFS" 2>/dev/null; then
+    monteret=1
+    echo "    (et tmpfs er monteret på $TMPFS)"
+else
+    echo "    Kan ikke montere et tmpfs (kræver root): flytningen måles ikke."
+fi
+if [ "$monteret" -eq 1 ]; then
+    flyt() {
+        # $1 the tool; the source is laid out afresh before each run (untimed)
+        i=0
+        while [ "$i" -lt "$RUNDER" ]; do
+            rm -rf "$BENCH_DIR/flyt-kilde" "$TMPFS/flyt-kilde"
+            cp -a "$BENCH_DIR/smaa" "$BENCH_DIR/flyt-kilde"
+            sync
+            s=$(ms)
+            if [ "$1" = mv ]; then
+                mv "$BENCH_DIR/flyt-kilde" "$TMPFS/"
+            else
+                "$BENCH" paste --flyt "$BENCH_DIR/flyt-kilde" "$TMPFS" >"$BENCH_DIR/sidste.txt"
+            fi
+            e=$(ms)
+            echo $(( e - s ))
+            i=$((i + 1))
+        done | median
+    }
+    vores=$(flyt vores)
+    grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
+    fremdrift
+    if [ -e "$BENCH_DIR/flyt-kilde" ]; then
+        echo "    FEJL: kilden blev ikke fjernet helt"
+    fi
+    anker=$(flyt mv)
+    linje "flyt til andet drev" "$vores" "$anker" "mv" 1.3
+    rm -rf "$TMPFS/flyt-kilde" "$BENCH_DIR/flyt-kilde"
+    umount "$TMPFS"
+fi
+rm -rf "$MAAL"
