@@ -373,16 +373,11 @@ void TPasteCompo::kopierListerne()
     }
 }
 
-TPasteCompo::Udfald TPasteCompo::kopierMedRegel(const QString &source, QString target)
+TPasteCompo::Valg TPasteCompo::konfliktValg(const QString &target)
 {
-    const bool findes = stier::findes(target);
-    if (findes && IntPasteMetode != KonfliktHandling::OpretKopier && filkopi::sammeElement(source, target)) {
-        sprungetSomSamme(source);
-        return Udfald::Sprunget;
-    }
     KonfliktHandling handling = IntPasteMetode;
     bool overskriv = true;
-    if (handling == KonfliktHandling::SpoergHverGang && findes) {
+    if (handling == KonfliktHandling::SpoergHverGang) {
         const KonfliktSvar svar = askUser(target);
         // "Overskriv ingen", "Overskriv alle" and "Opret kopier" answer for
         // the rest of the paste; "Spørg hver gang" keeps asking.
@@ -392,20 +387,37 @@ TPasteCompo::Udfald TPasteCompo::kopierMedRegel(const QString &source, QString t
     }
     switch (handling) {
     case KonfliktHandling::OverskrivIngen:
-        break;
+        return Valg::LadVaere;
     case KonfliktHandling::OverskrivAlle:
-        return kopierFilEx(source, target, true);
+        return Valg::Erstat;
     case KonfliktHandling::OpretKopier:
-        // The marker word is stripped even when the target is free, so a
-        // copy of a copy gets the plain name back where that is free.
-        return kopierFilEx(source, TMetoder::getNewFilnavn(target, QStringLiteral("Kopi")), false);
+        return Valg::NytNavn;
     case KonfliktHandling::SpoergHverGang:
-        if (!findes || overskriv)
-            return kopierFilEx(source, target, true);
         break;
     }
-    if (!findes)
+    return overskriv ? Valg::Erstat : Valg::LadVaere;
+}
+
+TPasteCompo::Udfald TPasteCompo::kopierMedRegel(const QString &source, QString target)
+{
+    // The marker word is stripped even when the target is free, so a copy
+    // of a copy gets the plain name back where that is free.
+    if (IntPasteMetode == KonfliktHandling::OpretKopier)
+        return kopierFilEx(source, TMetoder::getNewFilnavn(target, QStringLiteral("Kopi")), false);
+    if (!stier::findes(target))
         return kopierFilEx(source, target, false);
+    if (filkopi::sammeElement(source, target)) {
+        sprungetSomSamme(source);
+        return Udfald::Sprunget;
+    }
+    switch (konfliktValg(target)) {
+    case Valg::Erstat:
+        return kopierFilEx(source, target, true);
+    case Valg::NytNavn:
+        return kopierFilEx(source, TMetoder::getNewFilnavn(target, QStringLiteral("Kopi")), false);
+    case Valg::LadVaere:
+        break;
+    }
     ++ikkePastede;
     return Udfald::Sprunget;
 }

@@ -91,6 +91,12 @@ public:
 
 protected:
     enum class Udfald { Kopieret, Sprunget, Fejlet, Stoppet };
+    enum class Valg { LadVaere, Erstat, NytNavn };
+
+    // What the paste method says for a taken target; asks the conflict
+    // question when it says so, and the answer stands for the rest of the
+    // paste unless it is "Spørg hver gang".
+    Valg konfliktValg(const QString &target);
 
     // Starts the record of one paste.
     void nulstil();

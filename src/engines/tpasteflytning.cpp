@@ -84,13 +84,12 @@ void TPasteObjekt::flytMappe(const QString &mappe, QStringList &andetDrev)
         andetDrev.append(mappe);
         return;
     }
-    QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(mappe);
+    // Moving an element to where it already is changes nothing, whatever
+    // the method says.
+    const QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(mappe);
     if (filkopi::sammeElement(mappe, target)) {
-        if (IntPasteMetode != KonfliktHandling::OpretKopier) {
-            sprungetSomSamme(mappe);
-            return;
-        }
-        target = TMetoder::getNewDirectoryName(target, Kopi);
+        sprungetSomSamme(mappe);
+        return;
     }
     const auto optalt = m_optalt.value(mappe);
     const auto flyt = [&](const QString &til, bool erstat) {
@@ -104,28 +103,14 @@ void TPasteObjekt::flytMappe(const QString &mappe, QStringList &andetDrev)
         flyt(target, false);
         return;
     }
-    KonfliktHandling handling = IntPasteMetode;
-    bool overskriv = true;
-    if (handling == KonfliktHandling::SpoergHverGang) {
-        const KonfliktSvar svar = askUser(target);
-        IntPasteMetode = svar.handling;
-        handling = svar.handling;
-        overskriv = svar.overskrivDette;
-    }
-    switch (handling) {
-    case KonfliktHandling::OverskrivIngen:
+    switch (konfliktValg(target)) {
+    case Valg::LadVaere:
         ++ikkePastede;
         return;
-    case KonfliktHandling::OpretKopier:
+    case Valg::NytNavn:
         flyt(TMetoder::getNewDirectoryName(target, Kopi), false);
         return;
-    case KonfliktHandling::SpoergHverGang:
-        if (!overskriv) {
-            ++ikkePastede;
-            return;
-        }
-        [[fallthrough]];
-    case KonfliktHandling::OverskrivAlle:
+    case Valg::Erstat:
         if (spoergErstatMappe(target))
             flyt(target, true);
         return;
@@ -162,7 +147,7 @@ void TPasteObjekt::flytFil(const QString &fil, QStringList &andetDrev)
     }
     const QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(fil);
     const bool findes = stier::findes(target);
-    if (findes && IntPasteMetode != KonfliktHandling::OpretKopier && filkopi::sammeElement(fil, target)) {
+    if (findes && filkopi::sammeElement(fil, target)) {
         sprungetSomSamme(fil);
         return;
     }
@@ -178,28 +163,14 @@ void TPasteObjekt::flytFil(const QString &fil, QStringList &andetDrev)
         flyt(target, false);
         return;
     }
-    KonfliktHandling handling = IntPasteMetode;
-    bool overskriv = true;
-    if (handling == KonfliktHandling::SpoergHverGang) {
-        const KonfliktSvar svar = askUser(target);
-        IntPasteMetode = svar.handling;
-        handling = svar.handling;
-        overskriv = svar.overskrivDette;
-    }
-    switch (handling) {
-    case KonfliktHandling::OverskrivIngen:
+    switch (konfliktValg(target)) {
+    case Valg::LadVaere:
         ++ikkePastede;
         return;
-    case KonfliktHandling::OpretKopier:
+    case Valg::NytNavn:
         flyt(TMetoder::getNewFilnavn(target, Kopi), false);
         return;
-    case KonfliktHandling::SpoergHverGang:
-        if (!overskriv) {
-            ++ikkePastede;
-            return;
-        }
-        [[fallthrough]];
-    case KonfliktHandling::OverskrivAlle:
+    case Valg::Erstat:
         // The taken file is replaced in the same step as the move, so it is
         // never gone before the new one stands in its place.
         flyt(target, true);

@@ -11,6 +11,7 @@
 #include "fakedialogs.h"
 #include "fakekonflikt.h"
 #include "fakeprogress.h"
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
@@ -19,15 +20,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+using namespace testfiler;
 
-void lavFil(const QString &sti, const QByteArray &indhold = "x")
-{
-    QDir().mkpath(QFileInfo(sti).path());
-    QFile f(sti);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(indhold);
-}
+namespace {
 
 QStringList stier(const TKopiliste *liste)
 {

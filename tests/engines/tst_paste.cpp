@@ -6,6 +6,7 @@
 #include "fakedialogs.h"
 #include "fakekonflikt.h"
 #include "fakeprogress.h"
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
@@ -21,37 +22,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace testfiler;
+
 namespace {
-
-void lavFil(const QString &sti, const QByteArray &indhold = "x")
-{
-    QDir().mkpath(QFileInfo(sti).path());
-    QFile f(sti);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(indhold);
-}
-
-QByteArray indhold(const QString &sti)
-{
-    QFile f(sti);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mangler>");
-}
-
-// Every element below `mappe` as "relative path" or "relative path=content",
-// sorted; hidden names included, so a left-over temporary file shows.
-QStringList trae(const QString &mappe)
-{
-    QStringList ud;
-    QDirIterator it(mappe, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString sti = it.next();
-        const QString rel = QDir(mappe).relativeFilePath(sti);
-        ud.append(it.fileInfo().isDir() ? rel + "/" : rel + "=" + QString::fromUtf8(indhold(sti)));
-    }
-    ud.sort();
-    return ud;
-}
 
 // The engine with recording windows and a destination and lists that the
 // test sets before each paste, as the explorer window's handler would.

@@ -1,6 +1,7 @@
 #include "platform/filkopi.h"
 #include "platform/fjernelse.h"
 
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
@@ -13,21 +14,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace testfiler;
+
 namespace {
-
-void lavFil(const QString &sti, const QByteArray &indhold)
-{
-    QDir().mkpath(QFileInfo(sti).path());
-    QFile f(sti);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(indhold), indhold.size());
-}
-
-QByteArray indhold(const QString &sti)
-{
-    QFile f(sti);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mangler>");
-}
 
 // Every entry of the folder: a left-over temporary file would show here.
 QStringList navne(const QString &mappe)

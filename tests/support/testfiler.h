@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QtTest>
+
+// Small files for tests of file operations: make one, read one back, and
+// the whole tree below a folder as text to compare in one go.
+namespace testfiler {
+
+inline void lavFil(const QString &sti, const QByteArray &indhold = "x")
+{
+    QDir().mkpath(QFileInfo(sti).path());
+    QFile f(sti);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(indhold), indhold.size());
+}
+
+inline QByteArray indhold(const QString &sti)
+{
+    QFile f(sti);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mangler>");
+}
+
+// Every element below `mappe`, sorted: "a/" for a folder, "a/b=content" for
+// a file. Hidden names are included, so a left-over temporary file shows.
+inline QStringList trae(const QString &mappe)
+{
+    QStringList ud;
+    QDirIterator it(mappe, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString sti = it.next();
+        const QString rel = QDir(mappe).relativeFilePath(sti);
+        ud.append(it.fileInfo().isDir() && !it.fileInfo().isSymLink() ? rel + "/"
+                                                                       : rel + "=" + QString::fromUtf8(indhold(sti)));
+    }
+    ud.sort();
+    return ud;
+}
+
+} // namespace testfiler
