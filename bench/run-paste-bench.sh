@@ -6,8 +6,10 @@
 #     copy speed)
 #   - the small tree moved to another volume (a tmpfs mounted here when run as
 #     root), against `mv`
-# Each time is the median of RUNDER runs; the target is removed between runs
-# (untimed). The page cache is warm for both sides alike.
+# Each time is the median of RUNDER runs, ours and the anchor's taking turns;
+# the target is removed between runs (untimed). The page cache is warm for
+# both sides alike. The machine may be shared: the turns keep a burst of load
+# from elsewhere from falling on one side only.
 #
 #   bench/run-paste-bench.sh          build dir: $MARVIKEL_BUILD_DIR or ./build
 #   BENCH_DIR=/path RUNDER=3 STORE_MIB=256 bench/run-paste-bench.sh
@@ -15,7 +17,7 @@ set -eu
 cd "$(dirname "$0")/.."
 BUILD_DIR="${MARVIKEL_BUILD_DIR:-build}"
 BENCH_DIR="${BENCH_DIR:-/var/tmp/marvikel-paste-bench}"
-RUNDER="${RUNDER:-3}"
+RUNDER="${RUNDER:-5}"
 SMAA_FILER=20000
 SMAA_MAPPER=400
 STORE_ANTAL="${STORE_ANTAL:-8}"
@@ -60,20 +62,33 @@ median() {
     sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
 }
 
-# Runs "$@" RUNDER times into a fresh $MAAL and prints the median wall time
-# in ms. The engine's own output of the last run is kept in $BENCH_DIR/sidste.txt.
-tid() {
+# Times two commands (functions) in alternating turns, so a burst of load
+# from elsewhere on the machine falls on both alike. Before each turn the
+# function $3 lays out a fresh target (untimed). Sets $vores and $anker to
+# the medians in ms; the engine's output of its last run is kept in
+# $BENCH_DIR/sidste.txt.
+par() {
+    : >"$BENCH_DIR/vores.txt"
+    : >"$BENCH_DIR/anker.txt"
     i=0
     while [ "$i" -lt "$RUNDER" ]; do
-        rm -rf "$MAAL"
-        mkdir -p "$MAAL"
-        sync
-        s=$(ms)
-        "$@" >"$BENCH_DIR/sidste.txt"
-        e=$(ms)
-        echo $(( e - s ))
+        for hvem in vores anker; do
+            "$3"
+            sync
+            s=$(ms)
+            if [ "$hvem" = vores ]; then "$1" >"$BENCH_DIR/sidste.txt"; else "$2"; fi
+            e=$(ms)
+            echo $(( e - s )) >>"$BENCH_DIR/$hvem.txt"
+        done
         i=$((i + 1))
-    done | median
+    done
+    vores=$(median <"$BENCH_DIR/vores.txt")
+    anker=$(median <"$BENCH_DIR/anker.txt")
+}
+
+tomtMaal() {
+    rm -rf "$MAAL"
+    mkdir -p "$MAAL"
 }
 
 linje() {
@@ -91,20 +106,25 @@ fremdrift() {
 echo
 echo "Kopiering af $SMAA_FILER små filer i $SMAA_MAPPER mapper"
 cp -a "$BENCH_DIR/smaa" "$MAAL.varm" && rm -rf "$MAAL.varm"   # warm the cache for both
-vores=$(tid "$BENCH" paste "$BENCH_DIR/smaa" "$MAAL")
+vores_smaa() { "$BENCH" paste "$BENCH_DIR/smaa" "$MAAL"; }
+anker_smaa() { cp -a "$BENCH_DIR/smaa" "$MAAL"; }
+par vores_smaa anker_smaa tomtMaal
 grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
 fremdrift
-anker=$(tid cp -a "$BENCH_DIR/smaa" "$MAAL")
 linje "små filer" "$vores" "$anker" "cp -a" 1.3
 
 echo
 echo "Kopiering af $STORE_ANTAL filer på $STORE_MIB MiB"
-vores=$(tid "$BENCH" paste "$BENCH_DIR/store" "$MAAL")
+vores_store() { "$BENCH" paste "$BENCH_DIR/store" "$MAAL"; }
+anker_store() { cp -a "$BENCH_DIR/store" "$MAAL"; }
+par vores_store anker_store tomtMaal
 grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
 fremdrift
-anker=$(tid cp -a "$BENCH_DIR/store" "$MAAL")
 linje "store filer" "$vores" "$anker" "cp -a" 1.1
-raa=$(tid dd if="$BENCH_DIR/store/stor 0.bin" of="$MAAL/dd.bin" bs=4M status=none)
+tomtMaal
+s=$(ms)
+dd if="$BENCH_DIR/store/stor 0.bin" of="$MAAL/dd.bin" bs=4M status=none
+raa=$(( $(ms) - s ))
 awk -v t="$raa" -v mib="$STORE_MIB" 'BEGIN {
     printf "%-22s diskens egen kopifart (dd bs=4M, én fil): %d ms = %.0f MiB/s\n", "", t, mib * 1000 / t }'
 
@@ -120,31 +140,15 @@ else
     echo "    Kan ikke montere et tmpfs (kræver root): flytningen måles ikke."
 fi
 if [ "$monteret" -eq 1 ]; then
-    flyt() {
-        # $1 the tool; the source is laid out afresh before each run (untimed)
-        i=0
-        while [ "$i" -lt "$RUNDER" ]; do
-            rm -rf "$BENCH_DIR/flyt-kilde" "$TMPFS/flyt-kilde"
-            cp -a "$BENCH_DIR/smaa" "$BENCH_DIR/flyt-kilde"
-            sync
-            s=$(ms)
-            if [ "$1" = mv ]; then
-                mv "$BENCH_DIR/flyt-kilde" "$TMPFS/"
-            else
-                "$BENCH" paste --flyt "$BENCH_DIR/flyt-kilde" "$TMPFS" >"$BENCH_DIR/sidste.txt"
-            fi
-            e=$(ms)
-            echo $(( e - s ))
-            i=$((i + 1))
-        done | median
+    nyKilde() {
+        rm -rf "$BENCH_DIR/flyt-kilde" "$TMPFS/flyt-kilde"
+        cp -a "$BENCH_DIR/smaa" "$BENCH_DIR/flyt-kilde"
     }
-    vores=$(flyt vores)
+    vores_flyt() { "$BENCH" paste --flyt "$BENCH_DIR/flyt-kilde" "$TMPFS"; }
+    anker_flyt() { mv "$BENCH_DIR/flyt-kilde" "$TMPFS/"; }
+    par vores_flyt anker_flyt nyKilde
     grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
     fremdrift
-    if [ -e "$BENCH_DIR/flyt-kilde" ]; then
-        echo "    FEJL: kilden blev ikke fjernet helt"
-    fi
-    anker=$(flyt mv)
     linje "flyt til andet drev" "$vores" "$anker" "mv" 1.3
     rm -rf "$TMPFS/flyt-kilde" "$BENCH_DIR/flyt-kilde"
     umount "$TMPFS"
