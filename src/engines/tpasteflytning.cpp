@@ -46,8 +46,14 @@ bool TPasteObjekt::PasteCutElementer()
     m_husk = true;
 
     QStringList mapperAndetDrev, filerAndetDrev;
-    for (qsizetype i = PasteMapper.size() - 1; i >= 0; --i)
-        flytMappe(PasteMapper.at(i), mapperAndetDrev);
+    for (qsizetype i = PasteMapper.size() - 1; i >= 0; --i) {
+        // A link to a folder moves as the link it is: its folder's contents
+        // are never taken from where the link points.
+        if (filkopi::erEgenMappe(PasteMapper.at(i)))
+            flytMappe(PasteMapper.at(i), mapperAndetDrev);
+        else
+            flytFil(PasteMapper.at(i), filerAndetDrev);
+    }
     for (qsizetype i = PasteFiler.size() - 1; i >= 0; --i)
         flytFil(PasteFiler.at(i), filerAndetDrev);
     // Each entry leaves the lists once it was dealt with; what another

@@ -132,6 +132,7 @@ private slots:
     void indsaetIMappenDerHolderElementerne();
     void flytTilAndetDrevHvorEnKopiFejler_data();
     void flytTilAndetDrevHvorEnKopiFejler();
+    void linkTilMappeFlyttesSomLink();
     void fuldDiskBevarerDetGamleMaal();
     void skrivebeskyttetMaalmappe();
     void anden_startAfvises();
@@ -624,6 +625,24 @@ void TestPaste::flytTilAndetDrevHvorEnKopiFejler()
                           "Følgende elementer blev ikke flyttet helt; det, der mangler, ligger stadig i kilden:\r"
                               + dir.filePath("kilde/M") + "\r" + dir.filePath("kilde/g")}));
     QCOMPARE(o.paste.getResult(), QString("3 af 5 filer: 3 bytes"));
+}
+
+void TestPaste::linkTilMappeFlyttesSomLink()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("rigtig/fil"), "bliver");
+    QDir().mkpath(dir.filePath("kilde"));
+    QVERIFY(QFile::link(dir.filePath("rigtig"), dir.filePath("kilde/link")));
+    o.mapper = {dir.filePath("kilde/link")};
+    o.paste.setDrevTest([](const QString &, const QString &) { return true; });
+
+    QVERIFY(o.paste.PasteCutElementer());
+    QCOMPARE(QFileInfo(o.dest + "/link").symLinkTarget(), dir.filePath("rigtig"));
+    QVERIFY(!QFileInfo(dir.filePath("kilde/link")).isSymLink());
+    QCOMPARE(trae(dir.filePath("rigtig")), QStringList{"fil=bliver"});
 }
 
 void TestPaste::fuldDiskBevarerDetGamleMaal()
