@@ -344,6 +344,8 @@ void TPasteCompo::kopierListerne()
             ikkeAnkommet(mappe);
             continue;
         }
+        if (m_husk)
+            m_ankomne.insert(mappe);
         const bool alt = kopierMappeEx(mappe, target);
         if (r.udfald == filkopi::Udfald::Ok)
             filkopi::kopierMappeEgenskaber(mappe, target);
@@ -480,6 +482,8 @@ bool TPasteCompo::kopierMappeEx(const QString &source, const QString &target)
                 alt = false;
                 continue;
             }
+            if (m_husk)
+                m_ankomne.insert(gammel);
             alt = kopierMappeEx(gammel, ny) && alt;
             if (r.udfald == filkopi::Udfald::Ok)
                 filkopi::kopierMappeEgenskaber(gammel, ny);

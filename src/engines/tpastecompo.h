@@ -124,8 +124,9 @@ protected:
     bool fuldstaendig() const;
 
     Vinduer m_vinduer;
-    // During a move: the sources whose copy is complete, the only ones the
-    // deletion afterwards may remove.
+    // During a move: the source files whose copy is complete and the source
+    // folders that have their counterpart, the only ones the deletion
+    // afterwards may remove.
     bool m_husk = false;
     QSet<QString> m_ankomne;
     // Files and bytes the counting found under each top-level folder.

@@ -317,9 +317,11 @@ bool TPasteObjekt::fjernAnkomne(const QString &mappe)
         posSize += post.stoerrelse;
         progressInfoDel();
     }
-    // A folder goes only once it is empty; one still holding what did not
-    // arrive stays, which is not a failure of the deletion.
-    fjernelse::fjernTomMappe(mappe);
+    // A folder goes only once it is empty and has its counterpart at the
+    // destination; one still holding what did not arrive stays, which is not
+    // a failure of the deletion.
+    if (m_ankomne.contains(mappe))
+        fjernelse::fjernTomMappe(mappe);
     return ok;
 }
 

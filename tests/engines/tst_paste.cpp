@@ -466,18 +466,21 @@ void TestPaste::stopEfterFoersteFil()
                          + filer.join('\r')});
 
     // A move stopped on the way to another volume leaves every source that
-    // did not arrive where it was.
+    // did not arrive where it was, also an empty folder not yet made there.
     lavFil(dir.filePath("dest2/.keep"));
+    lavFil(dir.filePath("kilde/N/a"), "data");
+    QDir().mkpath(dir.filePath("kilde/N/tom"));
     paste.onLoadLister = [&] {
         paste.setConstDest(dir.filePath("dest2"));
-        paste.setPasteMapper({});
+        paste.setPasteMapper({dir.filePath("kilde/N")});
         paste.setPasteFiler(filer);
     };
     paste.setDrevTest([](const QString &, const QString &) { return true; });
     dialogs.informationer.clear();
     QVERIFY(!paste.PasteCutElementer());
-    QCOMPARE(trae(dir.filePath("dest2")), (QStringList{".keep=x", "1=data"}));
-    QCOMPARE(trae(dir.filePath("kilde")), (QStringList{"2=data", "3=data", "M/", "M/4=data"}));
+    QCOMPARE(trae(dir.filePath("dest2")), (QStringList{".keep=x", "N/", "N/a=data"}));
+    QCOMPARE(trae(dir.filePath("kilde")),
+             (QStringList{"1=data", "2=data", "3=data", "M/", "M/4=data", "N/", "N/tom/"}));
     QVERIFY(dialogs.informationer.contains("Der var mapper eller filer, der ikke blev kopierede til destinationen."));
 }
 
