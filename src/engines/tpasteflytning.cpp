@@ -97,13 +97,20 @@ void TPasteObjekt::flytMappe(const QString &mappe, QStringList &andetDrev)
         sprungetSomSamme(mappe);
         return;
     }
-    const auto optalt = m_optalt.value(mappe);
+    flytElement(mappe, target, true, m_optalt.value(mappe), andetDrev);
+}
+
+void TPasteObjekt::flytElement(const QString &kilde, const QString &target, bool mappe,
+                               QPair<qint64, qint64> optalt, QStringList &andetDrev)
+{
     const auto flyt = [&](const QString &til, bool erstat) {
-        const Flytning f = erstat ? erstatMappe(mappe, til) : omdoeb(mappe, til, false);
+        // A taken file is replaced in the same step as the move, so it is
+        // never gone before the new one stands in its place.
+        const Flytning f = erstat && mappe ? erstatMappe(kilde, til) : omdoeb(kilde, til, erstat);
         if (f == Flytning::Flyttet)
             flyttet(optalt.first, optalt.second);
         else if (f == Flytning::AndetDrev)
-            andetDrev.append(mappe);
+            andetDrev.append(kilde);
     };
     if (!stier::findes(target)) {
         flyt(target, false);
@@ -114,10 +121,10 @@ void TPasteObjekt::flytMappe(const QString &mappe, QStringList &andetDrev)
         ++ikkePastede;
         return;
     case Valg::NytNavn:
-        flyt(TMetoder::getNewDirectoryName(target, Kopi), false);
+        flyt(mappe ? TMetoder::getNewDirectoryName(target, Kopi) : TMetoder::getNewFilnavn(target, Kopi), false);
         return;
     case Valg::Erstat:
-        if (spoergErstatMappe(target))
+        if (!mappe || spoergErstatMappe(target))
             flyt(target, true);
         return;
     }
@@ -152,36 +159,11 @@ void TPasteObjekt::flytFil(const QString &fil, QStringList &andetDrev)
         return;
     }
     const QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(fil);
-    const bool findes = stier::findes(target);
-    if (findes && filkopi::sammeElement(fil, target)) {
+    if (filkopi::sammeElement(fil, target)) {
         sprungetSomSamme(fil);
         return;
     }
-    const qint64 stoerrelse = qMax<qint64>(0, TMetoder::getFilensSize(fil));
-    const auto flyt = [&](const QString &til, bool erstat) {
-        const Flytning f = omdoeb(fil, til, erstat);
-        if (f == Flytning::Flyttet)
-            flyttet(1, stoerrelse);
-        else if (f == Flytning::AndetDrev)
-            andetDrev.append(fil);
-    };
-    if (!findes) {
-        flyt(target, false);
-        return;
-    }
-    switch (konfliktValg(target)) {
-    case Valg::LadVaere:
-        ++ikkePastede;
-        return;
-    case Valg::NytNavn:
-        flyt(TMetoder::getNewFilnavn(target, Kopi), false);
-        return;
-    case Valg::Erstat:
-        // The taken file is replaced in the same step as the move, so it is
-        // never gone before the new one stands in its place.
-        flyt(target, true);
-        return;
-    }
+    flytElement(fil, target, false, {1, qMax<qint64>(0, TMetoder::getFilensSize(fil))}, andetDrev);
 }
 
 TPasteObjekt::Flytning TPasteObjekt::omdoeb(const QString &fra, const QString &til, bool erstat)

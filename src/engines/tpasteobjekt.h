@@ -46,6 +46,10 @@ private:
     // to `andetDrev` for the copy path.
     void flytMappe(const QString &mappe, QStringList &andetDrev);
     void flytFil(const QString &fil, QStringList &andetDrev);
+    // The method's rule for one element on this volume; `optalt` is the
+    // files and bytes it holds.
+    void flytElement(const QString &kilde, const QString &target, bool mappe, QPair<qint64, qint64> optalt,
+                     QStringList &andetDrev);
     enum class Flytning { Flyttet, AndetDrev, Fejlet, Findes };
     Flytning omdoeb(const QString &fra, const QString &til, bool erstat);
     Flytning erstatMappe(const QString &fra, const QString &til);
