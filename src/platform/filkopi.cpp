@@ -71,7 +71,8 @@ QByteArray midlertidigtNavn(const QByteArray &til, int forsoeg)
     static std::atomic<quint64> taeller{0};
     const QByteArray mappe = mappeDel(til);
     const QByteArray navn = til.mid(til.lastIndexOf('/') + 1);
-    const QByteArray hale = ".marvikel-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(++taeller);
+    static const QByteArray pid = QByteArray::number(::getpid());
+    const QByteArray hale = ".marvikel-" + pid + '-' + QByteArray::number(++taeller);
     const QByteArray skilletegn = mappe.endsWith('/') ? QByteArray() : QByteArrayLiteral("/");
     if (forsoeg == 0 && navn.size() + hale.size() < 200)
         return mappe + skilletegn + '.' + navn + hale;
@@ -238,7 +239,8 @@ int kopierData(int fra, int til, const struct stat &st, const QString &maal, con
         pos = hul;
     }
     bytes = kopist.bytes();
-    if (fejl == 0 && ::ftruncate(til, stoerrelse) != 0)
+    // Only a file ending in a hole still lacks its full length.
+    if (fejl == 0 && harHuller && ::ftruncate(til, stoerrelse) != 0)
         fejl = errno;
     if (fejl == 0 && stoerrelse == 0 && fremskridt && !fremskridt(0, 0))
         fejl = -1;
