@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -77,6 +79,20 @@ TIndstillingsside::TIndstillingsside(QAction *fokus, QAction *fokus2, QWidget *p
     m_stoerrelse = felt(QStringLiteral("stoerrelse"), {});
     stoerrelse->addWidget(m_beregn);
     stoerrelse->addWidget(m_stoerrelse, 1);
+    for (const auto &[navn, hint] : {std::pair{QStringLiteral("aAnnullerMapper"), QStringLiteral("Annuller kopiering af mapper")},
+                                     std::pair{QStringLiteral("aAnnullerFiler"), QStringLiteral("Annuller kopiering af filer")}}) {
+        auto *annuller = new QToolButton(this);
+        annuller->setObjectName(navn);
+        annuller->setToolTip(hint);
+        annuller->setStatusTip(hint);
+        annuller->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"),
+                                           style()->standardIcon(QStyle::SP_DialogCancelButton)));
+        annuller->setAutoRaise(true);
+        const bool mapper = navn == QLatin1String("aAnnullerMapper");
+        connect(annuller, &QToolButton::clicked, this, mapper ? &TIndstillingsside::annullerMapperOensket
+                                                              : &TIndstillingsside::annullerFilerOensket);
+        stoerrelse->addWidget(annuller);
+    }
     stoerrelse->addWidget(stoerrelseInfo);
     layout->addLayout(stoerrelse);
     layout->addLayout(klipbordsRad());
@@ -162,7 +178,7 @@ QHBoxLayout *TIndstillingsside::klipbordsRad()
             [this] { emit information(QStringLiteral("Gendan klipbordsdata.\rEr kun muligt efter kopiering.")); });
 
     m_overfoer = new QPushButton(QStringLiteral("Overfør klipbords data"), this);
-    m_overfoer->setObjectName(QStringLiteral("overfoerKlipbordsdata"));
+    m_overfoer->setObjectName(QStringLiteral("KlipbordsdataTransfer"));
     m_overfoer->setToolTip(QStringLiteral("Overfør klipbordsdata til andre klipborde"));
     m_overfoer->setEnabled(false);
     connect(m_overfoer, &QPushButton::clicked, this, &TIndstillingsside::overfoerOensket);

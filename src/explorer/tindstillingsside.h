@@ -47,6 +47,8 @@ signals:
     void hjaelp(const QString &side);
     void information(const QString &tekst);
     void beregnOensket();
+    void annullerMapperOensket();   // "Annuller kopiering af mapper"
+    void annullerFilerOensket();    // "Annuller kopiering af filer"
     void gendanOensket();
     void overfoerOensket();
 

@@ -59,7 +59,7 @@ void TestKlipbordsvalg::gendanOgOverfoer()
     QAction f1(nullptr), f2(nullptr);
     TIndstillingsside side(&f1, &f2);
     auto *gendan = side.findChild<QPushButton *>("klipbordsGendannelse");
-    auto *overfoer = side.findChild<QPushButton *>("overfoerKlipbordsdata");
+    auto *overfoer = side.findChild<QPushButton *>("KlipbordsdataTransfer");
     auto *aktiver = side.findChild<QCheckBox *>("aktiver");
     QCOMPARE(gendan->text(), QString("Gendan data"));
     QCOMPARE(gendan->toolTip(), QString("Gendan sidste klipbordsdata"));
@@ -98,6 +98,13 @@ void TestKlipbordsvalg::antalOgStoerrelse()
     QCOMPARE(side.findChild<QLabel *>("stoerrelse")->text(), QString("Beregner..."));
     side.setBeregner(false);
     side.setStoerrelse("2,00 KB  Filer: 3");
+
+    QSignalSpy mapper(&side, &TIndstillingsside::annullerMapperOensket);
+    QSignalSpy filer(&side, &TIndstillingsside::annullerFilerOensket);
+    side.findChild<QToolButton *>("aAnnullerMapper")->click();
+    QCOMPARE(side.findChild<QToolButton *>("aAnnullerFiler")->toolTip(), QString("Annuller kopiering af filer"));
+    QCOMPARE(mapper.size(), 1);
+    QCOMPARE(filer.size(), 0);
     QVERIFY(info->isEnabled());
     QCOMPARE(side.findChild<QLabel *>("stoerrelse")->text(), QString("2,00 KB  Filer: 3"));
 }
