@@ -197,7 +197,6 @@ int TPasteCompo::progressInfo(qint64 n)
     antalFiler = qMax<qint64>(0, antalFiler - 1);
     p->setResterende(dansk::heltal(antalFiler) + QStringLiteral(" (")
                      + TMetoder::kortStoerrelse(qMax<qint64>(0, totalSize - posSize)) + QLatin1Char(')'));
-    p->setBar(procent);
     p->holdILive();
     return procent;
 }

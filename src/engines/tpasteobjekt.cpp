@@ -58,12 +58,16 @@ bool TPasteObjekt::PasteElementer()
 
 bool TPasteObjekt::KopierFraLister()
 {
+    // Judged by what this call left out, not by what a move left alone on
+    // its own volume before it.
+    const qint64 foerSprunget = ikkePastede;
+    const qsizetype foerMangler = ikkeAnkomne().size();
     m_vinduer.ProgressBox->vis();
     sizeOfElementer(ConstDest);
     kopierListerne();
     if (CloseBoxAfter)
         m_vinduer.ProgressBox->luk();
-    return ikkePastede == 0 && ikkeAnkomne().isEmpty();
+    return ikkePastede == foerSprunget && ikkeAnkomne().size() == foerMangler;
 }
 
 QString TPasteObjekt::getResult() const

@@ -396,6 +396,10 @@ void TestPaste::overskrivIkkeTaellerOgInformerer()
     o.paste.setPasteFiler(o.filer);
     QVERIFY(!o.paste.KopierFraLister());
     QCOMPARE(o.paste.ikkePastede, 6);
+    // Left alone before does not make a complete copy count as incomplete.
+    lavFil(dir.filePath("kilde/ny"), "ny");
+    o.paste.setPasteFiler({dir.filePath("kilde/ny")});
+    QVERIFY(o.paste.KopierFraLister());
 
     o.filer = {dir.filePath("kilde/a")};
     QVERIFY(o.paste.PasteElementer());
