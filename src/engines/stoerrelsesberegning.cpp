@@ -10,7 +10,7 @@
 
 namespace stoerrelsesberegning {
 
-bool laegMappeTil(const QString &mappe, Resultat &r, const std::function<void()> &hverMappe)
+bool laegMappeTil(const QString &mappe, Resultat &r, const VedMappe &vedMappe)
 {
     // An explicit stack, so a very deep tree cannot exhaust the call stack.
     std::vector<QString> stak{mappe};
@@ -18,8 +18,6 @@ bool laegMappeTil(const QString &mappe, Resultat &r, const std::function<void()>
     while (!stak.empty()) {
         const QString dir = stak.back();
         stak.pop_back();
-        if (hverMappe)
-            hverMappe();
         MappeLaeser laeser(dir, true);
         if (!laeser.aaben()) {
             if (foerste)
@@ -34,6 +32,8 @@ bool laegMappeTil(const QString &mappe, Resultat &r, const std::function<void()>
             if (p.art == MappeLaeser::Art::Mappe && !p.erLink) {
                 ++r.antalMapper;
                 stak.push_back(forstavelse + p.navn);
+                if (vedMappe)
+                    vedMappe(r);
             } else {
                 ++r.antalFiler;
                 r.totalSize += p.stoerrelse;

@@ -20,11 +20,13 @@ struct Resultat
     bool fuldstaendig = true;  // false: some folder inside could not be read
 };
 
+// Called after each subfolder found, so a walk on the user-interface thread
+// can show its progress and keep the program alive.
+using VedMappe = std::function<void(const Resultat &r)>;
+
 // Adds the contents of one folder (not the folder itself) to `r`. False when
-// the folder itself could not be opened. `hverMappe`, when given, is called
-// before each folder is read, so a caller on the user-interface thread can
-// keep the program alive during a long count.
-bool laegMappeTil(const QString &mappe, Resultat &r, const std::function<void()> &hverMappe = {});
+// the folder itself could not be opened.
+bool laegMappeTil(const QString &mappe, Resultat &r, const VedMappe &vedMappe = {});
 
 // The size of a file as the file system reports it, at least 1; -1 when it
 // does not exist.

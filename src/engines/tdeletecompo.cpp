@@ -205,7 +205,7 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
             m_dialogs->inform(QStringLiteral("Mappen\r") + mappe + QStringLiteral("\reksisterer ikke."));
         } else {
             stoerrelsesberegning::Resultat r;
-            if (stoerrelsesberegning::laegMappeTil(mappe, r, [this] { DeleteBox->holdILive(); }))
+            if (stoerrelsesberegning::laegMappeTil(mappe, r, [this](const stoerrelsesberegning::Resultat &) { DeleteBox->holdILive(); }))
                 tal = {r.antalFiler, r.totalSize, true};
             else
                 m_dialogs->inform(QStringLiteral("Der opstod en ukendt fejl."));

@@ -1,5 +1,6 @@
 #include "explorer/tindstillingsside.h"
 
+#include "core/dansk.h"
 #include "engines/stifinderegenskaber.h"
 #include "explorer/knapper.h"
 
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -61,19 +64,38 @@ TIndstillingsside::TIndstillingsside(QAction *fokus, QAction *fokus2, QWidget *p
     form->addRow(QStringLiteral("Elementets art"), m_art);
     form->addRow(QStringLiteral("Mappenavn"), m_mappenavn);
     form->addRow(QStringLiteral("Filnavn"), m_filnavn);
-    form->addRow(QStringLiteral("Antal mapper i klipbordet"), felt(QStringLiteral("antalMapper"), QStringLiteral("Ingen")));
-    form->addRow(QStringLiteral("Antal filer i klipbordet"), felt(QStringLiteral("antalFiler"), QStringLiteral("Ingen")));
+    m_antalMapper = felt(QStringLiteral("antalMapper"), QStringLiteral("Ingen"));
+    m_antalFiler = felt(QStringLiteral("antalFiler"), QStringLiteral("Ingen"));
+    form->addRow(QStringLiteral("Antal mapper i klipbordet"), m_antalMapper);
+    form->addRow(QStringLiteral("Antal filer i klipbordet"), m_antalFiler);
     layout->addLayout(form);
 
     auto *stoerrelse = new QHBoxLayout;
-    auto *infoKnap = new QPushButton(QStringLiteral("Info"), this);
-    infoKnap->setObjectName(QStringLiteral("aMappeFilSize"));
-    infoKnap->setEnabled(false);   // the size of the copy lists arrives with them
+    m_beregn = new QPushButton(QStringLiteral("Info"), this);
+    m_beregn->setObjectName(QStringLiteral("aMappeFilSize"));
+    m_beregn->setToolTip(QStringLiteral("Informer om størrelsen på valgte elementer i klipbordet"));
+    connect(m_beregn, &QPushButton::clicked, this, &TIndstillingsside::beregnOensket);
     QToolButton *stoerrelseInfo = knapper::infoKnap(this);
-    stoerrelse->addWidget(infoKnap);
-    stoerrelse->addWidget(felt(QStringLiteral("stoerrelse"), {}), 1);
+    m_stoerrelse = felt(QStringLiteral("stoerrelse"), {});
+    stoerrelse->addWidget(m_beregn);
+    stoerrelse->addWidget(m_stoerrelse, 1);
+    for (const auto &[navn, hint] : {std::pair{QStringLiteral("aAnnullerMapper"), QStringLiteral("Annuller kopiering af mapper")},
+                                     std::pair{QStringLiteral("aAnnullerFiler"), QStringLiteral("Annuller kopiering af filer")}}) {
+        auto *annuller = new QToolButton(this);
+        annuller->setObjectName(navn);
+        annuller->setToolTip(hint);
+        annuller->setStatusTip(hint);
+        annuller->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"),
+                                           style()->standardIcon(QStyle::SP_DialogCancelButton)));
+        annuller->setAutoRaise(true);
+        const bool mapper = navn == QLatin1String("aAnnullerMapper");
+        connect(annuller, &QToolButton::clicked, this, mapper ? &TIndstillingsside::annullerMapperOensket
+                                                              : &TIndstillingsside::annullerFilerOensket);
+        stoerrelse->addWidget(annuller);
+    }
     stoerrelse->addWidget(stoerrelseInfo);
     layout->addLayout(stoerrelse);
+    layout->addLayout(klipbordsRad());
     connect(stoerrelseInfo, &QToolButton::clicked, this, [this] {
         emit information(QStringLiteral("Funktionen beregner hvor meget valgte mapper og filer i Klipbordet fylder.\r"
                                         "Dette kan tage lidt tid, alt efter hvor meget der er placeret i Klipbordet."));
@@ -140,6 +162,90 @@ TIndstillingsside::TIndstillingsside(QAction *fokus, QAction *fokus2, QWidget *p
         afkryds->addLayout(rad);
     }
     layout->addStretch();
+}
+
+QHBoxLayout *TIndstillingsside::klipbordsRad()
+{
+    auto *rad = new QHBoxLayout;
+    m_gendan = new QPushButton(QStringLiteral("Gendan data"), this);
+    m_gendan->setObjectName(QStringLiteral("klipbordsGendannelse"));
+    m_gendan->setToolTip(QStringLiteral("Gendan sidste klipbordsdata"));
+    m_gendan->setEnabled(false);
+    connect(m_gendan, &QPushButton::clicked, this, &TIndstillingsside::gendanOensket);
+    QToolButton *gendanInfo = knapper::infoKnap(this);
+    gendanInfo->setObjectName(QStringLiteral("gendanInfo"));
+    connect(gendanInfo, &QToolButton::clicked, this,
+            [this] { emit information(QStringLiteral("Gendan klipbordsdata.\rEr kun muligt efter kopiering.")); });
+
+    m_overfoer = new QPushButton(QStringLiteral("Overfør klipbords data"), this);
+    m_overfoer->setObjectName(QStringLiteral("KlipbordsdataTransfer"));
+    m_overfoer->setToolTip(QStringLiteral("Overfør klipbordsdata til andre klipborde"));
+    m_overfoer->setEnabled(false);
+    connect(m_overfoer, &QPushButton::clicked, this, &TIndstillingsside::overfoerOensket);
+    m_aktiver = new QCheckBox(QStringLiteral("Aktiver"), this);
+    m_aktiver->setObjectName(QStringLiteral("aktiver"));
+    m_aktiver->setToolTip(QStringLiteral("Aktiver funktionen"));
+    QToolButton *overfoerInfo = knapper::infoKnap(this);
+    overfoerInfo->setObjectName(QStringLiteral("overfoerInfo"));
+    connect(overfoerInfo, &QToolButton::clicked, this, [this] {
+        emit information(m_delt ? QStringLiteral("Denne funktion er ikke anvendelig, når filfinderne har fælles klipbord.")
+                                : QStringLiteral("Overfør data fra klipbordet til andre klipborde.\r"
+                                                 "Afkryds feltet for at aktivere muligheden for at overføre data."));
+    });
+    QToolButton *deltInfo = knapper::infoKnap(this);
+    deltInfo->setObjectName(QStringLiteral("bestemIndstilling"));
+    deltInfo->setToolTip(QStringLiteral("Bestem indstilling"));
+    connect(deltInfo, &QToolButton::clicked, this, [this] {
+        emit information(QStringLiteral("Hvis \"Anvend samme klipbord\" vælges, anvender alle stifindere samme klipbord.\r"
+                                        "I modsat fald har hver stifinder sit eget klipbord."));
+    });
+    for (QWidget *w : std::initializer_list<QWidget *>{m_gendan, gendanInfo, m_overfoer, m_aktiver, overfoerInfo, deltInfo})
+        rad->addWidget(w);
+    rad->addStretch();
+    return rad;
+}
+
+void TIndstillingsside::setKlipbordAntal(int mapper, int filer)
+{
+    m_antalMapper->setText(mapper > 0 ? dansk::heltal(mapper) : QStringLiteral("Ingen"));
+    m_antalFiler->setText(filer > 0 ? dansk::heltal(filer) : QStringLiteral("Ingen"));
+}
+
+void TIndstillingsside::setStoerrelse(const QString &tekst)
+{
+    m_stoerrelse->setText(tekst);
+}
+
+void TIndstillingsside::setBeregner(bool beregner)
+{
+    m_beregn->setEnabled(!beregner);
+    if (beregner)
+        m_stoerrelse->setText(QStringLiteral("Beregner..."));
+}
+
+void TIndstillingsside::setKanGendanne(bool kan)
+{
+    m_gendan->setEnabled(kan);
+}
+
+void TIndstillingsside::setDeltKlipbord(bool delt)
+{
+    m_delt = delt;
+}
+
+void TIndstillingsside::setKanOverfoere(bool kan)
+{
+    m_overfoer->setEnabled(kan);
+}
+
+bool TIndstillingsside::aktiver() const
+{
+    return m_aktiver->isChecked();
+}
+
+void TIndstillingsside::setAktiver(bool aktiver)
+{
+    m_aktiver->setChecked(aktiver);
 }
 
 QLabel *TIndstillingsside::felt(const QString &navn, const QString &tekst)

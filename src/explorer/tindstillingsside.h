@@ -5,7 +5,9 @@
 class QAction;
 class QButtonGroup;
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 struct StifinderEgenskaber;
 
 // The explorer window's settings page: the focus buttons with the active
@@ -28,11 +30,30 @@ public:
     QString mappenavn() const;
     bool gaaTilIndstillinger() const;
 
+    // The copy lists: their counts ("Ingen" for none), the size field, and
+    // the size command, which is held back while a computation runs.
+    void setKlipbordAntal(int mapper, int filer);
+    void setStoerrelse(const QString &tekst);
+    void setBeregner(bool beregner);
+    // "Gendan data" is possible after a paste.
+    void setKanGendanne(bool kan);
+    // With a shared "Klipbord" the transfer is no use; its help says why.
+    void setDeltKlipbord(bool delt);
+    void setKanOverfoere(bool kan);
+    bool aktiver() const;
+    void setAktiver(bool aktiver);
+
 signals:
     void hjaelp(const QString &side);
     void information(const QString &tekst);
+    void beregnOensket();
+    void annullerMapperOensket();   // "Annuller kopiering af mapper"
+    void annullerFilerOensket();    // "Annuller kopiering af filer"
+    void gendanOensket();
+    void overfoerOensket();
 
 private:
+    QHBoxLayout *klipbordsRad();
     QLabel *felt(const QString &navn, const QString &tekst);
     QCheckBox *afkrydsning(const QString &navn, const QString &tekst, const QString &hint, const QString &info);
 
@@ -48,4 +69,13 @@ private:
     QCheckBox *m_rydLister;
     QCheckBox *m_visKlipbord;
     QCheckBox *m_gaaTil;
+    QLabel *m_antalMapper;
+    QLabel *m_antalFiler;
+    QLabel *m_stoerrelse;
+    QPushButton *m_beregn;
+    QPushButton *m_gendan;
+    QPushButton *m_overfoer;
+    QCheckBox *m_aktiver;
+    bool m_delt = false;
+
 };

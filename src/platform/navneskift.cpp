@@ -144,6 +144,18 @@ Udfald flyt(const QString &fra, const QString &til)
     return u;
 }
 
+Udfald flytOver(const QString &fra, const QString &til)
+{
+    const QByteArray a = navnekode::kod(fra);
+    const QByteArray b = navnekode::kod(til);
+    struct stat st;
+    if (::lstat(b.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        return Udfald::Findes;
+    if (g_kald(a.constData(), b.constData(), 0) == 0)
+        return Udfald::Ok;
+    return udfaldAf(errno);
+}
+
 bool erKunStavemaade(const QString &fra, const QString &til)
 {
     const QByteArray a = navnekode::kod(fra);

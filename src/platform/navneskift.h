@@ -21,6 +21,11 @@ enum class Udfald {
 // volumes that ignore letter case, where `til` seems taken by `fra` itself.
 Udfald flyt(const QString &fra, const QString &til);
 
+// Renames `fra` to `til`, replacing a file that already has the name in one
+// step (the old file stays until the new one stands in its place). A folder
+// is never replaced this way: that gives Findes.
+Udfald flytOver(const QString &fra, const QString &til);
+
 // True when `til` only seems to exist because the volume ignores letter
 // case: it leads to the very element `fra` names, in the same folder, and
 // the folder holds no entry spelt exactly as `til`.

@@ -14,6 +14,8 @@
 
 #include <unistd.h>
 
+using namespace testfiler;
+
 namespace {
 
 // One delete engine with its scripted windows, the mount table faked so a

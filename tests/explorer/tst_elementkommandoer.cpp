@@ -28,6 +28,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+using namespace testfiler;
+
 namespace {
 
 // One dialog as the user met it, and what the user then typed.

@@ -16,6 +16,8 @@
 #include <stdio.h>
 #include <unistd.h>
 
+using namespace testfiler;
+
 using papirkurv::Kilder;
 using papirkurv::Kurv;
 using papirkurv::Papirkurv;

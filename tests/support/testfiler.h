@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <QtTest>
 
-// Small fixture helpers for tests that work on real files.
+// Small files for tests of file operations: make one, read one back, a
+// folder's entries, and the whole tree below a folder as text to compare in
+// one go.
+namespace testfiler {
 
-// Writes a file, making its folder first.
 inline void lavFil(const QString &sti, const QByteArray &indhold = "x")
 {
     QDir().mkpath(QFileInfo(sti).path());
@@ -30,3 +33,22 @@ inline QStringList navne(const QString &mappe)
     ud.sort();
     return ud;
 }
+
+// Every element below `mappe`, sorted: "a/" for a folder, "a/b=content" for
+// a file. Hidden names are included, so a left-over temporary file shows.
+inline QStringList trae(const QString &mappe)
+{
+    QStringList ud;
+    QDirIterator it(mappe, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString sti = it.next();
+        const QString rel = QDir(mappe).relativeFilePath(sti);
+        ud.append(it.fileInfo().isDir() && !it.fileInfo().isSymLink() ? rel + "/"
+                                                                       : rel + "=" + QString::fromUtf8(indhold(sti)));
+    }
+    ud.sort();
+    return ud;
+}
+
+} // namespace testfiler

@@ -1,0 +1,85 @@
+#include "engines/tpasteobjekt.h"
+
+#include "core/dansk.h"
+#include "core/dialogs.h"
+#include "engines/bekraeftelse.h"
+#include "engines/kopifremdrift.h"
+
+bool TPasteObjekt::hentListerne()
+{
+    if (onLoadLister)
+        onLoadLister();
+    if (ConstDest.isEmpty()) {
+        if (onPasteElements)
+            onPasteElements(false);
+        return false;
+    }
+    return true;
+}
+
+bool TPasteObjekt::bekraeft(bool flyt)
+{
+    if (PasteMapper.isEmpty() && PasteFiler.isEmpty()) {
+        // Everything was refused before anything was asked.
+        if (onPasteElements)
+            onPasteElements(false);
+        return false;
+    }
+    if (IntSpm != 0)
+        return true;
+    const bool ja = m_vinduer.SpmCopyBox
+        && m_vinduer.SpmCopyBox->skalElementerKopieres(ConstDest, flyt, PasteFiler, PasteMapper);
+    if (onPasteElements)
+        onPasteElements(ja);
+    return ja;
+}
+
+bool TPasteObjekt::PasteElementer()
+{
+    if (m_koerer)
+        return false;
+    Optaget optaget(m_koerer);
+    nulstil();
+    m_husk = false;
+    if (!hentListerne())
+        return false;
+    afvisMapperISigSelv(false);
+    if (!bekraeft(false))
+        return false;
+    // Shown before the counting, so a long count can be watched and stopped.
+    m_vinduer.ProgressBox->vis();
+    sizeOfElementer(ConstDest);
+    kopierListerne();
+    if (CloseBoxAfter)
+        m_vinduer.ProgressBox->luk();
+    rapporterUdeladte(false);
+    return !stoppet();
+}
+
+bool TPasteObjekt::KopierFraLister()
+{
+    // Judged by what this call left out, not by what a move left alone on
+    // its own volume before it.
+    const qint64 foerSprunget = ikkePastede;
+    const qsizetype foerMangler = ikkeAnkomne().size();
+    m_vinduer.ProgressBox->vis();
+    sizeOfElementer(ConstDest);
+    kopierListerne();
+    if (CloseBoxAfter)
+        m_vinduer.ProgressBox->luk();
+    return ikkePastede == foerSprunget && ikkeAnkomne().size() == foerMangler;
+}
+
+QString TPasteObjekt::getResult() const
+{
+    if (stoppet())
+        return QStringLiteral("ukendt antal bytes, da kopieringsfunktionen blev afbrudt.");
+    if (m_oversigt.isEmpty())
+        return {};
+    if (fuldstaendig())
+        return m_oversigt.mid(13);   // without "Der kopieres "
+    // Only what really arrived is counted.
+    return dansk::heltal(m_udfoerteFiler) + QStringLiteral(" af ") + dansk::heltal(m_antalOptalt)
+        + (m_antalOptalt == 1 ? QStringLiteral(" fil: ") : QStringLiteral(" filer: "))
+        + stoerrelseEfterCifre(m_udfoerteBytes);
+}

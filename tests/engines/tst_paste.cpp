@@ -1,0 +1,726 @@
+#include "engines/tpasteobjekt.h"
+#include "platform/filkopi.h"
+#include "platform/navneskift.h"
+
+#include "fakebekraeftelse.h"
+#include "fakedialogs.h"
+#include "fakekonflikt.h"
+#include "fakeprogress.h"
+#include "testfiler.h"
+#include "testmiljoe.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace testfiler;
+
+namespace {
+
+// The engine with recording windows and a destination and lists that the
+// test sets before each paste, as the explorer window's handler would.
+struct Opstilling
+{
+    FakeDialogs dialogs;
+    FakeKonflikt konflikt;
+    FakeBekraeftelse bekraeftelse;
+    FakeProgress progress;
+    FakeProgress sletning;
+    TPasteObjekt paste{TPasteCompo::Vinduer{&dialogs, &konflikt, &bekraeftelse, &progress, &sletning}};
+    QString dest;
+    QStringList mapper, filer;
+    QList<bool> haendelser;
+
+    Opstilling()
+    {
+        paste.onLoadLister = [this] {
+            paste.setConstDest(dest);
+            paste.setPasteMapper(mapper);
+            paste.setPasteFiler(filer);
+        };
+        paste.onPasteElements = [this](bool ja) { haendelser.append(ja); };
+        paste.setIntSpm(2);
+        sletning.setInterval(0);
+    }
+
+    bool koer(bool flyt) { return flyt ? paste.PasteCutElementer() : paste.PasteElementer(); }
+};
+
+// Presses "Stop" as soon as the first file is done.
+class StopEfterFoersteFil : public FakeProgress
+{
+public:
+    void setProcent(int p) override
+    {
+        FakeProgress::setProcent(p);
+        if (p > 0)
+            stop();
+    }
+};
+
+// Presses "Stop" in the middle of a file.
+class StopMidtIFil : public FakeProgress
+{
+public:
+    void setFilBar(int p) override
+    {
+        FakeProgress::setFilBar(p);
+        if (p > 0 && p < 100)
+            stop();
+    }
+};
+
+int altidAndetDrev(const char *, const char *, unsigned int)
+{
+    errno = EXDEV;
+    return -1;
+}
+
+// The immutable flag keeps even root from writing into a folder.
+bool goerSkrivebeskyttet(const QString &mappe, bool til)
+{
+    if (::geteuid() != 0)
+        return ::chmod(QFile::encodeName(mappe).constData(), til ? 0555 : 0755) == 0;
+    const int fd = ::open(QFile::encodeName(mappe).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flag = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flag) == 0;
+    flag = til ? (flag | FS_IMMUTABLE_FL) : (flag & ~FS_IMMUTABLE_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flag) == 0;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+class TestPaste : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { saetDanskLocale(); }
+    void cleanup()
+    {
+        filkopi::saetSkriveFejl(nullptr);
+        navneskift::saetRenameKald(nullptr);
+    }
+
+    void metoder_data();
+    void metoder();
+    void kopiMedOptaellingOgFremdrift();
+    void konfliktSvarHolderResten_data();
+    void konfliktSvarHolderResten();
+    void erstatMappeMedSammeSvarForAlle();
+    void markoerordetKopi();
+    void overskrivIkkeTaellerOgInformerer();
+    void bekraeftelse();
+    void stopEfterFoersteFil();
+    void stopMidtIEnFil();
+    void mappeIndISinEgenUndermappe_data();
+    void mappeIndISinEgenUndermappe();
+    void indsaetIMappenDerHolderElementerne_data();
+    void indsaetIMappenDerHolderElementerne();
+    void flytTilAndetDrevHvorEnKopiFejler_data();
+    void flytTilAndetDrevHvorEnKopiFejler();
+    void linkTilMappeFlyttesSomLink();
+    void fuldDiskBevarerDetGamleMaal();
+    void skrivebeskyttetMaalmappe();
+    void anden_startAfvises();
+};
+
+// The four paste methods for a file and a folder, with the target taken or
+// free, copied and moved. The source holds "ny", a taken target "gammel".
+void TestPaste::metoder_data()
+{
+    QTest::addColumn<int>("metode");
+    QTest::addColumn<bool>("mappe");
+    QTest::addColumn<bool>("findes");
+    QTest::addColumn<bool>("flyt");
+    QTest::addColumn<QStringList>("destination");
+    QTest::addColumn<bool>("kildenBliver");
+    QTest::addColumn<int>("ikkePastede");
+    QTest::addColumn<int>("spoergsmaal");   // conflict questions + folder replace questions
+
+    const QStringList fri{"a.txt=ny"};
+    const QStringList friMappe{"M/", "M/a.txt=ny"};
+    const char *navne[] = {"overskriv ikke", "overskriv", "opret kopi", "spørg"};
+    for (bool flyt : {false, true}) {
+        for (bool mappe : {false, true}) {
+            for (int metode = 0; metode < 4; ++metode) {
+                const QString navn = QString("%1 %2 %3").arg(flyt ? "flyt" : "kopier", mappe ? "mappe" : "fil",
+                                                              navne[metode]);
+                QTest::newRow(qPrintable(navn + " til fri plads"))
+                    << metode << mappe << false << flyt << (mappe ? friMappe : fri) << !flyt << 0 << 0;
+
+                QStringList dest;
+                bool bliver = !flyt;
+                int ikke = 0;
+                int spm = metode == 3 ? 1 : 0;
+                if (!mappe) {
+                    switch (metode) {
+                    case 0: dest = {"a.txt=gammel"}; bliver = true; ikke = 1; break;
+                    case 2: dest = {"a Kopi (1).txt=ny", "a.txt=gammel"}; break;
+                    default: dest = {"a.txt=ny"}; break;
+                    }
+                } else if (!flyt) {
+                    // Folders merge; the file inside follows the method.
+                    switch (metode) {
+                    case 0: dest = {"M/", "M/a.txt=gammel", "M/b.txt=gammel"}; ikke = 1; break;
+                    case 2: dest = {"M/", "M/a Kopi (1).txt=ny", "M/a.txt=gammel", "M/b.txt=gammel"}; break;
+                    default: dest = {"M/", "M/a.txt=ny", "M/b.txt=gammel"}; break;
+                    }
+                } else {
+                    // A moved folder meets the folder as a whole.
+                    switch (metode) {
+                    case 0: dest = {"M/", "M/a.txt=gammel", "M/b.txt=gammel"}; bliver = true; ikke = 1; break;
+                    case 2: dest = {"M Kopi (1)/", "M Kopi (1)/a.txt=ny", "M/", "M/a.txt=gammel", "M/b.txt=gammel"}; break;
+                    default: dest = {"M/", "M/a.txt=ny"}; spm += 1; break;   // replaced after the question
+                    }
+                }
+                QTest::newRow(qPrintable(navn + " til optaget plads"))
+                    << metode << mappe << true << flyt << dest << bliver << ikke << spm;
+            }
+        }
+    }
+}
+
+void TestPaste::metoder()
+{
+    QFETCH(int, metode);
+    QFETCH(bool, mappe);
+    QFETCH(bool, findes);
+    QFETCH(bool, flyt);
+    QFETCH(QStringList, destination);
+    QFETCH(bool, kildenBliver);
+    QFETCH(int, ikkePastede);
+    QFETCH(int, spoergsmaal);
+
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    const QString kilde = mappe ? dir.filePath("kilde/M") : dir.filePath("kilde/a.txt");
+    lavFil(mappe ? kilde + "/a.txt" : kilde, "ny");
+    if (findes) {
+        lavFil(mappe ? o.dest + "/M/a.txt" : o.dest + "/a.txt", "gammel");
+        if (mappe)
+            lavFil(o.dest + "/M/b.txt", "gammel");
+    }
+    (mappe ? o.mapper : o.filer) = QStringList{kilde};
+    o.paste.setIntPasteMetode(metode);
+    o.konflikt.svarMed(KonfliktHandling::SpoergHverGang, true);
+    o.dialogs.svarJa();
+
+    QVERIFY(o.koer(flyt));
+    QCOMPARE(trae(o.dest), destination);
+    QCOMPARE(QFileInfo::exists(kilde), kildenBliver);
+    if (kildenBliver && mappe)
+        QCOMPARE(indhold(kilde + "/a.txt"), QByteArray("ny"));
+    QCOMPARE(o.paste.ikkePastede, qint64(ikkePastede));
+    QCOMPARE(o.konflikt.filnavne.size() + o.dialogs.spoergsmaal.size(), spoergsmaal);
+    if (flyt && mappe && findes && (metode == 1 || metode == 3))
+        QCOMPARE(o.dialogs.spoergsmaal.value(0),
+                 "Der eksisterer allerede en mappe med navnet:\r" + o.dest + "/M\r"
+                 "Må denne mappe slettes og erstattes af den nye mappe?");
+    QCOMPARE(o.dialogs.informationer.filter("ikke flyttede").size(), flyt && ikkePastede > 0 ? 1 : 0);
+    QCOMPARE(trae(dir.path()).filter(".marvikel").size(), 0);
+}
+
+void TestPaste::kopiMedOptaellingOgFremdrift()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("kilde/M/a"), QByteArray(600, 'a'));
+    lavFil(dir.filePath("kilde/M/U/b"), QByteArray(400, 'b'));
+    QDir().mkpath(dir.filePath("kilde/M/Tom"));
+    lavFil(dir.filePath("kilde/f.txt"), QByteArray(3 * 1024 * 1024, 'f'));
+    o.mapper = {dir.filePath("kilde/M")};
+    o.filer = {dir.filePath("kilde/f.txt")};
+    o.paste.setIntPasteMetode(0);
+    o.paste.setBoxCaption("Stifinder 1");
+
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(trae(o.dest), (QStringList{"M/", "M/Tom/", "M/U/", "M/U/b=" + QString(400, 'b'), "M/a=" + QString(600, 'a'),
+                                        "f.txt=" + QString(3 * 1024 * 1024, 'f')}));
+    QCOMPARE(o.progress.caption, QString("Stifinder 1 kopierer valgte elementer"));
+    QCOMPARE(o.progress.mappeOverskrift, QString("Der kopieres 1 mappe:"));
+    QCOMPARE(o.progress.mapper, QStringList{dir.filePath("kilde/M")});
+    QCOMPARE(o.progress.markerede, QList<int>{0});
+    QCOMPARE(o.progress.indlaesteMapper, 3);
+    QCOMPARE(o.progress.oversigt, QString("Der kopieres 3 filer: 3,00 MB"));
+    QCOMPARE(o.progress.destination, o.dest);
+    QCOMPARE(o.paste.getResult(), QString("3 filer: 3,00 MB"));
+    QCOMPARE(o.paste.udfoerteFiler(), 3);
+    QVERIFY(!o.progress.vist);   // closed after use
+    QCOMPARE(o.dialogs.forloeb, QStringList());
+
+    // The overall bar only ever grows and ends full; the file bar reaches 100.
+    QList<int> bar;
+    for (const QString &linje : o.progress.forloeb)
+        if (linje.startsWith("bar: "))
+            bar.append(linje.mid(5).toInt());
+    QVERIFY(std::is_sorted(bar.begin(), bar.end()));
+    QCOMPARE(bar.last(), 100);
+    QVERIFY(o.progress.forloeb.contains("filbar: 33"));
+    QCOMPARE(o.progress.resterende, QString("0 (0 bytes)"));
+
+    // With "Luk progressbokse" off the window stays.
+    o.paste.setCloseBoxAfter(false);
+    o.paste.setIntPasteMetode(2);
+    QVERIFY(o.paste.PasteElementer());
+    QVERIFY(o.progress.vist);
+}
+
+void TestPaste::konfliktSvarHolderResten_data()
+{
+    QTest::addColumn<QList<int>>("svar");          // handling*10 + overskrivDette
+    QTest::addColumn<int>("spoergsmaal");
+    QTest::addColumn<QStringList>("nye");          // files that got the new content
+    QTest::addColumn<int>("ikkePastede");
+
+    const QStringList alle{"M/1", "M/2", "M/U/3", "M/U/4", "f"};
+    QTest::newRow("overskriv alle gælder også i senere mapper") << QList<int>{10} << 1 << alle << 0;
+    QTest::newRow("overskriv ingen gælder resten") << QList<int>{0} << 1 << QStringList{} << 5;
+    QTest::newRow("opret kopier gælder resten") << QList<int>{20} << 1 << QStringList{} << 0;
+    QTest::newRow("spørg hver gang bliver ved")
+        << QList<int>{31, 30, 31, 30, 31} << 5 << QStringList{"M/1", "M/U/3", "f"} << 2;
+    QTest::newRow("først spørg, så overskriv alle") << QList<int>{30, 10} << 2 << QStringList{"M/2", "M/U/3", "M/U/4", "f"} << 1;
+}
+
+void TestPaste::konfliktSvarHolderResten()
+{
+    QFETCH(QList<int>, svar);
+    QFETCH(int, spoergsmaal);
+    QFETCH(QStringList, nye);
+    QFETCH(int, ikkePastede);
+
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    for (const QString &f : {"M/1", "M/2", "M/U/3", "M/U/4", "f"}) {
+        lavFil(dir.filePath("kilde/" + f), "ny");
+        lavFil(o.dest + "/" + f, "gammel");
+    }
+    o.mapper = {dir.filePath("kilde/M")};
+    o.filer = {dir.filePath("kilde/f")};
+    o.paste.setIntPasteMetode(3);
+    for (int s : svar)
+        o.konflikt.svarMed(KonfliktHandling(s / 10), s % 10);
+
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(o.konflikt.filnavne.size(), spoergsmaal);
+    QCOMPARE(o.konflikt.ubesvarede, 0);
+    QCOMPARE(o.konflikt.filnavne.first(), QString("1"));
+    QCOMPARE(o.konflikt.mappenavne.first(), o.dest + "/M");
+    for (const QString &f : {"M/1", "M/2", "M/U/3", "M/U/4", "f"})
+        QCOMPARE(indhold(o.dest + "/" + f), QByteArray(nye.contains(f) ? "ny" : "gammel"));
+    QCOMPARE(o.paste.ikkePastede, qint64(ikkePastede));
+    if (svar.first() == 20)
+        QCOMPARE(indhold(o.dest + "/M/U/4 Kopi (1)"), QByteArray("ny"));
+}
+
+void TestPaste::erstatMappeMedSammeSvarForAlle()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    for (const QString &m : {"A", "B", "C"})
+        lavFil(dir.filePath("kilde/" + m + "/fil"), "ny");
+    lavFil(o.dest + "/A/fil", "gammel");
+    lavFil(o.dest + "/C/fil", "gammel");
+    o.mapper = {dir.filePath("kilde/A"), dir.filePath("kilde/B"), dir.filePath("kilde/C")};
+    o.paste.setIntPasteMetode(1);
+    o.dialogs.svarNej(true);   // "Nej" with "Gør det samme med alle"
+
+    QVERIFY(o.paste.PasteCutElementer());
+    QCOMPARE(o.dialogs.spoergsmaal.size(), 1);
+    QCOMPARE(o.dialogs.alleVist, QList<bool>{true});
+    // The last entry is met first.
+    QVERIFY(o.dialogs.spoergsmaal.first().contains(o.dest + "/C\r"));
+    QCOMPARE(trae(o.dest), (QStringList{"A/", "A/fil=gammel", "B/", "B/fil=ny", "C/", "C/fil=gammel"}));
+    QCOMPARE(trae(dir.filePath("kilde")), (QStringList{"A/", "A/fil=ny", "C/", "C/fil=ny"}));
+    QVERIFY(!o.progress.vist && !o.progress.forloeb.contains("vis"));   // a move on one volume shows no progress
+    QCOMPARE(o.paste.getResult(), QString("1 af 3 filer: 2 bytes"));
+}
+
+void TestPaste::markoerordetKopi()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    lavFil(dir.filePath("kilde/rapport.txt"), "1");
+    lavFil(dir.filePath("kilde2/rapport Kopi (1).txt"), "2");
+    lavFil(o.dest + "/rapport.txt", "0");
+    o.paste.setIntPasteMetode(2);
+    o.filer = {dir.filePath("kilde/rapport.txt")};
+    QVERIFY(o.paste.PasteElementer());
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(trae(o.dest), (QStringList{"rapport Kopi (1).txt=1", "rapport Kopi (2).txt=1", "rapport.txt=0"}));
+
+    // The marker word is stripped even where the plain name is free.
+    o.dest = dir.filePath("tom");
+    QDir().mkpath(o.dest);
+    o.filer = {dir.filePath("kilde2/rapport Kopi (1).txt")};
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(trae(o.dest), QStringList{"rapport.txt=2"});
+}
+
+void TestPaste::overskrivIkkeTaellerOgInformerer()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    for (const QString &f : {"a", "b", "c"}) {
+        lavFil(dir.filePath("kilde/" + f), "ny");
+        lavFil(o.dest + "/" + f, "gammel");
+        o.filer.append(dir.filePath("kilde/" + f));
+    }
+    o.paste.setIntPasteMetode(0);
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(o.progress.information, QString("3 filer blev ikke overskrevede."));
+    QCOMPARE(o.paste.getResult(), QString("0 af 3 filer: 0 bytes"));
+
+    o.paste.setPasteMapper({});
+    o.paste.setPasteFiler(o.filer);
+    QVERIFY(!o.paste.KopierFraLister());
+    QCOMPARE(o.paste.ikkePastede, 6);
+    // Left alone before does not make a complete copy count as incomplete.
+    lavFil(dir.filePath("kilde/ny"), "ny");
+    o.paste.setPasteFiler({dir.filePath("kilde/ny")});
+    QVERIFY(o.paste.KopierFraLister());
+
+    o.filer = {dir.filePath("kilde/a")};
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(o.progress.information, QString("1 fil blev ikke overskrevet."));
+}
+
+void TestPaste::bekraeftelse()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("kilde/M/a"));
+    lavFil(dir.filePath("kilde/f"));
+    o.mapper = {dir.filePath("kilde/M")};
+    o.filer = {dir.filePath("kilde/f")};
+    o.paste.setIntSpm(0);
+
+    o.bekraeftelse.svar.enqueue(false);
+    QVERIFY(!o.paste.PasteElementer());
+    QCOMPARE(trae(o.dest), QStringList());
+    o.bekraeftelse.svar.enqueue(true);
+    QVERIFY(o.paste.PasteCutElementer());
+    QCOMPARE(trae(o.dest), (QStringList{"M/", "M/a=x", "f=x"}));
+    QCOMPARE(o.haendelser, (QList<bool>{false, true}));
+    QCOMPARE(o.bekraeftelse.kald.size(), 2);
+    QCOMPARE(o.bekraeftelse.kald[0].tekster.spoergsmaal, QString("Skal valgte elementer kopieres?"));
+    QCOMPARE(o.bekraeftelse.kald[1].tekster.spoergsmaal, QString("Skal valgte elementer flyttes?"));
+    QCOMPARE(o.bekraeftelse.kald[1].filer, o.filer);
+    QCOMPARE(o.bekraeftelse.kald[1].mapper, o.mapper);
+
+    // No destination: nothing is asked, the event says no.
+    o.dest.clear();
+    QVERIFY(!o.paste.PasteElementer());
+    QCOMPARE(o.bekraeftelse.kald.size(), 2);
+    QCOMPARE(o.haendelser.last(), false);
+}
+
+void TestPaste::stopEfterFoersteFil()
+{
+    QTemporaryDir dir;
+    StopEfterFoersteFil progress;
+    progress.setInterval(0);
+    FakeDialogs dialogs;
+    FakeProgress sletning;
+    TPasteObjekt paste({&dialogs, nullptr, nullptr, &progress, &sletning});
+    const QString dest = dir.filePath("dest");
+    QDir().mkpath(dest);
+    QStringList filer;
+    for (const QString &f : {"1", "2", "3"}) {
+        lavFil(dir.filePath("kilde/" + f), "data");
+        filer.append(dir.filePath("kilde/" + f));
+    }
+    lavFil(dir.filePath("kilde/M/4"), "data");
+    paste.onLoadLister = [&] {
+        paste.setConstDest(dest);
+        paste.setPasteMapper({dir.filePath("kilde/M")});
+        paste.setPasteFiler(filer);
+    };
+    paste.setIntSpm(2);
+    paste.setIntPasteMetode(0);
+
+    QVERIFY(!paste.PasteElementer());
+    QCOMPARE(trae(dest), (QStringList{"M/", "M/4=data"}));
+    QCOMPARE(paste.getResult(), QString("ukendt antal bytes, da kopieringsfunktionen blev afbrudt."));
+    QCOMPARE(dialogs.informationer,
+             QStringList{"Kopieringen blev stoppet.\rFølgende elementer nåede ikke helt frem til destinationen:\r"
+                         + filer.join('\r')});
+
+    // A move stopped on the way to another volume leaves every source that
+    // did not arrive where it was, also an empty folder not yet made there.
+    lavFil(dir.filePath("dest2/.keep"));
+    lavFil(dir.filePath("kilde/N/a"), "data");
+    QDir().mkpath(dir.filePath("kilde/N/tom"));
+    paste.onLoadLister = [&] {
+        paste.setConstDest(dir.filePath("dest2"));
+        paste.setPasteMapper({dir.filePath("kilde/N")});
+        paste.setPasteFiler(filer);
+    };
+    paste.setDrevTest([](const QString &, const QString &) { return true; });
+    dialogs.informationer.clear();
+    QVERIFY(!paste.PasteCutElementer());
+    QCOMPARE(trae(dir.filePath("dest2")), (QStringList{".keep=x", "N/", "N/a=data"}));
+    QCOMPARE(trae(dir.filePath("kilde")),
+             (QStringList{"1=data", "2=data", "3=data", "M/", "M/4=data", "N/", "N/tom/"}));
+    QVERIFY(dialogs.informationer.contains("Der var mapper eller filer, der ikke blev kopierede til destinationen."));
+}
+
+void TestPaste::stopMidtIEnFil()
+{
+    QTemporaryDir dir;
+    StopMidtIFil progress;
+    progress.setInterval(0);
+    FakeDialogs dialogs;
+    TPasteObjekt paste({&dialogs, nullptr, nullptr, &progress, nullptr});
+    lavFil(dir.filePath("kilde/stor"), QByteArray(4 * 1024 * 1024, 's'));
+    lavFil(dir.filePath("dest/stor"), "gammel");
+    paste.onLoadLister = [&] {
+        paste.setConstDest(dir.filePath("dest"));
+        paste.setPasteFiler({dir.filePath("kilde/stor")});
+    };
+    paste.setIntSpm(2);
+    paste.setIntPasteMetode(1);
+    QVERIFY(!paste.PasteElementer());
+    // The old file stands untouched and no partial file is left.
+    QCOMPARE(trae(dir.filePath("dest")), QStringList{"stor=gammel"});
+}
+
+void TestPaste::mappeIndISinEgenUndermappe_data()
+{
+    QTest::addColumn<bool>("flyt");
+    QTest::addColumn<bool>("gennemLink");
+    QTest::newRow("kopier") << false << false;
+    QTest::newRow("flyt") << true << false;
+    QTest::newRow("kopier gennem et link") << false << true;
+}
+
+void TestPaste::mappeIndISinEgenUndermappe()
+{
+    QFETCH(bool, flyt);
+    QFETCH(bool, gennemLink);
+    QTemporaryDir dir;
+    Opstilling o;
+    lavFil(dir.filePath("kilde/M/U/fil"));
+    lavFil(dir.filePath("kilde/anden"));
+    QVERIFY(QFile::link(dir.filePath("kilde/M/U"), dir.filePath("genvej")));
+    o.dest = gennemLink ? dir.filePath("genvej") : dir.filePath("kilde/M/U");
+    o.mapper = {dir.filePath("kilde/M")};
+    o.filer = {dir.filePath("kilde/anden")};
+    o.paste.setIntPasteMetode(1);
+
+    QVERIFY(o.koer(flyt));
+    QCOMPARE(o.dialogs.informationer.first(),
+             QString("Mappen kan ikke %1 ind i sig selv eller i en af sine egne undermapper:\r")
+                     .arg(flyt ? "flyttes" : "kopieres")
+                 + dir.filePath("kilde/M"));
+    // The other element still arrives; the folder is untouched.
+    QCOMPARE(trae(dir.filePath("kilde/M")), (QStringList{"U/", "U/anden=x", "U/fil=x"}));
+
+    // Alone it leaves nothing to do: nothing is asked or counted.
+    o.filer.clear();
+    o.paste.setIntSpm(0);
+    QVERIFY(!o.koer(flyt));
+    QCOMPARE(o.bekraeftelse.kald.size(), 0);
+    QCOMPARE(o.haendelser.last(), false);
+}
+
+void TestPaste::indsaetIMappenDerHolderElementerne_data()
+{
+    QTest::addColumn<bool>("flyt");
+    QTest::addColumn<bool>("haardtLink");
+    QTest::newRow("kopier") << false << false;
+    QTest::newRow("flyt") << true << false;
+    QTest::newRow("kopier oven på en hård lænke") << false << true;
+    QTest::newRow("flyt oven på en hård lænke") << true << true;
+}
+
+void TestPaste::indsaetIMappenDerHolderElementerne()
+{
+    QFETCH(bool, flyt);
+    QFETCH(bool, haardtLink);
+    QTemporaryDir dir;
+    Opstilling o;
+    lavFil(dir.filePath("kilde/M/fil"), "indhold");
+    lavFil(dir.filePath("kilde/a.txt"), "indhold");
+    o.mapper = {dir.filePath("kilde/M")};
+    o.filer = {dir.filePath("kilde/a.txt")};
+    o.dest = dir.filePath("kilde");
+    if (haardtLink) {
+        // The destination's a.txt is the very same file under another folder.
+        o.dest = dir.filePath("dest");
+        QDir().mkpath(o.dest);
+        QCOMPARE(::link(QFile::encodeName(dir.filePath("kilde/a.txt")).constData(),
+                        QFile::encodeName(o.dest + "/a.txt").constData()), 0);
+        o.mapper.clear();
+    }
+    o.paste.setIntPasteMetode(1);   // "Overskriv"
+
+    QVERIFY(o.koer(flyt));
+    QCOMPARE(indhold(dir.filePath("kilde/a.txt")), QByteArray("indhold"));
+    QCOMPARE(indhold(dir.filePath("kilde/M/fil")), QByteArray("indhold"));
+    QCOMPARE(o.dialogs.spoergsmaal, QStringList());
+    const QStringList samme = haardtLink ? QStringList{dir.filePath("kilde/a.txt")}
+                                         : QStringList{dir.filePath("kilde/M"), dir.filePath("kilde/a.txt")};
+    QCOMPARE(o.dialogs.informationer.filter("Kilde og destination").value(0),
+             "Kilde og destination er det samme element, så det blev ikke rørt:\r" + samme.join('\r'));
+    QCOMPARE(trae(dir.path()).filter(".marvikel").size(), 0);
+    QVERIFY(o.paste.getResult().contains(" af "));
+}
+
+void TestPaste::flytTilAndetDrevHvorEnKopiFejler_data()
+{
+    QTest::addColumn<bool>("renameSigerAndetDrev");
+    QTest::newRow("drevet kendes på forhånd") << false;
+    QTest::newRow("omdøbningen siger EXDEV") << true;
+}
+
+void TestPaste::flytTilAndetDrevHvorEnKopiFejler()
+{
+    QFETCH(bool, renameSigerAndetDrev);
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("kilde/M/a"), "a");
+    lavFil(dir.filePath("kilde/M/b"), "b");
+    lavFil(dir.filePath("kilde/M/U/c"), "c");
+    lavFil(dir.filePath("kilde/f"), "f");
+    lavFil(dir.filePath("kilde/g"), "g");
+    o.mapper = {dir.filePath("kilde/M")};
+    o.filer = {dir.filePath("kilde/f"), dir.filePath("kilde/g")};
+    if (renameSigerAndetDrev)
+        navneskift::saetRenameKald(altidAndetDrev);
+    else
+        o.paste.setDrevTest([](const QString &, const QString &) { return true; });
+    filkopi::saetSkriveFejl([&](const QString &maal) {
+        return maal.endsWith("/M/b") || maal.endsWith("/g") ? EIO : 0;
+    });
+
+    QVERIFY(o.paste.PasteCutElementer());
+    QCOMPARE(trae(o.dest), (QStringList{"M/", "M/U/", "M/U/c=c", "M/a=a", "f=f"}));
+    // Only what arrived left the source; the folder holding "b" stays.
+    QCOMPARE(trae(dir.filePath("kilde")), (QStringList{"M/", "M/b=b", "g=g"}));
+    QVERIFY(o.sletning.forloeb.contains("vis"));
+    QCOMPARE(o.sletning.mappeOverskrift, QString("Følgende 1 mappe slettes:"));
+    QCOMPARE(o.dialogs.informationer,
+             (QStringList{"Der opstod en fejl. Filen: \r" + dir.filePath("kilde/g") + "\rblev ikke kopieret til: \r"
+                              + o.dest + "/g\rMåske mangler der rettigheder dertil.",
+                          "Der var mapper eller filer, der ikke blev kopierede til destinationen.",
+                          "Følgende elementer blev ikke flyttet helt; det, der mangler, ligger stadig i kilden:\r"
+                              + dir.filePath("kilde/M") + "\r" + dir.filePath("kilde/g")}));
+    QCOMPARE(o.paste.getResult(), QString("3 af 5 filer: 3 bytes"));
+}
+
+void TestPaste::linkTilMappeFlyttesSomLink()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("rigtig/fil"), "bliver");
+    QDir().mkpath(dir.filePath("kilde"));
+    QVERIFY(QFile::link(dir.filePath("rigtig"), dir.filePath("kilde/link")));
+    o.mapper = {dir.filePath("kilde/link")};
+    o.paste.setDrevTest([](const QString &, const QString &) { return true; });
+
+    QVERIFY(o.paste.PasteCutElementer());
+    QCOMPARE(QFileInfo(o.dest + "/link").symLinkTarget(), dir.filePath("rigtig"));
+    QVERIFY(!QFileInfo(dir.filePath("kilde/link")).isSymLink());
+    QCOMPARE(trae(dir.filePath("rigtig")), QStringList{"fil=bliver"});
+}
+
+void TestPaste::fuldDiskBevarerDetGamleMaal()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    lavFil(dir.filePath("kilde/f"), QByteArray(2 * 1024 * 1024, 'n'));
+    lavFil(o.dest + "/f", "det gamle");
+    o.filer = {dir.filePath("kilde/f")};
+    o.paste.setIntPasteMetode(1);
+    filkopi::saetSkriveFejl([](const QString &) { return ENOSPC; });
+
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(trae(o.dest), QStringList{"f=det gamle"});
+    QCOMPARE(o.dialogs.informationer,
+             (QStringList{"Der opstod en fejl. Filen: \r" + dir.filePath("kilde/f") + "\rblev ikke kopieret til: \r"
+                              + o.dest + "/f\rDer er ikke plads nok på drevet.",
+                          "Der er ikke plads nok på destinationens drev.\r"
+                          "Følgende elementer nåede ikke helt frem til destinationen:\r"
+                              + dir.filePath("kilde/f")}));
+    QCOMPARE(o.paste.getResult(), QString("0 af 1 fil: 0 bytes"));
+}
+
+void TestPaste::skrivebeskyttetMaalmappe()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("kilde/M/a"));
+    lavFil(dir.filePath("kilde/f"));
+    o.mapper = {dir.filePath("kilde/M")};
+    o.filer = {dir.filePath("kilde/f")};
+    if (!goerSkrivebeskyttet(o.dest, true))
+        QSKIP("this file system cannot make a folder read-only for this user");
+    const bool ok = o.paste.PasteCutElementer();
+    goerSkrivebeskyttet(o.dest, false);
+    QVERIFY(ok);
+    QCOMPARE(trae(o.dest), QStringList());
+    QCOMPARE(trae(dir.filePath("kilde")), (QStringList{"M/", "M/a=x", "f=x"}));
+    QCOMPARE(o.dialogs.informationer.last(),
+             "Følgende elementer blev ikke flyttet helt; det, der mangler, ligger stadig i kilden:\r"
+                 + dir.filePath("kilde/M") + "\r" + dir.filePath("kilde/f"));
+
+    QVERIFY(goerSkrivebeskyttet(o.dest, true));
+    o.dialogs.informationer.clear();
+    QVERIFY(o.paste.PasteElementer());
+    goerSkrivebeskyttet(o.dest, false);
+    QVERIFY(o.dialogs.informationer.first().startsWith("Der opstod en fejl, der afbrød processen. Mappen: \r"));
+    QCOMPARE(o.paste.getResult(), QString("0 af 2 filer: 0 bytes"));
+}
+
+void TestPaste::anden_startAfvises()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("kilde/f"));
+    o.filer = {dir.filePath("kilde/f")};
+    int indre = -1;
+    // A paste started from inside a running one (a click processed while
+    // the progress window lets events through) is refused.
+    o.paste.onPasteElements = [&](bool) { indre = o.paste.PasteElementer(); };
+    o.paste.setIntSpm(0);
+    o.bekraeftelse.svar.enqueue(true);
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(indre, 0);
+    QVERIFY(!o.paste.koerer());
+}
+
+QTEST_GUILESS_MAIN(TestPaste)
+#include "tst_paste.moc"
