@@ -5,8 +5,15 @@
 #include "core/datamapper.h"
 #include "engines/tmenuexefiler.h"
 #include "engines/stier.h"
+#include "engines/tklipbord.h"
+#include "engines/tmetodecompo.h"
+#include "engines/tkopilister.h"
 #include "engines/tstarter.h"
 #include "engines/tstrukturcompo.h"
+#include "explorer/tindstillingsside.h"
+#include "explorer/tklipbordskommandoer.h"
+#include "explorer/tlisteform.h"
+#include "explorer/tsidebog.h"
 #include "explorer/twinform.h"
 #include "shell/thjaelp.h"
 #include "shell/tinfoform.h"
@@ -130,7 +137,7 @@ void TBoernevinduer::opretKommandoer()
     }
     connect(kommando("aStifinder"), &QAction::triggered, m_styring, &TVinduesstyring::makeNewStifinder);
     connect(kommando("aVisStifinder"), &QAction::triggered, m_styring, &TVinduesstyring::openStifinder);
-    connect(kommando("aVisKlipbordet"), &QAction::triggered, m_styring, &TVinduesstyring::visKlipbordet);
+    connect(kommando("aVisKlipbordet"), &QAction::triggered, this, &TBoernevinduer::visAktivtKlipbord);
     connect(kommando("aInfo"), &QAction::triggered, this, &TBoernevinduer::aInfo);
     connect(kommando("progInsert"), &QAction::triggered, this, &TBoernevinduer::aabnProgform);
     // The close buttons of the top strip are the frame's own commands.
@@ -180,7 +187,91 @@ QWidget *TBoernevinduer::lavStifinder(int nummer)
     auto *w = new Twinform(nummer, *m_stifinderRamme);
     w->setStarter([this](const QString &sti, int maade) { m_starter->runFilname(sti, quint8(maade)); },
                   [this](const QStringList &filer) { m_starter->OpenFilMedProgram(m_menuExe->exeProgram(), filer); });
+    forbindKlipbord(w);
     return w;
+}
+
+void TBoernevinduer::forbindKlipbord(Twinform *w)
+{
+    TKlipbordsKommandoer *k = w->klipbordsKommandoer();
+    k->antalStifindere = [this] { return int(m_styring->stifindere().size()); };
+    if (m_styring->sammeKlipbord)
+        k->setDelteLister(delteLister());
+    connect(k, &TKlipbordsKommandoer::visKlipbordOensket, this, &TBoernevinduer::visKlipbord);
+    connect(k, &TKlipbordsKommandoer::overfoerOensket, this, [this, w] { kopierKlipbordsdata(w); });
+    connect(k, &TKlipbordsKommandoer::egneListerLukkes, this, [this](TKopilister *lister) {
+        // The window of lists that go with their explorer window goes too.
+        for (QWidget *barn : m_styring->boern())
+            if (auto *f = qobject_cast<Tlisteform *>(barn); f && f->lister() == lister)
+                delete f;
+    });
+}
+
+TKopilister *TBoernevinduer::delteLister()
+{
+    if (!m_delteLister)
+        m_delteLister = new TKopilister(QStringLiteral("Klipbord"), this);
+    return m_delteLister;
+}
+
+Twinform *TBoernevinduer::ejerAf(const TKopilister *lister) const
+{
+    for (Twinform *w : stifindere())
+        if (w->klipbordsKommandoer()->lister() == lister)
+            return w;
+    return nullptr;
+}
+
+QWidget *TBoernevinduer::visKlipbord(TKopilister *lister)
+{
+    for (QWidget *barn : m_styring->boern()) {
+        if (auto *f = qobject_cast<Tlisteform *>(barn); f && f->lister() == lister) {
+            m_styring->visBarn(f);
+            return f;
+        }
+    }
+    Twinform *ejer = ejerAf(lister);
+    const bool delt = lister == m_delteLister;
+    auto *f = new Tlisteform(lister, ejer ? m_styring->nummer(ejer) : 1, delt, m_optMappe);
+    saetVinduesart(f, Vinduesart::Klipbord);
+    connect(f, &Tlisteform::stifinderOensket, this, [this](const QString &caption) {
+        if (QWidget *w = m_styring->getWinform(caption))
+            m_styring->visBarn(w);
+    });
+    connect(f, &Tlisteform::beregnOensket, this, [this, lister] {
+        if (Twinform *w = ejerAf(lister))
+            w->metodeX()->getSizeOfKlipbord();
+    });
+    m_styring->visIRammen(f);
+    return f;
+}
+
+void TBoernevinduer::visAktivtKlipbord()
+{
+    Twinform *w = aktivStifinder();
+    if (!w && !stifindere().isEmpty())
+        w = stifindere().first();
+    if (w)
+        visKlipbord(w->klipbordsKommandoer()->lister());
+    else
+        m_styring->visKlipbordet();
+}
+
+void TBoernevinduer::anvendSammeKlipbord(bool til)
+{
+    m_styring->sammeKlipbord = til;
+    for (Twinform *w : stifindere())
+        w->klipbordsKommandoer()->setDelteLister(til ? delteLister() : nullptr);
+}
+
+void TBoernevinduer::kopierKlipbordsdata(Twinform *fra)
+{
+    QList<TKlipbord *> andre;
+    for (Twinform *w : stifindere())
+        if (w != fra)
+            andre.append(w->klipbordsKommandoer()->klipbord());
+    fra->klipbordsKommandoer()->klipbord()->kopierKlipbordsdata(andre);
+    fra->sidebog()->indstillingsside()->setAktiver(false);
 }
 
 QList<Twinform *> TBoernevinduer::stifindere() const

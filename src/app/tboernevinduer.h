@@ -20,6 +20,7 @@ class TStarter;
 class THjaelp;
 class THjaelpside;
 class Tinfoform;
+class TKopilister;
 class TProgramfunktioner;
 class TRammeForbindelse;
 class Twinform;
@@ -62,6 +63,14 @@ public:
     // none) and shows `potMappe` in it when that folder exists; otherwise,
     // with `opdater`, refreshes what it shows.
     Twinform *aktiverWinform(bool opdater, const QString &potMappe = {});
+
+    // The copy lists: the shared ones (made when first needed), the lists
+    // window of one pair of lists, "Anvend samme klipbord" applied to the
+    // open explorer windows, and the transfer from one window to the others.
+    TKopilister *delteLister();
+    QWidget *visKlipbord(TKopilister *lister);
+    void anvendSammeKlipbord(bool til);
+    void kopierKlipbordsdata(Twinform *fra);
     THjaelp *hjaelp() const { return m_hjaelp; }
     TProgramfunktioner *lavProgramfunktioner();
     TAabningsvalg *aabningsvalg() const { return m_aabningsvalg; }
@@ -102,6 +111,9 @@ private:
     void aabnProgform();
     QStringList programParametre() const;
     QWidget *lavStifinder(int nummer);
+    void forbindKlipbord(Twinform *w);
+    Twinform *ejerAf(const TKopilister *lister) const;
+    void visAktivtKlipbord();
     Tinfoform *visBrowser();
     QAction *kommando(const char *navn) const;
 
@@ -115,4 +127,5 @@ private:
     TMenuExeFiler *m_menuExe;
     TProgrammenu *m_programmenuListe = nullptr;
     TRammeForbindelse *m_stifinderRamme = nullptr;
+    TKopilister *m_delteLister = nullptr;
 };

@@ -386,7 +386,7 @@ QFrame *Tmainform::lavVenstrePanel()
     connect(e, &TEgenskabsside::opdateringsmaadeAendret, this, &Tmainform::skiftOpdateringsmaade);
     connect(e, &TEgenskabsside::sammeKlipbordAendret, this, [this](bool til) {
         sammeKlipbord = til;
-        m_boern->styring()->sammeKlipbord = til;
+        m_boern->anvendSammeKlipbord(til);
     });
     connect(e, &TEgenskabsside::synligeSiderAendret, this, &Tmainform::bestemTabs);
 
@@ -515,7 +515,7 @@ void Tmainform::anvendEgenskaber(const MainEgenskaber &e)
     TryedBefore = e.TryedBefore;
     Vistoppanel = e.Vistoppanel;
     sammeKlipbord = e.sammeKlipbord;
-    m_boern->styring()->sammeKlipbord = sammeKlipbord;
+    m_boern->anvendSammeKlipbord(sammeKlipbord);
     TAabningsvalg *valg = m_boern->aabningsvalg();
     const int aabning[] = {e.openInfo, e.openGenveje, e.openProgrammer, e.openStrukturer,
                            e.openTekstfiler, e.openBilleder, e.openKalender, e.openWmi};

@@ -185,6 +185,7 @@ QHBoxLayout *TIndstillingsside::klipbordsRad()
     m_aktiver = new QCheckBox(QStringLiteral("Aktiver"), this);
     m_aktiver->setObjectName(QStringLiteral("aktiver"));
     m_aktiver->setToolTip(QStringLiteral("Aktiver funktionen"));
+    connect(m_aktiver, &QCheckBox::toggled, this, &TIndstillingsside::aktiverAendret);
     QToolButton *overfoerInfo = knapper::infoKnap(this);
     overfoerInfo->setObjectName(QStringLiteral("overfoerInfo"));
     connect(overfoerInfo, &QToolButton::clicked, this, [this] {

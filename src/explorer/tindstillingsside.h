@@ -51,6 +51,7 @@ signals:
     void annullerFilerOensket();    // "Annuller kopiering af filer"
     void gendanOensket();
     void overfoerOensket();
+    void aktiverAendret();          // "Aktiver" of the transfer
 
 private:
     QHBoxLayout *klipbordsRad();

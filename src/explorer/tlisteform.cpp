@@ -307,7 +307,8 @@ void Tlisteform::visStoerrelse(const QString &stoerrelse, const QString &mapper,
 
 void Tlisteform::closeEvent(QCloseEvent *e)
 {
-    // The lists belong to the explorer window, which goes on using them.
-    hide();
-    e->ignore();
+    // The lists belong to the explorer window, which goes on using them;
+    // the window only shows them and is made again when asked for.
+    gemIndstillinger();
+    e->accept();
 }

@@ -13,8 +13,8 @@ class TKopilister;
 // The copy lists window "Klipbord": the folder list and the file list of one
 // explorer window (or of all of them when they share one), with commands to
 // tick, untick and remove entries, the size of the ticked elements, and the
-// way back to the explorer window. Closing it only hides it: the explorer
-// window goes on using the lists.
+// way back to the explorer window. Closing it leaves the lists as they are:
+// the explorer window goes on using them.
 class Tlisteform : public QWidget
 {
     Q_OBJECT

@@ -14,6 +14,7 @@
 #include "explorer/tfavoritside.h"
 #include "explorer/thistorieside.h"
 #include "explorer/tindstillingsside.h"
+#include "explorer/tklipbordskommandoer.h"
 #include "explorer/trammeforbindelse.h"
 #include "explorer/tsidebog.h"
 #include "explorer/tstedredigering.h"
@@ -91,6 +92,8 @@ void Twinform::FormCreate()
     m_elementKommandoer = new TElementKommandoer(*this, m_ramme, *m_metodeX,
                                                  *new TDeleteObjekt(&m_ramme.dialogs(), m_ramme.optMappe(), this));
     m_elementKommandoer->bind();
+    m_klipbordsKommandoer = new TKlipbordsKommandoer(*this, m_ramme);
+    m_klipbordsKommandoer->bind();
     anvendFaellesValg();
     if (!makeOpstartStrukturer()) {
         m_motor->setAktiveStruktur(1);

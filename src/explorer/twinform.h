@@ -12,6 +12,7 @@
 class QAction;
 class QMenu;
 class TElementKommandoer;
+class TKlipbordsKommandoer;
 class TMetodeCompo;
 class TRammeForbindelse;
 class TReopenFilerX;
@@ -93,6 +94,7 @@ public:
     TSidebog *sidebog() const { return m_sidebog; }
     TStifinderLinjer *linjer() const { return m_linjer; }
     QAction *kommando(const QString &navn) const;
+    TKlipbordsKommandoer *klipbordsKommandoer() const { return m_klipbordsKommandoer; }
     TReopenFilerY *historieDir() const { return m_historieDir; }
     TReopenFilerX *FavDir() const { return m_favDir; }
     TReopenFilerX *FavFiler() const { return m_favFiler; }
@@ -194,6 +196,7 @@ private:
     TStrukturCompo *m_motor = nullptr;
     TMetodeCompo *m_metodeX = nullptr;
     TElementKommandoer *m_elementKommandoer = nullptr;
+    TKlipbordsKommandoer *m_klipbordsKommandoer = nullptr;
     TReopenFilerY *m_historieDir = nullptr;
     TReopenFilerX *m_favDir = nullptr;
     TReopenFilerX *m_favFiler = nullptr;

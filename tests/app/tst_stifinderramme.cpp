@@ -9,7 +9,11 @@
 #include "engines/tstrukturcompo.h"
 #include "explorer/tstifinderlinjer.h"
 #include "explorer/tstrukturvisning.h"
+#include "explorer/tklipbordskommandoer.h"
+#include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
+#include "engines/tklipbord.h"
+#include "engines/tkopilister.h"
 #include "fakedialogs.h"
 #include "shell/tvinduesstyring.h"
 #include "testmiljoe.h"
@@ -21,6 +25,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QMenu>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QTreeView>
 #include <QtTest>
 
@@ -148,6 +154,55 @@ private slots:
         QTRY_VERIFY(b->stifindere().isEmpty());
         QVERIFY(b->aktiverWinform(true, m_hjem->sti() + "/findes ikke"));
         QCOMPARE(b->stifindere().size(), 1);
+    }
+
+    void deltKlipbordKopieresIndIEtAndetVindue()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        w.kommando("aStifinder")->trigger();
+        const QList<Twinform *> v = w.boernevinduer()->stifindere();
+        QCOMPARE(v.size(), 2);
+        TKopilister *delte = w.boernevinduer()->delteLister();
+        for (Twinform *x : v)
+            QCOMPARE(x->klipbordsKommandoer()->lister(), delte);
+
+        QVERIFY(QDir().mkpath(m_hjem->sti() + "/kilde"));
+        QVERIFY(QDir().mkpath(m_hjem->sti() + "/mål"));
+        QVERIFY(tekstfil::gem(m_hjem->sti() + "/kilde/brev.txt", {"Hej"}));
+        v[0]->klipbordsKommandoer()->klipbord()->RegisterElements({m_hjem->sti() + "/kilde/brev.txt"});
+        QCOMPARE(delte->getElementAntal(), 1);
+
+        // The other window pastes into its folder without asking.
+        v[1]->findChild<QRadioButton *>("saetIndSlet2")->click();   // "Spørg aldrig"
+        v[1]->motor()->setAktiveStruktur(2);
+        v[1]->mappeKontrol(v[1]->motor()->makeStruktur2(m_hjem->sti() + "/mål"), true);
+        v[1]->kommando("Paste")->trigger();
+        QCOMPARE(tekstfil::hent(m_hjem->sti() + "/mål/brev.txt"), QStringList{"Hej"});
+        QVERIFY(QFile::exists(m_hjem->sti() + "/kilde/brev.txt"));
+        QCOMPARE(w.processCount, 0);
+
+        // Ctrl+0 shows the shared lists window as the first tab.
+        w.kommando("aVisKlipbordet")->trigger();
+        auto *liste = qobject_cast<Tlisteform *>(w.boernevinduer()->styring()->aktivtBarn());
+        QVERIFY(liste);
+        QCOMPARE(liste->lister(), delte);
+        QCOMPARE(w.findChild<QTabBar *>("tc")->tabText(0), QString("Klipbord"));
+    }
+
+    void egneListerLukkesMedVinduet()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        w.egenskabsside()->sammeKlipbordCheck()->click();   // own lists per window
+        start(w);
+        Twinform *v = w.boernevinduer()->stifindere().value(0);
+        QVERIFY(v->klipbordsKommandoer()->lister() != w.boernevinduer()->delteLister());
+        QPointer<QWidget> liste = w.boernevinduer()->visKlipbord(v->klipbordsKommandoer()->lister());
+        QCOMPARE(liste->windowTitle(), QString("Klipbord 1"));
+        w.boernevinduer()->lukBoernevinduer();
+        QTRY_VERIFY(!liste);
     }
 
     void hjemmelavedeStrukturer()

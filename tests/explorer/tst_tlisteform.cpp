@@ -24,7 +24,7 @@ private slots:
     void kommandoerFoelgerListerne();
     void fjernKunValgteOgAfkrydsede();
     void stoerrelseOgStifinder();
-    void lukningSkjulerKun();
+    void lukningBevarerListerne();
 };
 
 void TestTlisteform::captionOgIndstillingsfil_data()
@@ -151,20 +151,20 @@ void TestTlisteform::stoerrelseOgStifinder()
     QCOMPARE(f.findChild<QLabel *>("antalMapper")->text(), QString("4"));
 }
 
-void TestTlisteform::lukningSkjulerKun()
+void TestTlisteform::lukningBevarerListerne()
 {
     QTemporaryDir dir;
     TKopilister lister("Stifinder 1");
+    lister.CopyListAdd(1, 4, "/m", true);
     auto *f = new Tlisteform(&lister, 1, false, dir.path());
     f->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<Tlisteform> p(f);
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    f->close();
-    QVERIFY(p && !f->isVisible());
-    lister.CopyListAdd(1, 4, "/m", true);
-    QCOMPARE(f->getElementAntal(), 1);
-    delete f;
+    QVERIFY(f->close());
+    QTRY_VERIFY(!p);
+    QCOMPARE(lister.getElementAntal(), 1);
+    QVERIFY(QFile::exists(Tlisteform::settingsfil(dir.path(), 1, false)));
 }
 
 QTEST_MAIN(TestTlisteform)

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engines/tkopilister.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class TKlipbord;
+class TPasteObjekt;
+class TRammeForbindelse;
+class Twinform;
+
+// The explorer window's copy-list commands: copy and cut into the lists,
+// paste with the window's paste settings and its progress windows, the
+// cancel commands, restore and transfer, and dropped files. The lists are
+// the window's own unless the frame hands it the shared ones.
+//
+// The window creates one and calls bind() once; the frame connects the
+// requests to show the lists window and to transfer the lists.
+class TKlipbordsKommandoer : public QObject
+{
+    Q_OBJECT
+
+public:
+    TKlipbordsKommandoer(Twinform &vindue, TRammeForbindelse &ramme);
+    ~TKlipbordsKommandoer() override;
+
+    void bind();
+    // The shared lists, or null for the window's own again.
+    void setDelteLister(TKopilister *delte);
+    bool delt() const { return m_delte != nullptr; }
+    TKopilister *lister() const;
+    TKlipbord *klipbord() const { return m_klipbord; }
+    TPasteObjekt *paste() const { return m_paste; }
+    // How many explorer windows the frame holds; transfer needs another.
+    std::function<int()> antalStifindere;
+
+    void Paste();
+    // Brings the settings page's copy-list parts in line: counts, restore,
+    // transfer.
+    void opdater();
+
+signals:
+    // The lists window of these lists is to be shown.
+    void visKlipbordOensket(TKopilister *lister);
+    // "Overfør klipbords data" was clicked with "Aktiver" ticked.
+    void overfoerOensket();
+    // The window's own lists are about to go (the window closes).
+    void egneListerLukkes(TKopilister *lister);
+
+private:
+    void forbindLister();
+    void beregnStoerrelse();
+
+    Twinform &m_vindue;
+    TRammeForbindelse &m_ramme;
+    TPasteObjekt *m_paste;
+    TKopilister *m_egne;
+    QPointer<TKopilister> m_delte;
+    TKlipbord *m_klipbord;
+};
