@@ -95,7 +95,7 @@ TIndstillingsside::TIndstillingsside(QAction *fokus, QAction *fokus2, QWidget *p
     }
     stoerrelse->addWidget(stoerrelseInfo);
     layout->addLayout(stoerrelse);
-    layout->addLayout(klipbordsRad());
+    layout->addLayout(klipbordsRaekker());
     connect(stoerrelseInfo, &QToolButton::clicked, this, [this] {
         emit information(QStringLiteral("Funktionen beregner hvor meget valgte mapper og filer i Klipbordet fylder.\r"
                                         "Dette kan tage lidt tid, alt efter hvor meget der er placeret i Klipbordet."));
@@ -164,9 +164,9 @@ TIndstillingsside::TIndstillingsside(QAction *fokus, QAction *fokus2, QWidget *p
     layout->addStretch();
 }
 
-QHBoxLayout *TIndstillingsside::klipbordsRad()
+QVBoxLayout *TIndstillingsside::klipbordsRaekker()
 {
-    auto *rad = new QHBoxLayout;
+    auto *raekker = new QVBoxLayout;
     m_gendan = new QPushButton(QStringLiteral("Gendan data"), this);
     m_gendan->setObjectName(QStringLiteral("klipbordsGendannelse"));
     m_gendan->setToolTip(QStringLiteral("Gendan sidste klipbordsdata"));
@@ -200,10 +200,16 @@ QHBoxLayout *TIndstillingsside::klipbordsRad()
         emit information(QStringLiteral("Hvis \"Anvend samme klipbord\" vælges, anvender alle stifindere samme klipbord.\r"
                                         "I modsat fald har hver stifinder sit eget klipbord."));
     });
-    for (QWidget *w : std::initializer_list<QWidget *>{m_gendan, gendanInfo, m_overfoer, m_aktiver, overfoerInfo, deltInfo})
-        rad->addWidget(w);
-    rad->addStretch();
-    return rad;
+    // Two rows, so the page keeps the side book's width.
+    for (const auto &rad : {std::initializer_list<QWidget *>{m_gendan, gendanInfo, deltInfo},
+                            std::initializer_list<QWidget *>{m_overfoer, m_aktiver, overfoerInfo}}) {
+        auto *r = new QHBoxLayout;
+        for (QWidget *w : rad)
+            r->addWidget(w);
+        r->addStretch();
+        raekker->addLayout(r);
+    }
+    return raekker;
 }
 
 void TIndstillingsside::setKlipbordAntal(int mapper, int filer)

@@ -8,6 +8,7 @@ class QCheckBox;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 struct StifinderEgenskaber;
 
 // The explorer window's settings page: the focus buttons with the active
@@ -54,7 +55,7 @@ signals:
     void aktiverAendret();          // "Aktiver" of the transfer
 
 private:
-    QHBoxLayout *klipbordsRad();
+    QVBoxLayout *klipbordsRaekker();
     QLabel *felt(const QString &navn, const QString &tekst);
     QCheckBox *afkrydsning(const QString &navn, const QString &tekst, const QString &hint, const QString &info);
 

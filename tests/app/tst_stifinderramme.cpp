@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(w.processCount, 0);
 
         // Ctrl+0 shows the shared lists window as the first tab.
-        w.kommando("aVisKlipbordet")->trigger();
+        QTest::keyClick(v[1]->visning()->filStruktur(), Qt::Key_0, Qt::ControlModifier);
         auto *liste = qobject_cast<Tlisteform *>(w.boernevinduer()->styring()->aktivtBarn());
         QVERIFY(liste);
         QCOMPARE(liste->lister(), delte);
