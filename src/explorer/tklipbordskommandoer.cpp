@@ -57,8 +57,8 @@ TKopilister *TKlipbordsKommandoer::lister() const
 void TKlipbordsKommandoer::bind()
 {
     Twinform &w = m_vindue;
-    w.setArbejde(QStringLiteral("Copy"), [this] { m_klipbord->KopierElementer(false, valgFra(m_vindue)); });
-    w.setArbejde(QStringLiteral("Cut"), [this] { m_klipbord->KopierElementer(true, valgFra(m_vindue)); });
+    w.setArbejde(QStringLiteral("Copy"), [this] { kopier(false); });
+    w.setArbejde(QStringLiteral("Cut"), [this] { kopier(true); });
     w.setArbejde(QStringLiteral("Paste"), [this] { Paste(); });
     w.setArbejde(QStringLiteral("AnnullerKopiering"), [this] { m_klipbord->annullerAlle(); });
     w.setKopilister([this](const QStringList &mapper, const QStringList &filer) {
@@ -107,6 +107,13 @@ void TKlipbordsKommandoer::forbindLister()
     side->setDeltKlipbord(delt());
     side->setKlipbordAntal(lister()->Mappeliste()->antal(), lister()->Filliste()->antal());
     opdater();
+}
+
+void TKlipbordsKommandoer::kopier(bool cut)
+{
+    // "Vis Klipbord" is read as it stands now, not as it stood at start-up.
+    m_vindue.metodeX()->setBoolVisKlipbord(m_vindue.samlEgenskaber().visKlipbord);
+    m_klipbord->KopierElementer(cut, valgFra(m_vindue));
 }
 
 void TKlipbordsKommandoer::Paste()

@@ -37,6 +37,7 @@ public:
     // How many explorer windows the frame holds; transfer needs another.
     std::function<int()> antalStifindere;
 
+    void kopier(bool cut);
     void Paste();
     // Brings the settings page's copy-list parts in line: counts, restore,
     // transfer.

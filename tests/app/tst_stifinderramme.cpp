@@ -5,6 +5,7 @@
 #include "app/tstistrimmel.h"
 #include "app/tstrukturmenu.h"
 #include "core/tekstfil.h"
+#include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
 #include "explorer/tstifinderlinjer.h"
@@ -189,6 +190,25 @@ private slots:
         QVERIFY(liste);
         QCOMPARE(liste->lister(), delte);
         QCOMPARE(w.findChild<QTabBar *>("tc")->tabText(0), QString("Klipbord"));
+    }
+
+    void visKlipbordEfterKopiering()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        Twinform *v = w.boernevinduer()->stifindere().value(0);
+        QVERIFY(QDir().mkpath(m_hjem->sti() + "/kilde"));
+        v->motor()->setAktiveStruktur(2);
+        v->mappeKontrol(v->motor()->makeStruktur2(m_hjem->sti()), true);
+        TFilModel *filer = v->visning()->filModel();
+        filer->valg()->select(filer->index(0, 0), QItemSelectionModel::ClearAndSelect);
+        v->findChild<QCheckBox *>("visKlipbord")->click();   // ticked after start-up
+        v->opdaterKommandoer();
+        v->kommando("Copy")->trigger();
+        auto *liste = qobject_cast<Tlisteform *>(w.boernevinduer()->styring()->aktivtBarn());
+        QVERIFY(liste);
+        QCOMPARE(liste->lister(), v->klipbordsKommandoer()->lister());
     }
 
     void egneListerLukkesMedVinduet()
