@@ -11,7 +11,7 @@
 // $XDG_CONFIG_DIRS and those applications folders, then mimeinfo.cache.
 namespace standardprogrammer {
 
-// $XDG_DATA_HOME then $XDG_DATA_DIRS, with the specification's defaults.
+// $XDG_DATA_HOME then $XDG_DATA_DIRS, with the XDG base-directory defaults.
 QStringList datamapper();
 // The "applications" folders of the data folders, most important first.
 QStringList programmapper();
