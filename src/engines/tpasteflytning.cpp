@@ -10,9 +10,9 @@
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
 #include "platform/filkopi.h"
-#include "platform/fjernelse.h"
 #include "platform/mappelaeser.h"
 #include "platform/navneskift.h"
+#include "platform/sletning.h"
 
 #include <algorithm>
 
@@ -24,6 +24,13 @@ QStringList omvendt(QStringList liste)
 {
     std::reverse(liste.begin(), liste.end());
     return liste;
+}
+
+// A moved source file goes; a folder in its place is never touched.
+bool fjernFil(const QString &sti)
+{
+    sletning::Resultat r;
+    return sletning::sletFil(sti, r);
 }
 
 } // namespace
@@ -201,9 +208,10 @@ TPasteObjekt::Flytning TPasteObjekt::erstatMappe(const QString &fra, const QStri
         navneskift::flyt(side, til);
         return f;
     }
-    if (!fjernelse::fjernTrae(side) && m_vinduer.dialogs)
+    sletning::Resultat r;
+    if (!sletning::slet(side, r) && m_vinduer.dialogs)
         m_vinduer.dialogs->inform(QStringLiteral("Den erstattede mappe kunne ikke slettes helt. Resten ligger i:\r")
-                                  + side);
+                                  + side + QLatin1Char('\r') + sletning::linjer(r.fejl).join(QLatin1Char('\r')));
     return f;
 }
 
@@ -267,7 +275,7 @@ bool TPasteObjekt::DeleteFraLister()
         posSize += qMax<qint64>(0, TMetoder::getFilensSize(fil));
         // Only a file whose own copy is complete may go.
         if (m_ankomne.contains(fil))
-            ok = fjernelse::fjernFil(fil) && ok;
+            ok = fjernFil(fil) && ok;
         progressInfoDel();
     }
     if (CloseBoxAfter)
@@ -294,7 +302,7 @@ bool TPasteObjekt::fjernAnkomne(const QString &mappe)
         }
         if (!m_ankomne.contains(sti))
             continue;   // skipped, stopped or failed: it stays where it was
-        ok = fjernelse::fjernFil(sti) && ok;
+        ok = fjernFil(sti) && ok;
         antalFiler = qMax<qint64>(0, antalFiler - 1);
         posSize += post.stoerrelse;
         progressInfoDel();
@@ -302,8 +310,10 @@ bool TPasteObjekt::fjernAnkomne(const QString &mappe)
     // A folder goes only once it is empty and has its counterpart at the
     // destination; one still holding what did not arrive stays, which is not
     // a failure of the deletion.
-    if (m_ankomne.contains(mappe))
-        fjernelse::fjernTomMappe(mappe);
+    if (m_ankomne.contains(mappe)) {
+        sletning::Resultat r;
+        sletning::sletTomMappe(mappe, r);
+    }
     return ok;
 }
 

@@ -30,6 +30,34 @@ struct Post
     unsigned char type;
 };
 
+bool tilfoejFejl(Resultat &r, const QString &sti, int fejlnummer)
+{
+    r.fejl.append({sti, grund(fejlnummer)});
+    return false;
+}
+
+// Removes the non-folder `navn` in the folder `dfd` (AT_FDCWD for a whole
+// path), whose lstat is `st`, and counts it. Already gone is no error.
+bool fjernFil(int dfd, const QByteArray &navn, const QString &sti, const struct stat &st, Resultat &r,
+              const Valg &valg)
+{
+    if (::unlinkat(dfd, navn.constData(), 0) != 0)
+        return errno == ENOENT || tilfoejFejl(r, sti, errno);
+    ++r.filer;
+    r.bytes += st.st_size;
+    if (valg.filSlettet)
+        valg.filSlettet(st.st_size);
+    return true;
+}
+
+bool fjernTomMappe(const QByteArray &b, const QString &sti, Resultat &r)
+{
+    if (::rmdir(b.constData()) != 0)
+        return errno == ENOENT || tilfoejFejl(r, sti, errno);
+    ++r.mapper;
+    return true;
+}
+
 bool erPrikMappe(const char *n)
 {
     return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0));
@@ -79,15 +107,8 @@ private:
         struct stat st;
         if (::fstatat(dfd, n, &st, AT_SYMLINK_NOFOLLOW) != 0)
             return errno == ENOENT || tilfoejFejl(under(sti, p), errno);
-        if (!S_ISDIR(st.st_mode)) {
-            if (::unlinkat(dfd, n, 0) != 0)
-                return errno == ENOENT || tilfoejFejl(under(sti, p), errno);
-            ++m_r.filer;
-            m_r.bytes += st.st_size;
-            if (m_valg.filSlettet)
-                m_valg.filSlettet(st.st_size);
-            return true;
-        }
+        if (!S_ISDIR(st.st_mode))
+            return fjernFil(dfd, p.navn, under(sti, p), st, m_r, m_valg);
         const QString barn = under(sti, p);
         if (st.st_dev != m_drev || m_monteringer.contains(barn)) {
             m_r.fejl.append({barn, AndetDrev});
@@ -109,11 +130,7 @@ private:
         return (sti.endsWith(QLatin1Char('/')) ? sti : sti + QLatin1Char('/')) + navnekode::dekod(p.navn);
     }
 
-    bool tilfoejFejl(const QString &sti, int fejlnummer)
-    {
-        m_r.fejl.append({sti, grund(fejlnummer)});
-        return false;
-    }
+    bool tilfoejFejl(const QString &sti, int fejlnummer) { return sletning::tilfoejFejl(m_r, sti, fejlnummer); }
 
     const QSet<QString> &m_monteringer;
     const Valg &m_valg;
@@ -132,6 +149,7 @@ QString grund(int fejlnummer)
     case EBUSY: return QStringLiteral("elementet er i brug");
     case ENOTEMPTY:
     case EEXIST: return IkkeTom;
+    case EISDIR: return QStringLiteral("elementet er en mappe");
     case ENAMETOOLONG: return QStringLiteral("stien er for lang");
     case EMFILE:
     case ENFILE: return QStringLiteral("for mange åbne mapper");
@@ -183,25 +201,10 @@ bool slet(const QString &sti, Resultat &r, const Valg &valg)
 {
     const QByteArray b = navnekode::kod(sti);
     struct stat st;
-    if (::lstat(b.constData(), &st) != 0) {
-        if (errno == ENOENT)
-            return true;
-        r.fejl.append({sti, grund(errno)});
-        return false;
-    }
-    if (!S_ISDIR(st.st_mode)) {
-        if (::unlink(b.constData()) != 0) {
-            if (errno == ENOENT)
-                return true;
-            r.fejl.append({sti, grund(errno)});
-            return false;
-        }
-        ++r.filer;
-        r.bytes += st.st_size;
-        if (valg.filSlettet)
-            valg.filSlettet(st.st_size);
-        return true;
-    }
+    if (::lstat(b.constData(), &st) != 0)
+        return errno == ENOENT || tilfoejFejl(r, sti, errno);
+    if (!S_ISDIR(st.st_mode))
+        return fjernFil(AT_FDCWD, b, sti, st, r, valg);
     // Mount points are compared with the walk's own paths, so the walk
     // starts from the path with its links resolved.
     const QString rod = kanonisk(sti);
@@ -211,19 +214,28 @@ bool slet(const QString &sti, Resultat &r, const Valg &valg)
         return false;
     }
     const int fd = ::open(b.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
-        r.fejl.append({sti, grund(errno)});
-        return false;
-    }
+    if (fd < 0)
+        return tilfoejFejl(r, sti, errno);
     Vandring v(monteringer, valg, r, st.st_dev);
     if (!v.toem(fd, rod))
         return false;
-    if (::rmdir(b.constData()) != 0) {
-        r.fejl.append({sti, grund(errno)});
-        return false;
-    }
-    ++r.mapper;
-    return true;
+    return fjernTomMappe(b, sti, r);
+}
+
+bool sletFil(const QString &sti, Resultat &r, const Valg &valg)
+{
+    const QByteArray b = navnekode::kod(sti);
+    struct stat st;
+    if (::lstat(b.constData(), &st) != 0)
+        return errno == ENOENT || tilfoejFejl(r, sti, errno);
+    if (S_ISDIR(st.st_mode))
+        return tilfoejFejl(r, sti, EISDIR);
+    return fjernFil(AT_FDCWD, b, sti, st, r, valg);
+}
+
+bool sletTomMappe(const QString &sti, Resultat &r)
+{
+    return fjernTomMappe(navnekode::kod(sti), sti, r);
 }
 
 } // namespace sletning

@@ -51,6 +51,14 @@ struct Valg
 // stayed, each named in r.fejl.
 bool slet(const QString &sti, Resultat &r, const Valg &valg = {});
 
+// Deletes the file or link `sti`, never a folder (a folder is left and
+// named). True when it is gone (also when it did not exist).
+bool sletFil(const QString &sti, Resultat &r, const Valg &valg = {});
+
+// Deletes the folder `sti` only when it is empty. True when it is gone
+// (also when it did not exist); a folder with content stays and is named.
+bool sletTomMappe(const QString &sti, Resultat &r);
+
 // The path with its folder's links resolved; the last component is kept as
 // it is, so a link names itself and not its target. Unchanged when the
 // folder does not exist.

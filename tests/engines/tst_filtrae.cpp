@@ -4,6 +4,7 @@
 #include "platform/navnekode.h"
 
 #include "fakedialogs.h"
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
@@ -15,16 +16,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-
-void lavFil(const QString &sti)
-{
-    QFile f(sti);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("x");
-}
-
-} // namespace
+using namespace testfiler;
 
 class TestFiltrae : public QObject
 {

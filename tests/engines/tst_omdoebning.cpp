@@ -5,6 +5,7 @@
 #include "engines/tstrukturcompo.h"
 
 #include "fakedialogs.h"
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
@@ -15,33 +16,14 @@
 
 #include <sys/stat.h>
 
+using namespace testfiler;
+
 namespace {
 
 const QByteArray Bom("\xEF\xBB\xBF");
 const QByteArray HtmlBytes = "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n"
                              "<body>\r\n\r\n</body>\r\n</html>\r\n";
 
-void lavFil(const QString &sti, const QByteArray &indhold = "x")
-{
-    QDir().mkpath(QFileInfo(sti).path());
-    QFile f(sti);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(indhold);
-}
-
-QByteArray indhold(const QString &sti)
-{
-    QFile f(sti);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mangler>");
-}
-
-// The entries of a folder spelt exactly as on disk, sorted.
-QStringList navne(const QString &mappe)
-{
-    QStringList ud = QDir(mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    ud.sort();
-    return ud;
-}
 
 } // namespace
 

@@ -3,12 +3,15 @@
 #include "engines/tmenuexefiler.h"
 #include "engines/tstarter.h"
 #include "fakedialogs.h"
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
+
+using namespace testfiler;
 
 // The program list, its file, the active program and starting programs and
 // files, against fake programs that record how they were started.
@@ -22,36 +25,14 @@ class TestProgramliste : public QObject
     QString m_itemfil;
     QByteArray m_gammelPath;
 
-    QString skriv(const QString &sti, const QByteArray &indhold, bool udfoerbar = false)
-    {
-        QDir().mkpath(QFileInfo(sti).absolutePath());
-        QFile f(sti);
-        if (!f.open(QIODevice::WriteOnly))
-            return {};
-        f.write(indhold);
-        f.close();
-        if (udfoerbar)
-            f.setPermissions(f.permissions() | QFile::ExeOwner | QFile::ExeUser);
-        return sti;
-    }
-
     // A program that appends one line to the log: its folder and its
     // arguments, each in [], led by its own name.
     QString program(const QString &navn)
     {
-        return skriv(m_rod + "/programmer/" + navn,
-                     "#!/bin/sh\nprintf '%s\\n' \"$(printf '[%s]' \"" + navn.toUtf8() + "\" \"$PWD\" \"$@\")\" >> '" +
-                         m_log.toUtf8() + "'\n",
-                     true);
+        return skrivLogprogram(m_rod + "/programmer/" + navn, m_log, "\"" + navn.toUtf8() + "\" \"$PWD\"");
     }
 
-    QStringList logLinjer()
-    {
-        QFile f(m_log);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    }
+    QStringList logLinjer() { return tekstlinjer(m_log); }
 
 private slots:
     void initTestCase()
@@ -70,12 +51,10 @@ private slots:
 
         // A text editor as the default for text, and a terminal.
         const QString editor = program("editor");
-        skriv(m_rod + "/.local/share/applications/editor.desktop",
-              "[Desktop Entry]\nType=Application\nName=E\nExec=" + editor.toUtf8() + " %F\nMimeType=text/plain;\n");
-        skriv(m_rod + "/.config/mimeapps.list", "[Default Applications]\ntext/plain=editor.desktop;\n");
-        skriv(m_rod + "/bin/x-terminal-emulator",
-              "#!/bin/sh\nprintf '%s\\n' \"$(printf '[%s]' terminal \"$PWD\" \"$@\")\" >> '" + m_log.toUtf8() + "'\n",
-              true);
+        skrivFil(m_rod + "/.local/share/applications/editor.desktop",
+                 "[Desktop Entry]\nType=Application\nName=E\nExec=" + editor.toUtf8() + " %F\nMimeType=text/plain;\n");
+        skrivFil(m_rod + "/.config/mimeapps.list", "[Default Applications]\ntext/plain=editor.desktop;\n");
+        skrivLogprogram(m_rod + "/bin/x-terminal-emulator", m_log, "terminal \"$PWD\"");
     }
 
     void cleanupTestCase() { qputenv("PATH", m_gammelPath); }
@@ -131,7 +110,7 @@ private slots:
     {
         QFETCH(QByteArray, indhold);
         QFETCH(bool, beskadiget);
-        skriv(m_itemfil, indhold);
+        skrivFil(m_itemfil, indhold);
         FakeDialogs d;
         TStarter starter(d);
         TMenuExeFiler liste(m_itemfil, starter, d);
@@ -149,7 +128,7 @@ private slots:
         QVERIFY(gemt.open(QIODevice::ReadOnly));
         QCOMPARE(gemt.readAll(), indhold);
         // A second damaged file does not push the first one out.
-        skriv(m_itemfil, indhold);
+        skrivFil(m_itemfil, indhold);
         liste.HentProgrammer();
         QVERIFY(QFile::exists(m_itemfil + ".beskadiget2"));
     }
@@ -262,7 +241,7 @@ private slots:
         FakeDialogs d;
         TStarter starter(d);
         const QString mappe = m_rod + "/scripts";
-        const QString script = skriv(mappe + "/koer.sh", "echo hej\n");
+        const QString script = skrivFil(mappe + "/koer.sh", "echo hej\n");
         QVERIFY(starter.runFilname(script, 0) > 32);
         QTRY_COMPARE(logLinjer().size(), 1);
         // Run in a terminal, in the script's folder, by its name only.
@@ -276,7 +255,7 @@ private slots:
         // application gets its message.
         starter.runFilname(mappe + "/borte.sh", 0);
         QVERIFY(d.informationer.isEmpty());
-        const QString data = skriv(mappe + "/data.ukendt", QByteArray(32, '\x02'));
+        const QString data = skrivFil(mappe + "/data.ukendt", QByteArray(32, '\x02'));
         QCOMPARE(starter.runFilname(data, 0), 31);
         QCOMPARE(d.informationer, QStringList{TStarter::ErrorTekst(31) + "\r"});
     }
@@ -333,8 +312,8 @@ private slots:
     void kendteProgrammerFindes()
     {
         const QString rod = m_rod + "/maskine";
-        skriv(rod + "/usr/bin/vlc", "#!/bin/sh\n", true);
-        skriv(rod + "/usr/bin/gedit", "#!/bin/sh\n", true);
+        skrivFil(rod + "/usr/bin/vlc", "#!/bin/sh\n", true);
+        skrivFil(rod + "/usr/bin/gedit", "#!/bin/sh\n", true);
         FakeDialogs d;
         TStarter starter(d);
         TMenuExeFiler liste(m_itemfil, starter, d);

@@ -3,6 +3,7 @@
 #include "platform/programikon.h"
 #include "platform/standardprogrammer.h"
 #include "platform/terminal.h"
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace testfiler;
 
 // Launching against a desktop of our own making: a temporary home with its
 // own applications, mimeapps.list and PATH, so nothing depends on what the
@@ -24,41 +27,19 @@ class TestAabner : public QObject
     QString m_log;
     QByteArray m_gammelPath;
 
-    QString skriv(const QString &sti, const QByteArray &indhold, bool udfoerbar = false)
-    {
-        QDir().mkpath(QFileInfo(sti).absolutePath());
-        QFile f(sti);
-        if (!f.open(QIODevice::WriteOnly))
-            return {};
-        f.write(indhold);
-        f.close();
-        if (udfoerbar)
-            f.setPermissions(f.permissions() | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup);
-        return sti;
-    }
-
     // A program that appends one line: its folder and its arguments, each in [].
     void lavLogprogram(const QString &sti)
     {
-        skriv(sti,
-              "#!/bin/sh\n"
-              "printf '%s\\n' \"$(printf '[%s]' \"$PWD\" \"$@\")\" >> '" + m_log.toUtf8() + "'\n",
-              true);
+        skrivLogprogram(sti, m_log, "\"$PWD\"");
     }
 
-    QStringList logLinjer()
-    {
-        QFile f(m_log);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    }
+    QStringList logLinjer() { return tekstlinjer(m_log); }
 
     QString applikationer() const { return m_rod + "/.local/share/applications/"; }
 
     void lavEntry(const QString &navn, const QByteArray &linjer)
     {
-        skriv(applikationer() + navn, "[Desktop Entry]\nType=Application\nName=" + navn.toUtf8() + "\n" + linjer);
+        skrivFil(applikationer() + navn, "[Desktop Entry]\nType=Application\nName=" + navn.toUtf8() + "\n" + linjer);
     }
 
 private slots:
@@ -85,13 +66,13 @@ private slots:
         lavEntry("cache-valg.desktop", "Exec=logargs --cache %f\nMimeType=text/plain;\n");
         lavEntry("skjult.desktop", "Exec=logargs --skjult %f\nHidden=true\n");
         lavEntry("fjernet.desktop", "Exec=logargs --fjernet %f\n");
-        skriv(m_rod + "/.config/mimeapps.list",
-              "[Default Applications]\n"
-              "text/plain=skjult.desktop;editor.desktop;\n"
-              "[Added Associations]\n"
-              "image/png=fjernet.desktop;viser.desktop;\n"
-              "[Removed Associations]\n"
-              "image/png=fjernet.desktop;\n");
+        skrivFil(m_rod + "/.config/mimeapps.list",
+                 "[Default Applications]\n"
+                 "text/plain=skjult.desktop;editor.desktop;\n"
+                 "[Added Associations]\n"
+                 "image/png=fjernet.desktop;viser.desktop;\n"
+                 "[Removed Associations]\n"
+                 "image/png=fjernet.desktop;\n");
     }
 
     void cleanupTestCase() { qputenv("PATH", m_gammelPath); }
@@ -150,7 +131,7 @@ private slots:
 
     void dokumentAabnesMedStandardprogram()
     {
-        const QString fil = skriv(m_rod + "/docs/brev \"1\" $HOME.txt", "hej");
+        const QString fil = skrivFil(m_rod + "/docs/brev \"1\" $HOME.txt", "hej");
         QCOMPARE(aabner::execute(aabner::Verbum::Aabn, fil), int(aabner::Ok));
         // The name arrives as one argument, untouched by any shell.
         QTRY_COMPARE(logLinjer(), QStringList{"[" + QDir::currentPath() + "][--rediger][" + fil + "]"});
@@ -158,7 +139,7 @@ private slots:
 
     void redigeringGaarTilTekstprogrammet()
     {
-        const QString script = skriv(m_rod + "/docs/koer.sh", "echo hej\n");
+        const QString script = skrivFil(m_rod + "/docs/koer.sh", "echo hej\n");
         QCOMPARE(aabner::execute(aabner::Verbum::Rediger, script), int(aabner::Ok));
         QTRY_COMPARE(logLinjer().size(), 1);
         QVERIFY(logLinjer().first().endsWith("[--rediger][" + script + "]"));
@@ -191,12 +172,12 @@ private slots:
         QFETCH(QString, fil);
         QFETCH(int, verbum);
         QFETCH(int, kode);
-        skriv(m_rod + "/docs/data.ukendt", QByteArray(64, '\x01'));
-        skriv(m_rod + "/docs/ikkekoerbar", "#!/bin/sh\n");
-        skriv(m_rod + "/docs/falsk.prog", "MZ not a program", true);
-        skriv(m_rod + "/docs/skjult.desktop", "[Desktop Entry]\nType=Application\nExec=logargs\nHidden=true\n");
-        skriv(m_rod + "/docs/borte.desktop", "[Desktop Entry]\nType=Application\nExec=/ingen/steder %f\n");
-        skriv(m_rod + "/docs/mappeborte.desktop", "[Desktop Entry]\nType=Application\nExec=logargs\nPath=/ingen/mappe\n");
+        skrivFil(m_rod + "/docs/data.ukendt", QByteArray(64, '\x01'));
+        skrivFil(m_rod + "/docs/ikkekoerbar", "#!/bin/sh\n");
+        skrivFil(m_rod + "/docs/falsk.prog", "MZ not a program", true);
+        skrivFil(m_rod + "/docs/skjult.desktop", "[Desktop Entry]\nType=Application\nExec=logargs\nHidden=true\n");
+        skrivFil(m_rod + "/docs/borte.desktop", "[Desktop Entry]\nType=Application\nExec=/ingen/steder %f\n");
+        skrivFil(m_rod + "/docs/mappeborte.desktop", "[Desktop Entry]\nType=Application\nExec=logargs\nPath=/ingen/mappe\n");
         const QString sti = fil.startsWith('/') ? m_rod + fil : fil;
         const int faktisk = verbum == 2 ? aabner::koerProgram(sti, {})
                                         : aabner::execute(verbum ? aabner::Verbum::Rediger : aabner::Verbum::Aabn, sti);
@@ -213,7 +194,7 @@ private slots:
     void udfoerbartDokumentAabnesSomDokument()
     {
         // Files on FAT volumes carry execute bits; a document stays a document.
-        const QString fil = skriv(m_rod + "/usb/noter.txt", "tekst", true);
+        const QString fil = skrivFil(m_rod + "/usb/noter.txt", "tekst", true);
         QCOMPARE(aabner::execute(aabner::Verbum::Aabn, fil), int(aabner::Ok));
         QTRY_COMPARE(logLinjer().size(), 1);
         QVERIFY(logLinjer().first().endsWith("[--rediger][" + fil + "]"));
@@ -223,25 +204,25 @@ private slots:
     {
         const QString mappe = m_rod + "/arbejde";
         QDir().mkpath(mappe);
-        const QString app = skriv(m_rod + "/genveje/app.desktop",
-                                  "[Desktop Entry]\nType=Application\nName=App\nExec=logargs --app %F\nPath=" +
-                                      mappe.toUtf8() + "\n");
+        const QString app = skrivFil(m_rod + "/genveje/app.desktop",
+                                     "[Desktop Entry]\nType=Application\nName=App\nExec=logargs --app %F\nPath=" +
+                                         mappe.toUtf8() + "\n");
         QCOMPARE(aabner::koerProgram(app, {"/x y"}), int(aabner::Ok));
         QTRY_COMPARE(logLinjer(), QStringList{"[" + mappe + "][--app][/x y]"});
 
         // A link entry opens its target with the target's own application.
         QFile::remove(m_log);
-        const QString maal = skriv(m_rod + "/docs/mål æ.txt", "x");
-        const QString link = skriv(m_rod + "/genveje/link.desktop",
-                                   "[Desktop Entry]\nType=Link\nName=L\nURL=" +
-                                       QUrl::fromLocalFile(maal).toEncoded() + "\n");
+        const QString maal = skrivFil(m_rod + "/docs/mål æ.txt", "x");
+        const QString link = skrivFil(m_rod + "/genveje/link.desktop",
+                                      "[Desktop Entry]\nType=Link\nName=L\nURL=" +
+                                          QUrl::fromLocalFile(maal).toEncoded() + "\n");
         QCOMPARE(aabner::execute(aabner::Verbum::Aabn, link), int(aabner::Ok));
         QTRY_COMPARE(logLinjer().size(), 1);
         QVERIFY(logLinjer().first().endsWith("[--rediger][" + maal + "]"));
 
         // A link to itself ends instead of looping.
         const QString loekke = m_rod + "/genveje/loekke.desktop";
-        skriv(loekke, "[Desktop Entry]\nType=Link\nName=L\nURL=" + QUrl::fromLocalFile(loekke).toEncoded() + "\n");
+        skrivFil(loekke, "[Desktop Entry]\nType=Link\nName=L\nURL=" + QUrl::fromLocalFile(loekke).toEncoded() + "\n");
         QCOMPARE(aabner::execute(aabner::Verbum::Aabn, loekke), int(aabner::IngenTilknytning));
     }
 
@@ -272,8 +253,8 @@ private slots:
 
     void terminalVaelgesEfterSkrivebordet()
     {
-        const QString gnome = skriv(m_rod + "/term/gnome-terminal", "#!/bin/sh\n", true);
-        const QString x = skriv(m_rod + "/term/x-terminal-emulator", "#!/bin/sh\n", true);
+        const QString gnome = skrivFil(m_rod + "/term/gnome-terminal", "#!/bin/sh\n", true);
+        const QString x = skrivFil(m_rod + "/term/x-terminal-emulator", "#!/bin/sh\n", true);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", (m_rod + "/term").toUtf8());
         QCOMPARE(terminal::find(), x);
@@ -293,15 +274,15 @@ private slots:
         // The fake terminal logs how it was started, then runs what it was
         // given with a shell that ends at once.
         const QString term = m_rod + "/falskterm";
-        skriv(term + "/x-terminal-emulator",
-              "#!/bin/sh\n"
-              "printf '%s\\n' \"$(printf '[%s]' \"$PWD\" \"$@\")\" >> '" + m_log.toUtf8() + "'\n"
-              "shift\nSHELL=/bin/true exec \"$@\"\n",
-              true);
+        skrivFil(term + "/x-terminal-emulator",
+                 "#!/bin/sh\n"
+                 "printf '%s\\n' \"$(printf '[%s]' \"$PWD\" \"$@\")\" >> '" + m_log.toUtf8() + "'\n"
+                 "shift\nSHELL=/bin/true exec \"$@\"\n",
+                 true);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", (term + ":/usr/bin:/bin").toUtf8());
         const QString mappe = m_rod + "/mine scripts";
-        const QString script = skriv(mappe + "/-kør mig.sh", "echo kørt > resultat.txt\n");
+        const QString script = skrivFil(mappe + "/-kør mig.sh", "echo kørt > resultat.txt\n");
         QCOMPARE(aabner::execute(aabner::Verbum::Aabn, script), int(aabner::Ok));
         qputenv("PATH", path);
         QTRY_COMPARE(logLinjer().size(), 1);
@@ -317,9 +298,9 @@ private slots:
         QImage billede(32, 32, QImage::Format_ARGB32);
         billede.fill(Qt::red);
         QVERIFY(billede.save(ikonfil));
-        const QString prog = skriv(m_bin + "/mitprog", "#!/bin/sh\n", true);
-        const QString andet = skriv(m_bin + "/andetprog", "#!/bin/sh\n", true);
-        skriv(m_bin + "/udenikon", "#!/bin/sh\n", true);
+        const QString prog = skrivFil(m_bin + "/mitprog", "#!/bin/sh\n", true);
+        const QString andet = skrivFil(m_bin + "/andetprog", "#!/bin/sh\n", true);
+        skrivFil(m_bin + "/udenikon", "#!/bin/sh\n", true);
         QDir().mkpath(m_rod + "/.local/share/icons/hicolor/48x48/apps");
         QVERIFY(billede.save(m_rod + "/.local/share/icons/hicolor/48x48/apps/andet-ikon.png"));
         lavEntry("mitprog.desktop", "Exec=mitprog %U\nIcon=" + ikonfil.toUtf8() + "\n");

@@ -1,5 +1,4 @@
 #include "platform/filkopi.h"
-#include "platform/fjernelse.h"
 
 #include "testfiler.h"
 #include "testmiljoe.h"
@@ -43,7 +42,6 @@ private slots:
     void optagetMaalOgSammeElement();
     void mislykketOverskrivningBevarerDetGamle_data();
     void mislykketOverskrivningBevarerDetGamle();
-    void fjernTraeFoelgerIkkeLinks();
 };
 
 void TestFilkopi::kopiHolderDataRettighederOgTid()
@@ -199,18 +197,6 @@ void TestFilkopi::mislykketOverskrivningBevarerDetGamle()
     QCOMPARE(r.fejl, fejl);
     QCOMPARE(indhold(dir.filePath("gammel")), QByteArray("det gamle indhold"));
     QCOMPARE(navne(dir.path()), (QStringList{"gammel", "ny"}));
-}
-
-void TestFilkopi::fjernTraeFoelgerIkkeLinks()
-{
-    QTemporaryDir dir;
-    lavFil(dir.filePath("bevar/vigtig"), "x");
-    lavFil(dir.filePath("slet/a/b/fil"), "x");
-    QVERIFY(QFile::link(dir.filePath("bevar"), dir.filePath("slet/a/link")));
-    QVERIFY(fjernelse::fjernTrae(dir.filePath("slet")));
-    QVERIFY(!QFileInfo::exists(dir.filePath("slet")));
-    QCOMPARE(indhold(dir.filePath("bevar/vigtig")), QByteArray("x"));
-    QVERIFY(!fjernelse::fjernTomMappe(dir.filePath("bevar")));
 }
 
 QTEST_GUILESS_MAIN(TestFilkopi)

@@ -1,5 +1,6 @@
 #include "platform/navneskift.h"
 
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QDir>
@@ -12,27 +13,9 @@
 
 using navneskift::Udfald;
 
+using namespace testfiler;
+
 namespace {
-
-void lavFil(const QString &sti, const QByteArray &indhold)
-{
-    QFile f(sti);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(indhold);
-}
-
-QByteArray indhold(const QString &sti)
-{
-    QFile f(sti);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mangler>");
-}
-
-QStringList navne(const QString &mappe)
-{
-    QStringList ud = QDir(mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    ud.sort();
-    return ud;
-}
 
 // A file system that does not know RENAME_NOREPLACE: the flag is refused,
 // a plain rename replaces whatever has the new name.

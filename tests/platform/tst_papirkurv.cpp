@@ -302,6 +302,27 @@ private slots:
         QCOMPARE(navne(ude.path() + "/vigtig"), QStringList({"data.txt"}));
     }
 
+    // The single-element removals never take more than they name: a file
+    // removal leaves a folder, an empty-folder removal leaves one with
+    // content, and each says why.
+    void enkeltElementFjernerKunDetNavngivne()
+    {
+        QTemporaryDir d;
+        lavFil(d.path() + "/mappe/fil.txt", "x");
+        sletning::Resultat r;
+        QVERIFY(!sletning::sletFil(d.path() + "/mappe", r));
+        QVERIFY(!sletning::sletTomMappe(d.path() + "/mappe", r));
+        QCOMPARE(indhold(d.path() + "/mappe/fil.txt"), QByteArray("x"));
+        QCOMPARE(sletning::linjer(r.fejl),
+                 QStringList({d.path() + "/mappe (elementet er en mappe)",
+                              d.path() + "/mappe (mappen kunne ikke tømmes)"}));
+        QVERIFY(sletning::sletFil(d.path() + "/mappe/fil.txt", r));
+        QVERIFY(sletning::sletTomMappe(d.path() + "/mappe", r));
+        QVERIFY(!QFile::exists(d.path() + "/mappe"));
+        QCOMPARE(r.filer, 1);
+        QCOMPARE(r.mapper, 1);
+    }
+
     // A mount point inside the tree (a bind mount has the same device
     // number, so the mount table decides) is not entered: it and the
     // folders above it stay and are named.

@@ -1,5 +1,6 @@
 #include "platform/senestedokumenter.h"
 
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QFile>
@@ -13,6 +14,8 @@
 // parse: well-formed XML, an "xbel" root, and every bookmark:/mime: element
 // bound to the freedesktop namespaces. (GLib's reader itself is not
 // installed by the project's scripts, so it is not run here.)
+using namespace testfiler;
+
 namespace {
 
 const QString BookmarkNs = "http://www.freedesktop.org/standards/desktop-bookmarks";
@@ -59,13 +62,6 @@ QList<Bogmaerke> laes(const QString &fil)
     return r.hasError() ? QList<Bogmaerke>{} : ud;
 }
 
-void skriv(const QString &fil, const QByteArray &data)
-{
-    QFile f(fil);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
 // What another desktop program wrote before us.
 const QByteArray AndetProgram =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -109,7 +105,7 @@ private slots:
         QCOMPARE(b[0].mime, QString("text/plain"));
         QCOMPARE(b[0].programmer.value("Marvikel"), 1);
 
-        skriv(liste, AndetProgram);
+        lavFil(liste, AndetProgram);
         QVERIFY(senestedokumenter::tilfoej("/tmp/andet.txt", liste));
         QVERIFY(senestedokumenter::tilfoej("/tmp/andet.txt", liste));
         QVERIFY(senestedokumenter::tilfoej("/tmp/billede.png", liste));
@@ -126,7 +122,7 @@ private slots:
     {
         QTemporaryDir d;
         const QString liste = d.path() + "/recently-used.xbel";
-        skriv(liste, "<xbel version=\"1.0\"><bookmark href=");
+        lavFil(liste, "<xbel version=\"1.0\"><bookmark href=");
         QVERIFY(senestedokumenter::tilfoej("/tmp/a.txt", liste));
         QCOMPARE(laes(liste).size(), 1);
     }
@@ -136,7 +132,7 @@ private slots:
     {
         QTemporaryDir d;
         const QString liste = d.path() + "/recently-used.xbel";
-        skriv(liste, AndetProgram);
+        lavFil(liste, AndetProgram);
         QVERIFY(senestedokumenter::rens(liste));
         QVERIFY(QFile::exists(liste));
         QFile f(liste);

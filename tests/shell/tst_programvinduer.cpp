@@ -5,6 +5,7 @@
 #include "shell/tprogform.h"
 #include "shell/tprogramboks.h"
 #include "shell/tprogrammenu.h"
+#include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QAction>
@@ -23,6 +24,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+using namespace testfiler;
+
 // The programs menu, the programs box and the program insertion window,
 // driven as a user would, over a program list of fake programs.
 class TestProgramvinduer : public QObject
@@ -36,25 +39,10 @@ class TestProgramvinduer : public QObject
 
     QString program(const QString &navn)
     {
-        const QString sti = m_rod + "/programmer/" + navn;
-        QDir().mkpath(m_rod + "/programmer");
-        QFile f(sti);
-        if (!f.open(QIODevice::WriteOnly))
-            return {};
-        f.write("#!/bin/sh\nprintf '%s\\n' \"$(printf '[%s]' \"" + navn.toUtf8() + "\" \"$@\")\" >> '" +
-                m_log.toUtf8() + "'\n");
-        f.close();
-        f.setPermissions(f.permissions() | QFile::ExeOwner | QFile::ExeUser);
-        return sti;
+        return skrivLogprogram(m_rod + "/programmer/" + navn, m_log, "\"" + navn.toUtf8() + "\"");
     }
 
-    QStringList logLinjer()
-    {
-        QFile f(m_log);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    }
+    QStringList logLinjer() { return tekstlinjer(m_log); }
 
     struct Miljoe
     {

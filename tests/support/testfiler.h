@@ -51,4 +51,39 @@ inline QStringList trae(const QString &mappe)
     return ud;
 }
 
+// Writes a file (its folder made first) and gives its path back, empty when
+// it could not be written; `udfoerbar` lets its owner and group run it.
+inline QString skrivFil(const QString &sti, const QByteArray &indhold, bool udfoerbar = false)
+{
+    QDir().mkpath(QFileInfo(sti).absolutePath());
+    QFile f(sti);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(indhold);
+    f.close();
+    if (udfoerbar)
+        f.setPermissions(f.permissions() | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup);
+    return sti;
+}
+
+// A fake program that appends one line to the log `log` each time it runs:
+// the shell words `foerst` (e.g. its name, "$PWD") and then its arguments,
+// each in [].
+inline QString skrivLogprogram(const QString &sti, const QString &log, const QByteArray &foerst)
+{
+    return skrivFil(sti,
+                    "#!/bin/sh\nprintf '%s\\n' \"$(printf '[%s]' " + foerst + " \"$@\")\" >> '" + log.toUtf8()
+                        + "'\n",
+                    true);
+}
+
+// The lines of a text file, empty ones left out; none when it cannot be read.
+inline QStringList tekstlinjer(const QString &sti)
+{
+    QFile f(sti);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
 } // namespace testfiler
