@@ -189,7 +189,7 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
     DeleteBox->setProcent(0);
     DeleteBox->setResterende({});
     DeleteBox->setDestination(aDeleteTekst);
-    DeleteBox->setMappeOverskrift(QStringLiteral("Følgende ") + QString::number(DeleteMapper.size())
+    DeleteBox->setMappeOverskrift(QStringLiteral("Følgende ") + dansk::heltal(DeleteMapper.size())
                                   + (DeleteMapper.size() == 1 ? QStringLiteral(" mappe slettes:")
                                                               : QStringLiteral(" mapper slettes:")));
     DeleteBox->holdILive(true);
