@@ -1,5 +1,7 @@
 #include "engines/fremdrift.h"
 
+#include "core/dansk.h"
+
 #include <QCoreApplication>
 
 void Fremdrift::vis()
@@ -21,4 +23,16 @@ bool Fremdrift::holdILive(bool tving)
 void Fremdrift::behandlHaendelser()
 {
     QCoreApplication::processEvents();
+}
+
+void Fremdrift::forberedSletning(const QString &destination, qint64 antalMapper)
+{
+    rydMapper();
+    setBar(0);
+    setInformation({});
+    setProcent(0);
+    setResterende({});
+    setDestination(destination);
+    setMappeOverskrift(QStringLiteral("Følgende ") + dansk::heltal(antalMapper)
+                       + (antalMapper == 1 ? QStringLiteral(" mappe slettes:") : QStringLiteral(" mapper slettes:")));
 }

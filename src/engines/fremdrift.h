@@ -31,6 +31,11 @@ public:
     bool holdILive(bool tving = false);
     void setInterval(int millisekunder) { m_interval = millisekunder; }
 
+    // Empties the window for a deletion of `antalMapper` folders (and
+    // files): "Følgende N mapper slettes:" over an empty folder list, the
+    // bar at 0, `destination` as the destination text.
+    void forberedSletning(const QString &destination, qint64 antalMapper);
+
     virtual void setInformation(const QString &tekst) = 0;
     virtual void setDestination(const QString &tekst) = 0;
     virtual void setMappeOverskrift(const QString &tekst) = 0;

@@ -183,15 +183,7 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
     posSize = 0;
     antalFiler = 0;
     antalMapper = DeleteMapper.size();
-    DeleteBox->rydMapper();
-    DeleteBox->setBar(0);
-    DeleteBox->setInformation({});
-    DeleteBox->setProcent(0);
-    DeleteBox->setResterende({});
-    DeleteBox->setDestination(aDeleteTekst);
-    DeleteBox->setMappeOverskrift(QStringLiteral("Følgende ") + dansk::heltal(DeleteMapper.size())
-                                  + (DeleteMapper.size() == 1 ? QStringLiteral(" mappe slettes:")
-                                                              : QStringLiteral(" mapper slettes:")));
+    DeleteBox->forberedSletning(aDeleteTekst, DeleteMapper.size());
     DeleteBox->holdILive(true);
 
     m_mappeTal.clear();

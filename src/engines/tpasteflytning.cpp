@@ -232,14 +232,7 @@ bool TPasteObjekt::DeleteFraLister()
     posSize = 0;
     antalFiler = 0;
     antalMapper = PasteMapper.size();
-    d->rydMapper();
-    d->setBar(0);
-    d->setInformation({});
-    d->setProcent(0);
-    d->setResterende({});
-    d->setDestination(tekst);
-    d->setMappeOverskrift(QStringLiteral("Følgende ") + dansk::heltal(antalMapper)
-                          + (antalMapper == 1 ? QStringLiteral(" mappe slettes:") : QStringLiteral(" mapper slettes:")));
+    d->forberedSletning(tekst, antalMapper);
     for (const QString &mappe : std::as_const(PasteMapper)) {
         d->tilfoejMappe(mappe);
         stoerrelsesberegning::Resultat r;
