@@ -21,6 +21,7 @@
 #include "engines/kopifremdrift.h"
 #include "engines/tpasteobjekt.h"
 #include "engines/stier.h"
+#include "stillevindue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,22 +118,12 @@ public:
 };
 
 // A progress window that only measures how often it lets events through.
-class MaaltFremdrift : public KopiFremdrift
+class MaaltFremdrift : public StilleVindue<KopiFremdrift>
 {
 public:
     int runder = 0;
     qint64 stoerstePause = 0;
 
-    void luk() override {}
-    void setInformation(const QString &) override {}
-    void setDestination(const QString &) override {}
-    void setMappeOverskrift(const QString &) override {}
-    void rydMapper() override {}
-    void tilfoejMappe(const QString &) override {}
-    void markerMappe(int) override {}
-    void setProcent(int) override {}
-    void setResterende(const QString &) override {}
-    void setBar(int) override {}
     void setCaption(const QString &) override {}
     void setOversigt(const QString &) override {}
     void setFilBar(int) override {}
@@ -140,7 +131,6 @@ public:
     void setIndlaesteMapper(qint64) override {}
 
 protected:
-    void visVindue() override {}
     void behandlHaendelser() override
     {
         if (m_ur.isValid())

@@ -14,6 +14,7 @@
 #include "engines/fremdrift.h"
 #include "engines/stier.h"
 #include "engines/tdeletecompo.h"
+#include "stillevindue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,25 +28,6 @@
 
 namespace {
 
-// The delete window's texts go nowhere; pending events are still processed
-// as the real window would have them.
-class StilleVindue : public Fremdrift
-{
-public:
-    void luk() override {}
-    void setInformation(const QString &) override {}
-    void setDestination(const QString &) override {}
-    void setMappeOverskrift(const QString &) override {}
-    void rydMapper() override {}
-    void tilfoejMappe(const QString &) override {}
-    void markerMappe(int) override {}
-    void setProcent(int) override {}
-    void setResterende(const QString &) override {}
-    void setBar(int) override {}
-
-protected:
-    void visVindue() override {}
-};
 
 class Udskrift : public Dialogs
 {
@@ -112,7 +94,7 @@ int slet(const QStringList &stier, bool tilPapirkurv)
     }
     Udskrift dialogs;
     JaTilAlt ja;
-    StilleVindue vindue;
+    StilleVindue<Fremdrift> vindue;
     TDeleteCompo motor(&dialogs, &ja, &vindue);
     motor.setIntSpm(2);
     const bool koerte = motor.DeleteElementer(mapper, filer, tilPapirkurv);
