@@ -28,7 +28,6 @@
 
 namespace {
 
-
 class Udskrift : public Dialogs
 {
 public:
