@@ -25,15 +25,8 @@ if ! command -v gio >/dev/null 2>&1; then
     $SUDO apt-get install -y libglib2.0-bin >/dev/null
 fi
 
-LOG=$(mktemp)
-if ! MARVIKEL_BUILD_DIR="$BUILD_DIR" scripts/build.sh --target bench_slet >"$LOG" 2>&1; then
-    cat "$LOG"
-    rm -f "$LOG"
-    exit 1
-fi
-rm -f "$LOG"
-BENCH="$(pwd)/$BUILD_DIR/bin/bench_slet"
-case "$BUILD_DIR" in /*) BENCH="$BUILD_DIR/bin/bench_slet" ;; esac
+. bench/byg.sh
+byg_bench bench_slet
 
 rm -rf "$BENCH_DIR"
 mkdir -p "$BENCH_DIR/hjem"

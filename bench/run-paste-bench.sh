@@ -24,15 +24,8 @@ STORE_ANTAL="${STORE_ANTAL:-8}"
 STORE_MIB="${STORE_MIB:-256}"
 SEED=4242
 
-LOG=$(mktemp)
-if ! MARVIKEL_BUILD_DIR="$BUILD_DIR" scripts/build.sh --target bench_paste >"$LOG" 2>&1; then
-    cat "$LOG"
-    rm -f "$LOG"
-    exit 1
-fi
-rm -f "$LOG"
-BENCH="$(pwd)/$BUILD_DIR/bin/bench_paste"
-case "$BUILD_DIR" in /*) BENCH="$BUILD_DIR/bin/bench_paste" ;; esac
+. bench/byg.sh
+byg_bench bench_paste
 
 mkdir -p "$BENCH_DIR"
 echo "Fri plads:"

@@ -14,14 +14,8 @@ FILER=100000
 MAPPER=10000
 SEED=4242
 
-LOG=$(mktemp)
-if ! MARVIKEL_BUILD_DIR="$BUILD_DIR" scripts/build.sh --target bench_trae >"$LOG" 2>&1; then
-    cat "$LOG"
-    rm -f "$LOG"
-    exit 1
-fi
-rm -f "$LOG"
-BENCH="$BUILD_DIR/bin/bench_trae"
+. bench/byg.sh
+byg_bench bench_trae
 
 # Fixtures are made once and reused; their content depends only on the seed.
 MARK="$BENCH_DIR/.lavet-$FILER-$MAPPER-$SEED"
