@@ -3,7 +3,15 @@
 set -eu
 cd "$(dirname "$0")/.."
 BUILD_DIR="${MARVIKEL_BUILD_DIR:-build}"
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# ccache, where installed, lets several checkouts of the tree share objects;
+# the base folder makes its keys independent of where a checkout lies.
+LAUNCHER=""
+if command -v ccache >/dev/null 2>&1; then
+  LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+  CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd .. && pwd)}"
+  export CCACHE_BASEDIR
+fi
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $LAUNCHER >/dev/null
 # Sources are found by globbing; make moc look again so a header added since
 # the last build is never missed (it only re-runs moc on changed files).
 find "$BUILD_DIR" -maxdepth 2 -path '*_autogen/timestamp' -delete 2>/dev/null || true
