@@ -378,6 +378,38 @@ void TBoernevinduer::aabnFoersteStifinder()
     m_styring->makeNewStifinder();
 }
 
+QStringList TBoernevinduer::visStier(const QStringList &stier)
+{
+    QStringList mangler;
+    bool foerste = true;
+    for (const QString &sti : stier) {
+        const bool mappe = stier::erMappe(sti);
+        if (!mappe && !stier::erFil(sti)) {
+            mangler.append(sti);
+            continue;
+        }
+        Twinform *w = nullptr;
+        if (foerste && !stifindere().isEmpty()) {
+            w = stifindere().first();
+            m_styring->visBarn(w);
+        } else {
+            w = qobject_cast<Twinform *>(m_styring->makeNewStifinder());
+        }
+        if (!w)
+            break;
+        foerste = false;
+        TStrukturCompo *motor = w->motor();
+        motor->setAktiveStruktur(2);
+        if (mappe) {
+            w->mappeKontrol(motor->makeStruktur2(sti), true);
+        } else {
+            const QString valgt = motor->SelectFil(sti);
+            w->mappeKontrol(valgt.isEmpty() ? sti : valgt, false);
+        }
+    }
+    return mangler;
+}
+
 void TBoernevinduer::lukBoernevinduer()
 {
     if (m_styring->boern().isEmpty())

@@ -91,6 +91,11 @@ public:
 
     // Life cycle.
     void aabnFoersteStifinder();
+    // Shows each path in an explorer window: a folder opened, a file in its
+    // folder with the file selected. The first path goes to the first explorer
+    // window, every further one to a new window. Returns the paths that name
+    // no existing element.
+    QStringList visStier(const QStringList &stier);
     void lukBoernevinduer();
     void lukEksterneVaerktoejer();
 

@@ -625,6 +625,8 @@ void Tmainform::FormActivate()
 {
     opstart = false;
     aabnFoersteStifinder();
+    if (!m_ventendeStier.isEmpty())
+        visStier(std::exchange(m_ventendeStier, {}));
     opdaterSidetitel();
     if (TryedBefore == 0) {
         TryedBefore = 1;
@@ -638,6 +640,27 @@ void Tmainform::FormActivate()
     m_egenskabsside->hent(v);
     if (v.minimerCheck)
         showMinimized();
+}
+
+void Tmainform::aabnStier(const QStringList &stier)
+{
+    if (opstart) {
+        m_ventendeStier += stier;
+        return;
+    }
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    visStier(stier);
+}
+
+void Tmainform::visStier(const QStringList &stier)
+{
+    const QStringList mangler = m_boern->visStier(stier);
+    if (!mangler.isEmpty())
+        m_dialogs->inform(QStringLiteral("Følgende findes ikke på denne computer og kunne ikke åbnes:\r")
+                          + mangler.join(QLatin1Char('\r')));
 }
 
 void Tmainform::visVentendeBeskeder()

@@ -63,6 +63,11 @@ public:
     Dialogs &dialogs() const { return *m_dialogs; }
     int maxElementer() const;
 
+    // Folders and files asked for on the command line or by a second start:
+    // shown in explorer windows as soon as the first one stands, and the
+    // window comes forward.
+    void aabnStier(const QStringList &stier);
+
     // Status line.
     void UdskrivInfo(const QString &tekst);
     void HintInfo(const QString &hint);
@@ -132,6 +137,7 @@ private:
     void anvendEgenskaber(const MainEgenskaber &e);
     void anvendDesign(bool foersteGang);
     void visVentendeBeskeder();
+    void visStier(const QStringList &stier);
 
     // Commands and their helpers.
     void skjulPanel();
@@ -173,6 +179,7 @@ private:
     bool m_dataSkrivbar = false;
     MainEgenskaber m_opt;           // values whose controls live in windows not built yet
     QStringList m_ventendeBeskeder; // shown once the window is on screen
+    QStringList m_ventendeStier;    // opened once the first explorer stands
     bool m_panelSkiftet = false;    // the minimum width applies from the first toggle
     bool m_opdateringPlanlagt = false;
 
