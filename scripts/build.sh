@@ -4,12 +4,14 @@ set -eu
 cd "$(dirname "$0")/.."
 BUILD_DIR="${MARVIKEL_BUILD_DIR:-build}"
 # ccache, where installed, lets several checkouts of the tree share objects;
-# the base folder makes its keys independent of where a checkout lies.
+# the base folder and leaving the build folder out of the hash make its keys
+# independent of where a checkout lies.
 LAUNCHER=""
 if command -v ccache >/dev/null 2>&1; then
   LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
   CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd .. && pwd)}"
-  export CCACHE_BASEDIR
+  CCACHE_NOHASHDIR=1
+  export CCACHE_BASEDIR CCACHE_NOHASHDIR
 fi
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $LAUNCHER >/dev/null
 # Sources are found by globbing; make moc look again so a header added since
