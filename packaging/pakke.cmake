@@ -19,15 +19,16 @@ set(MARVIKEL_PAKKET ${CMAKE_BINARY_DIR}/pakket)
 add_custom_command(
   OUTPUT ${MARVIKEL_PAKKET}/marvikel.1.gz ${MARVIKEL_PAKKET}/changelog.gz
   COMMAND ${CMAKE_COMMAND} -E make_directory ${MARVIKEL_PAKKET}
-  COMMAND sh -c "${GZIP_PROGRAM} -9nc '${MARVIKEL_PAKKE}/marvikel.1' > '${MARVIKEL_PAKKET}/marvikel.1.gz'"
-  COMMAND sh -c "${GZIP_PROGRAM} -9nc '${MARVIKEL_PAKKE}/changelog' > '${MARVIKEL_PAKKET}/changelog.gz'"
+  COMMAND ${CMAKE_COMMAND} -E copy ${MARVIKEL_PAKKE}/marvikel.1 ${MARVIKEL_PAKKE}/changelog ${MARVIKEL_PAKKET}
+  COMMAND ${GZIP_PROGRAM} -9nf ${MARVIKEL_PAKKET}/marvikel.1 ${MARVIKEL_PAKKET}/changelog
   DEPENDS ${MARVIKEL_PAKKE}/marvikel.1 ${MARVIKEL_PAKKE}/changelog
-  COMMENT "Compressing the manual page and the changelog")
+  COMMENT "Compressing the manual page and the changelog"
+  VERBATIM)
 add_custom_target(pakkedokumenter ALL DEPENDS ${MARVIKEL_PAKKET}/marvikel.1.gz ${MARVIKEL_PAKKET}/changelog.gz)
 install(FILES ${MARVIKEL_PAKKET}/marvikel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${MARVIKEL_PAKKE}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/marvikel)
 install(FILES ${MARVIKEL_PAKKET}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/marvikel
-        RENAME changelog.Debian.gz)
+        RENAME changelog.gz)
 
 # The installed program starts, finds its shipped folder and ends cleanly.
 add_test(NAME tst_installation
@@ -42,10 +43,11 @@ set(CPACK_PACKAGE_VENDOR "Marvikel-udviklerne")
 set(CPACK_PACKAGE_CONTACT "Marvikel-udviklerne <udviklere@marvikel.dk>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Danish file manager for paths, folders and files")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Marvikel is a file manager with a Danish user interface. One main window hosts\n\
-explorer windows with a folder tree, a file tree and a path box, lists of visited\n\
-and favourite folders, and copy lists from which elements are copied, cut and\n\
-pasted under four overwrite rules, with the desktop's trash and tool windows.")
+    "Marvikel is a file manager with a Danish user interface. One main window\n\
+hosts explorer windows with a folder tree, a file tree and a path box, lists\n\
+of visited and favourite folders, and copy lists from which elements are\n\
+copied, cut and pasted under four overwrite rules, with the desktop's trash\n\
+and tool windows.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
