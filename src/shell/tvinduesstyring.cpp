@@ -27,6 +27,14 @@ public:
     // Set for windows that hide instead of closing while their widget lives.
     std::function<void()> vedSkjul;
 
+    ~TRamme() override
+    {
+        // Its window goes with it; nothing of the frame's may be asked for
+        // when the window's own end is announced.
+        if (widget())
+            QObject::disconnect(widget(), nullptr, this, nullptr);
+    }
+
 protected:
     void closeEvent(QCloseEvent *event) override
     {
@@ -189,6 +197,13 @@ void TVinduesstyring::skjult(QMdiSubWindow *ramme)
     ramme->hide();
     ramme->setProperty("fanebladIndsat", false);
     CloseTab(caption);
+    // The window used last before it comes forward again.
+    const QList<QMdiSubWindow *> historik = m_omraade->subWindowList(QMdiArea::ActivationHistoryOrder);
+    QMdiSubWindow *naeste = nullptr;
+    for (auto it = historik.rbegin(); it != historik.rend() && !naeste; ++it)
+        if (*it != ramme && (*it)->isVisible())
+            naeste = *it;
+    m_omraade->setActiveSubWindow(naeste);
     emit boernSkiftet();
 }
 

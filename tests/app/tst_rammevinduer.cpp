@@ -12,6 +12,11 @@
 #include "testmiljoe.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QToolButton>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabBar>
@@ -134,6 +139,40 @@ private slots:
 
         QVERIFY(w.GemOpt());
         QCOMPARE(tekstfil::hent(w.mapper().optFilnavn).value(11), QString("1"));
+    }
+
+    // The frame applies the hint rule to its tool windows: the help browser
+    // shows pop-up hints only while a function runs and "Vis hints" is on.
+    void hintreglenGaelderVaerktoejsvinduer()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        Tinfoform *browser = w.boernevinduer()->hjaelp()->browser();
+        QVERIFY(browser);
+        QToolButton *knap = nullptr;
+        for (QToolButton *b : browser->findChildren<QToolButton *>())
+            if (!knap && b->isVisible() && !b->toolTip().isEmpty())
+                knap = b;
+        QVERIFY(knap);
+        auto hintVises = [knap] {
+            // A shown hint fades out before the next is asked for.
+            QToolTip::hideText();
+            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+                return true;
+            const QPoint p = knap->rect().center();
+            QHelpEvent e(QEvent::ToolTip, p, knap->mapToGlobal(p));
+            QApplication::sendEvent(knap, &e);
+            return QToolTip::isVisible();
+        };
+        QVERIFY(!hintVises());
+        w.processCount = 1;
+        QVERIFY(!hintVises());
+        w.findChild<QCheckBox *>("vhaFunkCheck")->setChecked(true);
+        QVERIFY(hintVises());
+        w.processCount = 0;
+        QVERIFY(!hintVises());
+        QToolTip::hideText();
     }
 
     void programmenuensIndhold()
