@@ -140,23 +140,18 @@ void TKlipbordsKommandoer::Paste()
 {
     // Without ticked entries the paste stops before the engine runs, and
     // the engine's counts are still those of the last paste.
-    const bool koerer = lister()->getElementAntal() > 0;
+    const bool harElementer = lister()->getElementAntal() > 0;
     m_vindue.begyndFunktion();
     const bool helt = m_klipbord->PasteExecute(valgFra(m_vindue));
     m_vindue.afslutFunktion(1, m_klipbord->getResult());
-    if (koerer)
+    if (harElementer)
         meldUdeladte();
     const QString destination = m_klipbord->getDestination();
-    if (helt && m_vindue.samlEgenskaber().autoOpdater && stier::erMappe(destination))
-        visDestination(destination);
-    opdater();
-}
-
-void TKlipbordsKommandoer::visDestination(const QString &destination)
-{
     // Both trees show the folder the elements went into, the folder tree
     // with it selected, so the two agree.
-    m_vindue.visMappeITraeer(destination);
+    if (helt && m_vindue.samlEgenskaber().autoOpdater && stier::erMappe(destination))
+        m_vindue.visMappeITraeer(destination);
+    opdater();
 }
 
 void TKlipbordsKommandoer::meldUdeladte()

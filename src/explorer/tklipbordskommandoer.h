@@ -61,8 +61,6 @@ private:
     void beregnStoerrelse();
     // A transfer from another window arrived in these lists.
     void modtagOverfoersel();
-    // The folder the paste went into, shown in both trees.
-    void visDestination(const QString &destination);
     // What the status line says after a paste that left files alone.
     void meldUdeladte();
 

@@ -29,8 +29,8 @@ public:
 
     ~TRamme() override
     {
-        // Its window goes with it; nothing of the frame's may be asked for
-        // when the window's own end is announced.
+        // The window is deleted with its frame: the announcement of its end
+        // must not reach back into this half-destroyed frame.
         if (widget())
             QObject::disconnect(widget(), nullptr, this, nullptr);
     }
@@ -197,7 +197,7 @@ void TVinduesstyring::skjult(QMdiSubWindow *ramme)
     ramme->hide();
     ramme->setProperty("fanebladIndsat", false);
     CloseTab(caption);
-    // The window used last before it comes forward again.
+    // The window used before this one takes its place.
     const QList<QMdiSubWindow *> historik = m_omraade->subWindowList(QMdiArea::ActivationHistoryOrder);
     QMdiSubWindow *naeste = nullptr;
     for (auto it = historik.rbegin(); it != historik.rend() && !naeste; ++it)
