@@ -4,17 +4,16 @@
 #include "app/ikoner.h"
 #include "core/datamapper.h"
 #include "engines/stier.h"
-#include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
 #include "engines/tmenuexefiler.h"
 #include "engines/tmetodecompo.h"
 #include "engines/tstarter.h"
 #include "engines/tstrukturcompo.h"
-#include "explorer/tindstillingsside.h"
 #include "explorer/tklipbordskommandoer.h"
 #include "explorer/tlisteform.h"
-#include "explorer/tsidebog.h"
+#include "explorer/trammeforbindelse.h"
 #include "explorer/twinform.h"
+#include "shell/thintregel.h"
 #include "shell/thjaelp.h"
 #include "shell/tinfoform.h"
 #include "shell/tprogform.h"
@@ -30,6 +29,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QTabBar>
+#include <QTimer>
 
 namespace {
 
@@ -102,6 +102,14 @@ TBoernevinduer::TBoernevinduer(const Ramme &ramme, QObject *parent)
         emit boernSkiftet();
     });
     m_hjaelp->visBrowser = [this] { return visBrowser(); };
+    auto *hintregel = new THintregel([this] {
+        if (!m_stifinderRamme)
+            return false;
+        const RammeValg v = m_stifinderRamme->valg();
+        return v.processCount > 0 && v.visHints;
+    }, this);
+    hintregel->hintInfo = [this](const QString &tekst) { emit hint(tekst); };
+    QCoreApplication::instance()->installEventFilter(hintregel);
     opretKommandoer();
     opretProgrammenu();
 }
@@ -201,17 +209,72 @@ void TBoernevinduer::forbindKlipbord(Twinform *w)
     connect(k, &TKlipbordsKommandoer::overfoerOensket, this, [this, w] { kopierKlipbordsdata(w); });
     connect(k, &TKlipbordsKommandoer::egneListerLukkes, this, [this](TKopilister *lister) {
         // The window of lists that go with their explorer window goes too.
-        for (QWidget *barn : m_styring->boern())
-            if (auto *f = qobject_cast<Tlisteform *>(barn); f && f->lister() == lister)
-                delete f;
+        if (Tlisteform *f = listeformFor(lister))
+            delete f;
     });
+    // The shared lists belong to the explorer windows together: when the
+    // last one has gone, they are emptied and their window goes as well.
+    connect(w, &QObject::destroyed, this, [this] {
+        QTimer::singleShot(0, this, &TBoernevinduer::lukDelteKlipbordUdenStifindere);
+    });
+    // Every pair of lists has its window from the start, its tab in front.
+    if (!listeformFor(k->lister()))
+        opretListeform(k->lister(), k->delt() ? 1 : w->nummer(), k->delt());
 }
 
 TKopilister *TBoernevinduer::delteLister()
 {
+    // Shared lists are those of the first explorer window, and its window
+    // is the one their "Stifinderen" brings forward.
     if (!m_delteLister)
-        m_delteLister = new TKopilister(QStringLiteral("Klipbord"), this);
+        m_delteLister = new TKopilister(QStringLiteral("Stifinder 1"), this);
     return m_delteLister;
+}
+
+void TBoernevinduer::lukDelteKlipbordUdenStifindere()
+{
+    if (!m_delteLister || !m_styring->stifindere().isEmpty())
+        return;
+    m_delteLister->sletBeggeLister();
+    if (Tlisteform *f = listeformFor(m_delteLister))
+        delete f;
+}
+
+Tlisteform *TBoernevinduer::listeformFor(const TKopilister *lister) const
+{
+    for (QWidget *barn : m_styring->boern())
+        if (auto *f = qobject_cast<Tlisteform *>(barn); f && f->lister() == lister)
+            return f;
+    return nullptr;
+}
+
+Tlisteform *TBoernevinduer::opretListeform(TKopilister *lister, int nummer, bool delt)
+{
+    auto *f = new Tlisteform(lister, nummer, delt, m_optMappe);
+    saetVinduesart(f, Vinduesart::Klipbord);
+    connect(f, &Tlisteform::stifinderOensket, this, [this, lister](const QString &caption) {
+        visEjer(lister, caption);
+    });
+    connect(f, &Tlisteform::beregnOensket, this, [this, lister] {
+        if (Twinform *w = ejerAf(lister))
+            w->metodeX()->getSizeOfKlipbord();
+    });
+    m_styring->visIRammen(f);
+    return f;
+}
+
+void TBoernevinduer::visEjer(const TKopilister *lister, const QString &caption)
+{
+    // Shared lists outlive "Stifinder 1" while other explorer windows use
+    // them; any of those is then the way back.
+    if (lister == m_delteLister && !m_styring->findStifinder(caption)) {
+        if (Twinform *w = ejerAf(lister)) {
+            m_styring->visBarn(w);
+            return;
+        }
+    }
+    if (QWidget *w = m_styring->getWinform(caption))
+        m_styring->visBarn(w);
 }
 
 Twinform *TBoernevinduer::ejerAf(const TKopilister *lister) const
@@ -224,37 +287,19 @@ Twinform *TBoernevinduer::ejerAf(const TKopilister *lister) const
 
 QWidget *TBoernevinduer::visKlipbord(TKopilister *lister)
 {
-    for (QWidget *barn : m_styring->boern()) {
-        if (auto *f = qobject_cast<Tlisteform *>(barn); f && f->lister() == lister) {
-            m_styring->visBarn(f);
-            return f;
-        }
-    }
-    Twinform *ejer = ejerAf(lister);
-    const bool delt = lister == m_delteLister;
-    auto *f = new Tlisteform(lister, ejer ? m_styring->nummer(ejer) : 1, delt, m_optMappe);
-    saetVinduesart(f, Vinduesart::Klipbord);
-    connect(f, &Tlisteform::stifinderOensket, this, [this](const QString &caption) {
-        if (QWidget *w = m_styring->getWinform(caption))
-            m_styring->visBarn(w);
-    });
-    connect(f, &Tlisteform::beregnOensket, this, [this, lister] {
-        if (Twinform *w = ejerAf(lister))
-            w->metodeX()->getSizeOfKlipbord();
-    });
-    m_styring->visIRammen(f);
+    Tlisteform *f = listeformFor(lister);
+    if (f)
+        m_styring->visBarn(f);
     return f;
 }
 
 void TBoernevinduer::visAktivtKlipbord()
 {
-    Twinform *w = aktivStifinder();
-    if (!w && !stifindere().isEmpty())
-        w = stifindere().first();
-    if (w)
-        visKlipbord(w->klipbordsKommandoer()->lister());
-    else
-        m_styring->visKlipbordet();
+    // The active explorer window's own lists, else the first lists window
+    // there is; Ctrl+0 never makes one.
+    if (Twinform *w = aktivStifinder(); w && visKlipbord(w->klipbordsKommandoer()->lister()))
+        return;
+    m_styring->visKlipbordet();
 }
 
 void TBoernevinduer::anvendSammeKlipbord(bool til)
@@ -266,12 +311,11 @@ void TBoernevinduer::anvendSammeKlipbord(bool til)
 
 void TBoernevinduer::kopierKlipbordsdata(Twinform *fra)
 {
-    QList<TKlipbord *> andre;
+    QList<TKlipbordsKommandoer *> andre;
     for (Twinform *w : stifindere())
         if (w != fra)
-            andre.append(w->klipbordsKommandoer()->klipbord());
-    fra->klipbordsKommandoer()->klipbord()->kopierKlipbordsdata(andre);
-    fra->sidebog()->indstillingsside()->setAktiver(false);
+            andre.append(w->klipbordsKommandoer());
+    fra->klipbordsKommandoer()->overfoerTil(andre);
 }
 
 QList<Twinform *> TBoernevinduer::stifindere() const
@@ -365,10 +409,12 @@ void TBoernevinduer::aInfo()
             b->LoadHjemmeside("qenStifinder.html");
         return;
     }
-    const Vinduesart art = m_styring->aktivArt();
-    // The explorer window shows the page of its own structure; until it
-    // knows one, the page about the explorer.
-    const QString side = art == Vinduesart::Stifinder ? QStringLiteral("Stifinderen.html") : hjaelpesideFor(art);
+    // An explorer window shows the page of its active tree.
+    if (Twinform *w = aktivStifinder()) {
+        w->showStrukturInfo();
+        return;
+    }
+    const QString side = hjaelpesideFor(m_styring->aktivArt());
     if (!side.isEmpty())
         InfoHelp(side);
 }

@@ -21,6 +21,7 @@ class THjaelp;
 class THjaelpside;
 class Tinfoform;
 class TKopilister;
+class Tlisteform;
 class TProgramfunktioner;
 class TRammeForbindelse;
 class Twinform;
@@ -64,9 +65,10 @@ public:
     // with `opdater`, refreshes what it shows.
     Twinform *aktiverWinform(bool opdater, const QString &potMappe = {});
 
-    // The copy lists: the shared ones (made when first needed), the lists
-    // window of one pair of lists, "Anvend samme klipbord" applied to the
-    // open explorer windows, and the transfer from one window to the others.
+    // The copy lists: the shared ones (made when first needed), showing the
+    // lists window of one pair of lists (null when it has none), "Anvend
+    // samme klipbord" applied to the open explorer windows, and the transfer
+    // from one window to the others.
     TKopilister *delteLister();
     QWidget *visKlipbord(TKopilister *lister);
     void anvendSammeKlipbord(bool til);
@@ -103,6 +105,8 @@ public:
     void opdaterKommandoer();
 
 signals:
+    // A status tip of a child window that runs outside the frame.
+    void hint(const QString &tekst);
     // The active explorer's current element, for the path field.
     void aktuelleElement(const QString &sti);
     void boernSkiftet();
@@ -118,6 +122,10 @@ private:
     QWidget *lavStifinder(int nummer);
     void forbindKlipbord(Twinform *w);
     Twinform *ejerAf(const TKopilister *lister) const;
+    Tlisteform *listeformFor(const TKopilister *lister) const;
+    Tlisteform *opretListeform(TKopilister *lister, int nummer, bool delt);
+    void visEjer(const TKopilister *lister, const QString &caption);
+    void lukDelteKlipbordUdenStifindere();
     void visAktivtKlipbord();
     Tinfoform *visBrowser();
     QAction *kommando(const char *navn) const;

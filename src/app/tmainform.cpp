@@ -97,6 +97,7 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     connect(m_boern, &TBoernevinduer::aktuelleElement, m_stistrimmel, &TStistrimmel::setSti);
     connect(m_boern, &TBoernevinduer::boernSkiftet, this, &Tmainform::planlaegOpdatering);
     connect(m_boern->hjaelp(), &THjaelp::hint, this, &Tmainform::HintInfo);
+    connect(m_boern, &TBoernevinduer::hint, this, &Tmainform::HintInfo);
     lavStrukturmenu();
 
     auto *midte = new QHBoxLayout;

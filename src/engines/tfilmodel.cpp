@@ -46,6 +46,21 @@ void TFilModel::setBillede(int raekke, int billede)
     emit dataChanged(i, i, {BilledeRolle});
 }
 
+void TFilModel::setTekst(int raekke, const QString &tekst)
+{
+    if (raekke < 0 || raekke >= antal())
+        return;
+    m_raekker[size_t(raekke)].tekst = tekst;
+    const QModelIndex i = index(raekke);
+    emit dataChanged(i, i, {Qt::DisplayRole});
+}
+
+void TFilModel::setRec(int raekke, const StrukturRec &rec)
+{
+    if (raekke >= 0 && raekke < antal())
+        m_raekker[size_t(raekke)].rec = rec;
+}
+
 int TFilModel::valgtRaekke() const
 {
     const QModelIndex c = m_valg->currentIndex();

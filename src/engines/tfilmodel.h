@@ -34,6 +34,9 @@ public:
     int antal() const { return int(m_raekker.size()); }
     const FilRaekke &raekke(int r) const { return m_raekker[size_t(r)]; }
     void setBillede(int raekke, int billede);
+    void setTekst(int raekke, const QString &tekst);
+    // A renamed element's row points at its new path.
+    void setRec(int raekke, const StrukturRec &rec);
 
     QItemSelectionModel *valg() const { return m_valg; }
     // The selected row: the current one when it is selected, else the first

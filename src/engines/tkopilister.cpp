@@ -238,11 +238,14 @@ int TKopilister::overfoerTil(TKopilister &andre) const
 {
     int antal = 0;
     for (const TKopiliste *liste : {&m_mapper, &m_filer}) {
-        TKopiliste *maal = liste == &m_mapper ? &andre.m_mapper : &andre.m_filer;
+        const bool mapper = liste == &m_mapper;
+        TKopiliste *maal = mapper ? &andre.m_mapper : &andre.m_filer;
         for (int i = 0; i < liste->antal(); ++i) {
             const TKopiliste::Post &p = liste->poster().at(i);
             const QString sti = liste->sti(i).trimmed();
-            if (p.markeret && stier::findes(sti) && maal->tilfoej(p.billede, sti, true))
+            // Each list passes on only elements of its own kind.
+            const bool findes = mapper ? stier::erMappe(sti) : stier::erFil(sti) && !stier::erMappe(sti);
+            if (p.markeret && findes && maal->tilfoej(p.billede, sti, true))
                 ++antal;
         }
     }

@@ -94,8 +94,9 @@ public:
     int loadLister(QStringList &mapper, QStringList &filer, const QString &destination, Dialogs *dialogs);
     void ClearCopyLister();
     void sletBeggeLister();
-    // Adds the ticked, existing entries to `andre` (trimmed, same picture,
-    // ticked, paths already there skipped); the number added.
+    // Adds the ticked entries whose element exists as a folder (folder
+    // list) or a file (file list) to `andre` (trimmed, same picture, ticked,
+    // paths already there skipped); the number added.
     int overfoerTil(TKopilister &andre) const;
 
     // Kopilister: what the size computation reads and shows.

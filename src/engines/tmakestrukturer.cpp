@@ -312,6 +312,59 @@ bool TMakeStrukturer::udfoldStruktur1(const QString &aDirectory, bool medAlleDre
     return false;
 }
 
+bool TMakeStrukturer::valgtIPrivat() const
+{
+    QModelIndex n = Struktur1->valgtNode();
+    while (n.parent().isValid())
+        n = n.parent();
+    return n.isValid() && Struktur1->rec(n).ID == IdPrivat;
+}
+
+bool TMakeStrukturer::udfoldIPrivat(const QString &aDirectory)
+{
+    const QString sti = stier::udenSkraastreg(aDirectory);
+    const QModelIndex bruger = Struktur1->foersteNode();
+    if (!bruger.isValid() || Struktur1->rec(bruger).ID != IdPrivat)
+        return false;
+    QModelIndexList private_{bruger};
+    for (int r = 0; r < Struktur1->rowCount(bruger); ++r) {
+        const QModelIndex n = Struktur1->index(r, 0, bruger);
+        if (Struktur1->rec(n).ID == IdPrivat)
+            private_.append(n);
+    }
+    QModelIndex start;
+    for (const QModelIndex &n : std::as_const(private_)) {
+        const QString mappe = Struktur1->rec(n).mappe;
+        const bool holder = sti == mappe || sti.startsWith(stier::delimKon(mappe));
+        if (holder && (!start.isValid() || mappe.size() > Struktur1->rec(start).mappe.size()))
+            start = n;
+    }
+    if (!start.isValid())
+        return false;
+    Struktur1->udfold(bruger);
+    const QString rest = sti.mid(stier::delimKon(Struktur1->rec(start).mappe).size());
+    QModelIndex node = start;
+    for (const QString &del : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        // Read as the user's own opening of the level would read it.
+        udfoldNode(node);
+        const QString naeste = stier::delimKon(Struktur1->rec(node).mappe) + del;
+        QModelIndex fundet;
+        for (int r = 0; r < Struktur1->rowCount(node) && !fundet.isValid(); ++r) {
+            if (Struktur1->rec(Struktur1->index(r, 0, node)).mappe == naeste)
+                fundet = Struktur1->index(r, 0, node);
+        }
+        if (!fundet.isValid())
+            return false;
+        node = fundet;
+    }
+    // The user node itself keeps its standard folders open below it.
+    if (node == bruger)
+        Struktur1->vaelg(node);
+    else
+        udfoldMedValg(node);
+    return true;
+}
+
 void TMakeStrukturer::rensListe(QStringList &liste) const
 {
     for (qsizetype i = liste.size() - 1; i >= 0; --i) {

@@ -38,6 +38,14 @@ public:
     void makePunktStruktur(QStringList &liste);
     QString udfoldMappe(const QString &aDirectory);
     bool udfoldStruktur1(const QString &aDirectory, bool medAlleDrev);
+    // Whether the selected folder-tree node lies in the private section.
+    bool valgtIPrivat() const;
+    // Opens the private section down to `aDirectory` and selects it there,
+    // under the deepest private node that holds it (one of the standard
+    // folders, else the user's home, whose own folders are then read as a
+    // double click reads them). False, with the selection untouched, when
+    // no private node holds it or a level on the way is missing.
+    bool udfoldIPrivat(const QString &aDirectory);
     QString udfoldDirectory();
     bool udfoldNode(const QModelIndex &node);
     QModelIndex getStartNode(const QModelIndex &node, const QString &aBib);

@@ -2,6 +2,7 @@
 
 #include "core/dansk.h"
 #include "core/dialogs.h"
+#include "engines/filbilleder.h"
 #include "engines/navnekontrol.h"
 #include "engines/nyenavne.h"
 #include "engines/stier.h"
@@ -167,6 +168,7 @@ QString TMetodeCompo::RenameMappe(const QString &aOldName, const QString &aNewNa
         trae->fravaelgAlle();
         if (!ok)
             return aOldName;
+        trae->setRec(r, StrukturRec{ny, {}, IdMappe});
         StrukturY->setMappenavn(stier::mappeAf(ny));
         return stier::getLastDirectory(ny);
     }
@@ -211,8 +213,10 @@ QString TMetodeCompo::RenameFil(const QString &aOldName, const QString &aNewName
         m_beskeder->inform(FilFejl);
         return aOldName;
     }
-    // The row keeps its old record until the window lists the folder again;
-    // the engine's current file follows the rename at once.
+    // The row and the engine's current file follow the rename at once; the
+    // picture goes by the new extension.
+    trae->setRec(r, StrukturRec{{}, ny, IdFil});
+    trae->setBillede(r, filbilleder::getFilensImageIndex(stier::getLastDirectory(ny)));
     StrukturY->setFilnavn(ny);
     trae->vaelg(r);
     return stier::getLastDirectory(ny);

@@ -104,20 +104,6 @@ bool TElementKommandoer::visDialog(TOmdoebDialog &dialog, const QString &mappe, 
     return dialog.vis(mappe, gammel, ny);
 }
 
-bool TElementKommandoer::udfoldAlleDrev() const
-{
-    // With the start-up choice "current drive" the folder tree shows only
-    // the folder's own drive.
-    return m_vindue.samlEgenskaber().programOpstart != 1;
-}
-
-void TElementKommandoer::visMappeITraeer(const QString &mappe)
-{
-    m_motor->udfoldStruktur1(mappe, udfoldAlleDrev());
-    const QString p = m_motor->makeStruktur2(mappe);
-    m_vindue.mappeKontrol(p, true);
-}
-
 void TElementKommandoer::startOmdoebIStedet()
 {
     QAction *f2 = m_vindue.kommando(QStringLiteral("Rename2"));
@@ -168,7 +154,7 @@ void TElementKommandoer::Rename()
         } else {
             m_motor->setAktiveStruktur(1);
             m_motor->setMappenavn(ny);
-            m_motor->udfoldStruktur1(ny, udfoldAlleDrev());
+            m_vindue.visIMappetrae(ny);
             const QString p = m_motor->getDirectory();
             m_vindue.mappeKontrol(p.isEmpty() ? ny : p, true);
         }
@@ -219,11 +205,11 @@ void TElementKommandoer::NyMappe()
     if (!stier::erMappe(p))
         return;
     if (m_motor->aktiveStruktur() == 1) {
-        m_motor->udfoldStruktur1(p, udfoldAlleDrev());
+        m_vindue.visIMappetrae(p);
         const QString r = m_motor->getDirectory();
         m_vindue.mappeKontrol(r.isEmpty() ? p : r, true);
     } else {
-        visMappeITraeer(m_motor->mappenavn());
+        m_vindue.visMappeITraeer(m_motor->mappenavn());
     }
     m_metode.SelectMappe(p);
     startOmdoebIStedet();
@@ -270,7 +256,7 @@ void TElementKommandoer::slet(bool tilPapirkurv)
         if (mappe.isEmpty())
             mappe = QStringLiteral("/");
         m_motor->setMappenavn(mappe);
-        visMappeITraeer(mappe);
+        m_vindue.visMappeITraeer(mappe);
         m_ramme.UdskrivInfo(tilPapirkurv ? QStringLiteral("Der blev slettet til papirkurv")
                                          : QStringLiteral("Der blev slettet permanent"));
     }

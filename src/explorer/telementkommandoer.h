@@ -64,9 +64,7 @@ public:
 
 private:
     bool visDialog(TOmdoebDialog &dialog, const QString &mappe, const QString &gammel, const QString &ny = {});
-    void visMappeITraeer(const QString &mappe);
     void startOmdoebIStedet();
-    bool udfoldAlleDrev() const;
 
     Twinform &m_vindue;
     TRammeForbindelse &m_ramme;

@@ -95,7 +95,6 @@ TIndstillingsside::TIndstillingsside(QAction *fokus, QAction *fokus2, QWidget *p
     }
     stoerrelse->addWidget(stoerrelseInfo);
     layout->addLayout(stoerrelse);
-    layout->addLayout(klipbordsRaekker());
     connect(stoerrelseInfo, &QToolButton::clicked, this, [this] {
         emit information(QStringLiteral("Funktionen beregner hvor meget valgte mapper og filer i Klipbordet fylder.\r"
                                         "Dette kan tage lidt tid, alt efter hvor meget der er placeret i Klipbordet."));
@@ -164,54 +163,6 @@ TIndstillingsside::TIndstillingsside(QAction *fokus, QAction *fokus2, QWidget *p
     layout->addStretch();
 }
 
-QVBoxLayout *TIndstillingsside::klipbordsRaekker()
-{
-    auto *raekker = new QVBoxLayout;
-    m_gendan = new QPushButton(QStringLiteral("Gendan data"), this);
-    m_gendan->setObjectName(QStringLiteral("klipbordsGendannelse"));
-    m_gendan->setToolTip(QStringLiteral("Gendan sidste klipbordsdata"));
-    m_gendan->setEnabled(false);
-    connect(m_gendan, &QPushButton::clicked, this, &TIndstillingsside::gendanOensket);
-    QToolButton *gendanInfo = knapper::infoKnap(this);
-    gendanInfo->setObjectName(QStringLiteral("gendanInfo"));
-    connect(gendanInfo, &QToolButton::clicked, this,
-            [this] { emit information(QStringLiteral("Gendan klipbordsdata.\rEr kun muligt efter kopiering.")); });
-
-    m_overfoer = new QPushButton(QStringLiteral("Overfør klipbords data"), this);
-    m_overfoer->setObjectName(QStringLiteral("KlipbordsdataTransfer"));
-    m_overfoer->setToolTip(QStringLiteral("Overfør klipbordsdata til andre klipborde"));
-    m_overfoer->setEnabled(false);
-    connect(m_overfoer, &QPushButton::clicked, this, &TIndstillingsside::overfoerOensket);
-    m_aktiver = new QCheckBox(QStringLiteral("Aktiver"), this);
-    m_aktiver->setObjectName(QStringLiteral("aktiver"));
-    m_aktiver->setToolTip(QStringLiteral("Aktiver funktionen"));
-    connect(m_aktiver, &QCheckBox::toggled, this, &TIndstillingsside::aktiverAendret);
-    QToolButton *overfoerInfo = knapper::infoKnap(this);
-    overfoerInfo->setObjectName(QStringLiteral("overfoerInfo"));
-    connect(overfoerInfo, &QToolButton::clicked, this, [this] {
-        emit information(m_delt ? QStringLiteral("Denne funktion er ikke anvendelig, når filfinderne har fælles klipbord.")
-                                : QStringLiteral("Overfør data fra klipbordet til andre klipborde.\r"
-                                                 "Afkryds feltet for at aktivere muligheden for at overføre data."));
-    });
-    QToolButton *deltInfo = knapper::infoKnap(this);
-    deltInfo->setObjectName(QStringLiteral("bestemIndstilling"));
-    deltInfo->setToolTip(QStringLiteral("Bestem indstilling"));
-    connect(deltInfo, &QToolButton::clicked, this, [this] {
-        emit information(QStringLiteral("Hvis \"Anvend samme klipbord\" vælges, anvender alle stifindere samme klipbord.\r"
-                                        "I modsat fald har hver stifinder sit eget klipbord."));
-    });
-    // Two rows, so the page keeps the side book's width.
-    for (const auto &rad : {std::initializer_list<QWidget *>{m_gendan, gendanInfo, deltInfo},
-                            std::initializer_list<QWidget *>{m_overfoer, m_aktiver, overfoerInfo}}) {
-        auto *r = new QHBoxLayout;
-        for (QWidget *w : rad)
-            r->addWidget(w);
-        r->addStretch();
-        raekker->addLayout(r);
-    }
-    return raekker;
-}
-
 void TIndstillingsside::setKlipbordAntal(int mapper, int filer)
 {
     m_antalMapper->setText(mapper > 0 ? dansk::heltal(mapper) : QStringLiteral("Ingen"));
@@ -228,31 +179,6 @@ void TIndstillingsside::setBeregner(bool beregner)
     m_beregn->setEnabled(!beregner);
     if (beregner)
         m_stoerrelse->setText(QStringLiteral("Beregner..."));
-}
-
-void TIndstillingsside::setKanGendanne(bool kan)
-{
-    m_gendan->setEnabled(kan);
-}
-
-void TIndstillingsside::setDeltKlipbord(bool delt)
-{
-    m_delt = delt;
-}
-
-void TIndstillingsside::setKanOverfoere(bool kan)
-{
-    m_overfoer->setEnabled(kan);
-}
-
-bool TIndstillingsside::aktiver() const
-{
-    return m_aktiver->isChecked();
-}
-
-void TIndstillingsside::setAktiver(bool aktiver)
-{
-    m_aktiver->setChecked(aktiver);
 }
 
 QLabel *TIndstillingsside::felt(const QString &navn, const QString &tekst)

@@ -5,15 +5,14 @@
 class QAction;
 class QButtonGroup;
 class QCheckBox;
-class QHBoxLayout;
 class QLabel;
 class QPushButton;
-class QVBoxLayout;
 struct StifinderEgenskaber;
 
 // The explorer window's settings page: the focus buttons with the active
 // tree, the current element, the copy-list counts and size, and the paste
-// and delete settings.
+// and delete settings. Restore and transfer of the lists live on the
+// properties page.
 class TIndstillingsside : public QWidget
 {
     Q_OBJECT
@@ -36,13 +35,6 @@ public:
     void setKlipbordAntal(int mapper, int filer);
     void setStoerrelse(const QString &tekst);
     void setBeregner(bool beregner);
-    // "Gendan data" is possible after a paste.
-    void setKanGendanne(bool kan);
-    // With a shared "Klipbord" the transfer is no use; its help says why.
-    void setDeltKlipbord(bool delt);
-    void setKanOverfoere(bool kan);
-    bool aktiver() const;
-    void setAktiver(bool aktiver);
 
 signals:
     void hjaelp(const QString &side);
@@ -50,12 +42,8 @@ signals:
     void beregnOensket();
     void annullerMapperOensket();   // "Annuller kopiering af mapper"
     void annullerFilerOensket();    // "Annuller kopiering af filer"
-    void gendanOensket();
-    void overfoerOensket();
-    void aktiverAendret();          // "Aktiver" of the transfer
 
 private:
-    QVBoxLayout *klipbordsRaekker();
     QLabel *felt(const QString &navn, const QString &tekst);
     QCheckBox *afkrydsning(const QString &navn, const QString &tekst, const QString &hint, const QString &info);
 
@@ -75,9 +63,4 @@ private:
     QLabel *m_antalFiler;
     QLabel *m_stoerrelse;
     QPushButton *m_beregn;
-    QPushButton *m_gendan;
-    QPushButton *m_overfoer;
-    QCheckBox *m_aktiver;
-    bool m_delt = false;
-
 };

@@ -1,5 +1,9 @@
 #include "explorer/tklipbordskommandoer.h"
 
+#include "core/dansk.h"
+#include "core/dialogs.h"
+#include "engines/filbilleder.h"
+#include "engines/stier.h"
 #include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
 #include "engines/tmetodecompo.h"
@@ -7,12 +11,17 @@
 #include "engines/tstrukturcompo.h"
 #include "explorer/tdeleteform.h"
 #include "explorer/texistsform.h"
+#include "explorer/tfavoritside.h"
 #include "explorer/tindstillingsside.h"
 #include "explorer/tkopieringsform.h"
 #include "explorer/tprogressform.h"
 #include "explorer/trammeforbindelse.h"
 #include "explorer/tsidebog.h"
+#include "explorer/tstifinderegenskabsside.h"
 #include "explorer/twinform.h"
+
+#include <QCoreApplication>
+#include <QPointer>
 
 namespace {
 
@@ -65,15 +74,26 @@ void TKlipbordsKommandoer::bind()
         m_klipbord->RegisterElements(mapper + filer);
     }, [this] { return lister()->getElementAntal(); });
 
+    // A favourite file keeps the picture of its type in the file list.
+    w.sidebog()->favoritside()->kopierElement = [this](const QString &sti, bool erMappe) {
+        if (erMappe)
+            lister()->CopyListAdd(TKopilister::ListeMapper, TKopilister::MappeBillede, sti, true);
+        else
+            lister()->CopyListAdd(TKopilister::ListeFiler, filbilleder::getFilensImageIndex(stier::getLastDirectory(sti)),
+                                  sti, true);
+    };
+    w.sidebog()->favoritside()->opdaterKommandoer();
+
     TIndstillingsside *side = w.sidebog()->indstillingsside();
     connect(side, &TIndstillingsside::annullerMapperOensket, m_klipbord, &TKlipbord::annullerMapper);
     connect(side, &TIndstillingsside::annullerFilerOensket, m_klipbord, &TKlipbord::annullerFiler);
-    connect(side, &TIndstillingsside::gendanOensket, this,
-            [this] { m_klipbord->klipbordsGendannelse(valgFra(m_vindue)); });
     connect(side, &TIndstillingsside::beregnOensket, this, &TKlipbordsKommandoer::beregnStoerrelse);
-    connect(side, &TIndstillingsside::overfoerOensket, this, &TKlipbordsKommandoer::overfoerOensket);
-    connect(side, &TIndstillingsside::aktiverAendret, this, &TKlipbordsKommandoer::opdater);
     connect(m_vindue.metodeX(), &TMetoder::klipbordBeregnet, side, [side] { side->setBeregner(false); });
+    TStifinderEgenskabsside *egenskaber = w.sidebog()->egenskabsside();
+    connect(egenskaber, &TStifinderEgenskabsside::gendanOensket, this,
+            [this] { m_klipbord->klipbordsGendannelse(valgFra(m_vindue)); });
+    connect(egenskaber, &TStifinderEgenskabsside::overfoerOensket, this, &TKlipbordsKommandoer::overfoerOensket);
+    connect(egenskaber, &TStifinderEgenskabsside::aktiverAendret, this, &TKlipbordsKommandoer::opdater);
     connect(m_klipbord, &TKlipbord::stoerrelsesfelt, side, &TIndstillingsside::setStoerrelse);
     connect(m_klipbord, &TKlipbord::visKlipbordOensket, this, [this] { emit visKlipbordOensket(lister()); });
     connect(m_klipbord, &TKlipbord::visIndstillingerOensket, this,
@@ -104,7 +124,7 @@ void TKlipbordsKommandoer::forbindLister()
         opdater();
         m_vindue.opdaterKommandoer();
     });
-    side->setDeltKlipbord(delt());
+    m_vindue.sidebog()->egenskabsside()->setDeltKlipbord(delt());
     side->setKlipbordAntal(lister()->Mappeliste()->antal(), lister()->Filliste()->antal());
     opdater();
 }
@@ -118,25 +138,80 @@ void TKlipbordsKommandoer::kopier(bool cut)
 
 void TKlipbordsKommandoer::Paste()
 {
+    // Without ticked entries the paste stops before the engine runs, and
+    // the engine's counts are still those of the last paste.
+    const bool harElementer = lister()->getElementAntal() > 0;
     m_vindue.begyndFunktion();
     const bool helt = m_klipbord->PasteExecute(valgFra(m_vindue));
     m_vindue.afslutFunktion(1, m_klipbord->getResult());
+    if (harElementer)
+        meldUdeladte();
     const QString destination = m_klipbord->getDestination();
-    if (helt && m_vindue.samlEgenskaber().autoOpdater && !destination.isEmpty()) {
-        // The file tree shows the folder the elements went into.
-        m_vindue.motor()->setAktiveStruktur(2);
-        m_vindue.mappeKontrol(m_vindue.motor()->makeStruktur2(destination), true);
-    }
+    // Both trees show the folder the elements went into, the folder tree
+    // with it selected, so the two agree.
+    if (helt && m_vindue.samlEgenskaber().autoOpdater && stier::erMappe(destination))
+        m_vindue.visMappeITraeer(destination);
     opdater();
+}
+
+void TKlipbordsKommandoer::meldUdeladte()
+{
+    // The progress box may close on its own, and with it the line that
+    // said what was left alone; the status line keeps it.
+    const qint64 udeladt = m_paste->ikkePastede;
+    if (udeladt <= 0 || m_paste->ConstDest.isEmpty())
+        return;
+    if (m_vindue.metodeX()->FlytElementer) {
+        m_ramme.UdskrivInfo(QStringLiteral("Sæt ind: ") + dansk::heltal(udeladt)
+                            + (udeladt == 1 ? QStringLiteral(" element fandtes allerede og blev ikke flyttet.")
+                                            : QStringLiteral(" elementer fandtes allerede og blev ikke flyttet.")));
+        return;
+    }
+    const qint64 antal = qMax(m_paste->antalFiler, m_paste->udfoerteFiler() + udeladt);
+    m_ramme.UdskrivInfo(QStringLiteral("Sæt ind: ") + dansk::heltal(m_paste->udfoerteFiler()) + QStringLiteral(" af ")
+                        + dansk::heltal(antal) + (antal == 1 ? QStringLiteral(" fil blev kopieret; ")
+                                                             : QStringLiteral(" filer blev kopieret; "))
+                        + dansk::heltal(udeladt) + QStringLiteral(" fandtes allerede og blev ikke overskrevet."));
 }
 
 void TKlipbordsKommandoer::opdater()
 {
-    TIndstillingsside *side = m_vindue.sidebog()->indstillingsside();
+    TStifinderEgenskabsside *side = m_vindue.sidebog()->egenskabsside();
     side->setKanGendanne(m_klipbord->kanGendanne());
     const int stifindere = antalStifindere ? antalStifindere() : 1;
     side->setKanOverfoere(TKlipbord::kanOverfoere(delt(), side->aktiver(), stifindere, lister()->getElementAntal(),
                                                   m_ramme.valg().processCount));
+}
+
+void TKlipbordsKommandoer::overfoerTil(const QList<TKlipbordsKommandoer *> &modtagere)
+{
+    QList<QPointer<TKlipbordsKommandoer>> vinduer;
+    for (TKlipbordsKommandoer *m : modtagere)
+        vinduer.append(m);
+    try {
+        for (const QPointer<TKlipbordsKommandoer> &m : std::as_const(vinduer)) {
+            // A window may have closed while pending events were processed.
+            if (!m || m == this)
+                continue;
+            m_klipbord->kopierKlipbordsdata({m->m_klipbord});
+            m->modtagOverfoersel();
+        }
+    } catch (...) {
+        m_ramme.dialogs().inform(QStringLiteral("Der opstod desværre en ukendt fejl.\r"));
+    }
+    m_vindue.sidebog()->egenskabsside()->setAktiver(false);
+}
+
+void TKlipbordsKommandoer::modtagOverfoersel()
+{
+    m_vindue.opdaterKommandoer();
+    QPointer<TKlipbordsKommandoer> selv(this);
+    QCoreApplication::processEvents();
+    if (!selv)
+        return;
+    if (m_vindue.samlEgenskaber().gaaTilIndstillinger)
+        m_vindue.sidebog()->visSide(TSidebog::Indstillinger);
+    m_vindue.sidebog()->egenskabsside()->setAktiver(false);
 }
 
 void TKlipbordsKommandoer::beregnStoerrelse()

@@ -39,14 +39,19 @@ public:
 
     void kopier(bool cut);
     void Paste();
-    // Brings the settings page's copy-list parts in line: counts, restore,
-    // transfer.
+    // Brings the pages' copy-list parts in line: counts, restore, transfer.
     void opdater();
+
+    // "Overfør klipbords data": this window's ticked, existing entries go
+    // into the lists of each of `modtagere`, which then take them up; the
+    // transfer's "Aktiver" of every window involved is unticked.
+    void overfoerTil(const QList<TKlipbordsKommandoer *> &modtagere);
 
 signals:
     // The lists window of these lists is to be shown.
     void visKlipbordOensket(TKopilister *lister);
-    // "Overfør klipbords data" was clicked with "Aktiver" ticked.
+    // "Overfør klipbords data" was clicked with "Aktiver" ticked: the frame
+    // names the windows that receive.
     void overfoerOensket();
     // The window's own lists are about to go (the window closes).
     void egneListerLukkes(TKopilister *lister);
@@ -54,6 +59,10 @@ signals:
 private:
     void forbindLister();
     void beregnStoerrelse();
+    // A transfer from another window arrived in these lists.
+    void modtagOverfoersel();
+    // What the status line says after a paste that left files alone.
+    void meldUdeladte();
 
     Twinform &m_vindue;
     TRammeForbindelse &m_ramme;

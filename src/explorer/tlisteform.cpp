@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -303,12 +302,4 @@ void Tlisteform::visStoerrelse(const QString &stoerrelse, const QString &mapper,
     m_antalMapper->setText(mapper);
     m_antalFiler->setText(filer);
     m_information->setText(information);
-}
-
-void Tlisteform::closeEvent(QCloseEvent *e)
-{
-    // The lists belong to the explorer window, which goes on using them;
-    // the window only shows them and is made again when asked for.
-    gemIndstillinger();
-    e->accept();
 }

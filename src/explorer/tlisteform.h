@@ -13,8 +13,9 @@ class TKopilister;
 // The copy lists window "Klipbord": the folder list and the file list of one
 // explorer window (or of all of them when they share one), with commands to
 // tick, untick and remove entries, the size of the ticked elements, and the
-// way back to the explorer window. Closing it leaves the lists as they are:
-// the explorer window goes on using them.
+// way back to the explorer window. It only shows the lists: they belong to
+// the explorer window, which goes on using them when this window goes. Its
+// settings file is written when "Linjevalg" is clicked, never at close.
 class Tlisteform : public QWidget
 {
     Q_OBJECT
@@ -51,9 +52,6 @@ signals:
     void stifinderOensket(const QString &winformCaption);
     // "Info": the owning explorer window computes the size.
     void beregnOensket();
-
-protected:
-    void closeEvent(QCloseEvent *e) override;
 
 private:
     QAction *kommando(const QString &navn, const QString &tekst, const QString &hint);

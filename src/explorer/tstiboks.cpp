@@ -21,11 +21,16 @@ TStiboks::TStiboks(QWidget *parent)
 
 void TStiboks::udskrivSti(const QString &sti, const QString &drev)
 {
+    const QString ren = stier::udenSkraastreg(sti);
+    visDele(drev.isEmpty() ? QStringList{ren} : stier::dele(ren, drev));
+}
+
+void TStiboks::visDele(const QStringList &dele)
+{
     const QSignalBlocker blok(this);
     while (count() > 0)
         removeTab(count() - 1);
-    const QString ren = stier::udenSkraastreg(sti);
-    m_stiArray = drev.isEmpty() ? QStringList{ren} : stier::dele(ren, drev);
+    m_stiArray = dele;
     for (const QString &del : std::as_const(m_stiArray)) {
         // "&" would mark a shortcut letter in a tab text.
         addTab(QString(del).replace(QLatin1Char('&'), QStringLiteral("&&")));
@@ -64,7 +69,26 @@ void TStiboks::setUdseende(int bogfaner)
 
 void TStiboks::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        emit venstreTryk();
-    QTabBar::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        QTabBar::mousePressEvent(event);
+        return;
+    }
+    // The press may write the path box anew (venstreTryk), so the tab hit
+    // and its path are taken first; the tabs then stand as they stood, and
+    // the chosen one is selected.
+    const int fane = tabAt(event->position().toPoint());
+    const QStringList dele = m_stiArray;
+    emit venstreTryk();
+    if (fane < 0) {
+        QTabBar::mousePressEvent(event);
+        return;
+    }
+    if (m_stiArray != dele)
+        visDele(dele);
+    {
+        const QSignalBlocker blok(this);
+        setCurrentIndex(fane);
+    }
+    event->accept();
+    emit stiValgt(getStien(fane));
 }

@@ -31,5 +31,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void visDele(const QStringList &dele);
+
     QStringList m_stiArray;
 };

@@ -99,33 +99,7 @@ QWidget *TStifinderEgenskabsside::lavEgenskaber()
                                   {QStringLiteral("Venstre"), QStringLiteral("Top"), QStringLiteral("Højre")}, side,
                                   layout);
 
-    layout->addWidget(knapper::overskrift(QStringLiteral("Klipbord"), side));
-    auto *overfoer = new QPushButton(QStringLiteral("Overfør"), side);
-    overfoer->setObjectName(QStringLiteral("KlipbordsdataTransfer"));
-    overfoer->setToolTip(QStringLiteral("Overfør klipbordsdata til andre klipborde"));
-    overfoer->setEnabled(false);   // arrives with the copy lists
-    auto *aktiver = new QCheckBox(QStringLiteral("Aktiver"), side);
-    aktiver->setObjectName(QStringLiteral("aktiverOverfoersel"));
-    aktiver->setToolTip(QStringLiteral("Aktiver funktionen"));
-    aktiver->setEnabled(false);
-    auto *bestem = new QPushButton(QStringLiteral("Bestem indstilling"), side);
-    bestem->setObjectName(QStringLiteral("bestemIndstilling"));
-    QToolButton *bestemInfo = knapper::infoKnap(side);
-    auto *gendan = new QPushButton(QStringLiteral("Gendan data"), side);
-    gendan->setObjectName(QStringLiteral("klipbordsGendannelse"));
-    gendan->setToolTip(QStringLiteral("Gendan sidste klipbordsdata"));
-    gendan->setEnabled(false);
-    auto *klipRad1 = new QHBoxLayout;
-    klipRad1->addWidget(overfoer);
-    klipRad1->addWidget(aktiver);
-    klipRad1->addStretch();
-    auto *klipRad2 = new QHBoxLayout;
-    klipRad2->addWidget(bestem);
-    klipRad2->addWidget(bestemInfo);
-    klipRad2->addStretch();
-    layout->addLayout(klipRad1);
-    layout->addLayout(klipRad2);
-    layout->addWidget(gendan, 0, Qt::AlignLeft);
+    lavKlipbord(side, layout);
 
     layout->addWidget(knapper::overskrift(QStringLiteral("Panel indhold"), side));
     auto *kontakter = new QGridLayout;
@@ -156,13 +130,58 @@ QWidget *TStifinderEgenskabsside::lavEgenskaber()
     });
     connect(m_redskabPlacering, &QButtonGroup::idClicked, this, &TStifinderEgenskabsside::redskabPlaceringAendret);
     connect(m_fanePlacering, &QButtonGroup::idClicked, this, &TStifinderEgenskabsside::fanePlaceringAendret);
+    connect(info, &QPushButton::clicked, this, [this] { emit hjaelp(QStringLiteral("Andre egenskaber.html")); });
+    return side;
+}
+
+void TStifinderEgenskabsside::lavKlipbord(QWidget *side, QVBoxLayout *layout)
+{
+    layout->addWidget(knapper::overskrift(QStringLiteral("Klipbord"), side));
+    m_overfoer = new QPushButton(QStringLiteral("Overfør klipbords data"), side);
+    m_overfoer->setObjectName(QStringLiteral("KlipbordsdataTransfer"));
+    m_overfoer->setToolTip(QStringLiteral("Overfør klipbordsdata til andre klipborde"));
+    m_overfoer->setEnabled(false);
+    m_aktiver = new QCheckBox(QStringLiteral("Aktiver"), side);
+    m_aktiver->setObjectName(QStringLiteral("aktiver"));
+    m_aktiver->setToolTip(QStringLiteral("Aktiver funktionen"));
+    QToolButton *overfoerInfo = knapper::infoKnap(side);
+    overfoerInfo->setObjectName(QStringLiteral("overfoerInfo"));
+    auto *bestem = new QPushButton(QStringLiteral("Bestem indstilling"), side);
+    bestem->setObjectName(QStringLiteral("bestemIndstilling"));
+    QToolButton *bestemInfo = knapper::infoKnap(side);
+    bestemInfo->setObjectName(QStringLiteral("bestemIndstillingInfo"));
+    m_gendan = new QPushButton(QStringLiteral("Gendan data"), side);
+    m_gendan->setObjectName(QStringLiteral("klipbordsGendannelse"));
+    m_gendan->setToolTip(QStringLiteral("Gendan sidste klipbordsdata"));
+    m_gendan->setEnabled(false);
+    QToolButton *gendanInfo = knapper::infoKnap(side);
+    gendanInfo->setObjectName(QStringLiteral("gendanInfo"));
+    // One row per button with its help, so the page keeps the side book's width.
+    for (const auto &rad : {std::initializer_list<QWidget *>{m_overfoer, m_aktiver, overfoerInfo},
+                            std::initializer_list<QWidget *>{bestem, bestemInfo},
+                            std::initializer_list<QWidget *>{m_gendan, gendanInfo}}) {
+        auto *r = new QHBoxLayout;
+        for (QWidget *w : rad)
+            r->addWidget(w);
+        r->addStretch();
+        layout->addLayout(r);
+    }
+
+    connect(m_overfoer, &QPushButton::clicked, this, &TStifinderEgenskabsside::overfoerOensket);
+    connect(m_aktiver, &QCheckBox::toggled, this, &TStifinderEgenskabsside::aktiverAendret);
+    connect(overfoerInfo, &QToolButton::clicked, this, [this] {
+        emit information(m_delt ? QStringLiteral("Denne funktion er ikke anvendelig, når filfinderne har fælles klipbord.")
+                                : QStringLiteral("Overfør data fra klipbordet til andre klipborde.\r"
+                                                 "Afkryds feltet for at aktivere muligheden for at overføre data."));
+    });
     connect(bestem, &QPushButton::clicked, this, &TStifinderEgenskabsside::bestemIndstilling);
     connect(bestemInfo, &QToolButton::clicked, this, [this] {
         emit information(QStringLiteral("Hvis \"Anvend samme klipbord\" vælges, anvender alle stifindere samme klipbord.\r"
                                         "I modsat fald har hver stifinder sit eget klipbord."));
     });
-    connect(info, &QPushButton::clicked, this, [this] { emit hjaelp(QStringLiteral("Andre egenskaber.html")); });
-    return side;
+    connect(m_gendan, &QPushButton::clicked, this, &TStifinderEgenskabsside::gendanOensket);
+    connect(gendanInfo, &QToolButton::clicked, this,
+            [this] { emit information(QStringLiteral("Gendan klipbordsdata.\rEr kun muligt efter kopiering.")); });
 }
 
 QWidget *TStifinderEgenskabsside::lavStifinder()
@@ -245,4 +264,29 @@ bool TStifinderEgenskabsside::sideVist(int side) const
     case 3: return m_filnavne->isChecked();
     default: return true;
     }
+}
+
+void TStifinderEgenskabsside::setKanGendanne(bool kan)
+{
+    m_gendan->setEnabled(kan);
+}
+
+void TStifinderEgenskabsside::setDeltKlipbord(bool delt)
+{
+    m_delt = delt;
+}
+
+void TStifinderEgenskabsside::setKanOverfoere(bool kan)
+{
+    m_overfoer->setEnabled(kan);
+}
+
+bool TStifinderEgenskabsside::aktiver() const
+{
+    return m_aktiver->isChecked();
+}
+
+void TStifinderEgenskabsside::setAktiver(bool aktiver)
+{
+    m_aktiver->setChecked(aktiver);
 }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSplitter>
 #include <QStyle>
@@ -68,9 +69,9 @@ private:
     QIcon (*m_billede)(int);
 };
 
-TLinjeVisning *lavTrae(QAbstractItemModel *model, QItemSelectionModel *valg, QIcon (*billede)(int), QWidget *parent)
+TTraeVisning *lavTrae(QAbstractItemModel *model, QItemSelectionModel *valg, QIcon (*billede)(int), QWidget *parent)
 {
-    auto *v = new TLinjeVisning(parent);
+    auto *v = new TTraeVisning(parent);
     v->setModel(model);
     v->setSelectionModel(valg);
     v->setItemDelegate(new BilledDelegate(billede, v));
@@ -82,7 +83,20 @@ TLinjeVisning *lavTrae(QAbstractItemModel *model, QItemSelectionModel *valg, QIc
 
 } // namespace
 
-QTreeView *TStrukturVisning::mappeStruktur() const
+TTraeVisning::TTraeVisning(QWidget *parent)
+    : TLinjeVisning(parent)
+{
+}
+
+void TTraeVisning::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex foer = currentIndex();
+    TLinjeVisning::keyPressEvent(event);
+    if (currentIndex() != foer && currentIndex().isValid())
+        emit tastValg(event->modifiers());
+}
+
+TTraeVisning *TStrukturVisning::mappeStruktur() const
 {
     return m_mappeView;
 }
@@ -136,8 +150,10 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, QWidget *parent)
     connect(m_filer, &TFilModel::fokusOenskes, m_filView, [this] { m_filView->setFocus(); });
 
     connect(m_mappeView, &QTreeView::clicked, this, &TStrukturVisning::mappeKlik);
+    connect(m_mappeView, &TTraeVisning::tastValg, this, [this] { mappeKlik({}); });
     connect(m_mappeView, &QTreeView::doubleClicked, this, &TStrukturVisning::mappeDobbeltklik);
     connect(m_filView, &QTreeView::clicked, this, [this] { m_motor->setAktiveStruktur(2); });
+    connect(m_filView, &TTraeVisning::tastValg, this, [this] { m_motor->setAktiveStruktur(2); });
     connect(m_filView, &QTreeView::doubleClicked, this, &TStrukturVisning::filDobbeltklik);
 }
 

@@ -12,6 +12,23 @@ class TFilModel;
 class TMappeModel;
 class TStrukturCompo;
 
+// A tree of the explorer window that tells when a key moved its current
+// node: arrowing to a node counts as the click it stands for.
+class TTraeVisning : public TLinjeVisning
+{
+    Q_OBJECT
+
+public:
+    explicit TTraeVisning(QWidget *parent = nullptr);
+
+signals:
+    // The key's modifiers say whether it extended a selection.
+    void tastValg(Qt::KeyboardModifiers modifiers);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
 // The two trees of an explorer window over the tree engine: the folder tree
 // on the left, the file tree on the right, and a drive menu. The window owns
 // the models and hands them to the engine; it turns clicks into engine calls
@@ -23,10 +40,10 @@ class TStrukturVisning : public QWidget
 public:
     explicit TStrukturVisning(TStrukturCompo *motor, QWidget *parent = nullptr);
 
-    QTreeView *mappeStruktur() const;
+    TTraeVisning *mappeStruktur() const;
     // Connecting lines in the folder tree.
     void setMappeLinjer(bool medLinjer);
-    QTreeView *filStruktur() const { return m_filView; }
+    TTraeVisning *filStruktur() const { return m_filView; }
     TMappeModel *mappeModel() const { return m_mapper; }
     TFilModel *filModel() const { return m_filer; }
 
@@ -43,7 +60,7 @@ private:
     TStrukturCompo *m_motor;
     TMappeModel *m_mapper;
     TFilModel *m_filer;
-    TLinjeVisning *m_mappeView;
-    QTreeView *m_filView;
+    TTraeVisning *m_mappeView;
+    TTraeVisning *m_filView;
     QMenu *m_drevmenu;
 };

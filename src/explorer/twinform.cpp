@@ -329,12 +329,6 @@ void Twinform::setBeskedInfo(const QString &tekst)
         m_ramme.makeInfo(QStringLiteral("Information"), tekst);
 }
 
-bool Twinform::visHints() const
-{
-    const RammeValg v = m_ramme.valg();
-    return v.processCount > 0 && v.visHints;
-}
-
 // ---------------------------------------------------------------- hooks
 
 void Twinform::setStarter(std::function<void(const QString &, int)> runFilname,
@@ -368,12 +362,6 @@ void Twinform::setKopilister(std::function<void(const QStringList &, const QStri
 {
     m_registerElements = std::move(RegisterElements);
     m_elementAntal = std::move(elementAntal);
-    m_sidebog->favoritside()->kopierElement =
-        m_registerElements ? std::function<void(const QString &, bool)>([this](const QString &sti, bool erMappe) {
-            m_registerElements(erMappe ? QStringList{sti} : QStringList{}, erMappe ? QStringList{} : QStringList{sti});
-        })
-                           : nullptr;
-    m_sidebog->favoritside()->opdaterKommandoer();
     opdaterKommandoer();
 }
 
@@ -498,8 +486,21 @@ void Twinform::visFilIFiltrae(const QString &sti)
 void Twinform::visIMappetrae(const QString &sti)
 {
     // With the start-up option "current drive" the tree shows only the
-    // folder's own drive.
-    m_motor->udfoldStruktur1(sti, m_egenskaber.programOpstart != 1);
+    // folder's own drive; the option is read as it stands now.
+    StifinderEgenskaber e;
+    m_sidebog->egenskabsside()->saml(e);
+    const bool iPrivat = m_motor->valgtIPrivat();
+    m_motor->udfoldStruktur1(sti, e.programOpstart != 1);
+    // Rebuilding starts from the drives; the user's place under the home
+    // folder or a standard folder is found again there.
+    if (iPrivat)
+        m_motor->udfoldIPrivat(sti);
+}
+
+void Twinform::visMappeITraeer(const QString &sti)
+{
+    visIMappetrae(sti);
+    mappeKontrol(m_motor->makeStruktur2(sti), true);
 }
 
 void Twinform::bygStruktur(const QStringList &mapper, bool punkt)
@@ -570,18 +571,26 @@ void Twinform::insertFavorit()
 
 void Twinform::forbindTraeer()
 {
-    QTreeView *mapper = m_visning->mappeStruktur();
-    QTreeView *filer = m_visning->filStruktur();
+    TTraeVisning *mapper = m_visning->mappeStruktur();
+    TTraeVisning *filer = m_visning->filStruktur();
     // The window does the clicking itself so that every click ends in its
     // bookkeeping; the trees widget keeps its expansion handling.
-    for (QTreeView *v : {mapper, filer}) {
+    for (TTraeVisning *v : {mapper, filer}) {
         disconnect(v, &QTreeView::clicked, m_visning, nullptr);
         disconnect(v, &QTreeView::doubleClicked, m_visning, nullptr);
+        disconnect(v, &TTraeVisning::tastValg, m_visning, nullptr);
         v->setContextMenuPolicy(Qt::CustomContextMenu);
         v->viewport()->installEventFilter(this);
     }
     connect(mapper, &QTreeView::clicked, this, &Twinform::mappeKlik);
     connect(filer, &QTreeView::clicked, this, &Twinform::filKlik);
+    // A node reached by a key is taken up as a click takes it up.
+    connect(mapper, &TTraeVisning::tastValg, this, &Twinform::mappeKlik);
+    connect(filer, &TTraeVisning::tastValg, this,
+            [this](Qt::KeyboardModifiers taster) {
+                m_motor->setMultiSelect(taster & (Qt::ShiftModifier | Qt::ControlModifier));
+                filKlik();
+            });
     connect(mapper, &QTreeView::doubleClicked, this, &Twinform::mappeDobbeltklik);
     connect(filer, &QTreeView::doubleClicked, this, &Twinform::filDobbeltklik);
     connect(mapper, &QWidget::customContextMenuRequested, this,
@@ -701,22 +710,20 @@ void Twinform::omdoebAccepteret(const QPersistentModelIndex &node, bool mappetra
         m_mappeTimer.start();
         return;
     }
-    const int art = m_visning->filModel()->raekke(node.row()).rec.ID;
-    if (art == IdFil) {
-        m_renameFil(OldNodeTekst, ny, node);
-        m_filTimer.start();
-    } else if (art == IdMappe) {
-        m_renameMappe(OldNodeTekst, ny, node);
-        m_mappeTimer.start();
-    }
+    TFilModel *filer = m_visning->filModel();
+    const int art = filer->raekke(node.row()).rec.ID;
+    if (art != IdFil && art != IdMappe)
+        return;
+    const QString resultat = art == IdFil ? m_renameFil(OldNodeTekst, ny, node) : m_renameMappe(OldNodeTekst, ny, node);
+    // The row shows what the engine made of the name until the refresh.
+    if (!resultat.isEmpty() && node.isValid())
+        filer->setTekst(node.row(), resultat);
+    (art == IdFil ? m_filTimer : m_mappeTimer).start();
 }
 
 void Twinform::mappeTimerUdloeb()
 {
-    const QString mappe = m_motor->mappenavn();
-    visIMappetrae(mappe);
-    const QString p = m_motor->makeStruktur2(mappe);
-    mappeKontrol(p, true);
+    visMappeITraeer(m_motor->mappenavn());
 }
 
 void Twinform::filTimerUdloeb()
@@ -1088,14 +1095,6 @@ void Twinform::dropEvent(QDropEvent *e)
 bool Twinform::eventFilter(QObject *objekt, QEvent *e)
 {
     switch (e->type()) {
-    case QEvent::ToolTip: {
-        // Pop-up hints show only while a function runs and the user asked
-        // for them; otherwise hints go to the status line.
-        auto *w = qobject_cast<QWidget *>(objekt);
-        if (w && (w == this || isAncestorOf(w)) && !visHints())
-            return true;
-        break;
-    }
     case QEvent::ShortcutOverride:
         if (auto *felt = qobject_cast<QLineEdit *>(objekt); felt && isAncestorOf(felt)
                                                              && !qobject_cast<TStedRedigering *>(felt)) {

@@ -54,7 +54,14 @@ public:
     // Re-reads the frame's shared choices: font, tree lines, tab look and
     // the function bar.
     void anvendFaellesValg();
+    // F1: the help page of the active tree.
     void showStrukturInfo();
+    // Shows a folder in the folder tree within the drive scope of the
+    // start-up choice; a user who stands in the private section stays there.
+    void visIMappetrae(const QString &sti);
+    // The same, then lists the folder in the file tree and brings the window
+    // in line: what the window shows after a paste, a delete or a rename.
+    void visMappeITraeer(const QString &sti);
     // Builds a homemade structure of `mapper` in the folder tree (a point
     // structure or a level structure) and lists the current folder.
     void visHjemmelavetStruktur(const QStringList &mapper, bool punkt);
@@ -147,7 +154,6 @@ private:
     void stiValgt(const QString &sti);
     void visMappeIFiltrae(const QString &sti);
     void visFilIFiltrae(const QString &sti);
-    void visIMappetrae(const QString &sti);
     void bygStruktur(const QStringList &mapper, bool punkt);
     void lavStruktur(const QStringList &mapper, bool punkt);
     void tilbageFrem(bool tilbage);
@@ -173,7 +179,6 @@ private:
     void anvendRedskabPlacering(int placering);
     void justerVenstreGruppe();
     void aabnHjaelp(const QString &side);
-    bool visHints() const;
 
     TRammeForbindelse &m_ramme;
     int m_nummer;

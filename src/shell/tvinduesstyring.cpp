@@ -24,10 +24,25 @@ class TRamme : public QMdiSubWindow
 {
 public:
     std::function<void()> vedLukning;
+    // Set for windows that hide instead of closing while their widget lives.
+    std::function<void()> vedSkjul;
+
+    ~TRamme() override
+    {
+        // The window is deleted with its frame: the announcement of its end
+        // must not reach back into this half-destroyed frame.
+        if (widget())
+            QObject::disconnect(widget(), nullptr, this, nullptr);
+    }
 
 protected:
     void closeEvent(QCloseEvent *event) override
     {
+        if (vedSkjul && widget()) {
+            event->ignore();
+            vedSkjul();
+            return;
+        }
         QMdiSubWindow::closeEvent(event);
         if (event->isAccepted() && vedLukning) {
             auto f = std::move(vedLukning);
@@ -128,7 +143,15 @@ void TVinduesstyring::visIRammen(QWidget *vindue)
         if (selv)
             selv->lukket(art, caption);
     };
-    connect(vindue, &QObject::destroyed, ramme, [ramme] { ramme->close(); });
+    if (art == Vinduesart::Klipbord)
+        ramme->vedSkjul = [selv, ramme] {
+            if (selv)
+                selv->skjult(ramme);
+        };
+    connect(vindue, &QObject::destroyed, ramme, [ramme] {
+        ramme->vedSkjul = nullptr;
+        ramme->close();
+    });
     ramme->showMaximized();
     m_omraade->setActiveSubWindow(ramme);
     emit boernSkiftet();
@@ -162,13 +185,40 @@ void TVinduesstyring::aktiveret(QMdiSubWindow *ramme)
     emit boernSkiftet();
 }
 
+bool TVinduesstyring::harFaneblad(const QWidget *vindue) const
+{
+    const QMdiSubWindow *ramme = rammeFor(vindue);
+    return ramme && ramme->property("fanebladIndsat").toBool();
+}
+
+void TVinduesstyring::skjult(QMdiSubWindow *ramme)
+{
+    const QString caption = ramme->widget()->windowTitle();
+    ramme->hide();
+    ramme->setProperty("fanebladIndsat", false);
+    CloseTab(caption);
+    // The window used before this one takes its place.
+    const QList<QMdiSubWindow *> historik = m_omraade->subWindowList(QMdiArea::ActivationHistoryOrder);
+    QMdiSubWindow *naeste = nullptr;
+    for (auto it = historik.rbegin(); it != historik.rend() && !naeste; ++it)
+        if (*it != ramme && (*it)->isVisible())
+            naeste = *it;
+    m_omraade->setActiveSubWindow(naeste);
+    emit boernSkiftet();
+}
+
 void TVinduesstyring::InsertTab(QWidget *vindue)
 {
+    // Copy-lists tabs stand in front in opening order: the place counts the
+    // copy-lists windows opened up to this one that have a tab.
     const Vinduesart art = vinduesart(vindue);
     int antalKlipbord = 0;
-    for (QWidget *w : boern())
-        if (vinduesart(w) == Vinduesart::Klipbord)
+    for (QWidget *w : boern()) {
+        if (vinduesart(w) == Vinduesart::Klipbord && (w == vindue || harFaneblad(w)))
             ++antalKlipbord;
+        if (w == vindue)
+            break;
+    }
     const QSignalBlocker blok(m_tc);
     m_tc->insertTab(fanePosition(art, antalKlipbord, m_tc->count()), vindue->windowTitle());
 }
@@ -270,11 +320,18 @@ void TVinduesstyring::visKlipbordet()
     }
 }
 
-QWidget *TVinduesstyring::getWinform(const QString &aCaption)
+QWidget *TVinduesstyring::findStifinder(const QString &aCaption) const
 {
     for (QWidget *w : boern())
         if (erStifinder(w) && dansk::ensAZ(w->windowTitle(), aCaption))
             return w;
+    return nullptr;
+}
+
+QWidget *TVinduesstyring::getWinform(const QString &aCaption)
+{
+    if (QWidget *w = findStifinder(aCaption))
+        return w;
     m_dialogs.inform("Der blev ikke fundet en Filfinder.\rDer skal være en Filfinder for at udføre funktionen.");
     return nullptr;
 }

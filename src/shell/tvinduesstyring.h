@@ -48,7 +48,10 @@ public:
     QList<QWidget *> stifindere() const;
     int nummer(const QWidget *stifinder) const;
 
-    // Puts a window inside the frame, maximised, and activates it.
+    // Puts a window inside the frame, maximised, and activates it. A
+    // copy-lists window that the user closes is only hidden, tab and all:
+    // its explorer window goes on using the lists, and showing it again
+    // brings its tab back.
     void visIRammen(QWidget *vindue);
     void visBarn(QWidget *vindue);
 
@@ -61,6 +64,8 @@ public:
     void openStifinder();                            // aVisStifinder
     void visKlipbordet();                            // aVisKlipbordet
     QWidget *getWinform(const QString &aCaption);
+    // The same without a word to the user when there is none.
+    QWidget *findStifinder(const QString &aCaption) const;
     void CloseElement();
     void CloseAlleElementer();
 
@@ -81,6 +86,8 @@ private:
     void aktiveret(QMdiSubWindow *ramme);
     void fanebladKlikket(int index);
     void lukket(Vinduesart art, const QString &caption);
+    void skjult(QMdiSubWindow *ramme);
+    bool harFaneblad(const QWidget *vindue) const;
 
     QMdiArea *m_omraade;
     QTabBar *m_tc;

@@ -1,6 +1,8 @@
 #include "app/mainegenskaber.h"
 #include "app/tboernevinduer.h"
 #include "app/tmainform.h"
+#include "engines/tstrukturcompo.h"
+#include "explorer/twinform.h"
 #include "core/tekstfil.h"
 #include "fakedialogs.h"
 #include "shell/thjaelp.h"
@@ -10,6 +12,11 @@
 #include "testmiljoe.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QToolButton>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabBar>
@@ -51,7 +58,9 @@ private slots:
         FakeDialogs d;
         Tmainform w(&d);
         start(w);
-        QCOMPARE(faner(w), (QStringList{"Stifinder 1", "Information"}));
+        // The explorer window's copy lists have their window, and its tab,
+        // from the start.
+        QCOMPARE(faner(w), (QStringList{"Klipbord", "Stifinder 1", "Information"}));
         Tinfoform *browser = w.boernevinduer()->hjaelp()->browser();
         QVERIFY(browser);
         QCOMPARE(browser->edit()->text(), QString("Velkommen.html"));
@@ -78,16 +87,34 @@ private slots:
 
         for (int i = 0; i < 3; ++i)
             w.kommando("aStifinder")->trigger();
-        QCOMPARE(faner(w), (QStringList{"Information", "Stifinder 1", "Stifinder 2", "Stifinder 3"}));
+        QCOMPARE(faner(w), (QStringList{"Klipbord", "Information", "Stifinder 1", "Stifinder 2", "Stifinder 3"}));
         w.opdaterKommandoer();
         // With an explorer active, "luk alle" stays off; from the help browser it works.
         QVERIFY(!w.kommando("CloseAlleElementer")->isEnabled());
         QVERIFY(!w.kommando("aVisStifinder")->isEnabled());
-        emit w.findChild<QTabBar *>("tc")->tabBarClicked(0);
+        emit w.findChild<QTabBar *>("tc")->tabBarClicked(1);
         QCOMPARE(s->aktivArt(), Vinduesart::Information);
         w.opdaterKommandoer();
         w.kommando("CloseAlleElementer")->trigger();
-        QTRY_COMPARE(faner(w), (QStringList{"Stifinder 1", "Stifinder 2", "Stifinder 3"}));
+        QTRY_COMPARE(faner(w), (QStringList{"Klipbord", "Stifinder 1", "Stifinder 2", "Stifinder 3"}));
+    }
+
+    void f1IStifinderViserStrukturensSide()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        TBoernevinduer *b = w.boernevinduer();
+        Twinform *v = b->stifindere().value(0);
+        QVERIFY(v);
+        const struct { int trae; const char *side; } tilfaelde[] = {{1, "Mappestrukturen.html"},
+                                                                 {2, "Filstrukturen.html"}};
+        for (const auto &t : tilfaelde) {
+            b->styring()->visBarn(v);
+            v->motor()->setAktiveStruktur(t.trae);
+            w.kommando("aInfo")->trigger();
+            QCOMPARE(b->hjaelp()->browser()->edit()->text(), QString(t.side));
+        }
     }
 
     void hjaelpUdenforRammen()
@@ -112,6 +139,40 @@ private slots:
 
         QVERIFY(w.GemOpt());
         QCOMPARE(tekstfil::hent(w.mapper().optFilnavn).value(11), QString("1"));
+    }
+
+    // The frame applies the hint rule to its tool windows: the help browser
+    // shows pop-up hints only while a function runs and "Vis hints" is on.
+    void hintreglenGaelderVaerktoejsvinduer()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        Tinfoform *browser = w.boernevinduer()->hjaelp()->browser();
+        QVERIFY(browser);
+        QToolButton *knap = nullptr;
+        for (QToolButton *b : browser->findChildren<QToolButton *>())
+            if (!knap && b->isVisible() && !b->toolTip().isEmpty())
+                knap = b;
+        QVERIFY(knap);
+        auto hintVises = [knap] {
+            // A shown hint fades out before the next is asked for.
+            QToolTip::hideText();
+            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+                return true;
+            const QPoint p = knap->rect().center();
+            QHelpEvent e(QEvent::ToolTip, p, knap->mapToGlobal(p));
+            QApplication::sendEvent(knap, &e);
+            return QToolTip::isVisible();
+        };
+        QVERIFY(!hintVises());
+        w.processCount = 1;
+        QVERIFY(!hintVises());
+        w.findChild<QCheckBox *>("vhaFunkCheck")->setChecked(true);
+        QVERIFY(hintVises());
+        w.processCount = 0;
+        QVERIFY(!hintVises());
+        QToolTip::hideText();
     }
 
     void programmenuensIndhold()

@@ -12,6 +12,7 @@
 #include "explorer/tstrukturvisning.h"
 #include "explorer/tklipbordskommandoer.h"
 #include "explorer/tlisteform.h"
+#include "explorer/tsidebog.h"
 #include "explorer/twinform.h"
 #include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
@@ -26,6 +27,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTreeView>
@@ -55,6 +57,20 @@ class TestStifinderRamme : public QObject
                 navne << a->data().toString();
         navne.sort();
         return navne;
+    }
+
+    static QStringList faner(const Tmainform &w)
+    {
+        const QTabBar *tc = w.findChild<QTabBar *>("tc");
+        QStringList t;
+        for (int i = 0; i < tc->count(); ++i)
+            t.append(tc->tabText(i));
+        return t;
+    }
+
+    static int antalListevinduer(const Tmainform &w)
+    {
+        return int(w.findChildren<Tlisteform *>().size());
     }
 
     static QStringList topnoder(Twinform *w)
@@ -184,12 +200,110 @@ private slots:
         QVERIFY(QFile::exists(m_hjem->sti() + "/kilde/brev.txt"));
         QCOMPARE(w.processCount, 0);
 
-        // Ctrl+0 shows the shared lists window as the first tab.
+        // Ctrl+0 shows the one shared lists window, the first tab, which
+        // stood there from the start.
+        QCOMPARE(antalListevinduer(w), 1);
         QTest::keyClick(v[1]->visning()->filStruktur(), Qt::Key_0, Qt::ControlModifier);
         auto *liste = qobject_cast<Tlisteform *>(w.boernevinduer()->styring()->aktivtBarn());
         QVERIFY(liste);
         QCOMPARE(liste->lister(), delte);
-        QCOMPARE(w.findChild<QTabBar *>("tc")->tabText(0), QString("Klipbord"));
+        QCOMPARE(antalListevinduer(w), 1);
+        QCOMPARE(faner(w).value(0), QString("Klipbord"));
+        QCOMPARE(faner(w).count("Klipbord"), 1);
+
+        // "Stifinderen" brings the first explorer window forward.
+        QVERIFY(liste->kommando("StifinderEks")->isEnabled());
+        liste->kommando("StifinderEks")->trigger();
+        QCOMPARE(w.boernevinduer()->styring()->aktivtBarn(), v[0]);
+        QVERIFY(d.informationer.isEmpty());
+    }
+
+    void egneKopilisterHarHverSinFaneFraStarten()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        w.egenskabsside()->sammeKlipbordCheck()->click();   // own lists per window
+        start(w);
+        QCOMPARE(faner(w), (QStringList{"Klipbord 1", "Stifinder 1", "Information"}));
+        w.kommando("aStifinder")->trigger();
+        QCOMPARE(faner(w), (QStringList{"Klipbord 1", "Klipbord 2", "Stifinder 1", "Information", "Stifinder 2"}));
+        const QList<Twinform *> v = w.boernevinduer()->stifindere();
+        TVinduesstyring *s = w.boernevinduer()->styring();
+
+        // Closing a lists window hides it with its tab; the lists stay and
+        // its settings file is not written.
+        QVERIFY(QDir().mkpath(m_hjem->sti() + "/kilde"));
+        v[0]->klipbordsKommandoer()->klipbord()->RegisterElements({m_hjem->sti() + "/kilde"});
+        QPointer<Tlisteform> liste1 = qobject_cast<Tlisteform *>(
+            w.boernevinduer()->visKlipbord(v[0]->klipbordsKommandoer()->lister()));
+        QVERIFY(liste1);
+        QCOMPARE(s->aktivtBarn(), liste1.data());
+        liste1->parentWidget()->close();
+        QCOMPARE(faner(w), (QStringList{"Klipbord 2", "Stifinder 1", "Information", "Stifinder 2"}));
+        QVERIFY(liste1);
+        QVERIFY(s->aktivtBarn() != liste1.data());
+        QCOMPARE(v[0]->klipbordsKommandoer()->lister()->getElementAntal(), 1);
+        QVERIFY(!QFile::exists(liste1->optfilnavn()));
+
+        // Ctrl+0 in its explorer window shows it again, its tab in front.
+        s->visBarn(v[0]);
+        w.kommando("aVisKlipbordet")->trigger();
+        QCOMPARE(s->aktivtBarn(), liste1.data());
+        QCOMPARE(faner(w), (QStringList{"Klipbord 1", "Klipbord 2", "Stifinder 1", "Information", "Stifinder 2"}));
+        QCOMPARE(antalListevinduer(w), 2);
+    }
+
+    void ctrl0UdenKopilisterGoerIntet()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        TVinduesstyring *s = w.boernevinduer()->styring();
+        w.boernevinduer()->lukBoernevinduer();
+        QTRY_VERIFY(s->boern().isEmpty());   // the shared lists go with the last explorer
+        w.kommando("aVisKlipbordet")->trigger();
+        QVERIFY(s->boern().isEmpty());
+        QCOMPARE(antalListevinduer(w), 0);
+        QVERIFY(d.informationer.isEmpty());
+    }
+
+    void overfoerselTilAndreStifindere()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        w.egenskabsside()->sammeKlipbordCheck()->click();
+        start(w);
+        w.kommando("aStifinder")->trigger();
+        const QList<Twinform *> v = w.boernevinduer()->stifindere();
+        QCOMPARE(v.size(), 2);
+        QVERIFY(QDir().mkpath(m_hjem->sti() + "/kilde/M"));
+        QVERIFY(tekstfil::gem(m_hjem->sti() + "/kilde/brev.txt", {"Hej"}));
+        TKopilister *fra = v[0]->klipbordsKommandoer()->lister();
+        fra->CopyListAdd(TKopilister::ListeMapper, 4, m_hjem->sti() + "/kilde/M", true);
+        fra->CopyListAdd(TKopilister::ListeFiler, 6, m_hjem->sti() + "/kilde/brev.txt", true);
+
+        // The receiver asks for its settings page after copying and has its
+        // own "Aktiver" ticked.
+        QVERIFY(v[1]->findChild<QCheckBox *>("gaaTilIndstillinger")->isChecked());
+        v[1]->sidebog()->visSide(TSidebog::KendteMapper);
+        v[1]->findChild<QCheckBox *>("aktiver")->setChecked(true);
+
+        auto *overfoer = v[0]->findChild<QPushButton *>("KlipbordsdataTransfer");
+        QVERIFY(!overfoer->isEnabled());
+        v[0]->findChild<QCheckBox *>("aktiver")->click();
+        QVERIFY(overfoer->isEnabled());
+        overfoer->click();
+
+        TKopilister *til = v[1]->klipbordsKommandoer()->lister();
+        QCOMPARE(til->Mappeliste()->sti(0), m_hjem->sti() + "/kilde/M");
+        QCOMPARE(til->Filliste()->sti(0), m_hjem->sti() + "/kilde/brev.txt");
+        QCOMPARE(til->Filliste()->poster().first().billede, 6);
+        QCOMPARE(v[1]->sidebog()->currentIndex(), int(TSidebog::Indstillinger));
+        QVERIFY(!v[1]->findChild<QCheckBox *>("aktiver")->isChecked());
+        QVERIFY(!v[0]->findChild<QCheckBox *>("aktiver")->isChecked());
+        QVERIFY(!overfoer->isEnabled());
+        QCOMPARE(fra->getElementAntal(), 2);
+        QVERIFY(d.informationer.isEmpty());
     }
 
     void visKlipbordEfterKopiering()
@@ -220,9 +334,35 @@ private slots:
         Twinform *v = w.boernevinduer()->stifindere().value(0);
         QVERIFY(v->klipbordsKommandoer()->lister() != w.boernevinduer()->delteLister());
         QPointer<QWidget> liste = w.boernevinduer()->visKlipbord(v->klipbordsKommandoer()->lister());
+        QVERIFY(liste);
         QCOMPARE(liste->windowTitle(), QString("Klipbord 1"));
         w.boernevinduer()->lukBoernevinduer();
         QTRY_VERIFY(!liste);
+    }
+
+    void deltKlipbordMedTreStifindere()
+    {
+        FakeDialogs d;
+        Tmainform w(&d);
+        start(w);
+        w.kommando("aStifinder")->trigger();
+        w.kommando("aStifinder")->trigger();
+        QCOMPARE(faner(w), (QStringList{"Klipbord", "Stifinder 1", "Information", "Stifinder 2", "Stifinder 3"}));
+        QCOMPARE(w.boernevinduer()->delteLister()->winformCaption(), QString("Stifinder 1"));
+
+        // The shared lists outlive "Stifinder 1"; "Stifinderen" then finds
+        // another explorer window that uses them.
+        const QList<Twinform *> v = w.boernevinduer()->stifindere();
+        QPointer<Twinform> en = v[0];
+        en->parentWidget()->close();
+        QTRY_VERIFY(!en);
+        QVERIFY(QDir().mkpath(m_hjem->sti() + "/kilde"));
+        v[1]->klipbordsKommandoer()->klipbord()->RegisterElements({m_hjem->sti() + "/kilde"});
+        auto *liste = w.findChild<Tlisteform *>();
+        QVERIFY(liste);
+        liste->kommando("StifinderEks")->trigger();
+        QVERIFY(qobject_cast<Twinform *>(w.boernevinduer()->styring()->aktivtBarn()));
+        QVERIFY(d.informationer.isEmpty());
     }
 
     void hjemmelavedeStrukturer()

@@ -372,11 +372,14 @@ void TestKopilister::delteOgEgneLister()
     egne1.CopyListAdd(2, 2, dir.filePath("borte"), true);
     egne1.CopyListAdd(1, 4, dir.filePath("M"), true);
     egne2.CopyListAdd(1, 4, dir.filePath("M"), true);
+    // Entries whose path names the other kind of element stay behind.
+    egne1.CopyListAdd(1, 4, dir.filePath("g"), true);
+    egne1.CopyListAdd(2, 2, dir.filePath("M"), true);
     w1.klipbord.kopierKlipbordsdata({&w1.klipbord, &w2.klipbord});
     QCOMPARE(stier(egne2.Mappeliste()), QStringList{dir.filePath("M")});
     QCOMPARE(stier(egne2.Filliste()), QStringList{dir.filePath("f")});
     QCOMPARE(egne2.Filliste()->poster().first().billede, 6);
-    QCOMPARE(stier(egne1.Filliste()).size(), 3);   // the sender keeps its entries
+    QCOMPARE(stier(egne1.Filliste()).size(), 4);   // the sender keeps its entries
 
     // Switching a window to the shared lists: its size computation follows.
     w2.klipbord.setLister(&faelles);

@@ -212,6 +212,8 @@ void TestOmdoebning::renameMappe()
     QCOMPARE(navne(D + "/" + resultat), QStringList{"indhold-" + mapper.first()});
     if (resultat != mapper.first())
         QCOMPARE(m_motor->mappenavn(), trae == 1 ? D + "/" + resultat : D);
+    if (trae == 2)
+        QCOMPARE(m_filer->raekke(node.row()).rec.mappe, D + "/" + resultat);
 }
 
 void TestOmdoebning::renameMappeFejlerMedBesked()
@@ -283,7 +285,10 @@ void TestOmdoebning::renameFil()
     else if (svar == "nej")
         m_dialogs.svarNej();
 
-    QCOMPARE(m_metode->RenameFil(filer.first(), nytNavn, filRaekke(filer.first())), resultat);
+    const QModelIndex node = filRaekke(filer.first());
+    QCOMPARE(m_metode->RenameFil(filer.first(), nytNavn, node), resultat);
+    // The row points at the file under its new name at once.
+    QCOMPARE(m_filer->raekke(node.row()).rec.filnavn, D + "/" + resultat);
     QCOMPARE(m_dialogs.informationer, QStringList());
     QCOMPARE(m_dialogs.spoergsmaal, svar.isEmpty() ? QStringList()
                                                     : QStringList{"Filen var af type: .txt\rSkal den omdøbes til "

@@ -1,6 +1,7 @@
 #include "core/tekstfil.h"
 #include "engines/tdeletecompo.h"
 #include "engines/tfilmodel.h"
+#include "engines/tmappemodel.h"
 #include "engines/tmetodecompo.h"
 #include "engines/tstrukturcompo.h"
 #include "explorer/tdeleteform.h"
@@ -60,6 +61,7 @@ private slots:
     void sletFraFiltraeet_data();
     void sletFraFiltraeet();
     void sletVistMappeGaarTilForaelder();
+    void sletIPrivatafsnittetBliverDer();
     void spoergsmaalNaarFunktionKoerer();
     void intetValgtTilSletning();
     void senesteFiler();
@@ -365,6 +367,30 @@ void TestElementkommandoer::sletVistMappeGaarTilForaelder()
     QVERIFY(!QFile::exists(d("m/u/v")));
     QCOMPARE(m_w->motor()->mappenavn(), d("m/u"));
     QCOMPARE(m_ramme->editSti(), d("m/u"));
+}
+
+// The folder tree is built again from the drives after a delete; a user
+// who stood under a standard folder of the private section is put back
+// there, not on the long branch of "/".
+void TestElementkommandoer::sletIPrivatafsnittetBliverDer()
+{
+    const QString projekt = m_hjem->sti() + "/Documents/projekt";
+    ::lavFil(projekt + "/gammel/a.txt");
+    TStrukturCompo *motor = m_w->motor();
+    motor->setShowPrivate(true);
+    motor->setAktiveStruktur(1);
+    QVERIFY(motor->udfoldStruktur1(projekt + "/gammel", true));
+    QVERIFY(motor->udfoldIPrivat(projekt + "/gammel"));
+    m_w->mappeKontrol(motor->getDirectory(), true);
+    QCOMPARE(m_ramme->editSti(), projekt + "/gammel");
+    m_bekraeftelse.svar.enqueue(true);
+    m_w->opdaterKommandoer();
+    m_w->kommando("DeletePermanent")->trigger();
+    QVERIFY(!QFile::exists(projekt + "/gammel"));
+    QVERIFY(motor->valgtIPrivat());
+    TMappeModel *mapper = motor->struktur1();
+    QCOMPARE(mapper->rec(mapper->valgtNode()).mappe, projekt);
+    QCOMPARE(m_ramme->editSti(), projekt);
 }
 
 // Another function running with "Informer" on: each command asks with its

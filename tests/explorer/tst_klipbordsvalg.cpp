@@ -1,4 +1,5 @@
 #include "explorer/tindstillingsside.h"
+#include "explorer/tstifinderegenskabsside.h"
 
 #include "testmiljoe.h"
 
@@ -10,7 +11,9 @@
 #include <QToolButton>
 #include <QtTest>
 
-// The copy-list controls of the explorer window's settings page.
+// The copy-list controls of the explorer window: counts, size and cancel on
+// the settings page; transfer, shared clipboard and restore, once each, on
+// the properties page.
 class TestKlipbordsvalg : public QObject
 {
     Q_OBJECT
@@ -36,7 +39,7 @@ void TestKlipbordsvalg::hjaelpetekster_data()
     QTest::newRow("overfør med fælles klipbord")
         << "overfoerInfo" << true << "Denne funktion er ikke anvendelig, når filfinderne har fælles klipbord.";
     QTest::newRow("fælles klipbord")
-        << "bestemIndstilling" << false
+        << "bestemIndstillingInfo" << false
         << "Hvis \"Anvend samme klipbord\" vælges, anvender alle stifindere samme klipbord.\rI modsat fald har hver "
            "stifinder sit eget klipbord.";
 }
@@ -46,29 +49,35 @@ void TestKlipbordsvalg::hjaelpetekster()
     QFETCH(QString, knap);
     QFETCH(bool, delt);
     QFETCH(QString, tekst);
-    QAction f1(nullptr), f2(nullptr);
-    TIndstillingsside side(&f1, &f2);
+    TStifinderEgenskabsside side;
     side.setDeltKlipbord(delt);
-    QSignalSpy info(&side, &TIndstillingsside::information);
+    QSignalSpy info(&side, &TStifinderEgenskabsside::information);
     side.findChild<QToolButton *>(knap)->click();
     QCOMPARE(info.value(0).value(0).toString(), tekst);
 }
 
 void TestKlipbordsvalg::gendanOgOverfoer()
 {
+    // The settings page holds none of them.
     QAction f1(nullptr), f2(nullptr);
-    TIndstillingsside side(&f1, &f2);
+    TIndstillingsside indstillinger(&f1, &f2);
+    for (const char *navn : {"klipbordsGendannelse", "KlipbordsdataTransfer", "aktiver"})
+        QVERIFY2(!indstillinger.findChild<QWidget *>(navn), navn);
+
+    TStifinderEgenskabsside side;
     auto *gendan = side.findChild<QPushButton *>("klipbordsGendannelse");
     auto *overfoer = side.findChild<QPushButton *>("KlipbordsdataTransfer");
     auto *aktiver = side.findChild<QCheckBox *>("aktiver");
     QCOMPARE(gendan->text(), QString("Gendan data"));
+    QCOMPARE(overfoer->text(), QString("Overfør klipbords data"));
     QCOMPARE(gendan->toolTip(), QString("Gendan sidste klipbordsdata"));
     QCOMPARE(overfoer->toolTip(), QString("Overfør klipbordsdata til andre klipborde"));
     QCOMPARE(aktiver->toolTip(), QString("Aktiver funktionen"));
     QVERIFY(!gendan->isEnabled() && !overfoer->isEnabled());
 
-    QSignalSpy gendanSpy(&side, &TIndstillingsside::gendanOensket);
-    QSignalSpy overfoerSpy(&side, &TIndstillingsside::overfoerOensket);
+    QSignalSpy gendanSpy(&side, &TStifinderEgenskabsside::gendanOensket);
+    QSignalSpy overfoerSpy(&side, &TStifinderEgenskabsside::overfoerOensket);
+    QSignalSpy aktiverSpy(&side, &TStifinderEgenskabsside::aktiverAendret);
     side.setKanGendanne(true);
     side.setKanOverfoere(true);
     gendan->click();
@@ -77,6 +86,7 @@ void TestKlipbordsvalg::gendanOgOverfoer()
     QCOMPARE(overfoerSpy.size(), 1);
     aktiver->click();
     QVERIFY(side.aktiver());
+    QCOMPARE(aktiverSpy.size(), 1);
     side.setAktiver(false);
     QVERIFY(!aktiver->isChecked());
 }

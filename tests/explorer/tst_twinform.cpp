@@ -1,4 +1,5 @@
 #include "core/tekstfil.h"
+#include "engines/filbilleder.h"
 #include "engines/stier.h"
 #include "engines/stifinderegenskaber.h"
 #include "engines/tfilmodel.h"
@@ -14,6 +15,8 @@
 #include "explorer/tstiboks.h"
 #include "explorer/tstifinderlinjer.h"
 #include "explorer/tstrukturvisning.h"
+#include "engines/tklipbord.h"
+#include "engines/tkopilister.h"
 #include "explorer/tklipbordskommandoer.h"
 #include "explorer/twinform.h"
 
@@ -24,6 +27,7 @@
 #include <QCheckBox>
 #include <QToolButton>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -47,6 +51,7 @@ private slots:
     void nummerGenbrugesMedSineFiler();
     void stiboksensDele();
     void klikOgDobbeltklik();
+    void tasterVaelgerSomKlik();
     void kontekstmenuEfterNodeart_data();
     void kontekstmenuEfterNodeart();
     void toOverlappendeFunktioner_data();
@@ -57,7 +62,11 @@ private slots:
     void tilbageOgFremRunderHjoernet();
     void tasterVirkerOgsaaIFelter();
     void stedOmdoebning();
+    void stedOmdoebningAfFil();
     void slipFraSkrivebordet();
+    void saetIndMelderUdeladte();
+    void saetIndViserDestinationenIPrivatafsnittet();
+    void favoritfilKopieresMedSitBillede();
     void egenskabssiden();
     void sidernesBeskeder();
 
@@ -224,6 +233,21 @@ void TestTwinform::stiboksensDele()
     QTest::mouseClick(boks, Qt::LeftButton, {}, boks->tabRect(x + 1).center());
     QCOMPARE(w->motor()->mappenavn(), d("x/y"));
 
+    // With a file selected in the file tree the press first takes the
+    // selection away; the tab clicked is still the one chosen.
+    w->motor()->setAktiveStruktur(2);
+    w->mappeKontrol(w->motor()->SelectFil(d("x/noter.txt")), true);
+    w->opdaterKommandoer();
+    QVERIFY(w->kommando("deselectElementer")->isEnabled());
+    QCOMPARE(boks->tabText(boks->count() - 1), QStringLiteral("noter.txt"));
+    QTest::mouseClick(boks, Qt::LeftButton, {}, boks->tabRect(boks->count() - 1).center());
+    QCOMPARE(m_ramme->editSti(), d("x/noter.txt"));
+    QCOMPARE(boks->tabText(boks->count() - 1), QStringLiteral("noter.txt"));
+    QCOMPARE(boks->currentIndex(), boks->count() - 1);
+    QTest::mouseClick(boks, Qt::LeftButton, {}, boks->tabRect(boks->count() - 2).center());
+    QCOMPARE(m_ramme->editSti(), d("x"));
+    QCOMPARE(boks->count(), dele.size() - 1);   // the tabs of x/noter.txt stay
+
     // The last tab of a file selects that file in its folder.
     w->mappeKontrol(d("x/noter.txt"), true);
     QCOMPARE(boks->tabText(boks->count() - 1), QStringLiteral("noter.txt"));
@@ -262,6 +286,37 @@ void TestTwinform::klikOgDobbeltklik()
     QCOMPARE(w->motor()->mappenavn(), d("a/b"));
     QCOMPARE(m_ramme->editSti(), d("a/b"));
     QCOMPARE(aabnet.size(), 1);
+}
+
+// A node reached with the keys is taken up exactly as a click: the path
+// field, the settings page's names, the path box, and F2's field.
+void TestTwinform::tasterVaelgerSomKlik()
+{
+    Twinform *w = aabn(1);
+    vaelgIMappetrae(w, d("a"));
+    QTreeView *mapper = w->visning()->mappeStruktur();
+    QTest::keyClick(mapper, Qt::Key_Down);   // a → its child b
+    QCOMPARE(m_ramme->editSti(), d("a/b"));
+    QCOMPARE(w->findChild<QLabel *>("mappenavn")->text(), QStringLiteral("b"));
+    QCOMPARE(w->stiboks()->tabText(w->stiboks()->currentIndex()), QStringLiteral("b"));
+    w->opdaterKommandoer();
+    w->kommando("Rename2")->trigger();
+    auto *felt = w->findChild<TStedRedigering *>();
+    QVERIFY(felt);
+    QCOMPARE(felt->text(), QStringLiteral("b"));
+    QTest::keyClick(felt, Qt::Key_Escape);
+    QTRY_VERIFY(!w->findChild<TStedRedigering *>());
+
+    vaelgIMappetrae(w, d("a"));
+    TFilModel *filer = w->visning()->filModel();
+    QTreeView *filtrae = w->visning()->filStruktur();
+    filer->vaelg(0);   // b
+    QTest::keyClick(filtrae, Qt::Key_Down);
+    QCOMPARE(w->motor()->aktiveStruktur(), 2);
+    QCOMPARE(m_ramme->editSti(), d("a/c.txt"));
+    QCOMPARE(w->findChild<QLabel *>("filnavn")->text(), QStringLiteral("c.txt"));
+    QCOMPARE(w->findChild<QLabel *>("elementetsArt")->text(), QStringLiteral("Fil"));
+    QCOMPARE(w->funkNo(), int(IdFil));
 }
 
 void TestTwinform::kontekstmenuEfterNodeart_data()
@@ -491,6 +546,34 @@ void TestTwinform::stedOmdoebning()
     QCOMPARE(w->stiboks()->tabText(w->stiboks()->count() - 1), QStringLiteral("ny"));
 }
 
+// A file renamed in place: its row shows the name the engine gave it and
+// points at it until the refresh lists the folder again.
+void TestTwinform::stedOmdoebningAfFil()
+{
+    QVERIFY(QDir().mkpath(d("omdoebfil")));
+    QVERIFY(tekstfil::gem(d("omdoebfil/gammel.txt"), {"g"}));
+    QVERIFY(tekstfil::gem(d("omdoebfil/ny.txt"), {"n"}));
+    Twinform *w = aabn(1);
+    w->setOmdoebInterval(60000);
+    w->motor()->setAktiveStruktur(2);
+    w->mappeKontrol(w->motor()->SelectFil(d("omdoebfil/gammel.txt")), true);
+    TFilModel *filer = w->visning()->filModel();
+    const int raekke = filer->valgtRaekke();
+    QVERIFY(raekke >= 0);
+    w->opdaterKommandoer();
+    w->kommando("Rename2")->trigger();
+    auto *felt = w->findChild<TStedRedigering *>();
+    QVERIFY(felt);
+    felt->setText("ny.txt");   // taken: the engine picks a free name
+    QTest::keyClick(felt, Qt::Key_Return);
+    const QString ny = filer->raekke(raekke).rec.filnavn;
+    QVERIFY(ny != d("omdoebfil/gammel.txt") && ny != d("omdoebfil/ny.txt"));
+    QVERIFY(QFile::exists(ny));
+    QVERIFY(!QFile::exists(d("omdoebfil/gammel.txt")));
+    QCOMPARE(filer->raekke(raekke).tekst, stier::getLastDirectory(ny));
+    QCOMPARE(w->motor()->filnavn(), ny);
+}
+
 void TestTwinform::slipFraSkrivebordet()
 {
     Twinform *w = aabn(1);
@@ -509,6 +592,94 @@ void TestTwinform::slipFraSkrivebordet()
     QCOMPARE(lister->Mappeliste()->sti(0), d("a"));
     QCOMPARE(lister->Filliste()->antal(), 1);
     QCOMPARE(lister->Filliste()->sti(0), d("a/c.txt"));
+}
+
+// "Overskriv ikke" leaves every taken name alone and the progress box
+// closes by itself; the status line says what was left out.
+void TestTwinform::saetIndMelderUdeladte()
+{
+    QVERIFY(QDir().mkpath(d("udeladt/kilde")) && QDir().mkpath(d("udeladt/maal")));
+    for (const char *navn : {"en.txt", "to.txt", "tre.txt"}) {
+        QVERIFY(tekstfil::gem(d("udeladt/kilde/") + navn, {"ny"}));
+        QVERIFY(tekstfil::gem(d("udeladt/maal/") + navn, {"gammel"}));
+    }
+    Twinform *w = aabn(1);
+    w->findChild<QRadioButton *>("saetIndSlet2")->click();   // "Spørg aldrig"
+    w->findChild<QRadioButton *>("saetInd0")->click();       // "Overskriv ikke"
+    TKlipbord *k = w->klipbordsKommandoer()->klipbord();
+    for (const char *navn : {"en.txt", "to.txt", "tre.txt"})
+        k->RegisterElements({d("udeladt/kilde/") + navn});
+    w->motor()->setAktiveStruktur(2);
+    w->mappeKontrol(w->motor()->makeStruktur2(d("udeladt/maal")), true);
+    w->opdaterKommandoer();
+    w->kommando("Paste")->trigger();
+    QCOMPARE(tekstfil::hent(d("udeladt/maal/to.txt")), QStringList{"gammel"});
+    QCOMPARE(m_ramme->statuslinje.last(),
+             QStringLiteral("Sæt ind: 0 af 3 filer blev kopieret; 3 fandtes allerede og blev ikke overskrevet."));
+
+    // A paste with nothing left out says nothing of the kind.
+    const qsizetype foer = m_ramme->statuslinje.size();
+    QVERIFY(tekstfil::gem(d("udeladt/kilde/fire.txt"), {"4"}));
+    w->klipbordsKommandoer()->lister()->sletBeggeLister();
+    k->RegisterElements({d("udeladt/kilde/fire.txt")});
+    w->opdaterKommandoer();
+    w->kommando("Paste")->trigger();
+    QCOMPARE(tekstfil::hent(d("udeladt/maal/fire.txt")), QStringList{"4"});
+    QCOMPARE(m_ramme->statuslinje.size(), foer);
+}
+
+// With "Auto-opdater efter sæt ind" both trees show the destination; a user
+// who pasted into a standard folder of the private section stays there.
+void TestTwinform::saetIndViserDestinationenIPrivatafsnittet()
+{
+    const QString maal = m_hjem->sti() + "/Documents/maal";
+    QVERIFY(QDir().mkpath(maal));
+    QVERIFY(QDir().mkpath(d("privat")));
+    QVERIFY(tekstfil::gem(d("privat/brev.txt"), {"b"}));
+    StifinderEgenskaber e;
+    e.startPrivat = true;
+    QVERIFY(e.GemOpt(opt() + "Stifinder 1.txt"));
+    Twinform *w = aabn(1);
+    w->findChild<QRadioButton *>("saetIndSlet2")->click();
+    QVERIFY(w->findChild<QCheckBox *>("autoOpdater")->isChecked());
+    w->klipbordsKommandoer()->klipbord()->RegisterElements({d("privat/brev.txt")});
+
+    TMappeModel *mapper = w->visning()->mappeModel();
+    w->motor()->setAktiveStruktur(1);
+    QVERIFY(w->motor()->udfoldStruktur1(maal, true));
+    QVERIFY(!w->motor()->valgtIPrivat());
+    QVERIFY(w->motor()->udfoldIPrivat(maal));
+    QVERIFY(w->motor()->valgtIPrivat());
+    QTreeView *trae = w->visning()->mappeStruktur();
+    trae->scrollTo(mapper->valgtNode());
+    QTest::mouseClick(trae->viewport(), Qt::LeftButton, {}, trae->visualRect(mapper->valgtNode()).center());
+    QCOMPARE(m_ramme->editSti(), maal);
+
+    w->opdaterKommandoer();
+    w->kommando("Paste")->trigger();
+    QVERIFY(QFile::exists(maal + "/brev.txt"));
+    QVERIFY(w->motor()->valgtIPrivat());
+    QCOMPARE(mapper->rec(mapper->valgtNode()).mappe, maal);
+    QCOMPARE(w->motor()->mappenavn(), maal);
+    TFilModel *filer = w->visning()->filModel();
+    QCOMPARE(filer->antal(), 1);
+    QCOMPARE(filer->raekke(0).rec.filnavn, maal + "/brev.txt");
+}
+
+void TestTwinform::favoritfilKopieresMedSitBillede()
+{
+    QVERIFY(QDir().mkpath(d("favorit")));
+    QVERIFY(tekstfil::gem(d("favorit/sang.mp3"), {"m"}));
+    Twinform *w = aabn(1);
+    w->FavFiler()->InsertItem(d("favorit/sang.mp3"), "sang.mp3");
+    w->FavFiler()->vaelgLinje(0);
+    TFavoritside *f = w->sidebog()->favoritside();
+    f->opdaterKommandoer();
+    f->kommando("fLkopier")->trigger();
+    const TKopiliste *liste = w->klipbordsKommandoer()->lister()->Filliste();
+    QCOMPARE(liste->antal(), 1);
+    QCOMPARE(liste->poster().first().billede, filbilleder::getFilensImageIndex("sang.mp3"));
+    QVERIFY(liste->poster().first().billede != TKopilister::FilBillede);
 }
 
 void TestTwinform::egenskabssiden()
