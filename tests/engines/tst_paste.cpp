@@ -627,10 +627,12 @@ void TestPaste::flytTilAndetDrevHvorEnKopiFejler()
     QCOMPARE(o.sletning.mappeOverskrift, QString("Følgende 1 mappe slettes:"));
     QCOMPARE(o.dialogs.informationer,
              (QStringList{"Der opstod en fejl. Filen: \r" + dir.filePath("kilde/g") + "\rblev ikke kopieret til: \r"
-                              + o.dest + "/g\rMåske mangler der rettigheder dertil.",
+                              + o.dest + "/g\rLæse- eller skrivefejl på drevet.",
                           "Der var mapper eller filer, der ikke blev kopierede til destinationen.",
                           "Følgende elementer blev ikke flyttet helt; det, der mangler, ligger stadig i kilden:\r"
-                              + dir.filePath("kilde/M") + "\r" + dir.filePath("kilde/g")}));
+                              + dir.filePath("kilde/M") + "\r" + dir.filePath("kilde/g")
+                              + "\r\rDette kunne ikke flyttes:\r" + dir.filePath("kilde/M/b")
+                              + " (læse- eller skrivefejl på drevet)"}));
     QCOMPARE(o.paste.getResult(), QString("3 af 5 filer: 3 bytes"));
 }
 
