@@ -139,9 +139,14 @@ qint64 TPasteCompo::sizeOfElementer(const QString &dest)
 
     for (const QString &mappe : std::as_const(PasteMapper)) {
         p->tilfoejMappe(mappe);
-        if (!stier::erMappe(mappe)) {
+        if (const int fejl = mappeFejl(mappe)) {
+            // Only a folder that is truly gone "eksisterer ikke"; one that
+            // cannot be reached says why.
             if (m_vinduer.dialogs)
-                m_vinduer.dialogs->inform(QStringLiteral("Mappen\r") + mappe + QStringLiteral("\reksisterer ikke."));
+                m_vinduer.dialogs->inform(QStringLiteral("Mappen\r") + mappe
+                                          + (fejl == ENOENT ? QStringLiteral("\reksisterer ikke.")
+                                                            : QStringLiteral("\rkan ikke læses: ")
+                                                                  + fejlgrund::grund(fejl) + QLatin1Char('.')));
             continue;
         }
         stoerrelsesberegning::Resultat r;
@@ -394,8 +399,12 @@ void TPasteCompo::kopierListerne()
             ikkeAnkommet(mappe);
             continue;
         }
-        if (!stier::erMappe(mappe))
-            continue;   // reported while counting
+        if (const int fejl = mappeFejl(mappe)) {
+            // Reported while counting; only a vanished folder is no loss.
+            if (fejl != ENOENT)
+                ikkeAnkommet(mappe);
+            continue;
+        }
         QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(mappe);
         if (identitet::sammeElement(mappe, target)) {
             // Pasting a folder where it already is: only a copy under a
@@ -554,6 +563,10 @@ bool TPasteCompo::kopierMappeEx(const QString &source, const QString &target)
     // then never be met again, even when target and source are related.
     Mappeindhold poster;
     if (!laesMappe(source, poster)) {
+        // A folder that vanished since it was listed is passed over; any
+        // other reason is named.
+        if (poster.fejl == ENOENT)
+            return true;
         fejlInde(source, poster.fejl);
         return false;
     }
@@ -583,7 +596,9 @@ bool TPasteCompo::kopierMappeEx(const QString &source, const QString &target)
         }
         const Udfald u = kopierMedRegel(gammel, ny);
         m_vinduer.ProgressBox->setBar(progressInfo(post.stoerrelse));
-        if (u == Udfald::Fejlet) {
+        if (u == Udfald::Fejlet && m_sidsteFejl == ENOENT) {
+            // Vanished since the listing: nothing to copy, nothing lost.
+        } else if (u == Udfald::Fejlet) {
             fejlInde(gammel, m_sidsteFejl);
             alt = false;
         } else if (u == Udfald::Stoppet) {
@@ -614,7 +629,22 @@ bool TPasteCompo::kopierUndermappe(const QString &gammel, const QString &ny, con
     if (m_husk)
         m_ankomne.insert(gammel, {});
     const bool alt = kopierMappeEx(gammel, ny);
-    if (r.udfald == filkopi::Udfald::Ok)
-        filkopi::kopierMappeEgenskaber(gammel, ny);
+    if (r.udfald == filkopi::Udfald::Ok) {
+        // A folder that vanished before it could be read leaves no empty
+        // copy behind.
+        sletning::Resultat tom;
+        if (mappeFejl(gammel) == ENOENT)
+            sletning::sletTomMappe(ny, tom);
+        else
+            filkopi::kopierMappeEgenskaber(gammel, ny);
+    }
     return alt;
+}
+
+int TPasteCompo::mappeFejl(const QString &mappe)
+{
+    struct stat st;
+    if (::stat(navnekode::kod(mappe).constData(), &st) != 0)
+        return errno;
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
 }

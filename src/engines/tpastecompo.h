@@ -128,6 +128,9 @@ protected:
     // One folder inside a folder being copied: made (or merged into) and
     // filled; `mor` is where the folder holding it lies.
     bool kopierUndermappe(const QString &gammel, const QString &ny, const montering::Sted &mor);
+    // 0 when `mappe` is a folder (or a link to one), else why not: ENOENT
+    // when it is gone, ENOTDIR when it is something else.
+    static int mappeFejl(const QString &mappe);
 
     bool stoppet() const;
     bool andetDrev(const QString &a, const QString &b) const;

@@ -157,8 +157,12 @@ bool TPasteObjekt::uaendret(const QString &kilde) const
 
 void TPasteObjekt::flytMappe(const QString &mappe, QStringList &andetDrev)
 {
-    if (!stier::erMappe(mappe))
-        return;   // reported while counting
+    if (const int fejl = mappeFejl(mappe)) {
+        // Reported while counting; only a vanished folder is no loss.
+        if (fejl != ENOENT)
+            ikkeAnkommet(mappe);
+        return;
+    }
     if (this->andetDrev(mappe, ConstDest)) {
         andetDrev.append(mappe);
         return;
