@@ -6,6 +6,10 @@
 #     copy speed)
 #   - the small tree moved to another volume (a tmpfs mounted here when run as
 #     root), against `mv`
+#   - the small tree moved to another volume on the disk (an ext4 image
+#     mounted here when run as root), against `mv` followed by `sync -f` on
+#     the target: a move deletes no source before its copy is on the disk,
+#     which on a tmpfs costs nothing and here costs what the disk takes
 # Each time is the median of RUNDER runs, ours and the anchor's taking turns;
 # the target is removed between runs (untimed). The page cache is warm for
 # both sides alike. The machine may be shared: the turns keep a burst of load
@@ -153,4 +157,33 @@ if [ "$monteret" -eq 1 ]; then
     rm -rf "$TMPFS/flyt-kilde" "$BENCH_DIR/flyt-kilde"
     umount "$TMPFS"
 fi
+
+echo
+echo "Flytning af de små filer til et andet drev på disken, gjort varig"
+EXT4="$BENCH_DIR/ext4-drev"
+BILLEDE="$BENCH_DIR/ext4.img"
+mkdir -p "$EXT4"
+ext4=0
+if [ "$(id -u)" -eq 0 ] && rm -f "$BILLEDE" && truncate -s 1G "$BILLEDE" && mkfs.ext4 -q -F "$BILLEDE" \
+    && mount -o loop "$BILLEDE" "$EXT4" 2>/dev/null; then
+    ext4=1
+    echo "    (et ext4-drev på 1 GiB er monteret på $EXT4)"
+else
+    echo "    Kan ikke montere et ext4-billede (kræver root): flytningen måles ikke."
+fi
+if [ "$ext4" -eq 1 ]; then
+    nyKildeExt4() {
+        rm -rf "$BENCH_DIR/flyt-kilde" "$EXT4/flyt-kilde"
+        cp -a "$BENCH_DIR/smaa" "$BENCH_DIR/flyt-kilde"
+    }
+    vores_varig() { "$BENCH" paste --flyt "$BENCH_DIR/flyt-kilde" "$EXT4"; }
+    anker_varig() { mv "$BENCH_DIR/flyt-kilde" "$EXT4/" && sync -f "$EXT4"; }
+    par vores_varig anker_varig nyKildeExt4
+    grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
+    fremdrift
+    linje "flyt til disk, varigt" "$vores" "$anker" "mv+sync" 1.3
+    rm -rf "$EXT4/flyt-kilde" "$BENCH_DIR/flyt-kilde"
+    umount "$EXT4"
+fi
+rm -f "$BILLEDE"
 rm -rf "$MAAL"

@@ -10,11 +10,12 @@
 
 namespace stoerrelsesberegning {
 
-bool laegMappeTil(const QString &mappe, Resultat &r, const VedMappe &vedMappe)
+bool laegMappeTil(const QString &mappe, Resultat &r, const VedMappe &vedMappe, bool overMonteringer)
 {
     // An explicit stack, so a very deep tree cannot exhaust the call stack.
     std::vector<QString> stak{mappe};
     bool foerste = true;
+    montering::Sted rod;
     while (!stak.empty()) {
         const QString dir = stak.back();
         stak.pop_back();
@@ -24,6 +25,15 @@ bool laegMappeTil(const QString &mappe, Resultat &r, const VedMappe &vedMappe)
                 return false;
             r.fuldstaendig = false;
             continue;
+        }
+        if (foerste) {
+            rod = laeser.sted();
+        } else if (!overMonteringer) {
+            const montering::Sted her = laeser.sted();
+            if (!her.ok || !rod.ok || montering::andenMontering(rod, her)) {
+                r.monteringer.append(dir);
+                continue;
+            }
         }
         foerste = false;
         const QString forstavelse = stier::delimKon(dir);
@@ -35,8 +45,12 @@ bool laegMappeTil(const QString &mappe, Resultat &r, const VedMappe &vedMappe)
                 if (vedMappe)
                     vedMappe(r);
             } else {
+                // An entry that could not be looked at is still an element
+                // the caller will meet.
                 ++r.antalFiler;
                 r.totalSize += p.stoerrelse;
+                if (p.fejl != 0)
+                    r.fuldstaendig = false;
             }
         }
         if (laeser.fejlede())

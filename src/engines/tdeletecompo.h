@@ -41,7 +41,7 @@ public:
     // Folders never deleted besides "/", the home folder, the program's data
     // and program folders and the mount points.
     void setBeskyttede(const QStringList &mapper) { m_beskyttede = mapper; }
-    // Tests fake the mount table (empty: the running system's).
+    // Tests fake mount points; the real ones are always recognised.
     void setMonteringspunkter(const std::optional<QSet<QString>> &punkter) { m_monteringer = punkter; }
     // Where the trash folders are looked for (default: the running system).
     void setPapirkurvKilder(const papirkurv::Kilder &kilder) { m_kilder = kilder; }

@@ -6,13 +6,14 @@
 #include "engines/stier.h"
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
-#include "platform/filkopi.h"
+#include "platform/fejlgrund.h"
+#include "platform/identitet.h"
 #include "platform/mappelaeser.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "platform/midlertidige.h"
+#include "platform/navnekode.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -29,29 +30,26 @@ QString listeTekst(const QStringList &stier)
     return linjer.join(QLatin1Char('\r'));
 }
 
-// The real path of an existing folder, so a link to it or a spelling with
-// ".." compares equal to it.
-QString virkeligSti(const QString &sti)
-{
-    const QString k = QFileInfo(sti).canonicalFilePath();
-    return k.isEmpty() ? QDir::cleanPath(sti) : k;
-}
-
 struct Mappeindhold
 {
     std::vector<MappeLaeser::Post> poster;
     bool fuldstaendig = true;
+    int fejl = 0;
+    montering::Sted sted;
 };
 
 bool laesMappe(const QString &mappe, Mappeindhold &ind)
 {
     MappeLaeser laeser(mappe, true);
+    ind.fejl = laeser.fejl();
     if (!laeser.aaben())
         return false;
+    ind.sted = laeser.sted();
     MappeLaeser::Post p;
     while (laeser.naeste(p))
         ind.poster.push_back(p);
     ind.fuldstaendig = !laeser.fejlede();
+    ind.fejl = laeser.fejl();
     // In name order, so questions and progress come in an order the user
     // can follow, the same every time.
     std::sort(ind.poster.begin(), ind.poster.end(),
@@ -97,9 +95,16 @@ void TPasteCompo::nulstil()
     m_specielle.clear();
     m_ankomne.clear();
     m_optalt.clear();
+    m_monteringI.clear();
+    m_skrevneDrev.clear();
+    m_fejlInde.clear();
+    m_brugteMaal.clear();
+    m_brugteNavne.clear();
+    m_destFolder = false;
     m_udfoerteFiler = 0;
     m_udfoerteBytes = 0;
     m_diskFuld = false;
+    m_sidsteFejl = 0;
     m_oversigt.clear();
     if (m_vinduer.ProgressBox)
         m_vinduer.ProgressBox->setOversigt({});
@@ -116,6 +121,7 @@ qint64 TPasteCompo::sizeOfElementer(const QString &dest)
     antalFiler = 0;
     antalMapper = PasteMapper.size();
     m_optalt.clear();
+    m_monteringI.clear();
     const int topMapper = int(antalMapper);
     p->setMappeOverskrift(topMapper == 1 ? QStringLiteral("Der kopieres 1 mappe:")
                                          : QStringLiteral("Der kopieres ") + dansk::heltal(topMapper)
@@ -133,18 +139,32 @@ qint64 TPasteCompo::sizeOfElementer(const QString &dest)
 
     for (const QString &mappe : std::as_const(PasteMapper)) {
         p->tilfoejMappe(mappe);
-        if (!stier::erMappe(mappe)) {
+        if (const int fejl = mappeFejl(mappe)) {
+            // Only a folder that is truly gone "eksisterer ikke"; one that
+            // cannot be reached says why.
             if (m_vinduer.dialogs)
-                m_vinduer.dialogs->inform(QStringLiteral("Mappen\r") + mappe + QStringLiteral("\reksisterer ikke."));
+                m_vinduer.dialogs->inform(QStringLiteral("Mappen\r") + mappe
+                                          + (fejl == ENOENT ? QStringLiteral("\reksisterer ikke.")
+                                                            : QStringLiteral("\rkan ikke læses: ")
+                                                                  + fejlgrund::grund(fejl) + QLatin1Char('.')));
             continue;
         }
         stoerrelsesberegning::Resultat r;
         const qint64 foer = antalMapper;
-        const bool aaben = stoerrelsesberegning::laegMappeTil(mappe, r, [&](const stoerrelsesberegning::Resultat &n) {
-            p->setIndlaesteMapper(foer + n.antalMapper);
-            p->setScanBar(int(qMin<qint64>(foer + n.antalMapper, topMapper)), topMapper);
-            p->holdILive();
-        });
+        // A copy copies what the user sees, volumes mounted inside too; a
+        // move counts only its own volume and notes any other one inside.
+        const bool aaben = stoerrelsesberegning::laegMappeTil(
+            mappe, r,
+            [&](const stoerrelsesberegning::Resultat &n) {
+                p->setIndlaesteMapper(foer + n.antalMapper);
+                p->setScanBar(int(qMin<qint64>(foer + n.antalMapper, topMapper)), topMapper);
+                p->holdILive();
+            },
+            !m_husk);
+        if (m_husk && filkopi::erEgenMappe(mappe) && montering::erMonteringspunkt(navnekode::kod(mappe)))
+            m_monteringI.insert(mappe, mappe);
+        else if (!r.monteringer.isEmpty())
+            m_monteringI.insert(mappe, r.monteringer.first());
         if (!aaben && m_vinduer.dialogs)
             m_vinduer.dialogs->inform(Ukendt);
         totalSize += r.totalSize;
@@ -203,8 +223,9 @@ int TPasteCompo::progressInfo(qint64 n)
 
 void TPasteCompo::visFilProcent(qint64 kopieret, qint64 total)
 {
-    // An empty file is done the moment it exists.
-    const int procent = total > 0 ? int((kopieret * 100 + total / 2) / total) : 100;
+    // An empty file is done the moment it exists; one that grew while it
+    // was copied is full at its old size.
+    const int procent = total > 0 ? int(qMin<qint64>(100, (kopieret * 100 + total / 2) / total)) : 100;
     if (procent != m_filProcent) {
         m_filProcent = procent;
         m_vinduer.ProgressBox->setFilBar(procent);
@@ -222,27 +243,28 @@ bool TPasteCompo::eksistererFilen(const QString &source, const QString &target)
 {
     if (stier::findes(target))
         return true;
-    rapporterFilFejl(source, target);
+    rapporterFilFejl(source, target, EACCES);
     return false;
 }
 
-void TPasteCompo::rapporterFilFejl(const QString &source, const QString &target)
+void TPasteCompo::rapporterFilFejl(const QString &source, const QString &target, int fejl)
 {
+    // The last line says why, and only says that rights may be missing when
+    // that is what the system said.
     if (m_vinduer.dialogs)
         m_vinduer.dialogs->inform(QStringLiteral("Der opstod en fejl. Filen: \r") + source
-                                  + QStringLiteral("\rblev ikke kopieret til: \r") + target
-                                  + (m_diskFuld ? QStringLiteral("\rDer er ikke plads nok på drevet.")
-                                                : QStringLiteral("\rMåske mangler der rettigheder dertil.")));
+                                  + QStringLiteral("\rblev ikke kopieret til: \r") + target + QLatin1Char('\r')
+                                  + fejlgrund::saetning(fejl));
 }
 
-bool TPasteCompo::eksistererMappe(const QString &source, const QString &target)
+bool TPasteCompo::eksistererMappe(const QString &source, const QString &target, int fejl)
 {
     if (stier::erMappe(target))
         return true;
     if (m_vinduer.dialogs)
         m_vinduer.dialogs->inform(QStringLiteral("Der opstod en fejl, der afbrød processen. Mappen: \r") + source
-                                  + QStringLiteral("\rblev ikke kopieret til: \r") + target
-                                  + QStringLiteral("\rMåske mangler der rettigheder dertil."));
+                                  + QStringLiteral("\rblev ikke kopieret til: \r") + target + QLatin1Char('\r')
+                                  + fejlgrund::saetning(fejl));
     return false;
 }
 
@@ -265,14 +287,58 @@ void TPasteCompo::specielFil(const QString &sti)
     m_specielle.append(sti);
 }
 
+void TPasteCompo::fejlInde(const QString &sti, int fejl)
+{
+    m_fejlInde.append({sti, fejlgrund::grund(fejl)});
+}
+
+bool TPasteCompo::brugtAfDennePaste(const QString &target) const
+{
+    struct stat st;
+    if (::lstat(navnekode::kod(target).constData(), &st) != 0)
+        return false;
+    if (m_brugteMaal.contains({quint64(st.st_dev), quint64(st.st_ino)}))
+        return true;
+    // A volume that folds letter case may give each spelling its own inode.
+    if (!m_destFolder)
+        return false;
+    const QString navn = stier::getLastDirectory(target);
+    for (const QString &n : m_brugteNavne) {
+        if (QString::compare(n, navn, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+void TPasteCompo::brugt(const QString &target)
+{
+    struct stat st;
+    if (::lstat(navnekode::kod(target).constData(), &st) == 0)
+        m_brugteMaal.insert({quint64(st.st_dev), quint64(st.st_ino)});
+    m_brugteNavne.append(stier::getLastDirectory(target));
+}
+
+void TPasteCompo::skrevetI(const QString &mappe)
+{
+    struct stat st;
+    if (m_husk && ::stat(navnekode::kod(mappe).constData(), &st) == 0 && !m_skrevneDrev.contains(st.st_dev))
+        m_skrevneDrev.insert(st.st_dev, mappe);
+}
+
+void TPasteCompo::ryddeOpIDestinationen()
+{
+    m_destFolder = identitet::kanFoldeBogstaver(ConstDest);
+    midlertidige::fjernForladte(ConstDest);
+}
+
 void TPasteCompo::afvisMapperISigSelv(bool flyt)
 {
     if (ConstDest.isEmpty())
         return;
-    const QString dest = virkeligSti(ConstDest);
     for (qsizetype i = PasteMapper.size() - 1; i >= 0; --i) {
-        const QString mappe = virkeligSti(PasteMapper.at(i));
-        if (dest != mappe && !dest.startsWith(stier::delimKon(mappe)))
+        // Through any alias: a link, a bind mount of the folder inside
+        // itself, another spelling on a volume that folds letter case.
+        if (!identitet::liggerI(ConstDest, PasteMapper.at(i)))
             continue;
         if (m_vinduer.dialogs)
             m_vinduer.dialogs->inform(QStringLiteral("Mappen kan ikke ")
@@ -285,8 +351,10 @@ void TPasteCompo::afvisMapperISigSelv(bool flyt)
 
 bool TPasteCompo::fuldstaendig() const
 {
-    return m_ikkeAnkomne.isEmpty() && m_samme.isEmpty() && m_specielle.isEmpty() && ikkePastede == 0
-        && m_udfoerteFiler == m_antalOptalt;
+    // More files than counted can arrive (a folder that could not be read
+    // while counting, files made since); never fewer.
+    return m_ikkeAnkomne.isEmpty() && m_samme.isEmpty() && m_specielle.isEmpty() && m_fejlInde.isEmpty()
+        && ikkePastede == 0 && m_udfoerteFiler >= m_antalOptalt;
 }
 
 void TPasteCompo::rapporterUdeladte(bool flyt)
@@ -309,7 +377,12 @@ void TPasteCompo::rapporterUdeladte(bool flyt)
             tekst += QStringLiteral("Der er ikke plads nok på destinationens drev.\r");
         tekst += flyt ? QStringLiteral("Følgende elementer blev ikke flyttet helt; det, der mangler, ligger stadig i kilden:\r")
                       : QStringLiteral("Følgende elementer nåede ikke helt frem til destinationen:\r");
-        d->inform(tekst + listeTekst(m_ikkeAnkomne));
+        tekst += listeTekst(m_ikkeAnkomne);
+        if (!m_fejlInde.isEmpty())
+            tekst += (flyt ? QStringLiteral("\r\rDette kunne ikke flyttes:\r")
+                           : QStringLiteral("\r\rDette kunne ikke kopieres:\r"))
+                + sletning::linjer(m_fejlInde, MaksLinjer).join(QLatin1Char('\r'));
+        d->inform(tekst);
     }
 }
 
@@ -319,16 +392,21 @@ void TPasteCompo::rapporterUdeladte(bool flyt)
 void TPasteCompo::kopierListerne()
 {
     KopiFremdrift *p = m_vinduer.ProgressBox;
+    skrevetI(ConstDest);
     for (int i = 0; i < PasteMapper.size(); ++i) {
         const QString mappe = PasteMapper.at(i);
         if (stoppet()) {
             ikkeAnkommet(mappe);
             continue;
         }
-        if (!stier::erMappe(mappe))
-            continue;   // reported while counting
+        if (const int fejl = mappeFejl(mappe)) {
+            // Reported while counting; only a vanished folder is no loss.
+            if (fejl != ENOENT)
+                ikkeAnkommet(mappe);
+            continue;
+        }
         QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(mappe);
-        if (filkopi::sammeElement(mappe, target)) {
+        if (identitet::sammeElement(mappe, target)) {
             // Pasting a folder where it already is: only a copy under a
             // new name makes sense, anything else would copy it onto itself.
             if (IntPasteMetode != KonfliktHandling::OpretKopier) {
@@ -336,15 +414,22 @@ void TPasteCompo::kopierListerne()
                 continue;
             }
             target = TMetoder::getNewDirectoryName(target, QStringLiteral("Kopi"));
+        } else if (brugtAfDennePaste(target)) {
+            // A folder of the same name arrived earlier in this paste: the
+            // two are not merged, each arrives whole.
+            target = TMetoder::getNewDirectoryName(target, QStringLiteral("Kopi"));
         }
         const filkopi::Resultat r = filkopi::opretMappe(target);
         if (r.udfald != filkopi::Udfald::Ok && r.udfald != filkopi::Udfald::Findes) {
-            eksistererMappe(mappe, target);
+            eksistererMappe(mappe, target, r.fejl);
             ikkeAnkommet(mappe);
             continue;
         }
+        brugt(target);
+        if (r.udfald == filkopi::Udfald::Findes)
+            midlertidige::fjernForladte(target);
         if (m_husk)
-            m_ankomne.insert(mappe);
+            m_ankomne.insert(mappe, {});
         const bool alt = kopierMappeEx(mappe, target);
         if (r.udfald == filkopi::Udfald::Ok)
             filkopi::kopierMappeEgenskaber(mappe, target);
@@ -358,11 +443,21 @@ void TPasteCompo::kopierListerne()
             ikkeAnkommet(fil);
             continue;
         }
-        const QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(fil);
-        const Udfald u = kopierMedRegel(fil, target);
+        QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(fil);
+        Udfald u;
+        if (stier::findes(target) && !identitet::sammeElement(fil, target) && brugtAfDennePaste(target)) {
+            // An element of the same name arrived earlier in this paste:
+            // it is never overwritten, this one gets a free name.
+            target = TMetoder::getNewFilnavn(target, QStringLiteral("Kopi"));
+            u = kopierFilEx(fil, target, false);
+        } else {
+            u = kopierMedRegel(fil, target, true);
+        }
+        if (u == Udfald::Kopieret)
+            brugt(m_sidsteMaal);
         p->setBar(progressInfo(qMax<qint64>(0, TMetoder::getFilensSize(fil))));
         if (u == Udfald::Fejlet) {
-            rapporterFilFejl(fil, target);
+            rapporterFilFejl(fil, target, m_sidsteFejl);
             ikkeAnkommet(fil);
         } else if (u == Udfald::Stoppet) {
             ikkeAnkommet(fil);
@@ -399,7 +494,7 @@ TPasteCompo::Valg TPasteCompo::konfliktValg(const QString &target)
     return overskriv ? Valg::Erstat : Valg::LadVaere;
 }
 
-TPasteCompo::Udfald TPasteCompo::kopierMedRegel(const QString &source, QString target)
+TPasteCompo::Udfald TPasteCompo::kopierMedRegel(const QString &source, QString target, bool topniveau)
 {
     // The marker word is stripped even when the target is free, so a copy
     // of a copy gets the plain name back where that is free.
@@ -407,7 +502,7 @@ TPasteCompo::Udfald TPasteCompo::kopierMedRegel(const QString &source, QString t
         return kopierFilEx(source, TMetoder::getNewFilnavn(target, QStringLiteral("Kopi")), false);
     if (!stier::findes(target))
         return kopierFilEx(source, target, false);
-    if (filkopi::sammeElement(source, target)) {
+    if (topniveau ? identitet::sammeElement(source, target) : filkopi::sammeElement(source, target)) {
         sprungetSomSamme(source);
         return Udfald::Sprunget;
     }
@@ -431,12 +526,14 @@ TPasteCompo::Udfald TPasteCompo::kopierFilEx(const QString &source, const QStrin
         visFilProcent(kopieret, total);
         return p->holdILive();
     });
+    m_sidsteFejl = r.fejl;
     switch (r.udfald) {
     case filkopi::Udfald::Ok:
         ++m_udfoerteFiler;
         m_udfoerteBytes += r.bytes;
+        m_sidsteMaal = target;
         if (m_husk)
-            m_ankomne.insert(source);
+            m_ankomne.insert(source, r.kilde);
         return Udfald::Kopieret;
     case filkopi::Udfald::Stoppet:
         return Udfald::Stoppet;
@@ -465,9 +562,18 @@ bool TPasteCompo::kopierMappeEx(const QString &source, const QString &target)
     // The whole listing is read first: entries written into the target can
     // then never be met again, even when target and source are related.
     Mappeindhold poster;
-    if (!laesMappe(source, poster))
+    if (!laesMappe(source, poster)) {
+        // A folder that vanished since it was listed is passed over; any
+        // other reason is named.
+        if (poster.fejl == ENOENT)
+            return true;
+        fejlInde(source, poster.fejl);
         return false;
+    }
+    if (!poster.fuldstaendig)
+        fejlInde(source, poster.fejl);
     bool alt = poster.fuldstaendig;
+    skrevetI(target);
     const QString fra = stier::delimKon(source);
     const QString til = stier::delimKon(target);
     for (const MappeLaeser::Post &post : poster.poster) {
@@ -475,23 +581,70 @@ bool TPasteCompo::kopierMappeEx(const QString &source, const QString &target)
             return false;
         const QString gammel = fra + post.navn;
         const QString ny = til + post.navn;
+        if (post.fejl != 0) {
+            // Listed but not to be looked at (a folder that may be read but
+            // not entered): named with its reason, never passed over.
+            fejlInde(gammel, post.fejl);
+            m_vinduer.ProgressBox->setBar(progressInfo(0));
+            alt = false;
+            continue;
+        }
         if (post.art == MappeLaeser::Art::Mappe && !post.erLink) {
-            const filkopi::Resultat r = filkopi::opretMappe(ny);
-            if (r.udfald != filkopi::Udfald::Ok && r.udfald != filkopi::Udfald::Findes) {
+            if (!kopierUndermappe(gammel, ny, poster.sted))
                 alt = false;
-                continue;
-            }
-            if (m_husk)
-                m_ankomne.insert(gammel);
-            alt = kopierMappeEx(gammel, ny) && alt;
-            if (r.udfald == filkopi::Udfald::Ok)
-                filkopi::kopierMappeEgenskaber(gammel, ny);
             continue;
         }
         const Udfald u = kopierMedRegel(gammel, ny);
         m_vinduer.ProgressBox->setBar(progressInfo(post.stoerrelse));
-        if (u == Udfald::Fejlet || u == Udfald::Stoppet)
+        if (u == Udfald::Fejlet && m_sidsteFejl == ENOENT) {
+            // Vanished since the listing: nothing to copy, nothing lost.
+        } else if (u == Udfald::Fejlet) {
+            fejlInde(gammel, m_sidsteFejl);
             alt = false;
+        } else if (u == Udfald::Stoppet) {
+            alt = false;
+        }
     }
     return alt;
+}
+
+bool TPasteCompo::kopierUndermappe(const QString &gammel, const QString &ny, const montering::Sted &mor)
+{
+    // A move takes nothing across from another volume mounted inside (the
+    // counting refused such folders; this holds should one appear since).
+    if (m_husk) {
+        const montering::Sted her = montering::sted(navnekode::kod(gammel));
+        if (!her.ok || !mor.ok || montering::andenMontering(mor, her)) {
+            m_fejlInde.append({gammel, QStringLiteral("mappen er et andet monteret drev")});
+            return false;
+        }
+    }
+    const filkopi::Resultat r = filkopi::opretMappe(ny);
+    if (r.udfald != filkopi::Udfald::Ok && r.udfald != filkopi::Udfald::Findes) {
+        fejlInde(gammel, r.fejl);
+        return false;
+    }
+    if (r.udfald == filkopi::Udfald::Findes)
+        midlertidige::fjernForladte(ny);
+    if (m_husk)
+        m_ankomne.insert(gammel, {});
+    const bool alt = kopierMappeEx(gammel, ny);
+    if (r.udfald == filkopi::Udfald::Ok) {
+        // A folder that vanished before it could be read leaves no empty
+        // copy behind.
+        sletning::Resultat tom;
+        if (mappeFejl(gammel) == ENOENT)
+            sletning::sletTomMappe(ny, tom);
+        else
+            filkopi::kopierMappeEgenskaber(gammel, ny);
+    }
+    return alt;
+}
+
+int TPasteCompo::mappeFejl(const QString &mappe)
+{
+    struct stat st;
+    if (::stat(navnekode::kod(mappe).constData(), &st) != 0)
+        return errno;
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
 }

@@ -9,7 +9,9 @@
 #include "engines/stier.h"
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
+#include "platform/fejlgrund.h"
 #include "platform/filkopi.h"
+#include "platform/identitet.h"
 #include "platform/mappelaeser.h"
 #include "platform/navneskift.h"
 #include "platform/sletning.h"
@@ -42,15 +44,18 @@ bool TPasteObjekt::PasteCutElementer()
     Optaget optaget(m_koerer);
     nulstil();
     m_erstatHuskes = false;
+    m_andreDrevInde.clear();
+    m_aendrede.clear();
     if (!hentListerne())
         return false;
     afvisMapperISigSelv(true);
     if (!bekraeft(true))
         return false;
+    ryddeOpIDestinationen();
+    m_husk = true;
     sizeOfElementer(ConstDest);
     const QString samletOversigt = m_oversigt;
     const qint64 samletAntal = m_antalOptalt;
-    m_husk = true;
 
     QStringList mapperAndetDrev, filerAndetDrev;
     for (qsizetype i = PasteMapper.size() - 1; i >= 0; --i) {
@@ -65,7 +70,7 @@ bool TPasteObjekt::PasteCutElementer()
         flytFil(PasteFiler.at(i), filerAndetDrev);
     // Each entry leaves the lists once it was dealt with; what another
     // volume must receive stays, in its first order.
-    PasteMapper = omvendt(mapperAndetDrev);
+    PasteMapper = udenAndreDrevInde(omvendt(mapperAndetDrev));
     PasteFiler = omvendt(filerAndetDrev);
 
     if (!PasteMapper.isEmpty() || !PasteFiler.isEmpty()) {
@@ -73,7 +78,7 @@ bool TPasteObjekt::PasteCutElementer()
         if (!kopieret && m_vinduer.dialogs)
             m_vinduer.dialogs->inform(
                 QStringLiteral("Der var mapper eller filer, der ikke blev kopierede til destinationen."));
-        if (!DeleteFraLister() && m_vinduer.dialogs)
+        if (goerKopierneVarige() && !DeleteFraLister() && m_vinduer.dialogs)
             m_vinduer.dialogs->inform(QStringLiteral("Der var mapper eller filer, der ikke blev slettede."));
     }
     m_oversigt = samletOversigt;
@@ -86,13 +91,78 @@ bool TPasteObjekt::PasteCutElementer()
                                                       : QStringLiteral(" elementer blev ikke flyttede"))
                                   + QStringLiteral(" på grund af den valgte indstilling \"Overskriv ikke\"."));
     rapporterUdeladte(true);
+    rapporterFlytning();
     return !stoppet();
+}
+
+QStringList TPasteObjekt::udenAndreDrevInde(const QStringList &mapper)
+{
+    // Taking such a folder to another volume would mean copying a whole
+    // other volume and then emptying it: the folder is left as it is.
+    QStringList ud;
+    for (const QString &mappe : mapper) {
+        if (m_monteringI.contains(mappe))
+            m_andreDrevInde.append(mappe + QStringLiteral(" (drevet ") + m_monteringI.value(mappe)
+                                   + QLatin1Char(')'));
+        else
+            ud.append(mappe);
+    }
+    return ud;
+}
+
+bool TPasteObjekt::goerKopierneVarige()
+{
+    // No source may go before its copy is on the disk: the copies, and the
+    // folder entries naming them, are flushed volume by volume in one call
+    // each, before the first source is deleted.
+    if (m_ankomne.isEmpty())
+        return true;
+    for (const QString &mappe : std::as_const(m_skrevneDrev)) {
+        const int fejl = filkopi::synkroniserDrev(mappe);
+        if (fejl == 0)
+            continue;
+        if (m_vinduer.dialogs)
+            m_vinduer.dialogs->inform(QStringLiteral("Kopierne kunne ikke gemmes sikkert på drevet med:\r") + mappe
+                                      + QLatin1Char('\r') + fejlgrund::saetning(fejl)
+                                      + QStringLiteral("\rDerfor er intet slettet i kilden."));
+        m_ankomne.clear();
+        return false;
+    }
+    return true;
+}
+
+void TPasteObjekt::rapporterFlytning()
+{
+    Dialogs *d = m_vinduer.dialogs;
+    if (!d)
+        return;
+    if (!m_andreDrevInde.isEmpty())
+        d->inform(QStringLiteral("Følgende mapper rummer et andet monteret drev og flyttes derfor ikke til et "
+                                 "andet drev; de er ikke rørt:\r")
+                  + m_andreDrevInde.join(QLatin1Char('\r')));
+    if (!m_aendrede.isEmpty())
+        d->inform(QStringLiteral("Følgende filer blev ændret eller kom til, mens flytningen kørte, og ligger "
+                                 "derfor stadig i kilden:\r")
+                  + m_aendrede.mid(0, 20).join(QLatin1Char('\r'))
+                  + (m_aendrede.size() > 20 ? QStringLiteral("\r… og ") + dansk::heltal(m_aendrede.size() - 20)
+                                                  + QStringLiteral(" flere.")
+                                            : QString()));
+}
+
+bool TPasteObjekt::uaendret(const QString &kilde) const
+{
+    const filkopi::Kendetegn foer = m_ankomne.value(kilde);
+    return foer.ok && filkopi::kendetegn(kilde) == foer;
 }
 
 void TPasteObjekt::flytMappe(const QString &mappe, QStringList &andetDrev)
 {
-    if (!stier::erMappe(mappe))
-        return;   // reported while counting
+    if (const int fejl = mappeFejl(mappe)) {
+        // Reported while counting; only a vanished folder is no loss.
+        if (fejl != ENOENT)
+            ikkeAnkommet(mappe);
+        return;
+    }
     if (this->andetDrev(mappe, ConstDest)) {
         andetDrev.append(mappe);
         return;
@@ -100,7 +170,7 @@ void TPasteObjekt::flytMappe(const QString &mappe, QStringList &andetDrev)
     // Moving an element to where it already is changes nothing, whatever
     // the method says.
     const QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(mappe);
-    if (filkopi::sammeElement(mappe, target)) {
+    if (identitet::sammeElement(mappe, target)) {
         sprungetSomSamme(mappe);
         return;
     }
@@ -114,13 +184,23 @@ void TPasteObjekt::flytElement(const QString &kilde, const QString &target, bool
         // A taken file is replaced in the same step as the move, so it is
         // never gone before the new one stands in its place.
         const Flytning f = erstat && mappe ? erstatMappe(kilde, til) : omdoeb(kilde, til, erstat);
-        if (f == Flytning::Flyttet)
+        if (f == Flytning::Flyttet) {
             flyttet(optalt.first, optalt.second);
-        else if (f == Flytning::AndetDrev)
+            brugt(til);
+        } else if (f == Flytning::AndetDrev) {
             andetDrev.append(kilde);
+        }
+    };
+    const auto nytNavn = [&] {
+        return mappe ? TMetoder::getNewDirectoryName(target, Kopi) : TMetoder::getNewFilnavn(target, Kopi);
     };
     if (!stier::findes(target)) {
         flyt(target, false);
+        return;
+    }
+    if (brugtAfDennePaste(target)) {
+        // Moved here earlier in this move: never replaced by a namesake.
+        flyt(nytNavn(), false);
         return;
     }
     switch (konfliktValg(target)) {
@@ -128,7 +208,7 @@ void TPasteObjekt::flytElement(const QString &kilde, const QString &target, bool
         ++ikkePastede;
         return;
     case Valg::NytNavn:
-        flyt(mappe ? TMetoder::getNewDirectoryName(target, Kopi) : TMetoder::getNewFilnavn(target, Kopi), false);
+        flyt(nytNavn(), false);
         return;
     case Valg::Erstat:
         if (!mappe || spoergErstatMappe(target))
@@ -166,7 +246,7 @@ void TPasteObjekt::flytFil(const QString &fil, QStringList &andetDrev)
         return;
     }
     const QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(fil);
-    if (filkopi::sammeElement(fil, target)) {
+    if (identitet::sammeElement(fil, target)) {
         sprungetSomSamme(fil);
         return;
     }
@@ -258,7 +338,8 @@ bool TPasteObjekt::DeleteFraLister()
         const QString &mappe = PasteMapper.at(i);
         if (!stier::erMappe(mappe))
             continue;
-        ok = fjernAnkomne(mappe) && ok;
+        MappeLaeser rod(mappe);
+        ok = fjernAnkomne(mappe, !ikkeAnkomne().contains(mappe), rod.sted()) && ok;
         if (!stier::findes(mappe))
             d->markerMappe(i);
         d->holdILive();
@@ -266,9 +347,14 @@ bool TPasteObjekt::DeleteFraLister()
     for (const QString &fil : std::as_const(PasteFiler)) {
         antalFiler = qMax<qint64>(0, antalFiler - 1);
         posSize += qMax<qint64>(0, TMetoder::getFilensSize(fil));
-        // Only a file whose own copy is complete may go.
-        if (m_ankomne.contains(fil))
-            ok = fjernFil(fil) && ok;
+        // Only a file whose own copy is complete may go, and only while it
+        // is still the file that was copied.
+        if (m_ankomne.contains(fil)) {
+            if (uaendret(fil))
+                ok = fjernFil(fil) && ok;
+            else
+                m_aendrede.append(fil);
+        }
         progressInfoDel();
     }
     if (CloseBoxAfter)
@@ -276,11 +362,15 @@ bool TPasteObjekt::DeleteFraLister()
     return ok;
 }
 
-bool TPasteObjekt::fjernAnkomne(const QString &mappe)
+bool TPasteObjekt::fjernAnkomne(const QString &mappe, bool helt, const montering::Sted &rod)
 {
     MappeLaeser laeser(mappe, true);
     if (!laeser.aaben())
         return true;   // nothing of it can have arrived unseen; it stays
+    // Nothing is ever deleted inside another mounted volume.
+    const montering::Sted her = laeser.sted();
+    if (!her.ok || !rod.ok || montering::andenMontering(rod, her))
+        return true;
     std::vector<MappeLaeser::Post> poster;
     MappeLaeser::Post p;
     while (laeser.naeste(p))
@@ -289,12 +379,22 @@ bool TPasteObjekt::fjernAnkomne(const QString &mappe)
     const QString fra = stier::delimKon(mappe);
     for (const MappeLaeser::Post &post : poster) {
         const QString sti = fra + post.navn;
-        if (post.art == MappeLaeser::Art::Mappe && !post.erLink) {
-            ok = fjernAnkomne(sti) && ok;
+        if (post.art == MappeLaeser::Art::Mappe && !post.erLink && post.fejl == 0) {
+            ok = fjernAnkomne(sti, helt, rod) && ok;
             continue;
         }
-        if (!m_ankomne.contains(sti))
-            continue;   // skipped, stopped or failed: it stays where it was
+        if (!m_ankomne.contains(sti)) {
+            // Skipped, stopped or failed: it stays where it was, as the
+            // user was told. In a folder that arrived whole, it came
+            // after the copy.
+            if (helt)
+                m_aendrede.append(sti);
+            continue;
+        }
+        if (!uaendret(sti)) {
+            m_aendrede.append(sti);
+            continue;
+        }
         ok = fjernFil(sti) && ok;
         antalFiler = qMax<qint64>(0, antalFiler - 1);
         posSize += post.stoerrelse;

@@ -46,6 +46,7 @@ bool TPasteObjekt::PasteElementer()
     afvisMapperISigSelv(false);
     if (!bekraeft(false))
         return false;
+    ryddeOpIDestinationen();
     // Shown before the counting, so a long count can be watched and stopped.
     m_vinduer.ProgressBox->vis();
     sizeOfElementer(ConstDest);
@@ -76,10 +77,14 @@ QString TPasteObjekt::getResult() const
         return QStringLiteral("ukendt antal bytes, da kopieringsfunktionen blev afbrudt.");
     if (m_oversigt.isEmpty())
         return {};
-    if (fuldstaendig())
+    if (fuldstaendig() && m_udfoerteFiler == m_antalOptalt)
         return m_oversigt.mid(13);   // without "Der kopieres "
-    // Only what really arrived is counted.
-    return dansk::heltal(m_udfoerteFiler) + QStringLiteral(" af ") + dansk::heltal(m_antalOptalt)
-        + (m_antalOptalt == 1 ? QStringLiteral(" fil: ") : QStringLiteral(" filer: "))
+    const auto filer = [](qint64 n) { return n == 1 ? QStringLiteral(" fil: ") : QStringLiteral(" filer: "); };
+    // Everything arrived, more than the counting could see.
+    if (fuldstaendig())
+        return dansk::heltal(m_udfoerteFiler) + filer(m_udfoerteFiler) + stoerrelseEfterCifre(m_udfoerteBytes);
+    // Only what really arrived is counted, out of no fewer than that.
+    const qint64 ialt = qMax(m_antalOptalt, m_udfoerteFiler);
+    return dansk::heltal(m_udfoerteFiler) + QStringLiteral(" af ") + dansk::heltal(ialt) + filer(ialt)
         + stoerrelseEfterCifre(m_udfoerteBytes);
 }

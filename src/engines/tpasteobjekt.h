@@ -55,10 +55,24 @@ private:
     Flytning erstatMappe(const QString &fra, const QString &til);
     bool spoergErstatMappe(const QString &target);
     void flyttet(qint64 filer, qint64 bytes);
-    bool fjernAnkomne(const QString &mappe);
+    // Removes what arrived from the folder `mappe` (never inside another
+    // volume than the moved folder's `rod`); `helt` when the whole folder
+    // arrived, so anything else in it came after the copy.
+    bool fjernAnkomne(const QString &mappe, bool helt, const montering::Sted &rod);
     void progressInfoDel();
+    // The folders for another volume, less those holding another mounted
+    // volume, which are named to the user and left alone.
+    QStringList udenAndreDrevInde(const QStringList &mapper);
+    // Makes every copy durable before a source is deleted; false (and
+    // reported) when the volume could not promise that.
+    bool goerKopierneVarige();
+    // True when the source file is still what it was when its copy began.
+    bool uaendret(const QString &kilde) const;
+    void rapporterFlytning();
 
     bool m_koerer = false;
+    QStringList m_andreDrevInde;   // "folder (drevet mount point)"
+    QStringList m_aendrede;        // sources kept because they changed
     // "Gør det samme med alle" of the folder replace question in this move.
     bool m_erstatHuskes = false;
     bool m_erstatSvar = false;

@@ -121,10 +121,7 @@ QString Drev::findEtiket(const Montering &m) const
 
 QList<Drevdata> Drev::alle() const
 {
-    QFile f(m_kilder.mountinfo);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QList<Montering> monteringer = Monteringer::brugbare(Monteringer::fortolk(QString::fromUtf8(f.readAll())));
+    const QList<Montering> monteringer = Monteringer::brugbare(Monteringer::systemets(m_kilder.mountinfo));
     QList<Drevdata> ud;
     for (const Montering &m : monteringer) {
         Drevdata d;

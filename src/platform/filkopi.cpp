@@ -1,5 +1,8 @@
 #include "platform/filkopi.h"
 
+#include "platform/identitet.h"
+#include "platform/midlertidige.h"
+#include "platform/monteringer.h"
 #include "platform/navnekode.h"
 
 #include <atomic>
@@ -22,9 +25,33 @@ SkriveFejl &skriveFejl()
     return hook;
 }
 
+Synkronisering &synkronisering()
+{
+    static Synkronisering hook;
+    return hook;
+}
+
+Kendetegn kendetegnAf(const struct stat &st)
+{
+    Kendetegn k;
+    k.ok = true;
+    k.dev = quint64(st.st_dev);
+    k.ino = quint64(st.st_ino);
+    k.stoerrelse = st.st_size;
+    k.mtidSek = st.st_mtim.tv_sec;
+    k.mtidNs = st.st_mtim.tv_nsec;
+    k.ctidSek = st.st_ctim.tv_sec;
+    k.ctidNs = st.st_ctim.tv_nsec;
+    return k;
+}
+
 Resultat udfald(Udfald u, int fejl = 0, qint64 bytes = 0)
 {
-    return {u, fejl, bytes};
+    Resultat r;
+    r.udfald = u;
+    r.fejl = fejl;
+    r.bytes = bytes;
+    return r;
 }
 
 Resultat fejlAf(int fejl, qint64 bytes = 0)
@@ -71,12 +98,12 @@ QByteArray midlertidigtNavn(const QByteArray &til, int forsoeg)
     static std::atomic<quint64> taeller{0};
     const QByteArray mappe = mappeDel(til);
     const QByteArray navn = til.mid(til.lastIndexOf('/') + 1);
-    static const QByteArray pid = QByteArray::number(::getpid());
-    const QByteArray hale = ".marvikel-" + pid + '-' + QByteArray::number(++taeller);
     const QByteArray skilletegn = mappe.endsWith('/') ? QByteArray() : QByteArrayLiteral("/");
-    if (forsoeg == 0 && navn.size() + hale.size() < 200)
-        return mappe + skilletegn + '.' + navn + hale;
-    return mappe + skilletegn + hale;
+    const quint64 nummer = ++taeller;
+    const QByteArray kort = midlertidige::navn({}, ::getpid(), nummer);
+    if (forsoeg == 0 && navn.size() + kort.size() < 200)
+        return mappe + skilletegn + midlertidige::navn(navn, ::getpid(), nummer);
+    return mappe + skilletegn + kort;
 }
 
 // Opens a fresh temporary file beside `til`.
@@ -146,6 +173,27 @@ public:
         return 0;
     }
 
+    // Copies from `pos` until the source ends, however far that is from
+    // the size it had at the start; the end position, or -errno (-1 for
+    // "Stop").
+    qint64 resten(qint64 pos)
+    {
+        for (;;) {
+            if (const int f = injiceretFejl())
+                return -f;
+            const qint64 skrevet = laesSkriv(pos, Klump);
+            if (skrevet < 0)
+                return -m_fejl;
+            if (skrevet == 0)
+                return pos;
+            pos += skrevet;
+            m_bytes += skrevet;
+            m_udfoert += skrevet;
+            if (m_fremskridt && !m_fremskridt(m_udfoert, m_stoerrelse))
+                return -1;
+        }
+    }
+
     // The bytes of a hole count as done for the progress.
     void springOver(qint64 n) { m_udfoert += n; }
     qint64 bytes() const { return m_bytes; }
@@ -210,9 +258,11 @@ private:
 };
 
 // Copies the data of a regular file, hole by hole: only the ranges that hold
-// data are written, and the file gets its full length at the end.
+// data are written, and the file gets its full length at the end. Then
+// whatever lies beyond the size seen at the start is copied too; `slut` is
+// the length the copy must have.
 int kopierData(int fra, int til, const struct stat &st, const QString &maal, const Fremskridt &fremskridt,
-               qint64 &bytes)
+               qint64 &bytes, qint64 &slut)
 {
     const qint64 stoerrelse = st.st_size;
     Kopist kopist(fra, til, stoerrelse, maal, fremskridt);
@@ -238,11 +288,19 @@ int kopierData(int fra, int til, const struct stat &st, const QString &maal, con
         fejl = kopist.omraade(data, hul);
         pos = hul;
     }
-    bytes = kopist.bytes();
     // Only a file ending in a hole still lacks its full length.
     if (fejl == 0 && harHuller && ::ftruncate(til, stoerrelse) != 0)
         fejl = errno;
-    if (fejl == 0 && stoerrelse == 0 && fremskridt && !fremskridt(0, 0))
+    slut = stoerrelse;
+    if (fejl == 0) {
+        const qint64 r = kopist.resten(stoerrelse);
+        if (r < 0)
+            fejl = r == -1 ? -1 : int(-r);
+        else
+            slut = r;
+    }
+    bytes = kopist.bytes();
+    if (fejl == 0 && slut == 0 && fremskridt && !fremskridt(0, 0))
         fejl = -1;
     return fejl;
 }
@@ -285,13 +343,13 @@ Resultat kopierFil(const QByteArray &fra, const QByteArray &til, bool erstat, bo
     Fd ud(opretMidlertidig(til, tmp));
     if (ud.get() < 0)
         return fejlAf(errno);
-    qint64 bytes = 0;
-    const int fejl = kopierData(ind.get(), ud.get(), st, maal, fremskridt, bytes);
+    qint64 bytes = 0, slut = 0;
+    const int fejl = kopierData(ind.get(), ud.get(), st, maal, fremskridt, bytes, slut);
     struct stat kopi;
     int efter = fejl;
     if (efter == 0 && ::fstat(ud.get(), &kopi) != 0)
         efter = errno;
-    else if (efter == 0 && kopi.st_size != st.st_size)
+    else if (efter == 0 && kopi.st_size != slut)
         efter = EIO;   // the copy is not what was read: never call it done
     if (efter == 0 && ::fchmod(ud.get(), st.st_mode & 07777) != 0)
         efter = errno;
@@ -302,7 +360,9 @@ Resultat kopierFil(const QByteArray &fra, const QByteArray &til, bool erstat, bo
         ::unlink(tmp.constData());
         return efter < 0 ? udfald(Udfald::Stoppet, 0, bytes) : fejlAf(efter, bytes);
     }
-    return afslut(ud, tmp, til, erstat, fandtesFoer, bytes);
+    Resultat r = afslut(ud, tmp, til, erstat, fandtesFoer, bytes);
+    r.kilde = kendetegnAf(st);
+    return r;
 }
 
 Resultat kopierLink(const QByteArray &fra, const QByteArray &til, bool erstat)
@@ -326,7 +386,8 @@ Resultat kopierLink(const QByteArray &fra, const QByteArray &til, bool erstat)
             return fejlAf(errno);
         }
         struct stat st;
-        if (::lstat(fra.constData(), &st) == 0) {
+        const bool set = ::lstat(fra.constData(), &st) == 0;
+        if (set) {
             const struct timespec tider[2] = {st.st_atim, st.st_mtim};
             ::utimensat(AT_FDCWD, tmp.constData(), tider, AT_SYMLINK_NOFOLLOW);
         }
@@ -334,7 +395,10 @@ Resultat kopierLink(const QByteArray &fra, const QByteArray &til, bool erstat)
             ::unlink(tmp.constData());
             return f == EEXIST || f == ENOTEMPTY ? udfald(Udfald::Findes, f) : fejlAf(f);
         }
-        return udfald(Udfald::Ok);
+        Resultat r = udfald(Udfald::Ok);
+        if (set)
+            r.kilde = kendetegnAf(st);
+        return r;
     }
     return fejlAf(EEXIST);
 }
@@ -366,6 +430,10 @@ Resultat kopier(const QString &fra, const QString &til, bool erstat, const Frems
         if (sammeInode(kilde, maal)
             || (::stat(f.constData(), &a) == 0 && ::stat(t.constData(), &b) == 0 && sammeInode(a, b)))
             return udfald(Udfald::SammeElement);
+        // Some case-folding volumes give each spelling its own inode: a
+        // replacement is only made once it is certain to be another element.
+        if (erstat && !S_ISDIR(maal.st_mode) && identitet::sammeElement(fra, til))
+            return udfald(Udfald::SammeElement);
         if (!erstat || S_ISDIR(maal.st_mode))
             return udfald(Udfald::Findes, EEXIST);
     }
@@ -387,31 +455,36 @@ bool erEgenMappe(const QString &sti)
     return ::lstat(navnekode::kod(sti).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-namespace {
-
-// The mount of the nearest existing folder of `sti`: its mount id where the
-// kernel tells it (two bind mounts of one file system share a device, yet a
-// rename between them fails), else its device.
-quint64 monteringAf(QByteArray sti)
-{
-    for (;;) {
-        struct statx sx;
-        if (::statx(AT_FDCWD, sti.constData(), 0, STATX_INO | STATX_MNT_ID, &sx) == 0) {
-            if (sx.stx_mask & STATX_MNT_ID)
-                return sx.stx_mnt_id;
-            return (quint64(sx.stx_dev_major) << 32) | sx.stx_dev_minor;
-        }
-        if (sti.isEmpty() || sti == "/")
-            return 0;
-        sti = mappeDel(sti);
-    }
-}
-
-} // namespace
-
 bool andetDrev(const QString &a, const QString &b)
 {
-    return monteringAf(navnekode::kod(a)) != monteringAf(navnekode::kod(b));
+    // A mount id where the kernel tells it: two bind mounts of one file
+    // system share a device, yet a rename between them fails.
+    return montering::idOver(navnekode::kod(a)) != montering::idOver(navnekode::kod(b));
+}
+
+Kendetegn kendetegn(const QString &sti)
+{
+    struct stat st;
+    if (::lstat(navnekode::kod(sti).constData(), &st) != 0)
+        return {};
+    return kendetegnAf(st);
+}
+
+int synkroniserDrev(const QString &mappe)
+{
+    if (synkronisering())
+        return synkronisering()(mappe);
+    const int fd = ::open(navnekode::kod(mappe).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int fejl = ::syncfs(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return fejl;
+}
+
+void saetSynkronisering(Synkronisering hook)
+{
+    synkronisering() = std::move(hook);
 }
 
 Resultat opretMappe(const QString &sti)

@@ -14,6 +14,13 @@ MappeLaeser::MappeLaeser(const QString &mappe, bool medStoerrelse)
     : m_medStoerrelse(medStoerrelse)
 {
     m_dir = ::opendir(navnekode::kod(mappe).constData());
+    if (!m_dir)
+        m_fejl = errno;
+}
+
+montering::Sted MappeLaeser::sted() const
+{
+    return m_dir ? montering::sted(::dirfd(m_dir), "") : montering::Sted{};
 }
 
 MappeLaeser::~MappeLaeser()
@@ -43,7 +50,8 @@ bool MappeLaeser::naeste(Post &post)
         errno = 0;
         const dirent *e = ::readdir(m_dir);
         if (!e) {
-            m_fejl = errno != 0;
+            m_fejlede = errno != 0;
+            m_fejl = errno;
             return false;
         }
         const char *n = e->d_name;
@@ -53,6 +61,7 @@ bool MappeLaeser::naeste(Post &post)
         post.navn = navnekode::dekod(n, qsizetype(std::strlen(n)));
         post.erLink = e->d_type == DT_LNK;
         post.stoerrelse = 0;
+        post.fejl = 0;
         const int fd = ::dirfd(m_dir);
         struct stat st;
         if (e->d_type == DT_DIR || (e->d_type == DT_REG && !m_medStoerrelse)) {
@@ -71,9 +80,12 @@ bool MappeLaeser::naeste(Post &post)
                 post.art = artAfMode(st.st_mode);
             }
             post.stoerrelse = st.st_size;
-        } else {
+        } else if (errno == ENOENT) {
             // Vanished between listing and looking: skip it.
             continue;
+        } else {
+            post.art = Art::Andet;
+            post.fejl = errno;
         }
         return true;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/monteringer.h"
+
 #include <QSet>
 #include <QString>
 
@@ -10,7 +12,10 @@
 // silently. An entry's kind is what it leads to: a link to a folder is a
 // folder to list, but `erLink` lets a recursive walk refuse to follow it.
 // Special files (pipes, devices, sockets) and dangling links are `Andet`;
-// they are listed but never opened.
+// they are listed but never opened. An entry that vanished between the
+// listing and the look at it is passed over; one that could not be looked
+// at for another reason (a folder that may be read but not entered) is
+// listed as `Andet` with that reason in `fejl`.
 class MappeLaeser
 {
 public:
@@ -22,6 +27,7 @@ public:
         Art art = Art::Andet;
         bool erLink = false;
         qint64 stoerrelse = 0;   // the entry's own size; only with medStoerrelse
+        int fejl = 0;            // errno when the entry could not be looked at
     };
 
     explicit MappeLaeser(const QString &mappe, bool medStoerrelse = false);
@@ -36,7 +42,12 @@ public:
     bool naeste(Post &post);
 
     // True when the listing ended on a read error rather than at the end.
-    bool fejlede() const { return m_fejl; }
+    bool fejlede() const { return m_fejlede; }
+    // The errno of that read error, or of opening the folder.
+    int fejl() const { return m_fejl; }
+
+    // Where the open folder itself lies among the mounted volumes.
+    montering::Sted sted() const;
 
     // Names a folder hides through its ".hidden" file: one exact name per
     // line, no patterns.
@@ -48,5 +59,6 @@ public:
 private:
     DIR *m_dir = nullptr;
     bool m_medStoerrelse;
-    bool m_fejl = false;
+    bool m_fejlede = false;
+    int m_fejl = 0;
 };

@@ -1,19 +1,25 @@
 #include "platform/monteringer.h"
 
+#include "platform/navnekode.h"
+
+#include <QFile>
 #include <QSet>
+#include <QStringList>
 
 #include <algorithm>
-#include <QStringList>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
-// mountinfo writes blanks, tabs, newlines and backslashes as \ooo.
-QString fjernEscape(const QString &felt)
+// mountinfo writes blanks, tabs, newlines and backslashes as \ooo; every
+// other byte stands as it is on disk.
+QString fjernEscape(const QByteArray &b)
 {
-    if (!felt.contains(QLatin1Char('\\')))
-        return felt;
+    if (!b.contains('\\'))
+        return navnekode::dekod(b);
     QByteArray ud;
-    const QByteArray b = felt.toUtf8();
     for (qsizetype i = 0; i < b.size(); ++i) {
         if (b[i] == '\\' && i + 3 < b.size()) {
             bool ok = false;
@@ -26,7 +32,7 @@ QString fjernEscape(const QString &felt)
         }
         ud += b[i];
     }
-    return QString::fromUtf8(ud);
+    return navnekode::dekod(ud);
 }
 
 bool under(const QString &sti, const QString &mappe)
@@ -38,14 +44,20 @@ bool under(const QString &sti, const QString &mappe)
 
 QList<Montering> Monteringer::fortolk(const QString &mountinfo)
 {
+    return fortolkRaa(navnekode::kod(mountinfo));
+}
+
+QList<Montering> Monteringer::fortolkRaa(const QByteArray &mountinfo)
+{
     QList<Montering> ud;
-    const QStringList linjer = mountinfo.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString &linje : linjer) {
-        const QStringList f = linje.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        const qsizetype streg = f.indexOf(QStringLiteral("-"), 6);
+    const QList<QByteArray> linjer = mountinfo.split('\n');
+    for (const QByteArray &linje : linjer) {
+        QList<QByteArray> f = linje.split(' ');
+        f.removeAll(QByteArray());
+        const qsizetype streg = f.indexOf(QByteArrayLiteral("-"), 6);
         if (f.size() < 7 || streg < 0 || streg + 2 >= f.size())
             continue;
-        const QStringList mm = f.at(2).split(QLatin1Char(':'));
+        const QList<QByteArray> mm = f.at(2).split(':');
         if (mm.size() != 2)
             continue;
         Montering m;
@@ -53,11 +65,19 @@ QList<Montering> Monteringer::fortolk(const QString &mountinfo)
         m.minor = mm.at(1).toInt();
         m.rod = fjernEscape(f.at(3));
         m.monteringspunkt = fjernEscape(f.at(4));
-        m.filsystem = f.at(streg + 1);
+        m.filsystem = QString::fromUtf8(f.at(streg + 1));
         m.kilde = fjernEscape(f.at(streg + 2));
         ud.append(m);
     }
     return ud;
+}
+
+QList<Montering> Monteringer::systemets(const QString &fil)
+{
+    QFile f(fil);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return fortolkRaa(f.readAll());
 }
 
 bool Monteringer::erPseudo(const Montering &m)
@@ -114,3 +134,85 @@ QList<Montering> Monteringer::brugbare(const QList<Montering> &alle)
     }
     return ud;
 }
+
+namespace montering {
+
+namespace {
+
+Sted fraStatx(const struct statx &sx)
+{
+    Sted s;
+    s.ok = true;
+    s.dev = makedev(sx.stx_dev_major, sx.stx_dev_minor);
+    s.ino = sx.stx_ino;
+    s.mode = sx.stx_mode;
+    s.stoerrelse = qint64(sx.stx_size);
+    if (sx.stx_mask & STATX_MNT_ID)
+        s.id = sx.stx_mnt_id;
+    s.rod = (sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT);
+    return s;
+}
+
+Sted statxAf(int dfd, const char *navn, int flag)
+{
+    struct statx sx;
+    if (::statx(dfd, navn, flag | AT_NO_AUTOMOUNT, STATX_TYPE | STATX_MODE | STATX_INO | STATX_SIZE | STATX_MNT_ID, &sx) != 0) {
+        Sted s;
+        s.fejl = errno;
+        return s;
+    }
+    return fraStatx(sx);
+}
+
+QByteArray foraelder(const QByteArray &sti)
+{
+    const qsizetype i = sti.lastIndexOf('/');
+    return i < 0 ? QByteArrayLiteral(".") : i == 0 ? QByteArrayLiteral("/") : sti.left(i);
+}
+
+} // namespace
+
+Sted sted(int dfd, const char *navn)
+{
+    return statxAf(dfd, navn, AT_SYMLINK_NOFOLLOW | (*navn ? 0 : AT_EMPTY_PATH));
+}
+
+Sted sted(const QByteArray &sti)
+{
+    return sted(AT_FDCWD, sti.constData());
+}
+
+bool andenMontering(const Sted &mor, const Sted &barn)
+{
+    return barn.dev != mor.dev || (barn.id != 0 && mor.id != 0 && barn.id != mor.id) || barn.rod;
+}
+
+quint64 idOver(QByteArray sti)
+{
+    for (;;) {
+        const Sted s = statxAf(AT_FDCWD, sti.constData(), 0);
+        if (s.ok)
+            return s.id != 0 ? s.id : quint64(s.dev);
+        if (sti.isEmpty() || sti == "/")
+            return 0;
+        sti = foraelder(sti);
+    }
+}
+
+bool erMonteringspunkt(const QByteArray &sti)
+{
+    const Sted s = sted(sti);
+    if (!s.ok)
+        return false;
+    if (s.rod)
+        return true;
+    const QByteArray mor = foraelder(sti);
+    if (mor == sti)
+        return true;   // "/" itself
+    // The folder that holds the name, reached with its links followed.
+    Sted m = statxAf(AT_FDCWD, mor.constData(), 0);
+    m.rod = false;
+    return m.ok && andenMontering(m, s);
+}
+
+} // namespace montering

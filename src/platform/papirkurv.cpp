@@ -1,5 +1,6 @@
 #include "platform/papirkurv.h"
 
+#include "platform/fejlgrund.h"
 #include "platform/monteringer.h"
 #include "platform/navnekode.h"
 #include "platform/navneskift.h"
@@ -46,7 +47,7 @@ bool egenMappe(const QString &sti, QString *grund)
     const QByteArray b = navnekode::kod(sti);
     if (::mkdir(b.constData(), 0700) != 0 && errno != EEXIST) {
         if (grund)
-            *grund = sletning::grund(errno);
+            *grund = fejlgrund::grund(errno);
         return false;
     }
     struct stat st;
@@ -85,6 +86,15 @@ QString kandidat(const QString &navn, int n)
     if (punkt <= 0)
         return navn + tal;
     return navn.left(punkt) + tal + navn.mid(punkt);
+}
+
+// True when the volume with top folder `top` already has a trash of ours.
+bool harVolumenKurv(const QString &top)
+{
+    struct stat st;
+    const QString uid = QString::number(::getuid());
+    return (lstatSti(plus(plus(top, QStringLiteral(".Trash")), uid), st) && S_ISDIR(st.st_mode))
+        || (lstatSti(plus(top, QStringLiteral(".Trash-") + uid), st) && S_ISDIR(st.st_mode));
 }
 
 bool skrivNy(const QString &sti, const QByteArray &data)
@@ -131,11 +141,8 @@ Kilder Kilder::system()
 Papirkurv::Papirkurv(const Kilder &kilder)
     : m_kilder(kilder)
 {
-    QFile f(kilder.mountinfo);
-    if (f.open(QIODevice::ReadOnly)) {
-        for (const Montering &m : Monteringer::fortolk(QString::fromUtf8(f.readAll())))
-            m_monteringspunkter.append(m.monteringspunkt);
-    }
+    for (const Montering &m : Monteringer::systemets(kilder.mountinfo))
+        m_monteringspunkter.append(m.monteringspunkt);
 }
 
 std::optional<Kurv> Papirkurv::hjemmeKurv(QString *grund) const
@@ -152,7 +159,7 @@ std::optional<Kurv> Papirkurv::hjemmeKurv(QString *grund) const
         sti += '/' + navnekode::kod(del);
         if (::mkdir(sti.constData(), 0700) != 0 && errno != EEXIST) {
             if (grund)
-                *grund = sletning::grund(errno);
+                *grund = fejlgrund::grund(errno);
             return std::nullopt;
         }
     }
@@ -196,15 +203,22 @@ Svar Papirkurv::flyt(const QString &sti, const QDateTime &tid)
     QString grund;
     struct stat hjem;
     if (lstatSti(eksisterendeOver(m_kilder.dataHjem), hjem) && hjem.st_dev == element.st_dev) {
-        if (const std::optional<Kurv> k = hjemmeKurv(&grund)) {
-            Svar s = flytTilKurv(sti, *k, tid);
-            // A bind mount shares the device number but not the volume:
-            // the volume's own trash is tried next.
-            if (!s.andetDrev)
-                return s;
-        }
+        // The home volume has the home trash and no other: when that one is
+        // refused, the element stays rather than a trash being made at the
+        // top of the volume (the root of the system disk, as a rule).
+        const std::optional<Kurv> k = hjemmeKurv(&grund);
+        if (!k)
+            return {false, grund.isEmpty() ? IngenKurv : grund, {}};
+        Svar s = flytTilKurv(sti, *k, tid);
+        // A bind mount shares the device number but not the volume:
+        // the volume's own trash is tried next.
+        if (!s.andetDrev)
+            return s;
     }
-    const std::optional<Kurv> k = volumenKurv(topmappeAf(sti), &grund);
+    const QString top = topmappeAf(sti);
+    if (top == QLatin1String("/") && !harVolumenKurv(top))
+        return {false, IngenKurv, {}};   // no trash is ever made at the root of the system disk
+    const std::optional<Kurv> k = volumenKurv(top, &grund);
     if (!k)
         return {false, grund.isEmpty() ? IngenKurv : grund, {}};
     return flytTilKurv(sti, *k, tid);
@@ -253,7 +267,7 @@ Svar flytTilKurv(const QString &sti, const Kurv &kurv, const QDateTime &tid)
         if (!skrivNy(infoFil, info)) {
             if (errno == EEXIST)
                 continue;
-            return {false, sletning::grund(errno), {}};
+            return {false, fejlgrund::grund(errno), {}};
         }
         const navneskift::Udfald u = navneskift::flyt(sti, filMappe + ny);
         const int fejl = errno;
@@ -264,7 +278,7 @@ Svar flytTilKurv(const QString &sti, const Kurv &kurv, const QDateTime &tid)
             continue;
         if (u == navneskift::Udfald::AndetDrev)
             return {false, QStringLiteral("papirkurven ligger på et andet drev"), {}, true};
-        return {false, sletning::grund(fejl), {}};
+        return {false, fejlgrund::grund(fejl), {}};
     }
     return {false, IngenKurv, {}};
 }

@@ -1,6 +1,7 @@
 #include "platform/sletning.h"
 
 #include "core/dansk.h"
+#include "platform/fejlgrund.h"
 #include "platform/monteringer.h"
 #include "platform/navnekode.h"
 
@@ -32,21 +33,35 @@ struct Post
 
 bool tilfoejFejl(Resultat &r, const QString &sti, int fejlnummer)
 {
-    r.fejl.append({sti, grund(fejlnummer)});
+    r.fejl.append({sti, fejlnummer == ENOTEMPTY || fejlnummer == EEXIST ? IkkeTom : fejlgrund::grund(fejlnummer)});
     return false;
+}
+
+// Folders known by device and inode.
+using Identiteter = QSet<QPair<quint64, quint64>>;
+
+Identiteter identiteterAf(const QSet<QString> &stier)
+{
+    Identiteter ud;
+    struct stat st;
+    for (const QString &sti : stier) {
+        if (::stat(navnekode::kod(sti).constData(), &st) == 0)
+            ud.insert({quint64(st.st_dev), quint64(st.st_ino)});
+    }
+    return ud;
 }
 
 // Removes the non-folder `navn` in the folder `dfd` (AT_FDCWD for a whole
 // path), whose lstat is `st`, and counts it. Already gone is no error.
-bool fjernFil(int dfd, const QByteArray &navn, const QString &sti, const struct stat &st, Resultat &r,
+bool fjernFil(int dfd, const QByteArray &navn, const QString &sti, qint64 stoerrelse, Resultat &r,
               const Valg &valg)
 {
     if (::unlinkat(dfd, navn.constData(), 0) != 0)
         return errno == ENOENT || tilfoejFejl(r, sti, errno);
     ++r.filer;
-    r.bytes += st.st_size;
+    r.bytes += stoerrelse;
     if (valg.filSlettet)
-        valg.filSlettet(st.st_size);
+        valg.filSlettet(stoerrelse);
     return true;
 }
 
@@ -67,8 +82,8 @@ bool erPrikMappe(const char *n)
 class Vandring
 {
 public:
-    Vandring(const QSet<QString> &monteringer, const Valg &valg, Resultat &r, dev_t drev)
-        : m_monteringer(monteringer), m_valg(valg), m_r(r), m_drev(drev)
+    Vandring(const Identiteter &ekstra, const Valg &valg, Resultat &r)
+        : m_ekstra(ekstra), m_valg(valg), m_r(r)
     {
     }
 
@@ -76,6 +91,7 @@ public:
     // closed). True when the folder is empty afterwards.
     bool toem(int fd, const QString &sti)
     {
+        const montering::Sted her = montering::sted(fd, "");
         DIR *d = ::fdopendir(fd);
         if (!d) {
             ::close(fd);
@@ -95,32 +111,33 @@ public:
             tilfoejFejl(sti, errno);
         const int dfd = ::dirfd(d);
         for (const Post &p : poster)
-            tom = fjern(dfd, sti, p) && tom;
+            tom = fjern(dfd, her, sti, p) && tom;
         ::closedir(d);
         return tom;
     }
 
 private:
-    bool fjern(int dfd, const QString &sti, const Post &p)
+    bool fjern(int dfd, const montering::Sted &her, const QString &sti, const Post &p)
     {
         const char *n = p.navn.constData();
-        struct stat st;
-        if (::fstatat(dfd, n, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return errno == ENOENT || tilfoejFejl(under(sti, p), errno);
-        if (!S_ISDIR(st.st_mode))
-            return fjernFil(dfd, p.navn, under(sti, p), st, m_r, m_valg);
-        const QString barn = under(sti, p);
-        if (st.st_dev != m_drev || m_monteringer.contains(barn)) {
-            m_r.fejl.append({barn, AndetDrev});
+        const montering::Sted barn = montering::sted(dfd, n);
+        if (!barn.ok)
+            return barn.fejl == ENOENT || tilfoejFejl(under(sti, p), barn.fejl);
+        if (!S_ISDIR(barn.mode))
+            return fjernFil(dfd, p.navn, under(sti, p), barn.stoerrelse, m_r, m_valg);
+        const QString mappe = under(sti, p);
+        if (!her.ok || montering::andenMontering(her, barn)
+            || m_ekstra.contains({quint64(barn.dev), quint64(barn.ino)})) {
+            m_r.fejl.append({mappe, AndetDrev});
             return false;
         }
         const int cfd = ::openat(dfd, n, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (cfd < 0)
-            return tilfoejFejl(barn, errno);
-        if (!toem(cfd, barn))
+            return tilfoejFejl(mappe, errno);
+        if (!toem(cfd, mappe))
             return false;
         if (::unlinkat(dfd, n, AT_REMOVEDIR) != 0)
-            return tilfoejFejl(barn, errno);
+            return tilfoejFejl(mappe, errno);
         ++m_r.mapper;
         return true;
     }
@@ -132,31 +149,12 @@ private:
 
     bool tilfoejFejl(const QString &sti, int fejlnummer) { return sletning::tilfoejFejl(m_r, sti, fejlnummer); }
 
-    const QSet<QString> &m_monteringer;
+    const Identiteter &m_ekstra;
     const Valg &m_valg;
     Resultat &m_r;
-    dev_t m_drev;
 };
 
 } // namespace
-
-QString grund(int fejlnummer)
-{
-    switch (fejlnummer) {
-    case EACCES:
-    case EPERM: return QStringLiteral("adgang nægtet");
-    case EROFS: return QStringLiteral("drevet er skrivebeskyttet");
-    case EBUSY: return QStringLiteral("elementet er i brug");
-    case ENOTEMPTY:
-    case EEXIST: return IkkeTom;
-    case EISDIR: return QStringLiteral("elementet er en mappe");
-    case ENAMETOOLONG: return QStringLiteral("stien er for lang");
-    case EMFILE:
-    case ENFILE: return QStringLiteral("for mange åbne mapper");
-    case EIO: return QStringLiteral("læse- eller skrivefejl på drevet");
-    default: return QStringLiteral("systemfejl ") + QString::number(fejlnummer);
-    }
-}
 
 QStringList linjer(const QList<Fejl> &fejl, int maks)
 {
@@ -170,13 +168,20 @@ QStringList linjer(const QList<Fejl> &fejl, int maks)
 
 QSet<QString> systemetsMonteringspunkter()
 {
-    QFile f(QStringLiteral("/proc/self/mountinfo"));
     QSet<QString> ud;
-    if (!f.open(QIODevice::ReadOnly))
-        return ud;
-    for (const Montering &m : Monteringer::fortolk(QString::fromUtf8(f.readAll())))
+    for (const Montering &m : Monteringer::systemets())
         ud.insert(m.monteringspunkt);
     return ud;
+}
+
+bool erMonteringspunkt(const QString &sti, const QSet<QString> &ekstra)
+{
+    const QByteArray b = navnekode::kod(sti);
+    if (montering::erMonteringspunkt(b))
+        return true;
+    struct stat st;
+    return !ekstra.isEmpty() && ::stat(b.constData(), &st) == 0
+        && identiteterAf(ekstra).contains({quint64(st.st_dev), quint64(st.st_ino)});
 }
 
 QString kanonisk(const QString &sti)
@@ -204,20 +209,18 @@ bool slet(const QString &sti, Resultat &r, const Valg &valg)
     if (::lstat(b.constData(), &st) != 0)
         return errno == ENOENT || tilfoejFejl(r, sti, errno);
     if (!S_ISDIR(st.st_mode))
-        return fjernFil(AT_FDCWD, b, sti, st, r, valg);
-    // Mount points are compared with the walk's own paths, so the walk
-    // starts from the path with its links resolved.
-    const QString rod = kanonisk(sti);
-    const QSet<QString> monteringer = valg.monteringspunkter ? *valg.monteringspunkter : systemetsMonteringspunkter();
-    if (monteringer.contains(rod)) {
+        return fjernFil(AT_FDCWD, b, sti, st.st_size, r, valg);
+    const QSet<QString> ekstra = valg.monteringspunkter.value_or(QSet<QString>());
+    if (erMonteringspunkt(sti, ekstra)) {
         r.fejl.append({sti, QStringLiteral("mappen er et monteret drev")});
         return false;
     }
     const int fd = ::open(b.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return tilfoejFejl(r, sti, errno);
-    Vandring v(monteringer, valg, r, st.st_dev);
-    if (!v.toem(fd, rod))
+    const Identiteter ekstraId = identiteterAf(ekstra);
+    Vandring v(ekstraId, valg, r);
+    if (!v.toem(fd, kanonisk(sti)))
         return false;
     return fjernTomMappe(b, sti, r);
 }
@@ -230,7 +233,7 @@ bool sletFil(const QString &sti, Resultat &r, const Valg &valg)
         return errno == ENOENT || tilfoejFejl(r, sti, errno);
     if (S_ISDIR(st.st_mode))
         return tilfoejFejl(r, sti, EISDIR);
-    return fjernFil(AT_FDCWD, b, sti, st, r, valg);
+    return fjernFil(AT_FDCWD, b, sti, st.st_size, r, valg);
 }
 
 bool sletTomMappe(const QString &sti, Resultat &r)

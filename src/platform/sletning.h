@@ -12,9 +12,11 @@
 // open folder handles (openat/unlinkat), so a folder swapped for a link
 // while we work is never followed; links themselves are removed, never
 // their targets. A folder on another mounted volume, or one that is a mount
-// point of its own (a bind mount shares the device number, so the mount
-// table is asked too), is not entered: it and the folders above it stay,
-// and each is named in the result.
+// point of its own, is not entered: it and the folders above it stay, and
+// each is named in the result. Mount points are recognised by what the
+// kernel says of the folder itself (device, mount id, mount root), never by
+// comparing path texts, so a mount point whose name is not valid UTF-8 is
+// recognised too, and so is a bind mount of the same file system.
 namespace sletning {
 
 // One element that could not be deleted, with the reason in Danish.
@@ -40,8 +42,8 @@ using FilSlettet = std::function<void(qint64 bytes)>;
 
 struct Valg
 {
-    // Mount points that are never entered. Empty: read from the running
-    // system's mount table. Tests pass their own to fake a mount point.
+    // Folders taken for mount points besides the real ones; tests pass
+    // their own to fake a mount point. They are known by device and inode.
     std::optional<QSet<QString>> monteringspunkter;
     FilSlettet filSlettet;
 };
@@ -67,11 +69,12 @@ QString kanonisk(const QString &sti);
 // The mount points of the running system, as paths.
 QSet<QString> systemetsMonteringspunkter();
 
+// True when `sti` is a mount point (a drive): the kernel says so, or it is
+// the same folder (device and inode) as one of `ekstra`.
+bool erMonteringspunkt(const QString &sti, const QSet<QString> &ekstra = {});
+
 // One line per element, "path (reason)", at most `maks` of them and then
 // "… og N flere.", for a message to the user.
 QStringList linjer(const QList<Fejl> &fejl, int maks = 15);
-
-// Danish reason for an errno value.
-QString grund(int fejlnummer);
 
 } // namespace sletning

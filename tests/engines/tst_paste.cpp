@@ -6,6 +6,7 @@
 #include "fakedialogs.h"
 #include "fakekonflikt.h"
 #include "fakeprogress.h"
+#include "rodfiksturer.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 
@@ -20,11 +21,46 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
+#include <utility>
 
 using namespace testfiler;
 
 namespace {
+
+// A recording progress window that can act at set moments, the way the
+// rest of the system or the user may act while a paste runs.
+class HookProgress : public FakeProgress
+{
+public:
+    std::function<void()> vedVis;        // the window is shown
+    std::function<void()> vedFilBar;     // a file is part copied (once)
+    std::function<void()> vedOversigt;   // the counting has written its summary (once)
+
+    void setFilBar(int p) override
+    {
+        FakeProgress::setFilBar(p);
+        if (p > 0 && p < 100 && vedFilBar)
+            std::exchange(vedFilBar, nullptr)();
+    }
+    void setOversigt(const QString &t) override
+    {
+        FakeProgress::setOversigt(t);
+        if (!t.isEmpty() && vedOversigt)
+            std::exchange(vedOversigt, nullptr)();
+    }
+
+protected:
+    void visVindue() override
+    {
+        FakeProgress::visVindue();
+        if (vedVis)
+            vedVis();
+    }
+};
 
 // The engine with recording windows and a destination and lists that the
 // test sets before each paste, as the explorer window's handler would.
@@ -33,8 +69,8 @@ struct Opstilling
     FakeDialogs dialogs;
     FakeKonflikt konflikt;
     FakeBekraeftelse bekraeftelse;
-    FakeProgress progress;
-    FakeProgress sletning;
+    HookProgress progress;
+    HookProgress sletning;
     TPasteObjekt paste{TPasteCompo::Vinduer{&dialogs, &konflikt, &bekraeftelse, &progress, &sletning}};
     QString dest;
     QStringList mapper, filer;
@@ -112,6 +148,7 @@ private slots:
     void cleanup()
     {
         filkopi::saetSkriveFejl(nullptr);
+        filkopi::saetSynkronisering(nullptr);
         navneskift::saetRenameKald(nullptr);
     }
 
@@ -136,6 +173,20 @@ private slots:
     void fuldDiskBevarerDetGamleMaal();
     void skrivebeskyttetMaalmappe();
     void anden_startAfvises();
+    void kilderMedSammeNavn_data();
+    void kilderMedSammeNavn();
+    void kildeAendretUnderFlytning_data();
+    void kildeAendretUnderFlytning();
+    void kopierneGoresVarigeFoerKilderSlettes();
+    void mappeDerKanLaesesMenIkkeAabnes();
+    void fejlDybtIndeNavngivesMedSinGrund();
+    void flereFilerEndOptalt();
+    void forladteMidlertidigeFilerFjernes();
+    void mappeIndISigSelvGennemBindMontering_data();
+    void mappeIndISigSelvGennemBindMontering();
+    void flytAfMappeMedMonteretDrev();
+    void drevDerFolderBogstaver_data();
+    void drevDerFolderBogstaver();
 };
 
 // The four paste methods for a file and a folder, with the target taken or
@@ -627,10 +678,12 @@ void TestPaste::flytTilAndetDrevHvorEnKopiFejler()
     QCOMPARE(o.sletning.mappeOverskrift, QString("Følgende 1 mappe slettes:"));
     QCOMPARE(o.dialogs.informationer,
              (QStringList{"Der opstod en fejl. Filen: \r" + dir.filePath("kilde/g") + "\rblev ikke kopieret til: \r"
-                              + o.dest + "/g\rMåske mangler der rettigheder dertil.",
+                              + o.dest + "/g\rLæse- eller skrivefejl på drevet.",
                           "Der var mapper eller filer, der ikke blev kopierede til destinationen.",
                           "Følgende elementer blev ikke flyttet helt; det, der mangler, ligger stadig i kilden:\r"
-                              + dir.filePath("kilde/M") + "\r" + dir.filePath("kilde/g")}));
+                              + dir.filePath("kilde/M") + "\r" + dir.filePath("kilde/g")
+                              + "\r\rDette kunne ikke flyttes:\r" + dir.filePath("kilde/M/b")
+                              + " (læse- eller skrivefejl på drevet)"}));
     QCOMPARE(o.paste.getResult(), QString("3 af 5 filer: 3 bytes"));
 }
 
@@ -720,6 +773,350 @@ void TestPaste::anden_startAfvises()
     QVERIFY(o.paste.PasteElementer());
     QCOMPARE(indre, 0);
     QVERIFY(!o.paste.koerer());
+}
+
+// Two sources with one name in one paste: the second never replaces what
+// the first made, it gets a free name, whatever the method.
+void TestPaste::kilderMedSammeNavn_data()
+{
+    QTest::addColumn<bool>("flyt");
+    QTest::addColumn<bool>("mappe");
+    QTest::addColumn<int>("metode");
+    for (bool flyt : {false, true})
+        for (bool mappe : {false, true})
+            for (int metode : {0, 1, 3})
+                QTest::newRow(qPrintable(QString("%1 %2 metode %3")
+                                             .arg(flyt ? "flyt" : "kopier", mappe ? "mapper" : "filer")
+                                             .arg(metode)))
+                    << flyt << mappe << metode;
+}
+
+void TestPaste::kilderMedSammeNavn()
+{
+    QFETCH(bool, flyt);
+    QFETCH(bool, mappe);
+    QFETCH(int, metode);
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    for (const QString &kilde : {"A", "B"}) {
+        const QString sti = dir.filePath(kilde + "/x.txt");
+        lavFil(mappe ? sti + "/fil" : sti, kilde.toUtf8());
+        (mappe ? o.mapper : o.filer).append(sti);
+    }
+    o.paste.setIntPasteMetode(metode);
+    o.konflikt.svarMed(KonfliktHandling::OverskrivAlle, true);
+    o.dialogs.svarJa(true);
+
+    QVERIFY(o.koer(flyt));
+    QStringList indhold;
+    for (const QString &linje : trae(o.dest))
+        if (linje.contains('='))
+            indhold.append(linje.section('=', 1));
+    indhold.sort();
+    QCOMPARE(indhold, (QStringList{"A", "B"}));
+    QCOMPARE(navne(o.dest), (mappe ? QStringList{"x.txt", "x.txt Kopi (1)"} : QStringList{"x Kopi (1).txt", "x.txt"}));
+    QCOMPARE(o.konflikt.filnavne.size() + o.dialogs.spoergsmaal.size(), 0);
+    QCOMPARE(o.paste.getResult().startsWith("2 filer: "), true);
+    QCOMPARE(QFileInfo::exists(dir.filePath("A/x.txt")), !flyt);
+    QCOMPARE(QFileInfo::exists(dir.filePath("B/x.txt")), !flyt);
+}
+
+// A move deletes a source only while it is the file that was copied: one
+// rewritten after its copy, or appended to during it, stays and is named;
+// the copy holds every byte the source had when its copy ended.
+void TestPaste::kildeAendretUnderFlytning_data()
+{
+    QTest::addColumn<bool>("underKopien");
+    QTest::newRow("omskrevet efter sin kopi") << false;
+    QTest::newRow("forlænget under sin egen kopi") << true;
+}
+
+void TestPaste::kildeAendretUnderFlytning()
+{
+    QFETCH(bool, underKopien);
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    const QByteArray stor(3 * 1024 * 1024, 's');
+    const QString aendres = dir.filePath("kilde/M/aendres");
+    lavFil(aendres, stor);
+    lavFil(dir.filePath("kilde/M/bliver"), "uændret");
+    lavFil(dir.filePath("kilde/f"), "f");
+    o.mapper = {dir.filePath("kilde/M")};
+    o.filer = {dir.filePath("kilde/f")};
+    o.paste.setDrevTest([](const QString &, const QString &) { return true; });
+    const auto tilfoej = [&](const QByteArray &mere) {
+        QFile f(aendres);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write(mere);
+    };
+    if (underKopien)
+        o.progress.vedFilBar = [&] { tilfoej("+ tilføjet under kopien"); };
+    else
+        o.sletning.vedVis = [&] { tilfoej("+ ny tekst efter kopien"); };
+
+    QVERIFY(o.paste.PasteCutElementer());
+    const QByteArray nu = indhold(aendres);
+    QCOMPARE(nu, stor + (underKopien ? "+ tilføjet under kopien" : "+ ny tekst efter kopien"));
+    if (underKopien)
+        QCOMPARE(indhold(o.dest + "/M/aendres"), nu);   // copied to its end
+    QCOMPARE(trae(dir.filePath("kilde")), (QStringList{"M/", "M/aendres=" + QString::fromUtf8(nu)}));
+    QVERIFY(o.dialogs.informationer.contains(
+        "Følgende filer blev ændret eller kom til, mens flytningen kørte, og ligger derfor stadig i kilden:\r"
+        + aendres));
+}
+
+// Before the first source of a move across volumes is deleted, the copies
+// are made durable; when that fails, no source is deleted at all.
+void TestPaste::kopierneGoresVarigeFoerKilderSlettes()
+{
+    for (const bool lykkes : {true, false}) {
+        QTemporaryDir dir;
+        Opstilling o;
+        o.dest = dir.filePath("dest");
+        QDir().mkpath(o.dest);
+        lavFil(dir.filePath("kilde/M/U/a"), "a");
+        lavFil(dir.filePath("kilde/f"), "f");
+        o.mapper = {dir.filePath("kilde/M")};
+        o.filer = {dir.filePath("kilde/f")};
+        o.paste.setDrevTest([](const QString &, const QString &) { return true; });
+        QStringList kald, kilderVed, kopierVed;
+        filkopi::saetSynkronisering([&](const QString &mappe) {
+            kald.append(mappe);
+            kilderVed = trae(dir.filePath("kilde"));
+            kopierVed = trae(o.dest);
+            return lykkes ? 0 : EIO;
+        });
+
+        QVERIFY(o.paste.PasteCutElementer());
+        // At that moment every source was still in place, every copy complete.
+        QCOMPARE(kilderVed, (QStringList{"M/", "M/U/", "M/U/a=a", "f=f"}));
+        QCOMPARE(kopierVed, (QStringList{"M/", "M/U/", "M/U/a=a", "f=f"}));
+        // One call for the one volume written to, not one per file.
+        QCOMPARE(kald, QStringList{o.dest});
+        QCOMPARE(trae(dir.filePath("kilde")),
+                 lykkes ? QStringList() : (QStringList{"M/", "M/U/", "M/U/a=a", "f=f"}));
+        QCOMPARE(o.dialogs.informationer,
+                 lykkes ? QStringList()
+                        : QStringList{"Kopierne kunne ikke gemmes sikkert på drevet med:\r" + o.dest
+                                      + "\rLæse- eller skrivefejl på drevet.\rDerfor er intet slettet i kilden."});
+    }
+}
+
+// A folder that may be listed but not entered (mode 0644 for an ordinary
+// user): its files are not passed over as vanished, each is named with its
+// reason and the result does not claim a complete copy.
+void TestPaste::mappeDerKanLaesesMenIkkeAabnes()
+{
+    QTemporaryDir dir;
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("kilde/M/a"), "a");
+    lavFil(dir.filePath("kilde/M/L/b"), "b");
+    lavFil(dir.filePath("kilde/M/L/c"), "c");
+    for (const char *sti : {"dest", "kilde", "kilde/M", "kilde/M/a", "kilde/M/L", "kilde/M/L/b", "kilde/M/L/c"})
+        ::chown(QFile::encodeName(dir.filePath(sti)).constData(), 65534, 65534);
+    QVERIFY(::chmod(QFile::encodeName(dir.filePath("kilde/M/L")).constData(), 0644) == 0);
+    o.mapper = {dir.filePath("kilde/M")};
+
+    rodfiksturer::SomAlmindeligBruger bruger;
+    if (!bruger.ok())
+        QSKIP("kan ikke skifte til en almindelig bruger");
+    const bool ok = o.paste.PasteElementer();
+    bruger.tilbage();
+    ::chmod(QFile::encodeName(dir.filePath("kilde/M/L")).constData(), 0755);
+    QVERIFY(ok);
+    QCOMPARE(trae(o.dest), (QStringList{"M/", "M/L/", "M/a=a"}));
+    QCOMPARE(o.dialogs.informationer,
+             QStringList{"Følgende elementer nåede ikke helt frem til destinationen:\r" + dir.filePath("kilde/M")
+                         + "\r\rDette kunne ikke kopieres:\r" + dir.filePath("kilde/M/L/b") + " (adgang nægtet)\r"
+                         + dir.filePath("kilde/M/L/c") + " (adgang nægtet)"});
+    QCOMPARE(o.paste.getResult(), QString("1 af 3 filer: 1 bytes"));
+}
+
+// A failure deep inside a copied folder is named by its own path and its
+// reason, and a full disk reads as such, not as a number.
+void TestPaste::fejlDybtIndeNavngivesMedSinGrund()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("kilde/M/U/V/dyb"), "d");
+    lavFil(dir.filePath("kilde/M/a"), "a");
+    o.mapper = {dir.filePath("kilde/M")};
+    filkopi::saetSkriveFejl([](const QString &maal) { return maal.endsWith("/dyb") ? ENOSPC : 0; });
+
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(o.dialogs.informationer,
+             QStringList{"Der er ikke plads nok på destinationens drev.\r"
+                         "Følgende elementer nåede ikke helt frem til destinationen:\r"
+                         + dir.filePath("kilde/M") + "\r\rDette kunne ikke kopieres:\r"
+                         + dir.filePath("kilde/M/U/V/dyb") + " (der er ikke plads nok på drevet)"});
+}
+
+// Files that come into a folder after it was counted are copied, and the
+// result counts them instead of reading "5 af 1 fil".
+void TestPaste::flereFilerEndOptalt()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    QDir().mkpath(o.dest);
+    lavFil(dir.filePath("kilde/M/a"), "a");
+    o.mapper = {dir.filePath("kilde/M")};
+    o.progress.vedOversigt = [&] {
+        for (const char *n : {"b", "c", "d", "e"})
+            lavFil(dir.filePath("kilde/M/") + n, "x");
+    };
+    QVERIFY(o.paste.PasteElementer());
+    QCOMPARE(o.progress.oversigt, QString("Der kopieres 1 fil: 1 bytes"));
+    QCOMPARE(o.paste.getResult(), QString("5 filer: 5 bytes"));
+    QVERIFY(o.dialogs.informationer.isEmpty());
+}
+
+// What an interrupted copy left in the destination, from a process that no
+// longer runs, is removed when the engine works there; what belongs to a
+// running process stays.
+void TestPaste::forladteMidlertidigeFilerFjernes()
+{
+    QTemporaryDir dir;
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    const pid_t doed = ::fork();
+    if (doed == 0)
+        ::_exit(0);
+    QVERIFY(doed > 0);
+    ::waitpid(doed, nullptr, 0);
+    const QString forladt = o.dest + QString("/.stor.bin.marvikel-%1-7").arg(doed);
+    const QString levende = o.dest + QString("/.stor.bin.marvikel-%1-8").arg(::getppid());
+    const QString forladtInde = o.dest + QString("/M/.x.marvikel-%1-9").arg(doed);
+    for (const QString &sti : {forladt, levende, forladtInde}) {
+        lavFil(sti, "halv");
+        const struct timespec gammel[2] = {{1000000000, 0}, {1000000000, 0}};
+        ::utimensat(AT_FDCWD, QFile::encodeName(sti).constData(), gammel, 0);
+    }
+    lavFil(dir.filePath("kilde/M/a"), "a");
+    o.mapper = {dir.filePath("kilde/M")};
+
+    QVERIFY(o.paste.PasteElementer());
+    QVERIFY(!QFileInfo::exists(forladt));
+    QVERIFY(!QFileInfo::exists(forladtInde));
+    QVERIFY(QFileInfo::exists(levende));
+}
+
+// A folder pasted into its own subfolder through a bind mount of itself
+// elsewhere is refused before anything is counted or made.
+void TestPaste::mappeIndISigSelvGennemBindMontering_data()
+{
+    QTest::addColumn<bool>("flyt");
+    QTest::newRow("kopier") << false;
+    QTest::newRow("flyt") << true;
+}
+
+void TestPaste::mappeIndISigSelvGennemBindMontering()
+{
+    QFETCH(bool, flyt);
+    QTemporaryDir dir;
+    lavFil(dir.filePath("kilde/M/U/fil"));
+    QDir().mkpath(dir.filePath("alias"));
+    const rodfiksturer::Montering alias =
+        rodfiksturer::Montering::bind(rodfiksturer::b(dir.filePath("kilde/M")), rodfiksturer::b(dir.filePath("alias")));
+    if (!alias.ok())
+        QSKIP(qPrintable(alias.grund()));
+    Opstilling o;
+    o.dest = dir.filePath("alias/U");
+    o.mapper = {dir.filePath("kilde/M")};
+    o.paste.setIntSpm(0);
+
+    QVERIFY(!o.koer(flyt));
+    QCOMPARE(o.dialogs.informationer,
+             QStringList{QString("Mappen kan ikke %1 ind i sig selv eller i en af sine egne undermapper:\r")
+                             .arg(flyt ? "flyttes" : "kopieres")
+                         + dir.filePath("kilde/M")});
+    QCOMPARE(o.bekraeftelse.kald.size(), 0);
+    QCOMPARE(trae(dir.filePath("kilde/M")), (QStringList{"U/", "U/fil=x"}));
+}
+
+// A move across volumes never empties another volume mounted inside the
+// moved folder: such a folder is left whole and named.
+void TestPaste::flytAfMappeMedMonteretDrev()
+{
+    QTemporaryDir dir;
+    lavFil(dir.filePath("kilde/M/a.txt"), "a");
+    lavFil(dir.filePath("kilde/f"), "f");
+    QDir().mkpath(dir.filePath("kilde/M/drev"));
+    QDir().mkpath(dir.filePath("dest"));
+    const rodfiksturer::Montering drev = rodfiksturer::Montering::tmpfs(rodfiksturer::b(dir.filePath("kilde/M/drev")));
+    if (!drev.ok())
+        QSKIP(qPrintable(drev.grund()));
+    lavFil(dir.filePath("kilde/M/drev/paa-drevet.txt"), "må ikke slettes");
+    Opstilling o;
+    o.dest = dir.filePath("dest");
+    o.mapper = {dir.filePath("kilde/M")};
+    o.filer = {dir.filePath("kilde/f")};
+    o.paste.setDrevTest([](const QString &, const QString &) { return true; });
+
+    QVERIFY(o.paste.PasteCutElementer());
+    QCOMPARE(indhold(dir.filePath("kilde/M/drev/paa-drevet.txt")), QByteArray("må ikke slettes"));
+    QCOMPARE(indhold(dir.filePath("kilde/M/a.txt")), QByteArray("a"));
+    QCOMPARE(trae(o.dest), QStringList{"f=f"});
+    QVERIFY(o.dialogs.informationer.contains(
+        "Følgende mapper rummer et andet monteret drev og flyttes derfor ikke til et andet drev; de er ikke rørt:\r"
+        + dir.filePath("kilde/M") + " (drevet " + dir.filePath("kilde/M/drev") + ")"));
+}
+
+// On a volume that folds letter case and gives each spelling its own inode
+// (exFAT through FUSE), "Dir" and "dir" are one folder: a file pasted from
+// the one into the other is the same element and is left untouched, and a
+// folder pasted into its own subfolder spelt otherwise is refused.
+void TestPaste::drevDerFolderBogstaver_data()
+{
+    QTest::addColumn<bool>("flyt");
+    QTest::addColumn<int>("metode");
+    QTest::newRow("kopier med overskriv") << false << 1;
+    QTest::newRow("flyt med overskriv") << true << 1;
+    QTest::newRow("flyt med opret kopi") << true << 2;
+}
+
+void TestPaste::drevDerFolderBogstaver()
+{
+    QFETCH(bool, flyt);
+    QFETCH(int, metode);
+    QTemporaryDir dir;
+    rodfiksturer::ExfatDrev exfat(dir.path());
+    if (!exfat.ok())
+        QSKIP(qPrintable(exfat.grund()));
+    const QString rod = exfat.sti();
+    lavFil(rod + "/Dir/Foto.JPG", "billede");
+    QDir().mkpath(rod + "/Dir/Under");
+    Opstilling o;
+    o.dest = rod + "/dir";
+    o.filer = {rod + "/Dir/Foto.JPG"};
+    o.paste.setIntPasteMetode(metode);
+    o.dialogs.svarJa(true);
+
+    QVERIFY(o.koer(flyt));
+    QCOMPARE(navne(rod + "/Dir"), (QStringList{"Foto.JPG", "Under"}));
+    QCOMPARE(indhold(rod + "/Dir/Foto.JPG"), QByteArray("billede"));
+    QCOMPARE(o.dialogs.informationer,
+             QStringList{"Kilde og destination er det samme element, så det blev ikke rørt:\r" + rod + "/Dir/Foto.JPG"});
+
+    o.dialogs.informationer.clear();
+    o.dest = rod + "/dir/Under";
+    o.filer.clear();
+    o.mapper = {rod + "/Dir"};
+    QVERIFY(!o.koer(flyt));
+    QCOMPARE(o.dialogs.informationer,
+             QStringList{QString("Mappen kan ikke %1 ind i sig selv eller i en af sine egne undermapper:\r")
+                             .arg(flyt ? "flyttes" : "kopieres")
+                         + rod + "/Dir"});
+    QCOMPARE(navne(rod + "/Dir/Under"), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestPaste)

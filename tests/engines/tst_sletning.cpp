@@ -1,9 +1,11 @@
 #include "engines/tdeletecompo.h"
 #include "engines/tmetodecompo.h"
+#include "platform/navnekode.h"
 
 #include "fakebekraeftelse.h"
 #include "fakedialogs.h"
 #include "fakeprogress.h"
+#include "rodfiksturer.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 
@@ -223,6 +225,56 @@ private slots:
         QVERIFY(QFile::exists(rod + "/m/mnt/fremmed.txt"));
         QVERIFY(!QFile::exists(rod + "/m/a.txt"));
         QCOMPARE(s.motor.getResult(), QString("4 bytes"));
+    }
+
+    // A real mount point inside a folder deleted permanently is never
+    // entered, whatever its name: also a bind mount of the same file system
+    // (same device) whose name is not valid UTF-8, and the folder itself
+    // when it is the mount point. What is mounted there lies outside the
+    // selection and stays.
+    void monteretMappeMedVilkaarligtNavn_data()
+    {
+        QTest::addColumn<QByteArray>("navn");
+        QTest::newRow("latin-1") << QByteArray("\xe6ndret");
+        QTest::newRow("ugyldig utf-8") << QByteArray("ugyldig\xff\xfe");
+        QTest::newRow("utf-8") << QByteArray("\xc3\xa6ble");
+    }
+    void monteretMappeMedVilkaarligtNavn()
+    {
+        QFETCH(QByteArray, navn);
+        QTemporaryDir d;
+        const QByteArray rod = QFile::encodeName(QFileInfo(d.path()).canonicalFilePath());
+        lavFil(QFile::decodeName(rod + "/ude/fremmed.txt"), "fremmed");
+        lavFil(QFile::decodeName(rod + "/m/a.txt"), "1234");
+        QVERIFY(::mkdir((rod + "/m/" + navn).constData(), 0755) == 0);
+        // Qt cannot remove a name that is not valid UTF-8: removed here,
+        // after the mount is undone and before the temporary folder goes.
+        struct FjernMappe
+        {
+            QByteArray sti;
+            ~FjernMappe() { ::rmdir(sti.constData()); }
+        } fjern{rod + "/m/" + navn};
+        const rodfiksturer::Montering bind = rodfiksturer::Montering::bind(rod + "/ude", rod + "/m/" + navn);
+        if (!bind.ok())
+            QSKIP(qPrintable(bind.grund()));
+        Sletter s;
+        s.motor.setIntSpm(2);
+        s.motor.setMonteringspunkter(std::nullopt);
+
+        QVERIFY(s.motor.DeleteElementer({QFile::decodeName(rod + "/m")}, {}, false));
+        QCOMPARE(indhold(QFile::decodeName(rod + "/ude/fremmed.txt")), QByteArray("fremmed"));
+        QVERIFY(!QFile::exists(QFile::decodeName(rod + "/m/a.txt")));
+        QCOMPARE(s.motor.ikkeSlettet().size(), 1);
+        QCOMPARE(s.motor.ikkeSlettet().first().grund,
+                 QString("mappen hører til et andet monteret drev og blev ikke åbnet"));
+        QCOMPARE(s.motor.getResult(), QString("4 bytes"));
+
+        // The mount point itself is a drive: refused before the question.
+        s.dialogs.informationer.clear();
+        QVERIFY(!s.motor.DeleteElementer({navnekode::dekod(rod + "/m/" + navn)}, {}, false));
+        QCOMPARE(s.dialogs.informationer.size(), 1);
+        QVERIFY(s.dialogs.informationer.first().endsWith(" (et drev)"));
+        QCOMPARE(indhold(QFile::decodeName(rod + "/ude/fremmed.txt")), QByteArray("fremmed"));
     }
 
     // An element that cannot go to a trash stays where it is and is named;

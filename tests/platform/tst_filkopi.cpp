@@ -42,6 +42,7 @@ private slots:
     void optagetMaalOgSammeElement();
     void mislykketOverskrivningBevarerDetGamle_data();
     void mislykketOverskrivningBevarerDetGamle();
+    void kopieresTilFilensEnde();
 };
 
 void TestFilkopi::kopiHolderDataRettighederOgTid()
@@ -197,6 +198,23 @@ void TestFilkopi::mislykketOverskrivningBevarerDetGamle()
     QCOMPARE(r.fejl, fejl);
     QCOMPARE(indhold(dir.filePath("gammel")), QByteArray("det gamle indhold"));
     QCOMPARE(navne(dir.path()), (QStringList{"gammel", "ny"}));
+}
+
+// A file is copied to its end, not to the size it reported: a file under
+// /proc that says it is empty holds text, and the copy holds all of it.
+void TestFilkopi::kopieresTilFilensEnde()
+{
+    QTemporaryDir dir;
+    QFile kilde("/proc/version");
+    QVERIFY(kilde.open(QIODevice::ReadOnly));
+    const QByteArray forventet = kilde.readAll();
+    QCOMPARE(QFileInfo(kilde).size(), 0);
+    QVERIFY(!forventet.isEmpty());
+    const filkopi::Resultat r = filkopi::kopier("/proc/version", dir.filePath("version"), false);
+    QVERIFY(r.ok());
+    QCOMPARE(indhold(dir.filePath("version")), forventet);
+    QCOMPARE(r.bytes, qint64(forventet.size()));
+    QCOMPARE(r.kilde.stoerrelse, 0);
 }
 
 QTEST_GUILESS_MAIN(TestFilkopi)

@@ -183,6 +183,27 @@ private slots:
         QCOMPARE(navne(rod + "/hjem/.local/share/Trash/info"), QStringList());
     }
 
+    // An element on the home volume whose home trash is refused stays where
+    // it is: no trash is made at the top of the volume instead (for the
+    // home volume that is the root of the system disk, "/.Trash-0").
+    void hjemmekurvAfvistGiverIngenAndenKurv()
+    {
+        QTemporaryDir d;
+        const QString rod = QFileInfo(d.path()).canonicalFilePath();
+        lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:2 / " + rod.toUtf8()
+                                       + " rw - ext4 /dev/sda2 rw\n");
+        lavFil(rod + "/data", "en fil, hvor datamappen skulle være");
+        lavFil(rod + "/a.txt", "a");
+        Kilder k;
+        k.dataHjem = rod + "/data";
+        k.mountinfo = rod + "/mountinfo";
+        const papirkurv::Svar s = Papirkurv(k).flyt(rod + "/a.txt", Tid);
+        QVERIFY(!s.ok);
+        QVERIFY(!s.grund.isEmpty());
+        QCOMPARE(indhold(rod + "/a.txt"), QByteArray("a"));
+        QCOMPARE(navne(rod), (QStringList{"a.txt", "data", "mountinfo"}));
+    }
+
     // A shared ".Trash" without the sticky bit, or a link in its place, is
     // not trusted: the user's own ".Trash-$uid" is used.
     void usikkerDeltKurvBrugesIkke()
