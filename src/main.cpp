@@ -1,6 +1,7 @@
 #include "app/ikoner.h"
 #include "app/tbeskeddialogs.h"
 #include "app/tmainform.h"
+#include "platform/brugernavn.h"
 #include "platform/systemmapper.h"
 #include "platform/tafslutningssignal.h"
 #include "platform/tenkeltinstans.h"
@@ -10,6 +11,9 @@
 
 int main(int argc, char **argv)
 {
+    // Before anything asks for the home folder: an empty $HOME would put the
+    // data under "/Marvikel".
+    brugernavn::retHjem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stifinder"));
     QApplication::setWindowIcon(ikoner::hent("system-file-manager", QStyle::SP_DirIcon));
@@ -22,9 +26,11 @@ int main(int argc, char **argv)
     }
 
     Tmainform mainform;
-    // At log-out the settings are saved and the window closes as usual.
-    QObject::connect(TAfslutningsSignal::installer(), &TAfslutningsSignal::afslut, &mainform,
-                     &Tmainform::sessionSlut);
+    // At log-out the settings are saved and the window closes as usual;
+    // Ctrl+C in the terminal closes as the close box does.
+    TAfslutningsSignal *signaler = TAfslutningsSignal::installer();
+    QObject::connect(signaler, &TAfslutningsSignal::sessionSlut, &mainform, &Tmainform::sessionSlut);
+    QObject::connect(signaler, &TAfslutningsSignal::lukOensket, &mainform, &QWidget::close);
     mainform.show();
     return app.exec();
 }

@@ -35,8 +35,9 @@ TKlipbordsKommandoer::TKlipbordsKommandoer(Twinform &vindue, TRammeForbindelse &
     : QObject(&vindue)
     , m_vindue(vindue)
     , m_ramme(ramme)
+    , m_progress(new Tprogressform(&vindue))
     , m_paste(new TPasteObjekt({&ramme.dialogs(), new TExistsForm(&vindue),
-                                new Tkopieringsform(ramme.optMappe(), &vindue), new Tprogressform(&vindue),
+                                new Tkopieringsform(ramme.optMappe(), &vindue), m_progress,
                                 new Tdeleteform(&vindue)},
                                this))
     , m_egne(new TKopilister(vindue.StifinderNavn(), this))
@@ -128,6 +129,12 @@ void TKlipbordsKommandoer::Paste()
         m_vindue.mappeKontrol(m_vindue.motor()->makeStruktur2(destination), true);
     }
     opdater();
+}
+
+void TKlipbordsKommandoer::stopPaste()
+{
+    if (m_paste->koerer())
+        m_progress->stop();
 }
 
 void TKlipbordsKommandoer::opdater()
