@@ -2,6 +2,7 @@
 #include "app/tbeskeddialogs.h"
 #include "app/tmainform.h"
 #include "core/kommandolinje.h"
+#include "platform/brugernavn.h"
 #include "platform/systemmapper.h"
 #include "platform/tafslutningssignal.h"
 #include "platform/tenkeltinstans.h"
@@ -13,6 +14,9 @@
 
 int main(int argc, char **argv)
 {
+    // Before anything asks for the home folder: an empty $HOME would put the
+    // data under "/Marvikel".
+    brugernavn::retHjem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stifinder"));
     QApplication::setDesktopFileName(QStringLiteral("marvikel"));
@@ -36,9 +40,11 @@ int main(int argc, char **argv)
     }
 
     Tmainform mainform;
-    // At log-out the settings are saved and the window closes as usual.
-    QObject::connect(TAfslutningsSignal::installer(), &TAfslutningsSignal::afslut, &mainform,
-                     &Tmainform::sessionSlut);
+    // At log-out the settings are saved and the window closes as usual;
+    // Ctrl+C in the terminal closes as the close box does.
+    TAfslutningsSignal *signaler = TAfslutningsSignal::installer();
+    QObject::connect(signaler, &TAfslutningsSignal::sessionSlut, &mainform, &Tmainform::sessionSlut);
+    QObject::connect(signaler, &TAfslutningsSignal::lukOensket, &mainform, &QWidget::close);
     QObject::connect(&bro, &TInstansbro::modtaget, &mainform, &Tmainform::aabnStier);
     bro.lyt();
     if (!stier.isEmpty())

@@ -9,21 +9,58 @@ namespace {
 using M = MainEgenskaber;
 using namespace indstillingsfil;
 
-// The file's line order. Line i holds felter[i]. Integers are read as they
-// stand; the page switches of lines 39-42 are shown only for exactly 1.
+// The file's line order. Numbers are brought within what their use allows:
+// the window's place and size within any screen (the window fits them to its
+// screen when it applies them), indexes within their control, counts within
+// their control's range. The page switches of lines 39-42 are shown only for
+// exactly 1.
+constexpr int Graense = 100000;   // pixels; larger than any screen
+
 const std::array<Felt<M>, MainEgenskaber::antalLinjer> felter = {{
-    &M::designName, Heltal<M>{&M::top}, Heltal<M>{&M::left}, Heltal<M>{&M::width}, Heltal<M>{&M::height},
-    Heltal<M>{&M::maxElementer}, Heltal<M>{&M::Fontbox}, Flag<M>{&M::trayCheck}, Flag<M>{&M::panelVist},
-    Heltal<M>{&M::FontnavnBox}, &M::exeProgram, Heltal<M>{&M::openInfo}, Heltal<M>{&M::openGenveje},
-    Heltal<M>{&M::openProgrammer}, Heltal<M>{&M::openStrukturer}, Heltal<M>{&M::openTekstfiler},
-    Heltal<M>{&M::openBilleder}, Heltal<M>{&M::openKalender}, Heltal<M>{&M::OnClickIndex}, &M::OnClickCaption,
-    Heltal<M>{&M::FremFormCheck}, Heltal<M>{&M::openWmi}, Heltal<M>{&M::hovedSide}, Heltal<M>{&M::egenskabsSide},
-    &M::PlaceringsMappe, Heltal<M>{&M::visProgrammer}, Heltal<M>{&M::funktionsSide}, Heltal<M>{&M::GBoxV},
-    Heltal<M>{&M::GBoxL}, Heltal<M>{&M::colIndex}, Flag<M>{&M::CheckStrukturLinjer}, Heltal<M>{&M::TryedBefore},
-    Heltal<M>{&M::Vistoppanel}, Heltal<M>{&M::bogfanerBox}, Heltal<M>{&M::genvejsSide},
-    Flag<M>{&M::sammeKlipbord}, Flag<M>{&M::minimerCheck}, Flag<M>{&M::sikkerhedsCheck},
-    Flag<M>{&M::blokerCheck}, Kontakt<M>{&M::tabVisCheck1}, Kontakt<M>{&M::tabVisCheck2},
-    Kontakt<M>{&M::tabVisCheck3}, Kontakt<M>{&M::tabVisCheck4}, Flag<M>{&M::beskedCheck},
+    &M::designName,
+    Heltal<M>{&M::top, -Graense, Graense},
+    Heltal<M>{&M::left, -Graense, Graense},
+    Heltal<M>{&M::width, 1, Graense},
+    Heltal<M>{&M::height, 1, Graense},
+    Heltal<M>{&M::maxElementer, 10},
+    Heltal<M>{&M::Fontbox, 0, 2},
+    Flag<M>{&M::trayCheck},
+    Flag<M>{&M::panelVist},
+    Heltal<M>{&M::FontnavnBox, 0, 5},
+    &M::exeProgram,
+    Heltal<M>{&M::openInfo, 0, 1},
+    Heltal<M>{&M::openGenveje, 0, 1},
+    Heltal<M>{&M::openProgrammer, 0, 1},
+    Heltal<M>{&M::openStrukturer, 0, 1},
+    Heltal<M>{&M::openTekstfiler, 0, 1},
+    Heltal<M>{&M::openBilleder, 0, 1},
+    Heltal<M>{&M::openKalender, 0, 1},
+    Heltal<M>{&M::OnClickIndex, -1},
+    &M::OnClickCaption,
+    Heltal<M>{&M::FremFormCheck, 0, 1},
+    Heltal<M>{&M::openWmi, 0, 1},
+    Heltal<M>{&M::hovedSide, 0, 7},
+    Heltal<M>{&M::egenskabsSide, 0, 4},
+    &M::PlaceringsMappe,
+    Heltal<M>{&M::visProgrammer, 0, 1},
+    Heltal<M>{&M::funktionsSide, 0, 2},
+    Heltal<M>{&M::GBoxV, 1, 100},
+    Heltal<M>{&M::GBoxL, 1, 100},
+    Heltal<M>{&M::colIndex},   // an index outside 0-19 means "no colour"
+    Flag<M>{&M::CheckStrukturLinjer},
+    Heltal<M>{&M::TryedBefore, 0, 1},
+    Heltal<M>{&M::Vistoppanel, 0, 1},
+    Heltal<M>{&M::bogfanerBox, 0, 2},
+    Heltal<M>{&M::genvejsSide, 0, 3},
+    Flag<M>{&M::sammeKlipbord},
+    Flag<M>{&M::minimerCheck},
+    Flag<M>{&M::sikkerhedsCheck},
+    Flag<M>{&M::blokerCheck},
+    Kontakt<M>{&M::tabVisCheck1},
+    Kontakt<M>{&M::tabVisCheck2},
+    Kontakt<M>{&M::tabVisCheck3},
+    Kontakt<M>{&M::tabVisCheck4},
+    Flag<M>{&M::beskedCheck},
     Flag<M>{&M::vhaFunkCheck},
 }};
 
@@ -66,5 +103,5 @@ MainEgenskaber::Udfald MainEgenskaber::HentOpt(const QString &filnavn)
 
 bool MainEgenskaber::GemOpt(const QString &filnavn) const
 {
-    return tekstfil::gem(filnavn, tilLinjer());
+    return tekstfil::skriv(filnavn, tilLinjer()) != tekstfil::Skrivning::Fejl;
 }

@@ -86,7 +86,10 @@ struct MainEgenskaber
     // ends in defaultOpt().
     Udfald HentOpt(const QString &filnavn);
 
-    // Writes the 45 lines atomically; false when the file could not be written.
+    // Writes the 45 lines atomically; false when the write failed, which the
+    // caller reports. A file that may not be written over (it could not be
+    // read, or it is not a regular file) is left alone and was reported when
+    // that was found: true.
     bool GemOpt(const QString &filnavn) const;
 
     bool operator==(const MainEgenskaber &) const = default;

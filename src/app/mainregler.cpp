@@ -19,7 +19,7 @@ bool kanVisGT(const Tilstand &t, int underside)
 
 bool kanStandardSize(const Tilstand &t)
 {
-    return !(t.bredde == 1270 && t.hoejde == 870);
+    return !(t.bredde == t.standardBredde && t.hoejde == t.standardHoejde);
 }
 
 bool kanSammeKlipbord(const Tilstand &t)

@@ -26,6 +26,9 @@ struct Tilstand
     int genvejsSide = 0;   // selected sub-page of the shortcut lists page
     int bredde = 1270;
     int hoejde = 870;
+    // The standard size as far as the screen allows.
+    int standardBredde = 1270;
+    int standardHoejde = 870;
     int antalBoern = 0;    // child windows in the frame
     int processCount = 0;
     bool aktivErStifinder = false;

@@ -38,14 +38,18 @@ void saetPunkt(QWidget *widget, int punkt)
 
 TBeskedform::TBeskedform(const QString &caption, QStyle::StandardPixmap billede, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+                          | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
     , m_label(new TBeskedLabel)
     , m_tekstOmraade(new QScrollArea(this))
     , m_billedeVenstre(lavBillede(billede, this))
     , m_billedeHoejre(lavBillede(billede, this))
 {
     setWindowTitle(caption);
-    setModal(true);
+    // Above every other window of the program, the progress windows (which
+    // stay on top themselves) included, and modal to the main window's family
+    // of windows: a progress window stands apart from it, so its "Stop" can
+    // still be pressed while a question waits.
+    setWindowModality(Qt::WindowModal);
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(NormalPunkt);
     setFont(font);
@@ -108,11 +112,16 @@ void TBeskedform::setVisible(bool visible)
 {
     // Laid out and placed before the window maps, so it never flickers at
     // its former size or place.
-    if (visible && !isVisible()) {
+    const bool vises = visible && !isVisible();
+    if (vises) {
         FormShow();
         centrerPaaForaelder();
     }
     QDialog::setVisible(visible);
+    if (vises) {
+        raise();
+        activateWindow();
+    }
 }
 
 void TBeskedform::done(int resultat)

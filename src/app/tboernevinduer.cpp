@@ -196,6 +196,7 @@ QWidget *TBoernevinduer::lavStifinder(int nummer)
     w->setStarter([this](const QString &sti, int maade) { m_starter->runFilname(sti, quint8(maade)); },
                   [this](const QStringList &filer) { m_starter->OpenFilMedProgram(m_menuExe->exeProgram(), filer); });
     forbindKlipbord(w);
+    connect(w, &Twinform::ledig, this, &TBoernevinduer::stifinderLedig);
     return w;
 }
 

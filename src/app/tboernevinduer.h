@@ -113,6 +113,8 @@ signals:
     void infoProg(const QString &caption);
     void exeProgramSkiftet(const QString &sti);
     void visSide(int side);
+    // An explorer window's running command has returned.
+    void stifinderLedig();
 
 private:
     void opretKommandoer();

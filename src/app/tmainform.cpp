@@ -1,6 +1,7 @@
 #include "app/tmainform.h"
 
 #include "app/hint.h"
+#include "app/skaermplacering.h"
 #include "app/ikoner.h"
 #include "app/tbeskeddialogs.h"
 #include "app/tboernevinduer.h"
@@ -12,6 +13,7 @@
 #include "app/tstistrimmel.h"
 #include "app/tstrukturmenu.h"
 #include "core/dialogs.h"
+#include "core/tekstfil.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "platform/skrivebord.h"
 #include "engines/tmenuexefiler.h"
@@ -28,6 +30,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -70,17 +73,75 @@ QString bogfanerStil(int indeks)
     }
 }
 
+// The program's message and question windows while it runs. Once the
+// session ends nothing may wait for an answer: messages go to the error
+// output and every question is answered "Nej".
+class TSlutvagt : public Dialogs
+{
+public:
+    TSlutvagt(Dialogs &dialogs, const bool &slutter)
+        : m_dialogs(dialogs)
+        , m_slutter(slutter)
+    {
+    }
+
+    void inform(const QString &tekst) override
+    {
+        if (m_slutter)
+            qWarning().noquote() << QString(tekst).replace(u'\r', u' ');
+        else
+            m_dialogs.inform(tekst);
+    }
+
+    bool ask(const QString &tekst, bool visAlleCheck, bool *alle) override
+    {
+        if (!m_slutter)
+            return m_dialogs.ask(tekst, visAlleCheck, alle);
+        if (alle)
+            *alle = false;
+        return false;
+    }
+
+private:
+    Dialogs &m_dialogs;
+    const bool &m_slutter;
+};
+
+// Answers "Nej" to every modal window that opens while the session ends:
+// the conflict question, a confirmation, a rename box.
+class TSvarNej : public QObject
+{
+public:
+    using QObject::QObject;
+
+    static void afvis(QDialog *d) { QMetaObject::invokeMethod(d, &QDialog::reject, Qt::QueuedConnection); }
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show)
+            if (auto *d = qobject_cast<QDialog *>(objekt); d && d->isModal())
+                afvis(d);
+        return false;
+    }
+};
+
 } // namespace
 
 Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     : QMainWindow(parent)
-    , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("mainform"));
-    if (!m_dialogs) {
+    if (!dialogs) {
         m_egneDialogs = std::make_unique<TBeskedDialogs>(this);
-        m_dialogs = m_egneDialogs.get();
+        dialogs = m_egneDialogs.get();
     }
+    m_slutvagt = std::make_unique<TSlutvagt>(*dialogs, m_sessionSlutter);
+    m_dialogs = m_slutvagt.get();
+    // Problems with stored files found from here on reach the user.
+    tekstfil::saetMelder([this](const QString &besked) {
+        QMetaObject::invokeMethod(this, [this, besked] { filbesked(besked); }, Qt::QueuedConnection);
+    });
 
     opretKommandoer();
 
@@ -96,6 +157,7 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     connect(m_boern, &TBoernevinduer::visSide, this, [this](int side) { vaelgSide(side); });
     connect(m_boern, &TBoernevinduer::aktuelleElement, m_stistrimmel, &TStistrimmel::setSti);
     connect(m_boern, &TBoernevinduer::boernSkiftet, this, &Tmainform::planlaegOpdatering);
+    connect(m_boern, &TBoernevinduer::stifinderLedig, this, &Tmainform::lukNaarLedigt);
     connect(m_boern->hjaelp(), &THjaelp::hint, this, &Tmainform::HintInfo);
     connect(m_boern, &TBoernevinduer::hint, this, &Tmainform::HintInfo);
     lavStrukturmenu();
@@ -128,6 +190,7 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
 
 Tmainform::~Tmainform()
 {
+    tekstfil::saetMelder({});
     // Explorer windows still open save their settings through their frame
     // connection, so they go while it is there.
     delete m_klientomraade;
@@ -483,7 +546,7 @@ void Tmainform::FormCreate()
     // 11.
     opsaetProgramliste();
     // 12.
-    setMinimumHeight(minHoejde);
+    setMinimumHeight(minimumHoejde(skaermplacering::maksIndre(this)));
     // 13.
     opretDosliste();
     // 14.
@@ -501,8 +564,7 @@ void Tmainform::anvendEgenskaber(const MainEgenskaber &e)
 {
     m_opt = e;
     designName = e.designName;
-    move(e.left, e.top);
-    resize(e.width, e.height);
+    placer(QRect(e.left, e.top, e.width, e.height));
     m_egenskabsside->anvend(e);
     m_mainPanel->setVisible(e.panelVist);
     exeProgram = e.exeProgram;
@@ -666,9 +728,20 @@ void Tmainform::visStier(const QStringList &stier)
 
 void Tmainform::visVentendeBeskeder()
 {
+    m_beskederVist = true;
     const QStringList beskeder = std::exchange(m_ventendeBeskeder, {});
     for (const QString &besked : beskeder)
         m_dialogs->inform(besked);
+}
+
+void Tmainform::filbesked(const QString &besked)
+{
+    // Before the window is on screen the message waits with the other
+    // start-up messages.
+    if (m_beskederVist)
+        m_dialogs->inform(besked);
+    else
+        m_ventendeBeskeder.append(besked);
 }
 
 // ---------------------------------------------------------------- closing
@@ -679,12 +752,43 @@ void Tmainform::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
+    if (arbejdeKoerer()) {
+        // This close arrived from within the running work (it keeps the
+        // program alive by processing events). The work is stopped, and the
+        // windows it uses stay until it has returned.
+        m_lukVenter = true;
+        stopAltArbejde();
+        e->ignore();
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(e);
 }
 
+bool Tmainform::arbejdeKoerer() const
+{
+    const QList<Twinform *> vinduer = m_boern->stifindere();
+    return std::any_of(vinduer.begin(), vinduer.end(), [](const Twinform *w) { return w->arbejder(); });
+}
+
+void Tmainform::stopAltArbejde()
+{
+    for (Twinform *w : m_boern->stifindere())
+        w->stopArbejde();
+}
+
+void Tmainform::lukNaarLedigt()
+{
+    if (m_lukVenter && !arbejdeKoerer())
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
 bool Tmainform::FormCloseQuery()
 {
+    // Decided already: the session ends, or the question was answered "Ja"
+    // and the close waits for the work to stop.
+    if (m_sessionSlutter || m_lukVenter)
+        return true;
     // The structures window deals with its own unsaved changes.
     if (MsRedigeret)
         return false;
@@ -704,9 +808,20 @@ void Tmainform::FormClose()
 
 void Tmainform::sessionSlut()
 {
-    // Save first: the close below may be refused, and the session ends anyway.
+    m_sessionSlutter = true;
+    stopAltArbejde();
+    afvisSpoergsmaal();
+    // Saved now: the session may end before the work has unwound.
     GemOpt();
     close();
+}
+
+void Tmainform::afvisSpoergsmaal()
+{
+    qApp->installEventFilter(new TSvarNej(this));
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<QDialog *>(w); d && d->isVisible() && d->isModal())
+            TSvarNej::afvis(d);
 }
 
 // ---------------------------------------------------------------- left panel
@@ -731,7 +846,7 @@ void Tmainform::skjulPanel()
     m_mainPanel->hide();
     resize(width() - panelBredde, height());
     QCoreApplication::processEvents();
-    setMinimumWidth(fuldMinBredde - panelBredde);
+    setMinimumWidth(qMin(fuldMinBredde - panelBredde, skaermplacering::maksIndre(this).width()));
     opdaterKommandoer();
 }
 
@@ -744,7 +859,7 @@ void Tmainform::visPanel()
     m_mainPanel->show();
     resize(width() + panelBredde, height());
     QCoreApplication::processEvents();
-    setMinimumWidth(fuldMinBredde);
+    setMinimumWidth(qMin(fuldMinBredde, skaermplacering::maksIndre(this).width()));
     opdaterKommandoer();
 }
 
@@ -757,9 +872,40 @@ void Tmainform::bestemTabs()
     m_hovedbog->setTabVisible(SideIndhold, vis[3]);
 }
 
+int Tmainform::minimumHoejde(const QSize &maks) const
+{
+    // The standard minimum keeps the left panel whole; on a screen too
+    // small for it the window may shrink as far as its contents allow, so
+    // the whole window, status line included, can be shown.
+    return minHoejde <= maks.height() ? minHoejde : qMin(minimumSizeHint().height(), maks.height());
+}
+
+void Tmainform::placer(const QRect &oensket)
+{
+    // A stored size may be larger than this screen, and a stored place may
+    // be on a screen that is gone: the window opens where it fits. The
+    // minimum height for that screen comes first, so the fitted size
+    // already respects it.
+    if (!windowHandle())
+        winId();
+    const QMargins ramme = skaermplacering::rammeFor(this);
+    const QRect omraade = skaermplacering::omraadeFor(QRect(oensket.topLeft(), oensket.size().grownBy(ramme)));
+    setMinimumHeight(minimumHoejde(skaermplacering::maksIndre(omraade, ramme)));
+    const QRect g = skaermplacering::tilpas(this, oensket);
+    move(g.topLeft());
+    resize(g.size());
+}
+
+QSize Tmainform::standardStoerrelse() const
+{
+    return skaermplacering::tilpas(QRect(pos(), QSize(standardBredde, standardHoejde)), skaermplacering::rammeFor(this),
+                                   minimumSize())
+        .size();
+}
+
 void Tmainform::standardSize()
 {
-    resize(standardBredde, standardHoejde);
+    placer(QRect(pos(), QSize(standardBredde, standardHoejde)));
 }
 
 int Tmainform::underside(int side) const
@@ -880,6 +1026,9 @@ Tilstand Tmainform::tilstand() const
     t.genvejsSide = m_genvejsBog->currentIndex();
     t.bredde = width();
     t.hoejde = height();
+    const QSize standard = standardStoerrelse();
+    t.standardBredde = standard.width();
+    t.standardHoejde = standard.height();
     t.antalBoern = int(m_boern->styring()->boern().size());
     t.processCount = processCount;
     t.aktivErStifinder = m_boern->styring()->aktivArt() == Vinduesart::Stifinder;

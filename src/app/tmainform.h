@@ -85,6 +85,13 @@ public:
     void visPanel();
     void bestemTabs();
     void standardSize();
+    // The standard size as far as the screen the window stands on allows.
+    QSize standardStoerrelse() const;
+    // Places the window at `oensket` (frame corner and inner size, as
+    // stored) as far as the screen there allows.
+    void placer(const QRect &oensket);
+    // The minimum height on a screen whose largest inner size is `maks`.
+    int minimumHoejde(const QSize &maks) const;
     void vaelgSide(int side, int underside = -1);
     QString sidetitel() const;
 
@@ -97,9 +104,16 @@ public:
     // The enable rules, evaluated now.
     void opdaterKommandoer();
 
-    // Writes the settings and closes as if the user had asked to: the session
-    // is ending.
+    // The session is ending (log-out, shutdown, the terminal gone): no
+    // question is asked and no message waits for an answer from here on.
+    // Running work is stopped, the settings are written at once, and the
+    // program closes as soon as the work has unwound.
     void sessionSlut();
+
+    // Whether a command of an explorer window is running beneath the event
+    // being handled. Closing then stops that work through its "Stop" and
+    // waits for it to return before any window is destroyed.
+    bool arbejdeKoerer() const;
 
     QAction *kommando(const QString &navn) const;
     TEgenskabsside *egenskabsside() const { return m_egenskabsside; }
@@ -133,6 +147,10 @@ private:
     void FormActivate();
     bool FormCloseQuery();
     void FormClose();
+    void stopAltArbejde();
+    void afvisSpoergsmaal();
+    void lukNaarLedigt();
+    void filbesked(const QString &besked);
     void HentOpt();
     void anvendEgenskaber(const MainEgenskaber &e);
     void anvendDesign(bool foersteGang);
@@ -173,8 +191,12 @@ private:
     void skiftOpdateringsmaade();
     void lavStrukturmenu();
 
-    Dialogs *m_dialogs = nullptr;
+    Dialogs *m_dialogs = nullptr;           // what every window of the program talks through
     std::unique_ptr<Dialogs> m_egneDialogs;
+    std::unique_ptr<Dialogs> m_slutvagt;    // m_dialogs: silent once the session ends
+    bool m_sessionSlutter = false;
+    bool m_lukVenter = false;               // closing waits for running work to unwind
+    bool m_beskederVist = false;            // start-up messages have been shown
     DataMapper m_mapper;
     bool m_dataSkrivbar = false;
     MainEgenskaber m_opt;           // values whose controls live in windows not built yet

@@ -87,9 +87,11 @@ void TStrukturmenu::mMsOnClick(int index)
     *m_ramme.OnClickIndex = index;
     *m_ramme.OnClickCaption = navn;
     tekstfil::Laesning status;
-    const QStringList mapper = tekstfil::hent(m_mappe + navn + QStringLiteral(".txt"), &status);
+    const QStringList mapper = tekstfil::hent(m_mappe + navn + QStringLiteral(".txt"), tekstfil::Art::Liste, &status);
+    if (status == tekstfil::Laesning::Fejl)
+        return;   // the user has been told what is wrong with the file
     if (status != tekstfil::Laesning::Ok) {
-        // The file went away or became unreadable since the menu was filled.
+        // The file went away since the menu was filled.
         m_ramme.dialogs->inform(
             QStringLiteral("Der opstod en fejl i forbindelse med indlæsningen af mappestrukturfiler."));
         return;

@@ -2,20 +2,21 @@
 
 #include "core/tekstfil.h"
 
-#include <QFileInfo>
-
 namespace indstillingsfil {
 
 Udfald laes(const QString &filnavn, QStringList &linjer)
 {
-    const QFileInfo info(filnavn);
-    if (!info.exists())
-        return Udfald::Mangler;
-    if (!info.isFile() || info.size() > maxFilstoerrelse)
-        return Udfald::Ulaeselig;
     tekstfil::Laesning status = tekstfil::Laesning::Ok;
-    linjer = tekstfil::hent(filnavn, &status);
-    return status == tekstfil::Laesning::Ok ? Udfald::Laest : Udfald::Ulaeselig;
+    linjer = tekstfil::hent(filnavn, tekstfil::Art::Indstillinger, &status);
+    switch (status) {
+    case tekstfil::Laesning::Ok:
+        return Udfald::Laest;
+    case tekstfil::Laesning::Mangler:
+        return Udfald::Mangler;
+    case tekstfil::Laesning::Fejl:
+        break;
+    }
+    return Udfald::Ulaeselig;
 }
 
 bool tilTal(const QString &linje, int *tal)

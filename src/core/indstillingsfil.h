@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/tekstfil.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +23,7 @@ enum class Udfald {
 };
 
 // Files larger than this are not settings files; they are not read.
-constexpr qint64 maxFilstoerrelse = 64 * 1024;
+constexpr qint64 maxFilstoerrelse = tekstfil::maksStoerrelse(tekstfil::Art::Indstillinger);
 
 // An integer, brought within [mindst, hoejst] when read.
 template <class T>
@@ -47,7 +49,8 @@ template <class T>
 using Felt = std::variant<QString T::*, Heltal<T>, Flag<T>, Kontakt<T>>;
 
 // The lines of a settings file, or why there are none: only a regular file
-// of settings size is read (a pipe would block and a huge file is not ours).
+// of settings size is read (a pipe would block and a huge file is not ours);
+// anything else has been told to the user and is not written over.
 Udfald laes(const QString &filnavn, QStringList &linjer);
 
 // A decimal number line, blanks around it allowed.

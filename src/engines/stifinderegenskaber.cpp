@@ -76,5 +76,5 @@ StifinderEgenskaber::Udfald StifinderEgenskaber::HentOpt(const QString &filnavn)
 
 bool StifinderEgenskaber::GemOpt(const QString &filnavn) const
 {
-    return tekstfil::gem(filnavn, tilLinjer());
+    return tekstfil::skriv(filnavn, tilLinjer()) != tekstfil::Skrivning::Fejl;
 }

@@ -55,6 +55,8 @@ struct StifinderEgenskaber
     // longer exists becomes the system drive, a saved file that no longer
     // exists becomes empty.
     Udfald HentOpt(const QString &filnavn);
+    // False when the write failed, which the caller reports; a file that may
+    // not be written over was reported when that was found and counts as done.
     bool GemOpt(const QString &filnavn) const;
 
     bool operator==(const StifinderEgenskaber &) const = default;

@@ -76,10 +76,10 @@ void TMenuExeFiler::HentProgrammer()
     m_ikoner.clear();
     m_gemSpaerret = false;
     tekstfil::Laesning status = tekstfil::Laesning::Ok;
-    const QStringList linjer = tekstfil::hent(m_itemfile, &status);
-    if (status == tekstfil::Laesning::Fejl) {
-        beskadiget(QStringLiteral("kunne ikke læses"));
-    } else if (status == tekstfil::Laesning::Ok) {
+    const QStringList linjer = tekstfil::hent(m_itemfile, tekstfil::Art::Liste, &status);
+    // A file that is there but cannot be read has been reported by the reader
+    // and is never written over; only a readable, damaged list is set aside.
+    if (status == tekstfil::Laesning::Ok) {
         QList<ProgramRec> liste;
         if (fortolk(linjer, &liste))
             m_prog = liste;
@@ -125,8 +125,9 @@ bool TMenuExeFiler::GemProgrammer()
         poster << r.caption << r.sti << r.opstart << QString::number(r.ShowType);
         ++n;
     }
-    if (tekstfil::gem(m_itemfile, QStringList{QString::number(n)} + poster))
-        return true;
+    const tekstfil::Skrivning s = tekstfil::skriv(m_itemfile, QStringList{QString::number(n)} + poster);
+    if (s != tekstfil::Skrivning::Fejl)
+        return s == tekstfil::Skrivning::Skrevet;
     m_dialogs.inform(QStringLiteral("Programlisten kunne ikke gemmes i:\r") + m_itemfile);
     return false;
 }

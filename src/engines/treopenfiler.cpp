@@ -36,15 +36,16 @@ bool TReopenFiler::HentReopenFiler()
 {
     beginResetModel();
     m_poster.clear();
-    bool fundet = false;
-    if (!FItemfile.isEmpty() && QFileInfo(FItemfile).isFile()) {
-        fundet = true;
-        const QStringList linjer = tekstfil::hent(FItemfile);
+    // A file that is there but cannot be read was told to the user by the
+    // reader; it counts as found, and the list stays empty.
+    tekstfil::Laesning status = tekstfil::Laesning::Mangler;
+    if (!FItemfile.isEmpty()) {
+        const QStringList linjer = tekstfil::hent(FItemfile, tekstfil::Art::Liste, &status);
         for (qsizetype i = 0; i < linjer.size(); i += 2)
             m_poster.append({linjer.at(i), i + 1 < linjer.size() ? linjer.at(i + 1) : QString()});
     }
     endResetModel();
-    return fundet;
+    return status != tekstfil::Laesning::Mangler;
 }
 
 bool TReopenFiler::GemReopenFiler()
@@ -55,8 +56,9 @@ bool TReopenFiler::GemReopenFiler()
     linjer.reserve(m_poster.size() * 2);
     for (const TReopenRec &p : m_poster)
         linjer << p.caption << p.sti;
-    if (tekstfil::gem(FItemfile, linjer))
-        return true;
+    const tekstfil::Skrivning s = tekstfil::skriv(FItemfile, linjer);
+    if (s != tekstfil::Skrivning::Fejl)
+        return s == tekstfil::Skrivning::Skrevet;
     inform(QStringLiteral("Listen kunne ikke gemmes i:\r") + FItemfile);
     return false;
 }

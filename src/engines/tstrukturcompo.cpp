@@ -378,25 +378,28 @@ bool TStrukturCompo::GemStrukturen()
         if (stier::erMappe(m))
             linjer.append(m);
     }
-    if (!tekstfil::gem(GemHentFilnavn, linjer)) {
+    switch (tekstfil::skriv(GemHentFilnavn, linjer)) {
+    case tekstfil::Skrivning::Skrevet:
+        return true;
+    case tekstfil::Skrivning::Fejl:
         informer(Ukendt);
-        return false;
+        break;
+    case tekstfil::Skrivning::Afvist:   // told when it was read
+        break;
     }
-    return true;
+    return false;
 }
 
 bool TStrukturCompo::HentStrukturen(int fremstillingsNo)
 {
     tekstfil::Laesning status;
-    QStringList liste = tekstfil::hent(GemHentFilnavn, &status);
+    QStringList liste = tekstfil::hent(GemHentFilnavn, tekstfil::Art::Liste, &status);
     if (status == tekstfil::Laesning::Mangler) {
         informer(QStringLiteral("Der er ikke gemt en struktur."));
         return false;
     }
-    if (status == tekstfil::Laesning::Fejl) {
-        informer(Ukendt);
-        return false;
-    }
+    if (status == tekstfil::Laesning::Fejl)
+        return false;   // the user has been told what is wrong with the file
     if (fremstillingsNo == 1)
         makePunktStruktur(liste);
     else

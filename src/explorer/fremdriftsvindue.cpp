@@ -60,8 +60,10 @@ QFrame *Fremdriftsvindue<Graensesnit>::resterendePanel()
 template <class Graensesnit>
 void Fremdriftsvindue<Graensesnit>::visVindue()
 {
-    if (!isVisible())
+    if (!isVisible()) {
         motorvinduer::centrer(this);
+        motorvinduer::loesgoer(this);
+    }
     show();
     raise();
 }

@@ -33,4 +33,17 @@ void centrer(QWidget *vindue)
     vindue->setGeometry(ramme.marginsRemoved(kant));
 }
 
+void loesgoer(QWidget *vindue)
+{
+    if (!vindue->windowHandle())
+        vindue->winId();
+    if (QWindow *w = vindue->windowHandle())
+        w->setTransientParent(nullptr);
+}
+
+void goerTilSpoergsmaal(QWidget *vindue)
+{
+    vindue->setWindowModality(Qt::WindowModal);
+}
+
 } // namespace motorvinduer

@@ -15,4 +15,15 @@ Qt::WindowFlags flag(bool medLukkeknap);
 // it has none) before it is shown.
 void centrer(QWidget *vindue);
 
+// A progress window stands apart from the main window's family of windows:
+// the questions of the program are modal to that family only, so "Stop"
+// can be pressed while a question waits for its answer (the operation,
+// paused beneath the question, stops when the answer is given). Call before
+// showing; the window keeps its owner.
+void loesgoer(QWidget *vindue);
+
+// The questions of the engines: modal to the main window's family of
+// windows, which leaves the progress windows' "Stop" within reach.
+void goerTilSpoergsmaal(QWidget *vindue);
+
 } // namespace motorvinduer

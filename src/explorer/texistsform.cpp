@@ -35,7 +35,7 @@ TExistsForm::TExistsForm(QWidget *parent)
     , m_valg(new QButtonGroup(this))
 {
     setWindowTitle(QStringLiteral("Bestem handling"));
-    setModal(true);
+    motorvinduer::goerTilSpoergsmaal(this);
     setFixedHeight(Hoejde);
     setMinimumWidth(MinBredde);
     resize(MinBredde, Hoejde);

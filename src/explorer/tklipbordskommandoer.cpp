@@ -44,8 +44,9 @@ TKlipbordsKommandoer::TKlipbordsKommandoer(Twinform &vindue, TRammeForbindelse &
     : QObject(&vindue)
     , m_vindue(vindue)
     , m_ramme(ramme)
+    , m_progress(new Tprogressform(&vindue))
     , m_paste(new TPasteObjekt({&ramme.dialogs(), new TExistsForm(&vindue),
-                                new Tkopieringsform(ramme.optMappe(), &vindue), new Tprogressform(&vindue),
+                                new Tkopieringsform(ramme.optMappe(), &vindue), m_progress,
                                 new Tdeleteform(&vindue)},
                                this))
     , m_egne(new TKopilister(vindue.StifinderNavn(), this))
@@ -172,6 +173,12 @@ void TKlipbordsKommandoer::meldUdeladte()
                         + dansk::heltal(antal) + (antal == 1 ? QStringLiteral(" fil blev kopieret; ")
                                                              : QStringLiteral(" filer blev kopieret; "))
                         + dansk::heltal(udeladt) + QStringLiteral(" fandtes allerede og blev ikke overskrevet."));
+}
+
+void TKlipbordsKommandoer::stopPaste()
+{
+    if (m_paste->koerer())
+        m_progress->stop();
 }
 
 void TKlipbordsKommandoer::opdater()

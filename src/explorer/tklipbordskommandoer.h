@@ -9,6 +9,7 @@
 
 class TKlipbord;
 class TPasteObjekt;
+class Tprogressform;
 class TRammeForbindelse;
 class Twinform;
 
@@ -39,6 +40,9 @@ public:
 
     void kopier(bool cut);
     void Paste();
+    // "Stop" on a running paste, the same as its progress window's button.
+    void stopPaste();
+    Tprogressform *progressform() const { return m_progress; }
     // Brings the pages' copy-list parts in line: counts, restore, transfer.
     void opdater();
 
@@ -66,6 +70,7 @@ private:
 
     Twinform &m_vindue;
     TRammeForbindelse &m_ramme;
+    Tprogressform *m_progress;
     TPasteObjekt *m_paste;
     TKopilister *m_egne;
     QPointer<TKopilister> m_delte;

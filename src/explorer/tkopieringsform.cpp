@@ -44,7 +44,7 @@ QIcon billedeFor(Bekraeftelse::Art art)
 Tkopieringsform::Maal Tkopieringsform::hentMaal(const QString &filnavn)
 {
     Maal m;
-    const QStringList linjer = tekstfil::hent(filnavn);
+    const QStringList linjer = tekstfil::hent(filnavn, tekstfil::Art::Indstillinger);
     if (linjer.size() < 2)
         return m;
     bool ok1 = false, ok2 = false;
@@ -69,7 +69,7 @@ Tkopieringsform::Tkopieringsform(const QString &optMappe, QWidget *parent)
     , m_deler(new QSplitter(Qt::Horizontal))
 {
     setWindowTitle(QStringLiteral("Kopiering/Flytning/Sletning"));
-    setModal(true);
+    motorvinduer::goerTilSpoergsmaal(this);
     setMinimumWidth(MinBredde);
     setMaximumWidth(MaksBredde);
 

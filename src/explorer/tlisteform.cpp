@@ -70,7 +70,7 @@ Tlisteform::Tlisteform(TKopilister *lister, int nummer, bool delt, const QString
     setMinimumWidth(MinBredde);
 
     bool linjevalg = true;
-    const QStringList linjer = tekstfil::hent(m_optfilnavn);
+    const QStringList linjer = tekstfil::hent(m_optfilnavn, tekstfil::Art::Indstillinger);
     if (linjer.size() == 2) {
         bool ok = false;
         const int bredde = linjer.at(0).trimmed().toInt(&ok);

@@ -189,12 +189,9 @@ void TStifinderKommandoer::opretTabel(QWidget *vindue)
             a->setIcon(QIcon::fromTheme(QLatin1String(r.tema), QApplication::style()->standardIcon(r.reserve)));
         a->setEnabled(false);
         vindue->addAction(a);
-        connect(a, &QAction::triggered, this, [this, navn] {
-            // The key of a disabled command does nothing; a trigger can only
-            // arrive while the rule allowed it.
-            if (auto it = m_arbejde.constFind(navn); it != m_arbejde.constEnd())
-                (*it)();
-        });
+        // The key of a disabled command does nothing; a trigger can only
+        // arrive while the rule allowed it.
+        connect(a, &QAction::triggered, this, [this, navn] { koer(navn); });
         m_kommandoer.insert(navn, a);
         m_navne.append(navn);
     }
@@ -224,10 +221,7 @@ QMenu *TStifinderKommandoer::lavGenvejsmenu(QWidget *vindue, const QList<QPair<Q
         QAction *punkt = menu->addAction(tekst);
         punkt->setObjectName(navn + QStringLiteral("Punkt"));
         const QString kommandonavn = navn;
-        connect(punkt, &QAction::triggered, this, [this, kommandonavn] {
-            if (auto it = m_arbejde.constFind(kommandonavn); it != m_arbejde.constEnd())
-                (*it)();
-        });
+        connect(punkt, &QAction::triggered, this, [this, kommandonavn] { koer(kommandonavn); });
     }
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         for (QAction *punkt : menu->actions())
@@ -249,6 +243,19 @@ void TStifinderKommandoer::setArbejde(const QString &navn, std::function<void()>
         m_arbejde.insert(navn, std::move(arbejde));
     else
         m_arbejde.remove(navn);
+}
+
+void TStifinderKommandoer::koer(const QString &navn)
+{
+    const auto it = m_arbejde.constFind(navn);
+    if (it == m_arbejde.constEnd())
+        return;
+    // A copy: the work may be bound anew while it runs.
+    const std::function<void()> arbejde = *it;
+    ++m_koerer;
+    arbejde();
+    if (--m_koerer == 0)
+        emit ledig();
 }
 
 void TStifinderKommandoer::opdater(const stifinderregler::Tilstand &t)

@@ -34,6 +34,12 @@ public:
 
     void setArbejde(const QString &navn, std::function<void()> arbejde);
     bool harArbejde(const QString &navn) const { return m_arbejde.contains(navn); }
+    // Runs a command's work. While it runs (a paste keeps the program alive
+    // by processing events, a dialog waits for its answer) the window must
+    // not go away under it: koerer() says so, and ledig() follows when the
+    // last running command has returned.
+    void koer(const QString &navn);
+    bool koerer() const { return m_koerer > 0; }
 
     void opdater(const stifinderregler::Tilstand &t);
 
@@ -54,6 +60,9 @@ public:
     static QIcon opdateringsBillede(bool bloker);
     static QIcon fokusBillede(bool aktiv);
 
+signals:
+    void ledig();
+
 private:
     void opretTabel(QWidget *vindue);
     QMenu *lavMenu(QWidget *vindue, const QStringList &navne);
@@ -62,6 +71,7 @@ private:
     QStringList m_navne;
     QHash<QString, QAction *> m_kommandoer;
     QHash<QString, std::function<void()>> m_arbejde;
+    int m_koerer = 0;
     QMenu *m_elementMenu = nullptr;
     QMenu *m_drevMenu = nullptr;
     QMenu *m_privatMenu = nullptr;

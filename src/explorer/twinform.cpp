@@ -142,6 +142,7 @@ void Twinform::opretLister()
 void Twinform::opretRegioner()
 {
     m_kommandoer = new TStifinderKommandoer(this);
+    connect(m_kommandoer, &TStifinderKommandoer::ledig, this, &Twinform::blevLedig);
     m_linjer = new TStifinderLinjer(m_kommandoer, this);
     m_visning = new TStrukturVisning(m_motor, this);
     // The window keeps the drive menus on its own toolbar.
@@ -1029,9 +1030,44 @@ void Twinform::FormClose()
 
 void Twinform::closeEvent(QCloseEvent *e)
 {
+    if (arbejder()) {
+        // The running command still uses this window and its engines.
+        stopArbejde();
+        m_lukNaarLedig = true;
+        e->ignore();
+        return;
+    }
     if (!m_lukket)
         FormClose();
     e->accept();
+}
+
+bool Twinform::arbejder() const
+{
+    return m_kommandoer->koerer();
+}
+
+void Twinform::stopArbejde()
+{
+    m_klipbordsKommandoer->stopPaste();
+}
+
+void Twinform::blevLedig()
+{
+    if (std::exchange(m_lukNaarLedig, false)) {
+        // Closed the way it was asked to close, from the event loop, after
+        // the command's last line has run.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (auto *ramme = qobject_cast<QMdiSubWindow *>(parentWidget()))
+                    ramme->close();
+                else
+                    close();
+            },
+            Qt::QueuedConnection);
+    }
+    emit ledig();
 }
 
 bool Twinform::event(QEvent *e)

@@ -76,6 +76,16 @@ public:
     void afslutFunktion(int type, const QString &resultat = {});
     void setBeskedInfo(const QString &tekst);
 
+    // Whether one of the window's commands is running now: a paste or a
+    // deletion keeping the program alive, or a dialog waiting for its answer.
+    // The window is not closed under it: a close asked for meanwhile stops
+    // the work and happens once the command has returned (ledig()).
+    bool arbejder() const;
+    // "Stop" on the window's running paste, as its progress window's button
+    // does; the paste ends at its next check and reports what did not
+    // arrive. A deletion has no "Stop" and is let finish.
+    void stopArbejde();
+
     // First activation and every activation; called by itself when its frame
     // becomes active.
     void FormActivate();
@@ -124,6 +134,8 @@ public:
 signals:
     // The element the window shows now changed (the path field follows it).
     void aktuelleElementSkiftet(const QString &sti);
+    // No command of the window runs any more.
+    void ledig();
 
 protected:
     bool event(QEvent *e) override;
@@ -148,6 +160,7 @@ private:
     void anvendEgenskaber(const StifinderEgenskaber &e);
     bool makeOpstartStrukturer();
     void FormClose();
+    void blevLedig();
 
     // Navigation.
     void udskrivSti(const QString &sti);
@@ -187,6 +200,7 @@ private:
     QString m_aktuelleSti;
     bool m_opstart = true;
     bool m_lukket = false;
+    bool m_lukNaarLedig = false;   // a close waits for the running command
     int m_aktivitetsAntal = 0;
     bool m_funkTilladt = true;
     int m_funkNo = -1;

@@ -1,5 +1,6 @@
 #include "platform/brugernavn.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <pwd.h>
@@ -23,6 +24,19 @@ QString kontonavn()
     return QFile::decodeName(konto->pw_name);
 }
 
+QString kontohjem()
+{
+    const passwd *konto = ::getpwuid(::geteuid());
+    if (!konto || !konto->pw_dir)
+        return {};
+    return QFile::decodeName(konto->pw_dir);
+}
+
+bool erHjem(const QString &sti)
+{
+    return sti.startsWith(u'/');
+}
+
 } // namespace
 
 QString vaelg(const QString &fraKonto, const QString &fraMiljoe)
@@ -37,6 +51,27 @@ QString vaelg(const QString &fraKonto, const QString &fraMiljoe)
 QString hent()
 {
     return vaelg(kontonavn(), qEnvironmentVariable("USER"));
+}
+
+QString vaelgHjem(const QString &fraMiljoe, const QString &fraKonto)
+{
+    if (erHjem(fraMiljoe))
+        return QDir::cleanPath(fraMiljoe);
+    if (erHjem(fraKonto))
+        return QDir::cleanPath(fraKonto);
+    return QStringLiteral("/");
+}
+
+QString hjemmemappe()
+{
+    return vaelgHjem(QFile::decodeName(qgetenv("HOME")), kontohjem());
+}
+
+void retHjem()
+{
+    const QString miljoe = QFile::decodeName(qgetenv("HOME"));
+    if (!erHjem(miljoe))
+        qputenv("HOME", QFile::encodeName(hjemmemappe()));
 }
 
 } // namespace brugernavn

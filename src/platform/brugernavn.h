@@ -14,4 +14,17 @@ QString vaelg(const QString &fraKonto, const QString &fraMiljoe);
 // vaelg() applied to getpwuid(geteuid())->pw_name and $USER.
 QString hent();
 
+// The user's home folder: $HOME when it is an absolute path, else the home
+// folder of the account in the password database (an empty $HOME must not
+// put the data under "/Marvikel"), else "/".
+QString vaelgHjem(const QString &fraMiljoe, const QString &fraKonto);
+
+// vaelgHjem() applied to $HOME and getpwuid(geteuid())->pw_dir.
+QString hjemmemappe();
+
+// Sets $HOME to hjemmemappe() when it is not usable as it stands, so every
+// part of the program (and Qt) finds the same home folder. Call once at
+// start, before other threads run.
+void retHjem();
+
 } // namespace brugernavn

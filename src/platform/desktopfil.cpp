@@ -1,5 +1,7 @@
 #include "platform/desktopfil.h"
 
+#include "core/tekstfil.h"
+
 #include <QFile>
 
 namespace {
@@ -86,11 +88,13 @@ QList<Token> splitExec(const QString &exec, bool *ok)
 
 Desktopfil Desktopfil::laes(const QString &sti)
 {
-    QFile f(sti);
-    // Desktop entries are small; a huge file is not one and is not read whole.
-    if (!f.open(QIODevice::ReadOnly) || f.size() > 1024 * 1024)
+    // Desktop entries are small; a huge file is not one, and a pipe named
+    // like one must not stop the program.
+    tekstfil::Laesning status = tekstfil::Laesning::Ok;
+    const QByteArray data = tekstfil::hentBytes(sti, 1024 * 1024, &status, false);
+    if (status != tekstfil::Laesning::Ok)
         return {};
-    return fortolk(QString::fromUtf8(f.readAll()), sti);
+    return fortolk(QString::fromUtf8(data), sti);
 }
 
 Desktopfil Desktopfil::fortolk(const QString &tekst, const QString &sti)

@@ -30,8 +30,12 @@ const QByteArray TomListe = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
 QDomDocument hent(const QString &listefil)
 {
     QDomDocument doc;
-    QFile f(listefil);
-    if (!f.open(QIODevice::ReadOnly) || !doc.setContent(f.readAll(), false)
+    tekstfil::Laesning status = tekstfil::Laesning::Ok;
+    const QByteArray data =
+        tekstfil::hentBytes(listefil, tekstfil::maksStoerrelse(tekstfil::Art::Dokument), &status);
+    // A list that is there but cannot be read is not saved over later
+    // either (the writer refuses), so starting empty loses nothing.
+    if (status != tekstfil::Laesning::Ok || !doc.setContent(data, false)
         || doc.documentElement().tagName() != QLatin1String("xbel")) {
         doc.setContent(TomListe, false);
     }

@@ -34,7 +34,8 @@ SpecialMapper::SpecialMapper(const QString &hjem, const QString &configHjem, con
 // absolute paths are allowed by the format.
 void SpecialMapper::laesBrugermapper()
 {
-    const QStringList linjer = tekstfil::hent(m_configHjem + "/user-dirs.dirs");
+    const QStringList linjer = tekstfil::splitLinjer(tekstfil::dekod(tekstfil::hentBytes(
+        m_configHjem + "/user-dirs.dirs", tekstfil::maksStoerrelse(tekstfil::Art::Indstillinger), nullptr, false)));
     for (const QString &raa : linjer) {
         const QString linje = raa.trimmed();
         if (!linje.startsWith(QLatin1String("XDG_")) || !linje.contains(QLatin1Char('=')))

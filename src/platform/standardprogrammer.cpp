@@ -1,5 +1,6 @@
 #include "platform/standardprogrammer.h"
 
+#include "core/tekstfil.h"
 #include "platform/desktopfil.h"
 
 #include <QDir>
@@ -67,11 +68,12 @@ struct Mimeapps
 Mimeapps laesMimeapps(const QString &sti)
 {
     Mimeapps m;
-    QFile f(sti);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > 4 * 1024 * 1024)
+    tekstfil::Laesning status = tekstfil::Laesning::Ok;
+    const QByteArray data = tekstfil::hentBytes(sti, 4 * 1024 * 1024, &status, false);
+    if (status != tekstfil::Laesning::Ok)
         return m;
     Gruppe *gruppe = nullptr;
-    const QStringList linjer = QString::fromUtf8(f.readAll()).split(u'\n');
+    const QStringList linjer = QString::fromUtf8(data).split(u'\n');
     for (const QString &raa : linjer) {
         const QString linje = raa.trimmed();
         if (linje.isEmpty() || linje.startsWith(u'#'))
@@ -96,9 +98,10 @@ Mimeapps laesMimeapps(const QString &sti)
 Gruppe laesMimeinfo(const QString &mappe, const QHash<QString, QString> &installerede)
 {
     Gruppe g;
-    QFile f(mappe + QStringLiteral("/mimeinfo.cache"));
-    if (f.open(QIODevice::ReadOnly) && f.size() <= 16 * 1024 * 1024) {
-        const QStringList linjer = QString::fromUtf8(f.readAll()).split(u'\n');
+    tekstfil::Laesning status = tekstfil::Laesning::Ok;
+    const QByteArray data = tekstfil::hentBytes(mappe + QStringLiteral("/mimeinfo.cache"), 16 * 1024 * 1024, &status, false);
+    if (status == tekstfil::Laesning::Ok) {
+        const QStringList linjer = QString::fromUtf8(data).split(u'\n');
         for (const QString &raa : linjer) {
             const QString linje = raa.trimmed();
             const qsizetype lig = linje.indexOf(u'=');

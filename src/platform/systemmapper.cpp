@@ -1,5 +1,7 @@
 #include "platform/systemmapper.h"
 
+#include "platform/brugernavn.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,7 +11,7 @@ namespace systemmapper {
 
 QString grundMappe()
 {
-    return QDir::cleanPath(QDir::homePath() + "/Marvikel");
+    return QDir::cleanPath(brugernavn::hjemmemappe() + "/Marvikel");
 }
 
 QStringList programMappeKandidater()

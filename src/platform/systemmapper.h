@@ -7,7 +7,8 @@
 // read-only content.
 namespace systemmapper {
 
-// The data root: $HOME/Marvikel, without a trailing "/". A visible folder, so
+// The data root: the user's home folder + "/Marvikel" (see
+// brugernavn::hjemmemappe), without a trailing "/". A visible folder, so
 // the explorer windows can walk to the notes and lists kept there.
 QString grundMappe();
 

@@ -68,11 +68,22 @@ TAfslutningsSignal::~TAfslutningsSignal()
 
 void TAfslutningsSignal::laesSignaler()
 {
-    // Several signals may have arrived at once; one close is enough.
+    // Several signals may have arrived at once; one close is enough, and the
+    // end of the session outweighs a request.
     unsigned char buffer[64];
-    bool fik = false;
-    while (::read(g_pipe[0], buffer, sizeof buffer) > 0)
-        fik = true;
-    if (fik)
-        emit afslut();
+    bool session = false;
+    bool luk = false;
+    ssize_t n = 0;
+    while ((n = ::read(g_pipe[0], buffer, sizeof buffer)) > 0) {
+        for (ssize_t i = 0; i < n; ++i) {
+            if (buffer[i] == SIGINT)
+                luk = true;
+            else
+                session = true;
+        }
+    }
+    if (session)
+        emit sessionSlut();
+    else if (luk)
+        emit lukOensket();
 }

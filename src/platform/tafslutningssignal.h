@@ -2,11 +2,13 @@
 
 #include <QObject>
 
-// Turns the signals that end a session (SIGTERM at log-out or shutdown,
-// SIGHUP when the terminal goes, SIGINT for Ctrl+C) into the Qt signal
-// afslut() on the user-interface thread, so the main window can close
-// normally and save its settings. SIGXFSZ is ignored, so a file size limit
-// makes a write fail instead of killing the program.
+// Turns the signals that end the program into Qt signals on the
+// user-interface thread, so the main window can stop its work, save its
+// settings and close normally: SIGTERM (log-out, shutdown) and SIGHUP (the
+// terminal gone) end the session, and nobody is there to answer a question;
+// SIGINT (Ctrl+C in the terminal) is a request to close, like the window's
+// close box. SIGXFSZ is ignored, so a file size limit makes a write fail
+// instead of killing the program.
 class TAfslutningsSignal : public QObject
 {
     Q_OBJECT
@@ -20,7 +22,8 @@ public:
     ~TAfslutningsSignal() override;
 
 signals:
-    void afslut();
+    void sessionSlut();
+    void lukOensket();
 
 private:
     explicit TAfslutningsSignal(QObject *parent);

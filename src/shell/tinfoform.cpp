@@ -1,5 +1,6 @@
 #include "shell/tinfoform.h"
 
+#include "app/skaermplacering.h"
 #include "core/tekstfil.h"
 #include "engines/hjaelp/thjaelpsoegning.h"
 #include "shell/thjaelp.h"
@@ -259,7 +260,7 @@ void Tinfoform::hentPosition()
 {
     setFixedWidth(udeBredde);
     int venstre = 20, top = 40, hoejde = 576;
-    const QStringList linjer = tekstfil::hent(m_settingsfil);
+    const QStringList linjer = tekstfil::hent(m_settingsfil, tekstfil::Art::Indstillinger);
     if (linjer.size() >= 3) {
         bool ok1 = false, ok2 = false, ok3 = false;
         const int v = linjer.at(0).toInt(&ok1), t = linjer.at(1).toInt(&ok2), hh = linjer.at(2).toInt(&ok3);
@@ -269,8 +270,10 @@ void Tinfoform::hentPosition()
             hoejde = hh;
         }
     }
-    move(venstre, top);
-    resize(udeBredde, hoejde);
+    // Stored numbers may belong to a larger screen or one that is gone.
+    const QRect g = skaermplacering::tilpas(this, QRect(venstre, top, udeBredde, hoejde));
+    move(g.topLeft());
+    resize(udeBredde, g.height());
 }
 
 void Tinfoform::gemPosition()

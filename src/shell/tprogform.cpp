@@ -1,5 +1,6 @@
 #include "shell/tprogform.h"
 
+#include "app/skaermplacering.h"
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
 #include "engines/kendteprogrammer.h"
@@ -110,11 +111,13 @@ TProgform::TProgform(TMenuExeFiler &menuExe, Dialogs &dialogs, bool inde, const 
 
     if (!m_showInternt) {
         setFixedSize(940, 572);
-        const QStringList linjer = tekstfil::hent(m_optFilnavn);
+        const QStringList linjer = tekstfil::hent(m_optFilnavn, tekstfil::Art::Indstillinger);
         bool okV = false, okT = false;
         const int venstre = linjer.value(0).toInt(&okV);
         const int top = linjer.value(1).toInt(&okT);
-        move(okV && okT ? QPoint(venstre, top) : QPoint(20, 40));
+        const QPoint sted = okV && okT ? QPoint(venstre, top) : QPoint(20, 40);
+        // A stored place may be on a screen that is gone.
+        move(skaermplacering::tilpas(this, QRect(sted, size())).topLeft());
     }
     opdaterKommandoer();
 }

@@ -1,5 +1,6 @@
 #include "shell/turlform1.h"
 
+#include "app/skaermplacering.h"
 #include "core/tekstfil.h"
 
 #include <QCloseEvent>
@@ -35,12 +36,12 @@ Turlform1::Turlform1(const QString &settingsfil, QWidget *parent)
     layout->addLayout(knapper);
 
     resize(260, 380);
-    const QStringList linjer = tekstfil::hent(m_settingsfil);
+    const QStringList linjer = tekstfil::hent(m_settingsfil, tekstfil::Art::Indstillinger);
     bool okB = false, okH = false;
     const int b = linjer.value(0).toInt(&okB);
     const int h = linjer.value(1).toInt(&okH);
     if (okB && okH && b > 50 && h > 50)
-        resize(b, h);
+        resize(skaermplacering::tilpas(this, QRect(pos(), QSize(b, h))).size());
 }
 
 void Turlform1::laanUd()

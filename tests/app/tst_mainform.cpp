@@ -9,6 +9,7 @@
 #include "core/tekstfil.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "fakedialogs.h"
+#include "skaerme.h"
 #include "testmiljoe.h"
 
 #include <QAction>
@@ -133,15 +134,92 @@ private slots:
         QVERIFY(d.informationer.isEmpty());
     }
 
-    void sessionSlutGemmerSelvomLukningAfvises()
+    void sessionensAfslutningLukkerUdenSpoergsmaal()
     {
+        // At log-out nobody can answer: neither a running function nor a
+        // structure under edit keeps the program open, and it saves.
         FakeDialogs d;
         Tmainform w(&d);
         visOgAktiver(w);
         w.MsRedigeret = true;
+        w.processCount = 1;
         w.sessionSlut();
-        QVERIFY(w.isVisible());
+        QVERIFY(!w.isVisible());
+        QVERIFY(d.spoergsmaal.isEmpty());
         QCOMPARE(tekstfil::hent(w.mapper().optFilnavn).size(), 45);
+    }
+
+    // Stored numbers that no screen can show: the window opens on a screen,
+    // no larger than its available area, and the fitted values are what is
+    // written back. Skaerm1 is 1600 x 1200 at (0, 0), Skaerm2 1366 x 768 at
+    // (1600, 0); the offscreen frame adds 2 pixels on every side.
+    void gemtGeometriPasserTilSkaermen_data()
+    {
+        QTest::addColumn<QRect>("gemt");       // left, top, width, height as stored
+        QTest::addColumn<QRect>("skaerm");
+        QTest::newRow("kæmpe tal") << QRect(INT_MAX, INT_MAX, INT_MAX, INT_MAX) << QRect(0, 0, 1600, 1200);
+        QTest::newRow("negative tal") << QRect(-5000, -5000, -10, 0) << QRect(0, 0, 1600, 1200);
+        QTest::newRow("standard på den lille skærm") << QRect(1700, 50, 1270, 870) << QRect(1600, 0, 1366, 768);
+        QTest::newRow("delvis uden for den lille skærm") << QRect(2900, 700, 800, 600) << QRect(1600, 0, 1366, 768);
+        QTest::newRow("skærm der er væk") << QRect(9000, 9000, 1000, 700) << QRect(0, 0, 1600, 1200);
+    }
+    void gemtGeometriPasserTilSkaermen()
+    {
+        QFETCH(QRect, gemt);
+        QFETCH(QRect, skaerm);
+        QStringList linjer = MainEgenskaber().tilLinjer();
+        linjer[1] = QString::number(gemt.top());
+        linjer[2] = QString::number(gemt.left());
+        linjer[3] = QString::number(gemt.width());
+        linjer[4] = QString::number(gemt.height());
+        skrivLinjer(linjer);
+
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        QVERIFY2(skaerm.contains(w.frameGeometry()), qPrintable(QString("%1,%2 %3x%4")
+                                                                  .arg(w.frameGeometry().x())
+                                                                  .arg(w.frameGeometry().y())
+                                                                  .arg(w.frameGeometry().width())
+                                                                  .arg(w.frameGeometry().height())));
+        QVERIFY(w.minimumHeight() <= skaerm.height() - 4);
+        if (gemt.width() == 1270)
+            QCOMPARE(w.width(), 1270);   // the standard width fits; only the height gives way
+
+        if (skaerm.height() == 768) {
+            // The small screen's window can be made short enough for a
+            // panel and a title bar; the standard minimum holds elsewhere.
+            w.resize(w.width(), 690);
+            QTRY_COMPARE(w.height(), 690);
+        } else {
+            QCOMPARE(w.minimumHeight(), 776);
+        }
+
+        QVERIFY(w.close());
+        const QStringList gemtIgen = tekstfil::hent(optFil());
+        QCOMPARE(gemtIgen.mid(1, 4), (QStringList{QString::number(w.y()), QString::number(w.x()),
+                                                  QString::number(w.width()), QString::number(w.height())}));
+    }
+
+    void standardstoerrelsenPaaDenLilleSkaerm()
+    {
+        // The standard size where it fits, otherwise as much of it as the
+        // screen allows; the command then stays off at that size.
+        QStringList linjer = MainEgenskaber().tilLinjer();
+        linjer[2] = "1700";
+        linjer[3] = "900";
+        linjer[4] = "500";
+        skrivLinjer(linjer);
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        QAction *standard = w.kommando("standardSize");
+        QVERIFY(standard->isEnabled());
+        standard->trigger();
+        QTRY_COMPARE(w.size(), QSize(1270, 768 - 4));
+        QVERIFY(QRect(1600, 0, 1366, 768).contains(w.frameGeometry()));
+        w.opdaterKommandoer();
+        QVERIFY(!standard->isEnabled());
     }
 
     void mislykketSkrivningMeldes()
@@ -495,5 +573,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainform)
+MARVIKEL_TEST_MED_SKAERME(TestMainform)
 #include "tst_mainform.moc"

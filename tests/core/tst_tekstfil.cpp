@@ -7,14 +7,23 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 class TestTekstfil : public QObject
 {
     Q_OBJECT
 
+    QStringList m_beskeder;
+
 private slots:
     void initTestCase() { saetDanskLocale(); }
+    void init()
+    {
+        m_beskeder.clear();
+        tekstfil::saetMelder([this](const QString &besked) { m_beskeder.append(besked); });
+    }
+    void cleanup() { tekstfil::saetMelder({}); }
 
     void dekodning_data()
     {
@@ -86,6 +95,127 @@ private slots:
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(tekstfil::hent(fil), QStringList{"gammel"});
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"gammel.txt"});
+    }
+
+    // What can stand where a stored file should be. Nothing of it is read
+    // (a pipe would block, a zero device never ends), the user hears of it
+    // once with its path, and it is never written over.
+    void kunAlmindeligeFilerLaeses_data()
+    {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("rør") << "rør";
+        QTest::newRow("link til rør") << "link til rør";
+        QTest::newRow("link til nul-enhed") << "link til nul-enhed";
+        QTest::newRow("mappe") << "mappe";
+        QTest::newRow("link der peger ud i intet") << "dinglende link";
+        QTest::newRow("for stor") << "for stor";
+        QTest::newRow("uden læseret") << "uden læseret";
+    }
+    void kunAlmindeligeFilerLaeses()
+    {
+        QFETCH(QString, art);
+        QTemporaryDir dir;
+        const QString fil = dir.filePath("favoritmapper1.txt");
+        const QByteArray sti = QFile::encodeName(fil);
+        const QByteArray stor(int(tekstfil::maksStoerrelse(tekstfil::Art::Indstillinger)) + 1, 'x');
+        if (art == "rør") {
+            QCOMPARE(::mkfifo(sti.constData(), 0600), 0);
+        } else if (art == "link til rør") {
+            QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("ror")).constData(), 0600), 0);
+            QVERIFY(QFile::link(dir.filePath("ror"), fil));
+        } else if (art == "link til nul-enhed") {
+            QVERIFY(QFile::link("/dev/zero", fil));
+        } else if (art == "mappe") {
+            QVERIFY(QDir().mkpath(fil));
+        } else if (art == "dinglende link") {
+            QVERIFY(QFile::link(dir.filePath("findes-ikke"), fil));
+        } else if (art == "for stor") {
+            QFile f(fil);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(stor);
+        } else {
+            if (::geteuid() == 0)
+                QSKIP("root reads every file");
+            QVERIFY(tekstfil::gem(fil, {"a", "/b"}));
+            QVERIFY(QFile::setPermissions(fil, QFile::WriteOwner));
+        }
+        const QFileInfo foer(fil);
+
+        tekstfil::Laesning status = tekstfil::Laesning::Ok;
+        QVERIFY(tekstfil::hent(fil, tekstfil::Art::Indstillinger, &status).isEmpty());
+        QCOMPARE(status, tekstfil::Laesning::Fejl);
+        QCOMPARE(m_beskeder.size(), 1);
+        QVERIFY2(m_beskeder.first().contains(fil), qPrintable(m_beskeder.first()));
+        // Read again and saved: nothing more is said, and nothing is written.
+        QVERIFY(tekstfil::hent(fil, tekstfil::Art::Indstillinger).isEmpty());
+        QCOMPARE(tekstfil::skriv(fil, {"ny"}), tekstfil::Skrivning::Afvist);
+        QVERIFY(!tekstfil::gem(fil, {"ny"}));
+        QCOMPARE(m_beskeder.size(), 1);
+
+        const QFileInfo efter(fil);
+        QCOMPARE(efter.isSymLink(), foer.isSymLink());
+        QCOMPARE(efter.isFile(), foer.isFile());
+        QCOMPARE(efter.size(), foer.size());
+        if (art == "link til rør")
+            QVERIFY(!QFileInfo(dir.filePath("ror")).isFile());
+        QVERIFY(!QFileInfo::exists(dir.filePath("findes-ikke")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files | QDir::System).filter("marvikel"), QStringList());
+        QFile::setPermissions(fil, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // A file never read in this run is looked at before it is written: the
+    // program writes through a link only to a regular file.
+    void skrivningGennemLinks()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("andet")));
+        const QString maal = dir.filePath("andet/rigtig.txt");
+        QVERIFY(tekstfil::gem(maal, {"gammel"}));
+        QVERIFY(QFile::setPermissions(maal, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        const QFile::Permissions rettigheder = QFile::permissions(maal);
+        const QString link = dir.filePath("Stifinder 1.txt");
+        QVERIFY(QFile::link("andet/rigtig.txt", link));
+
+        // Through a relative link to a regular file: the link stays, the
+        // file it leads to gets the new lines and keeps its rights.
+        QCOMPARE(tekstfil::skriv(link, {"ny"}), tekstfil::Skrivning::Skrevet);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(tekstfil::hent(maal), QStringList{"ny"});
+        QCOMPARE(QFile::permissions(maal), rettigheder);
+        QVERIFY(m_beskeder.isEmpty());
+
+        const QString ror = dir.filePath("ror");
+        QCOMPARE(::mkfifo(QFile::encodeName(ror).constData(), 0600), 0);
+        const QString tilRor = dir.filePath("MainEgenskaber.txt");
+        QVERIFY(QFile::link(ror, tilRor));
+        QCOMPARE(tekstfil::skriv(tilRor, {"x"}), tekstfil::Skrivning::Afvist);
+        QCOMPARE(tekstfil::skriv(ror, {"x"}), tekstfil::Skrivning::Afvist);
+        QVERIFY(QFileInfo(tilRor).isSymLink());
+        QVERIFY(!QFileInfo(ror).isFile() && QFileInfo::exists(ror));
+        QCOMPARE(m_beskeder.size(), 2);
+        QVERIFY(m_beskeder.first().contains(tilRor));
+    }
+
+    void efterladteMidlertidigeFjernes()
+    {
+        QTemporaryDir dir;
+        const QStringList efterladte{".MainEgenskaber.txt.marvikel-4242-1", ".marvikel-77-12",
+                                     ".Stifinder 1.txt.marvikel-9-300"};
+        const QStringList brugerens{"noter.txt.marvikel-1-2", "MainEgenskaber.txt", ".skjult", "a.txt.backup"};
+        for (const QString &navn : efterladte + brugerens)
+            QVERIFY(tekstfil::gem(dir.filePath(navn), {"x"}));
+        QVERIFY(QFile::link(dir.filePath("MainEgenskaber.txt"), dir.filePath(".link.marvikel-5-5")));
+        QVERIFY(QDir().mkpath(dir.filePath(".mappe.marvikel-6-6")));
+
+        QCOMPARE(tekstfil::fjernEfterladte(dir.path()), 3);
+        QStringList tilbage = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        tilbage.sort();
+        QStringList forventet = brugerens + QStringList{".link.marvikel-5-5", ".mappe.marvikel-6-6"};
+        forventet.sort();
+        QCOMPARE(tilbage, forventet);
+        // A save's own temporary has the shape that is recognised.
+        const QByteArray tmp = tekstfil::midlertidigtNavn(QFile::encodeName(dir.filePath("Findoptions.txt")));
+        QVERIFY(tekstfil::erMidlertidigtNavn(QFileInfo(QFile::decodeName(tmp)).fileName()));
     }
 
     void danskeTal()

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 class TestReopenLister : public QObject
 {
     Q_OBJECT
@@ -30,6 +33,8 @@ private slots:
     void sletAlleSpoergerForst();
     void klikPaaForsvundetElement();
     void fejlVedGemning();
+    void ulaeseligListeSkrivesIkkeOver_data();
+    void ulaeseligListeSkrivesIkkeOver();
 
 private:
     QString mappe(int i) const { return m_dir.path() + QStringLiteral("/m%1").arg(i); }
@@ -277,3 +282,57 @@ void TestReopenLister::fejlVedGemning()
 
 QTEST_GUILESS_MAIN(TestReopenLister)
 #include "tst_reopenlister.moc"
+
+void TestReopenLister::ulaeseligListeSkrivesIkkeOver_data()
+{
+    QTest::addColumn<QString>("art");
+    QTest::newRow("uden læseret") << "uden læseret";
+    QTest::newRow("for stor") << "for stor";
+    QTest::newRow("link til rør") << "link til rør";
+}
+
+// A favourites list that is there but cannot be read loads empty; the user
+// hears of it once, and closing the window (which saves the list) leaves
+// the file as it was.
+void TestReopenLister::ulaeseligListeSkrivesIkkeOver()
+{
+    QFETCH(QString, art);
+    QStringList beskeder;
+    tekstfil::saetMelder([&beskeder](const QString &b) { beskeder.append(b); });
+    const QString fil = m_dir.path() + "/favoritmapper-" + QTest::currentDataTag() + ".txt";
+    QByteArray indhold = "Arkivet\r\n" + QFile::encodeName(mappe(1)) + "\r\n";
+    if (art == "uden læseret") {
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        QVERIFY(tekstfil::gemBytes(fil, indhold));
+        QVERIFY(QFile::setPermissions(fil, QFile::WriteOwner));
+    } else if (art == "for stor") {
+        indhold += QByteArray(int(tekstfil::maksStoerrelse(tekstfil::Art::Liste)), '\n');
+        QVERIFY(tekstfil::gemBytes(fil, indhold));
+    } else {
+        const QString ror = m_dir.path() + "/ror";
+        QCOMPARE(::mkfifo(QFile::encodeName(ror).constData(), 0600), 0);
+        QVERIFY(QFile::link(ror, fil));
+        indhold.clear();
+    }
+    m_dialogs.informationer.clear();
+    {
+        TReopenFilerX liste(&m_dialogs);
+        liste.SetItemfile(fil);
+        QVERIFY(liste.HentReopenFiler());
+        QCOMPARE(liste.antal(), 0);
+        QVERIFY(!liste.GemReopenFiler());
+        liste.InsertItem(mappe(2), "m2");   // saved at once, which is refused too
+    }
+    QCOMPARE(beskeder.size(), 1);
+    QVERIFY(beskeder.first().contains(fil));
+    QVERIFY(m_dialogs.informationer.isEmpty());
+    QFile::setPermissions(fil, QFile::ReadOwner | QFile::WriteOwner);
+    if (art == "link til rør") {
+        QVERIFY(QFileInfo(fil).isSymLink());
+        QVERIFY(!QFileInfo(fil).isFile());
+    } else {
+        QCOMPARE(tekstfil::hentBytes(fil, indhold.size(), nullptr, false), indhold);
+    }
+    tekstfil::saetMelder({});
+}

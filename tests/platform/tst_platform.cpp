@@ -56,6 +56,38 @@ private slots:
         QCOMPARE(systemmapper::grundMappe(), hjem.sti() + "/Marvikel");
     }
 
+    void hjemFaldTilbage_data()
+    {
+        QTest::addColumn<QString>("miljoe");
+        QTest::addColumn<QString>("konto");
+        QTest::addColumn<QString>("hjem");
+        QTest::newRow("HOME vinder") << "/home/anna" << "/home/bent" << "/home/anna";
+        QTest::newRow("tom HOME") << "" << "/home/bent" << "/home/bent";
+        QTest::newRow("relativ HOME") << "anna" << "/home/bent" << "/home/bent";
+        QTest::newRow("intet brugbart") << "" << "" << "/";
+        QTest::newRow("renses") << "/home//anna/" << "" << "/home/anna";
+    }
+    void hjemFaldTilbage()
+    {
+        QFETCH(QString, miljoe);
+        QFETCH(QString, konto);
+        QTEST(brugernavn::vaelgHjem(miljoe, konto), "hjem");
+    }
+
+    void tomHomeGiverKontoensHjem()
+    {
+        // An empty $HOME must not put the data under "/Marvikel".
+        const QByteArray gemt = qgetenv("HOME");
+        qputenv("HOME", "");
+        const QString grund = systemmapper::grundMappe();
+        brugernavn::retHjem();
+        const QByteArray rettet = qgetenv("HOME");
+        qputenv("HOME", gemt);
+        const QString konto = QDir::cleanPath(QFile::decodeName(::getpwuid(::geteuid())->pw_dir));
+        QCOMPARE(grund, QDir::cleanPath(konto + "/Marvikel"));
+        QCOMPARE(QFile::decodeName(rettet), konto);
+    }
+
     void programMappeFraByggetraeet()
     {
         // Tests run from <build>/bin beside the mirrored <build>/share/marvikel/Program.

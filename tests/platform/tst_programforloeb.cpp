@@ -3,7 +3,6 @@
 #include "testmiljoe.h"
 
 #include <QFile>
-#include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,40 +27,89 @@ private slots:
         QVERIFY(m_tmp.isValid());
     }
 
+    QString koersel() const { return m_tmp.path() + "/run"; }
+
     void andenStartAfvises()
     {
-        const QString grund = m_tmp.path() + "/anden/Marvikel";   // made by the first start
-        auto foerste = std::make_unique<TEnkeltInstans>(grund);
+        const QString grund = m_tmp.path() + "/anden/Marvikel";
+        auto foerste = std::make_unique<TEnkeltInstans>(grund, koersel());
         QCOMPARE(foerste->laas(), TEnkeltInstans::Status::Laast);
         QCOMPARE(foerste->grund(), QString());
 
-        TEnkeltInstans anden(grund);
+        TEnkeltInstans anden(grund, koersel());
         QCOMPARE(anden.laas(), TEnkeltInstans::Status::KoererAllerede);
         QCOMPARE(anden.grund(), QString("Marvikel kører allerede for denne bruger.\r"
                                         "Brug det vindue, der allerede er åbent."));
+        // The refused start left the first program's lock alone.
+        QVERIFY(QFile::exists(TEnkeltInstans::laasFilnavn(koersel(), grund)));
+        TEnkeltInstans igen(grund, koersel());
+        QCOMPARE(igen.laas(), TEnkeltInstans::Status::KoererAllerede);
+
+        // Another data root is another program.
+        TEnkeltInstans andetSted(m_tmp.path() + "/andet/Marvikel", koersel());
+        QCOMPARE(andetSted.laas(), TEnkeltInstans::Status::Laast);
 
         foerste.reset();   // the first program ends normally
-        TEnkeltInstans tredje(grund);
+        TEnkeltInstans tredje(grund, koersel());
         QCOMPARE(tredje.laas(), TEnkeltInstans::Status::Laast);
     }
 
-    void laasEfterNedbrudOvertages()
+    // What a power cut or a crash leaves behind never stops a start.
+    void efterladtLaasfilOvertages_data()
     {
-        const QString grund = m_tmp.path() + "/nedbrud";
-        QVERIFY(QDir().mkpath(grund));
-        // A program that takes the lock and dies without releasing it.
+        QTest::addColumn<QByteArray>("indhold");
+        QTest::newRow("tom") << QByteArray();
+        QTest::newRow("skrald") << QByteArray("\x00\xff garbage\n\n\x01", 14);
+        QTest::newRow("en anden proces' id") << QByteArray("1\nvært\nMarvikel\n");
+    }
+    void efterladtLaasfilOvertages()
+    {
+        QFETCH(QByteArray, indhold);
+        const QString grund = m_tmp.path() + "/efterladt-" + QTest::currentDataTag();
+        QVERIFY(QDir().mkpath(koersel()));
+        QFile laasfil(TEnkeltInstans::laasFilnavn(koersel(), grund));
+        QVERIFY(laasfil.open(QIODevice::WriteOnly));
+        laasfil.write(indhold);
+        laasfil.close();
+
+        TEnkeltInstans efter(grund, koersel());
+        QCOMPARE(efter.laas(), TEnkeltInstans::Status::Laast);
+    }
+
+    void laasHoldesAfLevendeProgramOgSlippesVedDoed()
+    {
+        const QString grund = m_tmp.path() + "/barn";
+        QVERIFY(QDir().mkpath(koersel()));
+        int ror[2];
+        QCOMPARE(::pipe(ror), 0);
+        // Another program that takes the lock and holds it until told to end.
         const pid_t barn = ::fork();
         QVERIFY(barn >= 0);
         if (barn == 0) {
-            QLockFile laas(TEnkeltInstans::laasFilnavn(grund));
-            ::_exit(laas.tryLock(0) ? 0 : 1);
+            ::close(ror[1]);
+            TEnkeltInstans laas(grund, m_tmp.path() + "/run");
+            const bool ok = laas.laas() == TEnkeltInstans::Status::Laast;
+            char c;
+            [[maybe_unused]] const ssize_t n = ::read(ror[0], &c, 1);   // until the parent closes the pipe
+            ::_exit(ok ? 0 : 1);
         }
+        ::close(ror[0]);
+        // The other program writes its id once it holds the lock.
+        const QString laasfil = TEnkeltInstans::laasFilnavn(koersel(), grund);
+        const auto indhold = [&laasfil] {
+            QFile f(laasfil);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QTRY_COMPARE(indhold(), QByteArray::number(barn) + '\n');
+        QCOMPARE(TEnkeltInstans(grund, koersel()).laas(), TEnkeltInstans::Status::KoererAllerede);
+
+        ::close(ror[1]);   // the other program ends without cleaning up
         int status = 0;
         QCOMPARE(::waitpid(barn, &status, 0), barn);
         QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        QVERIFY(QFile::exists(TEnkeltInstans::laasFilnavn(grund)));
+        QVERIFY(QFile::exists(TEnkeltInstans::laasFilnavn(koersel(), grund)));
 
-        TEnkeltInstans efter(grund);
+        TEnkeltInstans efter(grund, koersel());
         QCOMPARE(efter.laas(), TEnkeltInstans::Status::Laast);
     }
 
@@ -69,56 +117,72 @@ private slots:
     {
         // Held for hours by a running program: never taken over by its age.
         const QString grund = m_tmp.path() + "/gammel";
-        TEnkeltInstans foerste(grund);
+        TEnkeltInstans foerste(grund, koersel());
         QCOMPARE(foerste.laas(), TEnkeltInstans::Status::Laast);
-        QFile laasfil(TEnkeltInstans::laasFilnavn(grund));
+        QFile laasfil(TEnkeltInstans::laasFilnavn(koersel(), grund));
         QVERIFY(laasfil.open(QIODevice::ReadWrite));
         QVERIFY(laasfil.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
         laasfil.close();
 
-        TEnkeltInstans anden(grund);
+        TEnkeltInstans anden(grund, koersel());
         QCOMPARE(anden.laas(), TEnkeltInstans::Status::KoererAllerede);
     }
 
-    void grundMappeDerIkkeKanOprettes()
+    void laasVirkerUdenSkrivbarDatamappe()
     {
+        // The data root cannot be made (a file stands where its parent should
+        // be): the runtime folder still holds the lock.
         QFile fil(m_tmp.path() + "/en-fil");
         QVERIFY(fil.open(QIODevice::WriteOnly));
         fil.close();
-        TEnkeltInstans instans(fil.fileName() + "/Marvikel");
-        QCOMPARE(instans.laas(), TEnkeltInstans::Status::UdenLaas);
-        QCOMPARE(instans.grund(), QString());
+        const QString grund = fil.fileName() + "/Marvikel";
+        TEnkeltInstans foerste(grund, koersel());
+        QCOMPARE(foerste.laas(), TEnkeltInstans::Status::Laast);
+        TEnkeltInstans anden(grund, koersel());
+        QCOMPARE(anden.laas(), TEnkeltInstans::Status::KoererAllerede);
+
+        // Nowhere to lock at all: the program runs without a lock.
+        TEnkeltInstans uden(grund, fil.fileName() + "/run");
+        QCOMPARE(uden.laas(), TEnkeltInstans::Status::UdenLaas);
+        QCOMPARE(uden.grund(), QString());
     }
 
     void afslutningssignal_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
-        QTest::newRow("SIGINT") << SIGINT;
+        QTest::addColumn<bool>("session");   // the session ends, rather than a close being asked for
+        QTest::newRow("SIGTERM") << SIGTERM << true;
+        QTest::newRow("SIGHUP") << SIGHUP << true;
+        QTest::newRow("SIGINT") << SIGINT << false;
     }
     void afslutningssignal()
     {
         QFETCH(int, signal);
+        QFETCH(bool, session);
         TAfslutningsSignal *afslutning = TAfslutningsSignal::installer();
         QVERIFY(afslutning);
         QCOMPARE(TAfslutningsSignal::installer(), afslutning);
-        QSignalSpy spion(afslutning, &TAfslutningsSignal::afslut);
+        QSignalSpy slut(afslutning, &TAfslutningsSignal::sessionSlut);
+        QSignalSpy luk(afslutning, &TAfslutningsSignal::lukOensket);
         QCOMPARE(::raise(signal), 0);
         // Delivered through the event loop, not inside the handler.
-        QCOMPARE(spion.count(), 0);
-        QTRY_COMPARE(spion.count(), 1);
+        QCOMPARE(slut.count() + luk.count(), 0);
+        QTRY_COMPARE(slut.count() + luk.count(), 1);
+        QCOMPARE(slut.count(), session ? 1 : 0);
     }
 
     void flereSignalerPaaEnGangGiverEnAfslutning()
     {
         TAfslutningsSignal *afslutning = TAfslutningsSignal::installer();
-        QSignalSpy spion(afslutning, &TAfslutningsSignal::afslut);
+        QSignalSpy slut(afslutning, &TAfslutningsSignal::sessionSlut);
+        QSignalSpy luk(afslutning, &TAfslutningsSignal::lukOensket);
+        ::raise(SIGINT);
         ::raise(SIGTERM);
         ::raise(SIGHUP);
-        QTRY_COMPARE(spion.count(), 1);
+        QTRY_COMPARE(slut.count(), 1);
         QCoreApplication::processEvents();
-        QCOMPARE(spion.count(), 1);
+        QCOMPARE(slut.count(), 1);
+        QCOMPARE(luk.count(), 0);
     }
 
     void filstoerrelsesgraenseGiverFejlIkkeDoed()

@@ -62,6 +62,16 @@ void opretFraSkabelon(const QString &skabelon, const QString &mappe, Opsaetning 
         opsaetning.kanIkkeOprette(mappe);
 }
 
+// A save interrupted by a crash or a kill leaves its temporary file beside
+// the file it was saving. At start no save of this data tree can be running
+// (the program holds its lock), so every such file is a left-over.
+void fjernAfbrudteGemninger(const DataMapper &m)
+{
+    for (const QString &mappe : {m.BrugerMappe, m.OptMappe, m.dosMappe, m.NotatMappe, m.brugerKalenderMappe,
+                                 m.brugerNotatMappe, m.mappestrukturDir})
+        tekstfil::fjernEfterladte(udenSkraastreg(mappe));
+}
+
 bool kanSkrives(const QString &mappe)
 {
     const QFileInfo info(mappe);
@@ -114,6 +124,7 @@ DataMappeStart TDataMappe::CreateMapper(const QString &grundMappe, const QString
     opretTom(m.brugerNotatMappe, opsaetning);
     opretTom(udenSkraastreg(m.mappestrukturDir), opsaetning);
 
+    fjernAfbrudteGemninger(m);
     start.skrivbar = kanSkrives(m.BrugerMappe) && kanSkrives(m.OptMappe);
     if (opsaetning.stoppet || !start.skrivbar) {
         if (!opsaetning.stoppet)
@@ -143,7 +154,7 @@ QString TDataMappe::PlaceringsMappe(const DataMapper &mapper, const QString &gem
 bool TDataMappe::tilpasDosListe(const QString &listefil, const QString &dosMappe)
 {
     tekstfil::Laesning status;
-    const QStringList linjer = tekstfil::hent(listefil, &status);
+    const QStringList linjer = tekstfil::hent(listefil, tekstfil::Art::Liste, &status);
     if (status != tekstfil::Laesning::Ok)
         return false;
     QStringList tilpasset;

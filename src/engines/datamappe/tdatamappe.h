@@ -26,6 +26,8 @@ public:
     // refreshed from a template. A missing template gives an empty folder and
     // a message, once: the folder then exists on the next start. A folder that
     // cannot be made stops the set-up with a message and skrivbar false.
+    // Temporary files that interrupted saves left in the tree's folders are
+    // removed.
     static DataMappeStart CreateMapper(const QString &grundMappe, const QString &programmappe,
                                        const QString &brugernavn);
 

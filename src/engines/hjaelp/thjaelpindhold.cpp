@@ -12,12 +12,12 @@ QString udenEndelse(const QString &sidenavn)
 void THjaelpIndhold::HentStruktur(const QString &Strukturfile, const QString &Datafile)
 {
     tekstfil::Laesning status;
-    const QStringList struktur = tekstfil::hent(Strukturfile, &status);
+    const QStringList struktur = tekstfil::hent(Strukturfile, tekstfil::Art::Liste, &status);
     if (status != tekstfil::Laesning::Ok) {
         m_noder.clear();
         return;
     }
-    hentFraLinjer(struktur, tekstfil::hent(Datafile));
+    hentFraLinjer(struktur, tekstfil::hent(Datafile, tekstfil::Art::Liste));
 }
 
 void THjaelpIndhold::hentFraLinjer(const QStringList &struktur, const QStringList &data)

@@ -37,11 +37,13 @@ QStringList soegIHjaelpesider(const QString &infoDir, const QString &soegetekst)
     const QDir mappe(infoDir);
     const auto filer = mappe.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QFileInfo &fil : filer) {
-        QFile f(fil.filePath());
-        // Only regular files are opened: a pipe in the folder would block.
-        if (!fil.isFile() || !f.open(QIODevice::ReadOnly))
+        // Only regular files are read: a pipe in the folder would block.
+        tekstfil::Laesning status = tekstfil::Laesning::Ok;
+        const QByteArray data =
+            tekstfil::hentBytes(fil.filePath(), tekstfil::maksStoerrelse(tekstfil::Art::Liste), &status, false);
+        if (status != tekstfil::Laesning::Ok)
             continue;
-        if (indeholderHeltOrd(tekstfil::dekod(f.readAll()), soegetekst))
+        if (indeholderHeltOrd(tekstfil::dekod(data), soegetekst))
             fund.append(udenEndelse(fil.fileName()));
     }
     return fund;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Where a window may stand. Sizes and positions read from a settings file
+// (or fixed defaults) are brought onto a screen before they are used: a
+// window never asks for more than the screen's available area and never
+// opens where the user cannot reach it.
+//
+// A window's stored geometry is its frame's top-left corner with its inner
+// size, as QWidget::pos() and size() give them; the frame's own margins are
+// what the window manager adds.
+namespace skaermplacering {
+
+// The available area of the screen a window with frame `ramme` belongs on:
+// the screen holding the frame's centre, else its top-left corner, else the
+// primary screen. Invalid when there is no screen at all.
+QRect omraadeFor(const QRect &ramme);
+
+// The frame margins `vindue` gets: its native window's once they are known,
+// else an allowance for a title bar and borders.
+QMargins rammeFor(const QWidget *vindue);
+
+// The largest inner size a window with frame margins `ramme` can have in
+// `omraade`.
+QSize maksIndre(const QRect &omraade, const QMargins &ramme);
+
+// `oensket` (frame corner and inner size) brought onto a screen: the size at
+// most the area less the frame and at least `mindst` (as far as the area
+// allows), the whole frame within the area.
+QRect tilpas(const QRect &oensket, const QMargins &ramme, const QSize &mindst = QSize());
+
+// tilpas() for a window, with its frame and its minimum size. The native
+// window is made first, so its frame is known where the platform knows it
+// before the window is shown.
+QRect tilpas(QWidget *vindue, const QRect &oensket);
+
+// The largest inner size `vindue` can have on the screen it stands on.
+QSize maksIndre(const QWidget *vindue);
+
+} // namespace skaermplacering
