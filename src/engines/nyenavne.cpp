@@ -42,8 +42,10 @@ QString getNewDirectoryName(const QString &aName, const QString &konstantS)
     const QString mappe = stier::mappeAf(fuld);
     const QString base = forbind(mappe, udenMarkoer(stier::getLastDirectory(fuld), konstantS));
     QString kandidat = base;
-    // Without a marker word the number follows the name after one blank.
-    const QString foerTal = konstantS.isEmpty() ? base : base + QLatin1Char(' ') + konstantS;
+    // The marker word always stands between two blanks, so without one the
+    // number follows the name after two blanks ("B  (1)"); names given by
+    // earlier versions rely on that form and are found again by it.
+    const QString foerTal = base + QLatin1Char(' ') + konstantS;
     for (int i = 1; stier::findes(kandidat); ++i)
         kandidat = foerTal + QStringLiteral(" (") + QString::number(i) + QLatin1Char(')');
     return kandidat;
