@@ -1,4 +1,5 @@
 #include "app/ikoner.h"
+#include "app/oversaettelser.h"
 #include "app/tbeskeddialogs.h"
 #include "app/tmainform.h"
 #include "platform/systemmapper.h"
@@ -12,8 +13,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stifinder"));
-    QApplication::setWindowIcon(ikoner::hent("system-file-manager", QStyle::SP_DirIcon));
     QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
+    oversaettelser::indlaesQt(app);
+    ikoner::indstilTema();
+    QApplication::setWindowIcon(ikoner::hent("system-file-manager", QStyle::SP_DirIcon));
 
     TEnkeltInstans instans(systemmapper::grundMappe());
     if (instans.laas() == TEnkeltInstans::Status::KoererAllerede) {

@@ -72,6 +72,14 @@ QString getNewFilename(const QString &oldFilename, const QString &newName, const
     return kandidat;
 }
 
+QString medFiltype(const QString &skrevet, const QString &ext)
+{
+    // A name that is only the extension (".txt") is a name of its own.
+    const bool harDenAllerede = !ext.isEmpty() && skrevet.size() > ext.size()
+                                && dansk::ensAZ(skrevet.right(ext.size()), ext);
+    return harDenAllerede ? skrevet : skrevet + ext;
+}
+
 QString getNewFilnavn(const QString &aFilnavn, const QString &konstantS)
 {
     const QString mappe = stier::mappeAf(aFilnavn);

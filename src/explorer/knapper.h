@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ikoner.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QHBoxLayout>
@@ -30,7 +32,7 @@ inline QAction *sidekommando(QObject *ejer, const QString &navn, const QString &
     a->setObjectName(navn);
     a->setToolTip(hint.isEmpty() ? tekst : hint);
     a->setStatusTip(hint);
-    a->setIcon(QIcon::fromTheme(QLatin1String(tema), QApplication::style()->standardIcon(reserve)));
+    a->setIcon(ikoner::hent(tema, reserve));
     return a;
 }
 
