@@ -95,12 +95,31 @@ void vinduer(QPainter &p)
     p.drawLine(QPointF(11.5, 8.5), QPointF(8.5, 11.5));
 }
 
+// A green circular arrow: the theme's refresh pictures are grey and look
+// like disabled buttons beside the coloured ones.
+void opdater(QPainter &p)
+{
+    const QColor groen(0x4e, 0x9a, 0x06);
+    p.setPen(QPen(groen, 2.2, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(2.5, 2.5, 11, 11), 60 * 16, 270 * 16);
+    QPainterPath spids;
+    spids.moveTo(9.5, 0.5);
+    spids.lineTo(14.5, 3.5);
+    spids.lineTo(9.5, 7);
+    spids.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(groen);
+    p.drawPath(spids);
+}
+
 Tegning tegningFor(const QString &navn)
 {
     static const QHash<QString, Tegning> tegninger = {
         {QStringLiteral("edit-cut"), saks},          {QStringLiteral("edit-paste"), klipbord},
         {QStringLiteral("edit-copy"), kopi},         {QStringLiteral("edit-delete"), kryds},
         {QStringLiteral("user-trash"), spand},       {QStringLiteral("edit-clear-all"), vinduer},
+        {QStringLiteral("marvikel-opdater"), opdater},
     };
     return tegninger.value(navn, nullptr);
 }
@@ -151,12 +170,15 @@ QIcon egen(const QString &temanavn)
 QIcon hent(const char *temanavne, QStyle::StandardPixmap reserve)
 {
     const QStringList navne = QString::fromLatin1(temanavne).split(u'|', Qt::SkipEmptyParts);
-    for (const QString &navn : navne)
-        if (QIcon::hasThemeIcon(navn))
+    for (const QString &navn : navne) {
+        // Names of our own ("marvikel-…") are never in a theme: our picture
+        // is meant to come first there.
+        if (!navn.startsWith(QLatin1String("marvikel-")) && QIcon::hasThemeIcon(navn))
             return QIcon::fromTheme(navn);
-    const QIcon tegnet = navne.isEmpty() ? QIcon() : egen(navne.first());
-    if (!tegnet.isNull())
-        return tegnet;
+        const QIcon tegnet = egen(navn);
+        if (!tegnet.isNull())
+            return tegnet;
+    }
     return QApplication::style()->standardIcon(reserve);
 }
 

@@ -16,8 +16,9 @@ namespace ikoner {
 // fills in where the desktop's theme has no picture. Called once at start.
 void indstilTema();
 
-// The first of the '|'-separated theme names that a theme has, else our
-// own picture for the first name when we draw one, else the style's.
+// The first of the '|'-separated names that a theme or our own pictures
+// have (a name is looked up in the themes first, then among ours), else the
+// style's picture.
 QIcon hent(const char *temanavne, QStyle::StandardPixmap reserve);
 
 // Our own picture for a theme name ("edit-cut", "edit-paste", …), drawn in
