@@ -3,6 +3,7 @@
 #include "shell/tgenvejslister.h"
 #include "testmiljoe.h"
 
+#include <QTabBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -38,6 +39,9 @@ private slots:
         const QStringList titler{"Funktioner", "Programmer", "F taster", "Ctrl+"};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(lister.tabText(i), titler.at(i));
+        // All four captions fit whole in the left panel's page (260 pixels).
+        QVERIFY(!lister.usesScrollButtons());
+        QVERIFY(lister.tabBar()->sizeHint().width() <= 260);
         QCOMPARE(lister.liste(1)->headerItem()->text(0), QString("Ctrl+"));
         QCOMPARE(lister.liste(3)->topLevelItemCount(), 25);   // A–Z without W
     }
