@@ -21,7 +21,7 @@ TGenvejslister::TGenvejslister(Dialogs &dialogs, VisHjaelpeside infoHelp, QWidge
     // without scroll arrows, with a little less room around its text.
     setUsesScrollButtons(false);
     tabBar()->setElideMode(Qt::ElideNone);
-    tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
+    tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
 }
 
 QTreeWidget *TGenvejslister::bygListe(int underside)
