@@ -1,4 +1,6 @@
+#include "app/ikoner.h"
 #include "app/marvikelikon.h"
+#include "app/oversaettelser.h"
 #include "app/tbeskeddialogs.h"
 #include "app/tmainform.h"
 #include "core/kommandolinje.h"
@@ -20,8 +22,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stifinder"));
     QApplication::setDesktopFileName(QStringLiteral("marvikel"));
-    QApplication::setWindowIcon(marvikelIkon());
     QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
+    oversaettelser::indlaesQt(app);
+    ikoner::indstilTema();
+    // After the theme is chosen, so the installed icon is found in it.
+    QApplication::setWindowIcon(marvikelIkon());
 
     const kommandolinje::Elementer bedt =
         kommandolinje::fraArgumenter(QApplication::arguments().mid(1), QDir::currentPath());

@@ -43,34 +43,35 @@ const struct
     const char *hint;
     QKeySequence tast;
     QStyle::StandardPixmap ikon;
+    const char *tema;
 } kommandotabel[] = {
     {"aStifinder", "Stifinder", "Åben en ny stifinder: Ctrl+1", QKeySequence(Qt::CTRL | Qt::Key_1),
-     QStyle::SP_DirIcon},
+     QStyle::SP_DirIcon, "system-file-manager|folder"},
     {"aVisStifinder", "Stifinder", "Vis eller åben en Stifinder, hvis der ikke er en inde: Ctrl+S",
-     QKeySequence(Qt::CTRL | Qt::Key_S), QStyle::SP_DirOpenIcon},
+     QKeySequence(Qt::CTRL | Qt::Key_S), QStyle::SP_DirOpenIcon, "folder-open"},
     {"aVisKlipbordet", "Klipbord", "Åben eller vis klipbord: Ctrl+0", QKeySequence(Qt::CTRL | Qt::Key_0),
-     QStyle::SP_FileDialogListView},
+     QStyle::SP_FileDialogListView, "edit-paste"},
     {"aInfo", "Information", "Information angående aktive element: F1", QKeySequence(Qt::Key_F1),
-     QStyle::SP_MessageBoxInformation},
+     QStyle::SP_MessageBoxInformation, "help-about"},
     {"opretGenveje", "Genveje", "Opret genveje til mapper og programmer: Ctrl+2",
-     QKeySequence(Qt::CTRL | Qt::Key_2), QStyle::SP_FileLinkIcon},
+     QKeySequence(Qt::CTRL | Qt::Key_2), QStyle::SP_FileLinkIcon, "insert-link"},
     {"progInsert", "Indfør", "Indfør, rediger eller fjern program: Ctrl+3", QKeySequence(Qt::CTRL | Qt::Key_3),
-     QStyle::SP_ComputerIcon},
+     QStyle::SP_ComputerIcon, "applications-utilities"},
     {"OpretSmappe", "Opret", "Åben boksen til oprettelse af strukturmapper: Ctrl+4",
-     QKeySequence(Qt::CTRL | Qt::Key_4), QStyle::SP_FileDialogNewFolder},
+     QKeySequence(Qt::CTRL | Qt::Key_4), QStyle::SP_FileDialogNewFolder, "folder-new"},
     {"findTekst", "Søg", "Søg i tekstdokumenter i mapper: Ctrl+5", QKeySequence(Qt::CTRL | Qt::Key_5),
-     QStyle::SP_FileDialogContentsView},
+     QStyle::SP_FileDialogContentsView, "edit-find"},
     {"aBilledGal", "Billeder", "Åben Galleri til bmp, jpg samt ico billedfiler: Ctrl+6",
-     QKeySequence(Qt::CTRL | Qt::Key_6), QStyle::SP_DesktopIcon},
+     QKeySequence(Qt::CTRL | Qt::Key_6), QStyle::SP_DesktopIcon, "image-x-generic"},
     {"visKalender", "Kalender", "Vis kalender: Ctrl+7", QKeySequence(Qt::CTRL | Qt::Key_7),
-     QStyle::SP_FileDialogDetailedView},
-    {"aWmi", "WMI", "WMI: Ctrl+8", QKeySequence(Qt::CTRL | Qt::Key_8), QStyle::SP_DriveHDIcon},
-    {"winApp", "Applets", "Åben Window Applets: Ctrl+9", QKeySequence(Qt::CTRL | Qt::Key_9),
-     QStyle::SP_DriveNetIcon},
+     QStyle::SP_FileDialogDetailedView, "x-office-calendar|appointment-new"},
+    {"aWmi", "WMI", "WMI: Ctrl+8", QKeySequence(Qt::CTRL | Qt::Key_8), QStyle::SP_DriveHDIcon, "computer"},
+    {"winApp", "Applets", "Åben skrivebordets Applets: Ctrl+9", QKeySequence(Qt::CTRL | Qt::Key_9),
+     QStyle::SP_DriveNetIcon, "preferences-system"},
     {"aInsertMappe", "Tilføj", "Indfør aktuelle mappe i ny hjemmelavet struktur: Ctrl+T",
-     QKeySequence(Qt::CTRL | Qt::Key_T), QStyle::SP_FileDialogNewFolder},
-    {"aInsertGenvej", "Opret", "Opret genvej til aktuelle element", {}, QStyle::SP_FileLinkIcon},
-    {"aFindDoc", "Søg", "Søg efter tekst i tekstdokumenter", {}, QStyle::SP_FileDialogContentsView},
+     QKeySequence(Qt::CTRL | Qt::Key_T), QStyle::SP_FileDialogNewFolder, "list-add"},
+    {"aInsertGenvej", "Opret", "Opret genvej til aktuelle element", {}, QStyle::SP_FileLinkIcon, "insert-link"},
+    {"aFindDoc", "Søg", "Søg efter tekst i tekstdokumenter", {}, QStyle::SP_FileDialogContentsView, "edit-find"},
 };
 
 // Commands whose windows are built by later work.
@@ -136,7 +137,7 @@ QAction *TBoernevinduer::kommando(const char *navn) const
 void TBoernevinduer::opretKommandoer()
 {
     for (const auto &k : kommandotabel) {
-        auto *a = new QAction(ikoner::hent("", k.ikon), QString::fromUtf8(k.tekst), m_ramme.hovedvindue);
+        auto *a = new QAction(ikoner::hent(k.tema, k.ikon), QString::fromUtf8(k.tekst), m_ramme.hovedvindue);
         a->setObjectName(QLatin1String(k.navn));
         hint::saet(a, QString::fromUtf8(k.hint));
         a->setShortcut(k.tast);

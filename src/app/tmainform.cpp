@@ -221,18 +221,18 @@ void Tmainform::opretKommandoer()
         const char *tema;
         QStyle::StandardPixmap reserve;
     } tabel[] = {
-        {"OpenElement", "Åben nyt element", "Åben nyt element: F10", Qt::Key_F10, "document-open",
+        {"OpenElement", "Åben nyt element", "Åben nyt element: F10", Qt::Key_F10, "window-new|document-open",
          QStyle::SP_FileDialogNewFolder},
-        {"programmerAction", "Programmer", "Programmer", {}, "applications-other",
+        {"programmerAction", "Programmer", "Programmer", {}, "applications-other|applications-utilities",
          QStyle::SP_ComputerIcon},
         {"CloseElement", "Luk Stifinder", "Luk sidst åbnede Stifinder og dets Klipbord", {},
          "window-close", QStyle::SP_DialogCloseButton},
         {"CloseAlleElementer", "Luk alle", "Luk alle elementer undtagen Stifinder", {},
-         "edit-clear-all", QStyle::SP_DialogDiscardButton},
+         "edit-clear-all", QStyle::SP_DialogCloseButton},
         // F1 itself belongs to aInfo; this is its button in the top strip.
         {"aInfo2", "Information", "Information angående aktive element: F1", {},
          "help-about", QStyle::SP_MessageBoxInformation},
-        {"aPanelV", "Vis/Skjul", "Luk eller åben venstre panel: F8", Qt::Key_F8, "view-dual",
+        {"aPanelV", "Vis/Skjul", "Luk eller åben venstre panel: F8", Qt::Key_F8, "view-dual|view-restore",
          QStyle::SP_ToolBarHorizontalExtensionButton},
         // The desktop's own file manager stands in for the one the text named.
         {"aOpenStifinder", "Åben mappe", "Åben aktuelle mappe i systemets filhåndtering: Ctrl+Alt+S",
@@ -411,7 +411,7 @@ QFrame *Tmainform::lavVenstrePanel()
         QStyle::StandardPixmap reserve;
     } sider[AntalSider] = {
         {"Programmer med funktioner", "system-run", QStyle::SP_DesktopIcon},
-        {"Udvalgte programmer", "applications-other", QStyle::SP_ComputerIcon},
+        {"Udvalgte programmer", "applications-other|applications-utilities", QStyle::SP_ComputerIcon},
         {"Søg på nettet", "web-browser", QStyle::SP_DriveNetIcon},
         {"Notater", "accessories-text-editor", QStyle::SP_FileDialogContentsView},
         {"Egenskaber", "preferences-system", QStyle::SP_FileDialogDetailedView},

@@ -2,6 +2,7 @@
 
 #include "app/hint.h"
 #include "app/ikoner.h"
+#include "core/dansk.h"
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
 #include "explorer/twinform.h"
@@ -52,6 +53,9 @@ QStringList TStrukturmenu::strukturnavne(const QString &mappe)
         QDir(mappe).entryInfoList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
     for (const QFileInfo &f : filer)
         navne << f.completeBaseName();
+    // In name order, as the folder listings of the system the structures
+    // were first kept on gave them.
+    dansk::sorterNavne(navne);
     return navne;
 }
 

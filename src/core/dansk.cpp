@@ -48,4 +48,18 @@ bool ensAZ(const QString &a, const QString &b)
     return a.size() == b.size() && sammenlignAZ(a, b) == 0;
 }
 
+QCollator navneorden()
+{
+    QCollator orden(locale());
+    orden.setNumericMode(true);
+    return orden;
+}
+
+void sorterNavne(QStringList &navne)
+{
+    std::vector<QString> v(navne.begin(), navne.end());
+    sorterEfterNavn(v, 0, [](const QString &n) -> const QString & { return n; });
+    navne = QStringList(v.begin(), v.end());
+}
+
 } // namespace dansk

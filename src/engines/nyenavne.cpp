@@ -42,8 +42,10 @@ QString getNewDirectoryName(const QString &aName, const QString &konstantS)
     const QString mappe = stier::mappeAf(fuld);
     const QString base = forbind(mappe, udenMarkoer(stier::getLastDirectory(fuld), konstantS));
     QString kandidat = base;
-    // Without a marker word the number follows the name after one blank.
-    const QString foerTal = konstantS.isEmpty() ? base : base + QLatin1Char(' ') + konstantS;
+    // The marker word always stands between two blanks, so without one the
+    // number follows the name after two blanks ("B  (1)"); names given by
+    // earlier versions rely on that form and are found again by it.
+    const QString foerTal = base + QLatin1Char(' ') + konstantS;
     for (int i = 1; stier::findes(kandidat); ++i)
         kandidat = foerTal + QStringLiteral(" (") + QString::number(i) + QLatin1Char(')');
     return kandidat;
@@ -68,6 +70,14 @@ QString getNewFilename(const QString &oldFilename, const QString &newName, const
     for (int i = 1; stier::findes(kandidat); ++i)
         kandidat = base + QStringLiteral(" (") + QString::number(i) + QLatin1Char(')') + newExt;
     return kandidat;
+}
+
+QString medFiltype(const QString &skrevet, const QString &ext)
+{
+    // A name that is only the extension (".txt") is a name of its own.
+    const bool harDenAllerede = !ext.isEmpty() && skrevet.size() > ext.size()
+                                && dansk::ensAZ(skrevet.right(ext.size()), ext);
+    return harDenAllerede ? skrevet : skrevet + ext;
 }
 
 QString getNewFilnavn(const QString &aFilnavn, const QString &konstantS)

@@ -20,6 +20,11 @@ QString getNewDirectoryName(const QString &aName, const QString &konstantS);
 QString getNewFilename(const QString &oldFilename, const QString &newName, const QString &suffix,
                        Dialogs *dialogs);
 
+// The name a file renamed by dialog gets: the typed name followed by the
+// file's own extension `ext`, unless the user typed that extension already
+// (letter case of A–Z ignored), so "Ugeliste 2.txt" stays as typed.
+QString medFiltype(const QString &skrevet, const QString &ext);
+
 // A free file path for a copy of `aFilnavn`: "rapport Kopi (1).txt", … with
 // a marker word and its number stripped from the name first.
 QString getNewFilnavn(const QString &aFilnavn, const QString &konstantS);

@@ -13,14 +13,11 @@ namespace {
 
 const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.\r");
 
-// Folders are shown in name order with A–Z folded, as a user expects and as
-// the listing order of the original file systems gave.
+// Folders are shown in name order, as a user expects and as the listing
+// order of the original file systems gave.
 void sorter(std::vector<SLPost> &liste)
 {
-    std::sort(liste.begin(), liste.end(), [](const SLPost &a, const SLPost &b) {
-        const int c = dansk::sammenlignAZ(a.tekst, b.tekst);
-        return c != 0 ? c < 0 : a.tekst < b.tekst;
-    });
+    dansk::sorterEfterNavn(liste, 0, [](const SLPost &p) -> const QString & { return p.tekst; });
 }
 
 } // namespace

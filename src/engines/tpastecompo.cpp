@@ -52,8 +52,7 @@ bool laesMappe(const QString &mappe, Mappeindhold &ind)
     ind.fejl = laeser.fejl();
     // In name order, so questions and progress come in an order the user
     // can follow, the same every time.
-    std::sort(ind.poster.begin(), ind.poster.end(),
-              [](const MappeLaeser::Post &a, const MappeLaeser::Post &b) { return a.navn < b.navn; });
+    dansk::sorterEfterNavn(ind.poster, 0, [](const MappeLaeser::Post &p) -> const QString & { return p.navn; });
     return true;
 }
 

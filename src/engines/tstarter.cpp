@@ -16,7 +16,8 @@ TStarter::TStarter(Dialogs &dialogs, QObject *parent)
 int TStarter::meld(int kode)
 {
     if (kode <= 32)
-        ErrorInfo(kode);
+        m_dialogs.inform(ErrorTekst(kode, kode == aabner::ProgramMangler ? aabner::manglendeProgram() : QString())
+                         + u'\r');
     return kode;
 }
 
@@ -62,6 +63,14 @@ void TStarter::ErrorInfo(int Nr)
     m_dialogs.inform(ErrorTekst(Nr) + u'\r');
 }
 
+QString TStarter::ErrorTekst(int Nr, const QString &program)
+{
+    if (Nr == aabner::ProgramMangler && !program.isEmpty())
+        return QStringLiteral("Programmet ") + program + QStringLiteral(" blev ikke fundet.\r")
+               + QStringLiteral("Det skal være installeret, før det kan startes.");
+    return ErrorTekst(Nr);
+}
+
 QString TStarter::ErrorTekst(int Nr)
 {
     switch (Nr) {
@@ -77,6 +86,13 @@ QString TStarter::ErrorTekst(int Nr)
         return QStringLiteral("Der var ikke hukommelse nok til at fuldføre operationen.");
     case 11:
         return QStringLiteral("Invalid exe fil (non-Microsoft Win32 .exe eller fejl i .exe image).");
+    // Two situations the shell's codes have no text for: the program that
+    // should run or open the file, or the terminal it needs, is missing.
+    case aabner::ProgramMangler:
+        return QStringLiteral("Programmet, der skulle startes, blev ikke fundet.");
+    case aabner::IngenTerminal:
+        return QStringLiteral("Der blev ikke fundet et terminalprogram at køre det i.\r"
+                              "Installer for eksempel xterm.");
     case 26:
         return QStringLiteral("Der opstod en \"sharing violation\".");
     case 27:

@@ -34,6 +34,8 @@ public:
     // Shows the message of a result code.
     void ErrorInfo(int Nr);
     static QString ErrorTekst(int Nr);
+    // The message naming the missing `program` for ProgramMangler.
+    static QString ErrorTekst(int Nr, const QString &program);
 
     // A parameter text of quoted paths as separate arguments.
     static QStringList parametreFraTekst(const QString &tekst);

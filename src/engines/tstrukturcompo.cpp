@@ -17,30 +17,14 @@ namespace {
 
 const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.");
 
+const QString &postnavn(const SLPost &p)
+{
+    return p.tekst;
+}
+
 QString medPunktum(const QString &ext)
 {
     return ext.isEmpty() || ext.startsWith(QLatin1Char('.')) ? ext : QLatin1Char('.') + ext;
-}
-
-// Name order with A–Z folded; the folded key is made once per entry so a
-// folder of a hundred thousand files sorts quickly.
-void sorterEfterNavn(std::vector<SLPost> &liste, size_t fra)
-{
-    if (liste.size() - fra < 2)
-        return;
-    std::vector<std::pair<QString, size_t>> noegler;
-    noegler.reserve(liste.size() - fra);
-    for (size_t i = fra; i < liste.size(); ++i)
-        noegler.emplace_back(dansk::foldAZ(liste[i].tekst), i);
-    std::sort(noegler.begin(), noegler.end(), [&](const auto &a, const auto &b) {
-        const int c = QStringView(a.first).compare(QStringView(b.first));
-        return c != 0 ? c < 0 : liste[a.second].tekst < liste[b.second].tekst;
-    });
-    std::vector<SLPost> sorteret;
-    sorteret.reserve(noegler.size());
-    for (const auto &n : noegler)
-        sorteret.push_back(std::move(liste[n.second]));
-    std::move(sorteret.begin(), sorteret.end(), liste.begin() + qsizetype(fra));
 }
 
 } // namespace
@@ -61,8 +45,8 @@ void TStrukturCompo::addSLfil(const QString &dir)
         else
             SLfil.push_back(SLPost{post.navn, StrukturRec{{}, forstavelse + post.navn, IdFil}});
     }
-    sorterEfterNavn(SL, foerMapper);
-    sorterEfterNavn(SLfil, foerFiler);
+    dansk::sorterEfterNavn(SL, foerMapper, postnavn);
+    dansk::sorterEfterNavn(SLfil, foerFiler, postnavn);
 }
 
 QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
@@ -106,7 +90,7 @@ int TStrukturCompo::makeStrukturFil(const QString &aExt)
             continue;
         SLfil.push_back(SLPost{post.navn, StrukturRec{{}, forstavelse + post.navn, IdFil}});
     }
-    sorterEfterNavn(SLfil, 0);
+    dansk::sorterEfterNavn(SLfil, 0, postnavn);
     std::vector<FilRaekke> raekker;
     raekker.reserve(SLfil.size());
     for (const SLPost &p : SLfil)

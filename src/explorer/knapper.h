@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ikoner.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QHBoxLayout>
@@ -22,6 +24,15 @@ inline QToolButton *knap(QAction *kommando, QWidget *parent, bool medTekst = fal
     return b;
 }
 
+// A command shown by its caption alone, drawn as a raised button so it is
+// seen as one (a flat button without a picture reads as a label).
+inline QToolButton *trykknap(QAction *kommando, QWidget *parent)
+{
+    QToolButton *b = knap(kommando, parent, true);
+    b->setAutoRaise(false);
+    return b;
+}
+
 // A command of a page: name, hint and a picture, with no caption.
 inline QAction *sidekommando(QObject *ejer, const QString &navn, const QString &hint, const char *tema,
                              QStyle::StandardPixmap reserve, const QString &tekst = {})
@@ -30,7 +41,7 @@ inline QAction *sidekommando(QObject *ejer, const QString &navn, const QString &
     a->setObjectName(navn);
     a->setToolTip(hint.isEmpty() ? tekst : hint);
     a->setStatusTip(hint);
-    a->setIcon(QIcon::fromTheme(QLatin1String(tema), QApplication::style()->standardIcon(reserve)));
+    a->setIcon(ikoner::hent(tema, reserve));
     return a;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/dialogs.h"
 #include "engines/navnekontrol.h"
+#include "engines/nyenavne.h"
 #include "engines/stier.h"
 #include "engines/tdeletecompo.h"
 #include "engines/tmetodecompo.h"
@@ -130,6 +131,7 @@ void TElementKommandoer::Rename()
         const QString ext = fil ? stier::udvidelse(stier::getLastDirectory(gammel)) : QString();
         const QString mappe = stier::mappeAf(gammel);
         TrenameForm *dialog = renameForm();
+        dialog->setFiltype(ext);
         if (!visDialog(*dialog, mappe, navn, skrevet))
             return;
         skrevet = dialog->newEdit->text();
@@ -137,13 +139,14 @@ void TElementKommandoer::Rename()
             d.inform(QStringLiteral("Der mangler et nyt navn.\rIndfør det nye navn og tryk \"Omdøb\"."));
             continue;
         }
-        const QString fejl = navnekontrol::fejl(skrevet + ext);
+        const QString nytNavn = nyenavne::medFiltype(skrevet, ext);
+        const QString fejl = navnekontrol::fejl(nytNavn);
         if (!fejl.isEmpty()) {
             // The typed name is offered again, so nothing typed is lost.
             d.inform(fejl);
             continue;
         }
-        const QString ny = m_metode.RenameElement(gammel, skrevet + ext);
+        const QString ny = m_metode.RenameElement(gammel, nytNavn);
         if (ny.isEmpty())
             return;
         if (fil) {

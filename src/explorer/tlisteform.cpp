@@ -129,7 +129,7 @@ Tlisteform::Tlisteform(TKopilister *lister, int nummer, bool delt, const QString
     layout->addWidget(m_deler, 1);
 
     auto *bund = new QHBoxLayout;
-    bund->addWidget(knapper::knap(kommando(QStringLiteral("StifinderEks")), this, true));
+    bund->addWidget(knapper::trykknap(kommando(QStringLiteral("StifinderEks")), this));
     bund->addWidget(new QLabel(QStringLiteral("Vælg destination"), this));
     bund->addStretch();
     m_linjevalg = new QCheckBox(QStringLiteral("Linjevalg"), this);
@@ -188,10 +188,10 @@ QWidget *Tlisteform::listePanel(TKopiliste *liste, QTreeView *&visning, const QS
     lay->setContentsMargins(0, 0, 0, 0);
     auto *knapRad = new QHBoxLayout;
     for (const QString &k : kommandoer)
-        knapRad->addWidget(knapper::knap(kommando(k), panel, true));
+        knapRad->addWidget(knapper::trykknap(kommando(k), panel));
     knapRad->addStretch();
     if (medSletBegge)
-        knapRad->addWidget(knapper::knap(kommando(QStringLiteral("sletBeggeLister")), panel, true));
+        knapRad->addWidget(knapper::trykknap(kommando(QStringLiteral("sletBeggeLister")), panel));
     lay->addLayout(knapRad);
 
     visning = new QTreeView(panel);

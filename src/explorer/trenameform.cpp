@@ -87,8 +87,20 @@ bool TOmdoebDialog::eventFilter(QObject *objekt, QEvent *e)
 
 TrenameForm::TrenameForm(QWidget *parent)
     : TOmdoebDialog(QStringLiteral("Omdøb"), QStringLiteral("Navn"), QStringLiteral("Nyt navn"), parent)
+    , filtypeLabel(new QLabel)
 {
     setObjectName(QStringLiteral("TrenameForm"));
+    filtypeLabel->setObjectName(QStringLiteral("filtypeLabel"));
+    filtypeLabel->setWordWrap(true);
+    filtypeLabel->setVisible(false);
+    felter()->addWidget(filtypeLabel, 3, 1);
+}
+
+void TrenameForm::setFiltype(const QString &ext)
+{
+    filtypeLabel->setText(QStringLiteral("Filtypen ") + ext
+                          + QStringLiteral(" bevares: skriv det nye navn uden den."));
+    filtypeLabel->setVisible(!ext.isEmpty());
 }
 
 TextForm::TextForm(QWidget *parent)

@@ -4,6 +4,7 @@
 
 class QButtonGroup;
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -40,13 +41,20 @@ private:
 };
 
 // "Omdøb": a new name for a folder or file. A file's extension is kept:
-// the user types the name without it.
+// the user types the name without it, and the line below the new name
+// says so.
 class TrenameForm : public TOmdoebDialog
 {
     Q_OBJECT
 
 public:
     explicit TrenameForm(QWidget *parent = nullptr);
+
+    // The extension the renamed file keeps ("" for a folder or a file
+    // without one: the line is hidden then).
+    void setFiltype(const QString &ext);
+
+    QLabel *const filtypeLabel;
 };
 
 // "Omdøb filtype": a new extension for the files of a folder, and whether

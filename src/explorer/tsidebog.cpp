@@ -1,5 +1,7 @@
 #include "explorer/tsidebog.h"
 
+#include "app/ikoner.h"
+
 #include "explorer/knapper.h"
 #include "explorer/tfavoritside.h"
 #include "explorer/thistorieside.h"
@@ -23,9 +25,9 @@ struct Fane
 };
 
 const Fane faner[] = {
-    {"folder-favorites", QStyle::SP_DirLinkIcon, "Kendte mapper"},
+    {"folder-favorites|user-bookmarks", QStyle::SP_DirLinkIcon, "Kendte mapper"},
     {"document-open-recent", QStyle::SP_FileDialogBack, "Besøgte mapper"},
-    {"bookmarks", QStyle::SP_DialogYesButton, "Favoritter"},
+    {"bookmarks|starred", QStyle::SP_DialogYesButton, "Favoritter"},
     {"edit-find", QStyle::SP_FileDialogContentsView, "Søg efter"},
     {"document-properties", QStyle::SP_FileDialogInfoView, "Egenskaber"},
     {"preferences-system", QStyle::SP_FileDialogDetailedView, "Indstillinger"},
@@ -45,9 +47,7 @@ TSidebog::TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFil
     const QList<QWidget *> sider = {lavKendteMapper(), m_historie, m_favoritter, lavSoeg(), m_egenskaber,
                                     m_indstillinger};
     for (int i = 0; i < sider.size(); ++i) {
-        addTab(sider.at(i), QIcon::fromTheme(QLatin1String(faner[i].tema),
-                                             QApplication::style()->standardIcon(faner[i].reserve)),
-               QString());
+        addTab(sider.at(i), ikoner::hent(faner[i].tema, faner[i].reserve), QString());
         setTabToolTip(i, QString::fromUtf8(faner[i].hint));
     }
     tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 26px; min-height: 26px; padding: 0px; }"));

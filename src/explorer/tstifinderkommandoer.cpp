@@ -1,5 +1,7 @@
 #include "explorer/tstifinderkommandoer.h"
 
+#include "app/ikoner.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -42,8 +44,10 @@ const QList<Raekke> &tabel()
          QStyle::SP_TrashIcon},
         {"DeletePermanent", "Slet", "Slet permanent: Shift+Del", {K(Qt::SHIFT | Qt::Key_Delete)},
          "edit-delete", QStyle::SP_DialogCloseButton},
-        {"Rename2", "Omdøb", "Omdøb valgte: F2", {K(Qt::Key_F2)}, "edit-rename", QStyle::SP_FileDialogDetailedView},
-        {"Rename", "Omdøb", "Indfør det nye navn og omdøb: Ctrl+O", {K(Qt::CTRL | Qt::Key_O)}, "document-edit",
+        {"Rename2", "Omdøb", "Omdøb valgte: F2", {K(Qt::Key_F2)}, "edit-rename|insert-text",
+         QStyle::SP_FileDialogDetailedView},
+        {"Rename", "Omdøb", "Indfør det nye navn og omdøb: Ctrl+O", {K(Qt::CTRL | Qt::Key_O)},
+         "document-edit|document-save-as",
          QStyle::SP_FileDialogContentsView},
         {"RenameExt", "Omdøb", "Indfør det nye efternavn og ombøb samtlige filer også i undermapper: Ctrl+U",
          {K(Qt::CTRL | Qt::Key_U)}, "edit-find-replace", QStyle::SP_FileDialogListView},
@@ -52,10 +56,11 @@ const QList<Raekke> &tabel()
         {"aOpretTekstfil", "Ny fil", "Opret en ny tekstfil", {}, "document-new", QStyle::SP_FileIcon},
         {"Info", "Egenskaber", "Se valgte elements egenskaber: Ctrl+E", {K(Qt::CTRL | Qt::Key_E)},
          "document-properties", QStyle::SP_FileDialogInfoView},
-        {"insertFilSFWS", "Tilføj", "Indfør fil i Stifinders Hurtig adgang/Seneste filer", {}, "document-open-recent",
+        {"insertFilSFWS", "Tilføj", "Indfør fil i skrivebordets Seneste filer", {}, "document-open-recent",
          QStyle::SP_ArrowUp},
-        {"Rens", "Rens", "Rens Window Stifinders Seneste filer", {}, "edit-clear-history", QStyle::SP_LineEditClearButton},
-        {"aEmptyRB", "Tøm", "Tøm papirkurv på aktuelle drev", {}, "trash-empty", QStyle::SP_TrashIcon},
+        {"Rens", "Rens", "Rens skrivebordets Seneste filer", {}, "edit-clear-history|document-revert",
+         QStyle::SP_LineEditClearButton},
+        {"aEmptyRB", "Tøm", "Tøm papirkurv på aktuelle drev", {}, "trash-empty|user-trash-full", QStyle::SP_TrashIcon},
 
         {"Action1", "Tekstfil.txt", "Almindelig tekstfil", {}, "", Ingen},
         {"Action2", "RichText.rtf", "Rich Text tekstfil", {}, "", Ingen},
@@ -80,7 +85,7 @@ const QList<Raekke> &tabel()
         {"OpdaterKunEn", "", "Opdater aktuelle mappe på aktuelle drev uden at vise andre drev: F4",
          {K(Qt::Key_F4)}, "go-jump", QStyle::SP_BrowserReload},
         {"OpdaterAlle", "", "Opdater aktuelle mappe på aktuelle drev med samtlige drev i strukturen: F5",
-         {K(Qt::Key_F5)}, "view-refresh", QStyle::SP_BrowserReload},
+         {K(Qt::Key_F5)}, "marvikel-opdater|view-refresh", QStyle::SP_BrowserReload},
         {"aMedtagPrivat", "", "Medtag eller fjern privatmapper med opdatering af alle drev", {}, "user-home",
          QStyle::SP_DirHomeIcon},
         {"UdfoldStruktur", "", "Udfold strukturen", {}, "list-add", QStyle::SP_ToolBarVerticalExtensionButton},
@@ -97,7 +102,7 @@ const QList<Raekke> &tabel()
          QStyle::SP_FileDialogToParent},
         {"drevKnap", "", "Vælg drev til visning i filstrukturen", {}, "drive-removable-media",
          QStyle::SP_DriveFDIcon},
-        {"opdater2", "", "Opdater mappe-fil-strukturen: F6", {K(Qt::Key_F6)}, "view-refresh",
+        {"opdater2", "", "Opdater mappe-fil-strukturen: F6", {K(Qt::Key_F6)}, "marvikel-opdater|view-refresh",
          QStyle::SP_BrowserReload},
         {"aSelectButton", "", "Vælg alle elementer i filstrukturen", {}, "edit-select-all",
          QStyle::SP_DialogApplyButton},
@@ -128,9 +133,9 @@ const QList<Raekke> &tabel()
          QStyle::SP_DialogOpenButton},
         {"bestemFremvisning", "", "Bestem fremvisnings metode", {}, "preferences-system",
          QStyle::SP_FileDialogListView},
-        {"aTopPanel", "", "Vis eller skjul toppanelet: F7", {K(Qt::Key_F7)}, "view-split-top-bottom",
+        {"aTopPanel", "", "Vis eller skjul toppanelet: F7", {K(Qt::Key_F7)}, "view-split-top-bottom|view-restore",
          QStyle::SP_TitleBarUnshadeButton},
-        {"opdaterFunktioner", "", "Opdater funktioner", {}, "view-refresh", QStyle::SP_BrowserReload},
+        {"opdaterFunktioner", "", "Opdater funktioner", {}, "marvikel-opdater|view-refresh", QStyle::SP_BrowserReload},
 
         {"Tilbage", "", "Gå til foregående eller sidste mappe", {}, "go-previous", QStyle::SP_ArrowBack},
         {"Frem", "", "Gå til næste eller første mappe", {}, "go-next", QStyle::SP_ArrowForward},
@@ -186,7 +191,7 @@ void TStifinderKommandoer::opretTabel(QWidget *vindue)
         // window that has the focus.
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         if (r.reserve != Ingen)
-            a->setIcon(QIcon::fromTheme(QLatin1String(r.tema), QApplication::style()->standardIcon(r.reserve)));
+            a->setIcon(ikoner::hent(r.tema, r.reserve));
         a->setEnabled(false);
         vindue->addAction(a);
         // The key of a disabled command does nothing; a trigger can only

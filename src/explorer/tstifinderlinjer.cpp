@@ -4,6 +4,7 @@
 #include "explorer/taktivitetsviser.h"
 #include "explorer/tstifinderkommandoer.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QResizeEvent>
@@ -82,6 +83,8 @@ bool TStifinderLinjer::eventFilter(QObject *objekt, QEvent *event)
             m_fuldBredde = bar->sizeHint().width();
         }
         bar->setToolButtonStyle(bredde >= m_fuldBredde ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    } else if ((objekt == m_redskabslinje || objekt == m_venstre) && event->type() == QEvent::Resize) {
+        placerGrupper();
     }
     return QObject::eventFilter(objekt, event);
 }
@@ -90,9 +93,10 @@ void TStifinderLinjer::lavRedskabslinje(QWidget *vindue)
 {
     m_redskabslinje = new QWidget(vindue);
     m_redskabslinje->setObjectName(QStringLiteral("Redskabslinje"));
-    auto *layout = new QHBoxLayout(m_redskabslinje);
+    auto *layout = new QGridLayout(m_redskabslinje);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->setColumnStretch(1, 1);
 
     m_venstre = lavGruppe(QStringLiteral("mappeGruppe"), m_redskabslinje);
     m_venstre->addAction(m_k->kommando("Fokus"));
@@ -103,7 +107,7 @@ void TStifinderLinjer::lavRedskabslinje(QWidget *vindue)
     m_strukturKnap = delt(m_venstre, QStringLiteral("strukturKnap"), nullptr);
     m_venstre->addAction(m_k->kommando("reloadKnap"));
     m_venstre->addAction(m_k->kommando("deselectAll"));
-    layout->addWidget(m_venstre);
+    layout->addWidget(m_venstre, 0, 0);
 
     auto *midte = lavGruppe(QStringLiteral("filGruppe"), m_redskabslinje);
     for (const char *n : {"Fokus2", "indstilMappestruktur"})
@@ -134,14 +138,33 @@ void TStifinderLinjer::lavRedskabslinje(QWidget *vindue)
     delt(midte, QStringLiteral("aRun"), m_k->koerMenu())->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     delt(midte, QStringLiteral("aHTMLbutton"), m_k->htmlMenu());
     midte->addAction(m_k->kommando("aShowPic"));
-    layout->addWidget(midte, 1);
+    layout->addWidget(midte, 0, 1);
+    m_midte = midte;
 
     auto *hoejre = lavGruppe(QStringLiteral("hoejreGruppe"), m_redskabslinje);
     for (const char *n : {"aInsertFavoritmappe", "gemStruktur", "hentStruktur", "bestemFremvisning", "aTopPanel",
                           "opdaterFunktioner"})
         hoejre->addAction(m_k->kommando(QLatin1String(n)));
-    layout->addWidget(hoejre);
+    layout->addWidget(hoejre, 0, 2);
+    m_hoejre = hoejre;
     setMarkerButton(false);
+    m_redskabslinje->installEventFilter(this);
+    m_venstre->installEventFilter(this);
+}
+
+void TStifinderLinjer::placerGrupper()
+{
+    auto *gitter = static_cast<QGridLayout *>(m_redskabslinje->layout());
+    const int behov = m_venstre->width() + m_midte->sizeHint().width() + m_hoejre->sizeHint().width();
+    const bool toRaekker = behov > m_redskabslinje->width();
+    if (toRaekker == m_toRaekker)
+        return;
+    m_toRaekker = toRaekker;
+    gitter->removeWidget(m_hoejre);
+    if (toRaekker)
+        gitter->addWidget(m_hoejre, 1, 1, Qt::AlignLeft);
+    else
+        gitter->addWidget(m_hoejre, 0, 2);
 }
 
 void TStifinderLinjer::setMarkerButton(bool alle)
@@ -154,4 +177,6 @@ void TStifinderLinjer::setMarkerButton(bool alle)
         // Without room for their captions only the split button is seen.
         m_markerKnapper.at(i)->setVisible(alle);
     }
+    if (m_hoejre)
+        placerGrupper();
 }

@@ -13,7 +13,9 @@ class TStifinderKommandoer;
 // function bar (`topPanel`) with the activity indicator at its end, and the
 // toolbar (`Redskabslinje`) with its three groups — folder tree, file tree
 // and the right-hand group. The left group is kept as wide as the folder
-// tree by the window.
+// tree by the window. When the three groups do not fit side by side, the
+// right-hand group moves to a second row below the file tree's group, so
+// no command disappears behind the toolbar's overflow button.
 class TStifinderLinjer : public QObject
 {
     Q_OBJECT
@@ -34,6 +36,9 @@ public:
     // split button.
     void setMarkerButton(bool alle);
 
+    // Whether the right-hand group stands in a second row.
+    bool toRaekker() const { return m_toRaekker; }
+
 protected:
     bool eventFilter(QObject *objekt, QEvent *event) override;
 
@@ -42,11 +47,15 @@ private:
     QToolButton *delt(QToolBar *gruppe, const QString &kommando, QMenu *menu);
     void lavTopPanel(QWidget *vindue);
     void lavRedskabslinje(QWidget *vindue);
+    void placerGrupper();
 
     TStifinderKommandoer *m_k;
     QWidget *m_topPanel = nullptr;
     QWidget *m_redskabslinje = nullptr;
     QToolBar *m_venstre = nullptr;
+    QToolBar *m_midte = nullptr;
+    QToolBar *m_hoejre = nullptr;
+    bool m_toRaekker = false;
     TAktivitetsviser *m_viser = nullptr;
     QMenu *m_kunDrevMenu = nullptr;
     QMenu *m_drevMenu = nullptr;

@@ -24,6 +24,18 @@ namespace {
 // A link entry may point at another entry; a loop of them ends here.
 constexpr int maksDybde = 4;
 
+QString &sidstManglende()
+{
+    static QString navn;
+    return navn;
+}
+
+int programMangler(const QString &navn)
+{
+    sidstManglende() = navn;
+    return ProgramMangler;
+}
+
 int manglendeKode(const QString &sti)
 {
     return QFileInfo(QFileInfo(sti).absolutePath()).isDir() ? FilIkkeFundet : StiIkkeFundet;
@@ -106,7 +118,7 @@ int aabnDesktopfil(const Desktopfil &d, const QStringList &filer, const QString 
     if (d.type() != QLatin1String("Application"))
         return IngenTilknytning;
     if (!d.tryExec().isEmpty() && findProgram(d.tryExec()).isEmpty())
-        return FilIkkeFundet;
+        return programMangler(d.tryExec());
     const QList<QStringList> kommandoer = d.kommandoer(filer);
     if (kommandoer.isEmpty())
         return IngenTilknytning;
@@ -119,7 +131,7 @@ int aabnDesktopfil(const Desktopfil &d, const QStringList &filer, const QString 
     for (const QStringList &kommando : kommandoer) {
         const QString program = findProgram(kommando.first());
         if (program.isEmpty() || !QFileInfo::exists(program))
-            return FilIkkeFundet;
+            return programMangler(kommando.first());
         if (!maa(program, X_OK))
             return AdgangNaegtet;
     }
@@ -217,9 +229,10 @@ int koerProgram(const QString &program, const QStringList &parametre, const QStr
 {
     if (program.isEmpty())
         return FilIkkeFundet;
+    // A bare name is a program that should be installed; a path a file.
     const QString sti = findProgram(program);
     if (sti.isEmpty())
-        return FilIkkeFundet;
+        return programMangler(program);
     const QFileInfo fi(sti);
     if (!fi.exists())
         return manglendeKode(sti);
@@ -250,6 +263,11 @@ QString findProgram(const QString &navn)
     if (navn.contains(u'/'))
         return navn;
     return QStandardPaths::findExecutable(navn);
+}
+
+QString manglendeProgram()
+{
+    return sidstManglende();
 }
 
 } // namespace aabner

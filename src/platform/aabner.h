@@ -21,6 +21,8 @@ enum Kode : int {
     StiIkkeFundet = 3,
     AdgangNaegtet = 5,
     UgyldigProgram = 11,   // executable bit, but not a program the system can run
+    ProgramMangler = 12,   // the program that should run or open it is not installed (manglendeProgram())
+    IngenTerminal = 13,    // it must run in a terminal and no terminal is installed
     IngenTilknytning = 31, // no application for this type (or this verb)
     Ok = 42,
 };
@@ -56,5 +58,9 @@ bool erProgramfil(const QString &sti);
 
 // A program name without "/" looked up on PATH; a path is returned as it is.
 QString findProgram(const QString &navn);
+
+// The program named by the last result ProgramMangler, so the message can
+// say what to install.
+QString manglendeProgram();
 
 } // namespace aabner

@@ -103,9 +103,9 @@ int start(const QString &mappe, const QStringList &kommando)
         return aabner::StiIkkeFundet;
     const QString program = find();
     if (program.isEmpty())
-        return aabner::FilIkkeFundet;
+        return aabner::IngenTerminal;
     if (!QProcess::startDetached(program, argumenter(program, mappe, kommando), mappe))
-        return aabner::FilIkkeFundet;
+        return aabner::UkendtFejl;
     return aabner::Ok;
 }
 

@@ -27,8 +27,9 @@ QStringList blivAaben(const QStringList &kommando);
 // directly when it is executable and starts with "#!", else through sh.
 QStringList scriptkommando(const QString &mappe, const QString &navn);
 
-// Starts a terminal; results as aabner: > 32 started, 2 no terminal or the
-// terminal could not be started, 3 the folder is missing.
+// Starts a terminal; results as aabner: > 32 started, IngenTerminal when
+// none is installed, UkendtFejl when it could not be started, 3 the folder
+// is missing.
 int start(const QString &mappe, const QStringList &kommando);
 
 // Runs a shell script in a terminal in its own folder; the terminal stays

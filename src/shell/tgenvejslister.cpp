@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTabBar>
 #include <QTreeWidget>
 
 TGenvejslister::TGenvejslister(Dialogs &dialogs, VisHjaelpeside infoHelp, QWidget *parent)
@@ -16,6 +17,11 @@ TGenvejslister::TGenvejslister(Dialogs &dialogs, VisHjaelpeside infoHelp, QWidge
     const auto &lister = genvejslister();
     for (int i = 0; i < lister.size(); ++i)
         addTab(bygListe(i), lister.at(i).titel);
+    // The four captions share the narrow left panel: each is seen whole,
+    // without scroll arrows, with a little less room around its text.
+    setUsesScrollButtons(false);
+    tabBar()->setElideMode(Qt::ElideNone);
+    tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
 }
 
 QTreeWidget *TGenvejslister::bygListe(int underside)

@@ -233,6 +233,32 @@ private slots:
         QVERIFY(dansk::sammenlignAZ("zebra", "Æble") < 0);   // æ sorts after z
         QVERIFY(dansk::sammenlignAZ("abc", "ABCD") < 0);
     }
+
+    // Lists are sorted as a Danish user reads them, whatever the system's
+    // locale is (the tests run under "C", with no Danish locale installed).
+    void navneorden_data()
+    {
+        QTest::addColumn<QStringList>("navne");
+        QTest::addColumn<QStringList>("sorteret");
+        QTest::newRow("æ, ø, å after z") << QStringList{"ål", "øl", "zebra", "æble"}
+                                         << QStringList{"zebra", "æble", "øl", "ål"};
+        QTest::newRow("numbers by value") << QStringList{"fil10", "fil9", "fil1", "fil100"}
+                                          << QStringList{"fil1", "fil9", "fil10", "fil100"};
+        QTest::newRow("letter case does not split the list") << QStringList{"banan", "Appelsin", "æble", "Citron"}
+                                                             << QStringList{"Appelsin", "banan", "Citron", "æble"};
+        QTest::newRow("aa as å") << QStringList{"Aarhus", "Ålborg", "Odense", "abe"}
+                                 << QStringList{"abe", "Odense", "Ålborg", "Aarhus"};
+        QTest::newRow("equal names keep one order") << QStringList{"a", "A", "a", "A"}
+                                                    << QStringList{"A", "A", "a", "a"};
+    }
+
+    void navneorden()
+    {
+        QFETCH(QStringList, navne);
+        QFETCH(QStringList, sorteret);
+        dansk::sorterNavne(navne);
+        QCOMPARE(navne, sorteret);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTekstfil)

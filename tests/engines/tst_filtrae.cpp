@@ -27,6 +27,7 @@ private slots:
     void init();
     void listning_data();
     void listning();
+    void danskNavneorden();
     void manglendeMappeGiverFoersteNode();
     void isoleretFiltype_data();
     void isoleretFiltype();
@@ -134,6 +135,22 @@ void TestFiltrae::listning()
     QCOMPARE(a.billede, 6);
     QCOMPARE(m_filer->raekke(raekke("billede.JPG")).billede, 3);
     QCOMPARE(m_filer->raekke(raekke("c.doc")).billede, 2);
+}
+
+// Folders first, then files, each in Danish order with numbers by value.
+void TestFiltrae::danskNavneorden()
+{
+    QTemporaryDir dir;
+    for (const char *m : {"mappe10", "Ål", "mappe9"})
+        QDir().mkpath(dir.path() + '/' + QString::fromUtf8(m));
+    for (const char *f : {"ål.txt", "fil10.txt", "æble.txt", "øl.txt", "fil9.txt", "zebra.txt"})
+        lavFil(dir.path() + '/' + QString::fromUtf8(f));
+    m_motor->makeStruktur2(dir.path());
+    QCOMPARE(tekster(), (QStringList{"mappe9", "mappe10", "Ål", "fil9.txt", "fil10.txt", "zebra.txt", "æble.txt",
+                                     "øl.txt", "ål.txt"}));
+    // An isolated file type keeps the order.
+    m_motor->makeStrukturFil(".txt");
+    QCOMPARE(tekster(), (QStringList{"fil9.txt", "fil10.txt", "zebra.txt", "æble.txt", "øl.txt", "ål.txt"}));
 }
 
 void TestFiltrae::manglendeMappeGiverFoersteNode()

@@ -44,6 +44,7 @@ private slots:
     void privatSektion();
     void skjulteOgBeskyttedeMapper_data();
     void skjulteOgBeskyttedeMapper();
+    void danskNavneorden();
     void beskyttetUnderRoden();
     void cdUdenMapperBliverTom();
     void udfoldStruktur1_data();
@@ -72,8 +73,9 @@ void TestMappetrae::initTestCase()
     saetDanskLocale();
     T = m_maskine.rod() + "/trae";
     for (const char *d : {"A/B", "A/C", "x/.skjult", "x/gemt", "x/synlig", "x/PROGRAM FILES", "x/windows",
-                          "ann/Skrivebord", "ann/Dokumenter", "ann/Favoritter"})
-        QDir().mkpath(T + '/' + d);
+                          "ann/Skrivebord", "ann/Dokumenter", "ann/Favoritter", "dk/ål", "dk/øl", "dk/æble",
+                          "dk/Uge 10", "dk/Uge 9"})
+        QDir().mkpath(T + '/' + QString::fromUtf8(d));
     FalskMaskine::skriv(T + "/x/.hidden", "gemt\n");
     FalskMaskine::skriv(T + "/x/fil.txt", "");
     m_hjem = T + "/ann";
@@ -177,6 +179,13 @@ void TestMappetrae::skjulteOgBeskyttedeMapper()
         ider << m_mapper->rec(m_mapper->index(i, 0, x)).ID;
     QCOMPARE(ider, id);
     QCOMPARE(m_mapper->rec(m_mapper->index(0, 0, x)).mappe, T + "/x/" + boern.first());
+}
+
+// Subfolders in Danish order with numbers by value.
+void TestMappetrae::danskNavneorden()
+{
+    QVERIFY(m_motor->udfoldStruktur1(T + "/dk", true));
+    QCOMPARE(tekster(*m_mapper, m_mapper->valgtNode()), (QStringList{"Uge 9", "Uge 10", "æble", "øl", "ål"}));
 }
 
 void TestMappetrae::beskyttetUnderRoden()

@@ -176,12 +176,12 @@ void TestOmdoebning::renameMappe_data()
         QTest::newRow((t + "nyt navn").constData()) << trae << QStringList{"A"} << "Æbler og pærer" << "Æbler og pærer"
                                       << QStringList{"Æbler og pærer"};
         QTest::newRow((t + "kun store bogstaver").constData()) << trae << QStringList{"a"} << "A" << "A" << QStringList{"A"};
-        QTest::newRow((t + "optaget af søster").constData()) << trae << QStringList{"A", "B"} << "B" << "B (1)"
-                                               << QStringList{"B", "B (1)"};
-        QTest::newRow((t + "optaget to gange").constData()) << trae << QStringList{"A", "B", "B (1)"} << "B" << "B (2)"
-                                              << QStringList{"B", "B (1)", "B (2)"};
-        QTest::newRow((t + "anden mappe med det store navn").constData()) << trae << QStringList{"a", "A"} << "A" << "A (1)"
-                                                            << QStringList{"A", "A (1)"};
+        QTest::newRow((t + "optaget af søster").constData()) << trae << QStringList{"A", "B"} << "B" << "B  (1)"
+                                               << QStringList{"B", "B  (1)"};
+        QTest::newRow((t + "optaget to gange").constData()) << trae << QStringList{"A", "B", "B  (1)"} << "B" << "B  (2)"
+                                              << QStringList{"B", "B  (1)", "B  (2)"};
+        QTest::newRow((t + "anden mappe med det store navn").constData()) << trae << QStringList{"a", "A"} << "A" << "A  (1)"
+                                                            << QStringList{"A", "A  (1)"};
     }
 }
 

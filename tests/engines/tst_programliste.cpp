@@ -279,6 +279,9 @@ private slots:
         QTest::newRow("31") << 31 << "Der er ikke associeret noget program til givne filefternavn.\r"
                                      "Der er muligvist valgt: For redigering.\rDer skal muligvist vælges: For kørsel.";
         QTest::newRow("32") << 32 << "Det specificerede \"dynamic-link library (DLL)\" blev ikke fundet.";
+        QTest::newRow("program missing") << 12 << "Programmet, der skulle startes, blev ikke fundet.";
+        QTest::newRow("no terminal") << 13 << "Der blev ikke fundet et terminalprogram at køre det i.\r"
+                                              "Installer for eksempel xterm.";
         QTest::newRow("other") << 1 << "Meningsløs operation eller ukendt fejl.";
         QTest::newRow("negative") << -7 << "Meningsløs operation eller ukendt fejl.";
     }
@@ -290,6 +293,16 @@ private slots:
         FakeDialogs d;
         TStarter(d).ErrorInfo(kode);
         QCOMPARE(d.informationer, QStringList{tekst + "\r"});
+    }
+
+    // A program that is not installed is named, not reported as a missing file.
+    void manglendeProgramNavngives()
+    {
+        FakeDialogs d;
+        TStarter starter(d);
+        QCOMPARE(starter.OpenFilMedProgram("findes-ikke-program", QStringList{}), 12);
+        QCOMPARE(d.informationer, QStringList{"Programmet findes-ikke-program blev ikke fundet.\r"
+                                              "Det skal være installeret, før det kan startes.\r"});
     }
 
     void flytningHolderIkonerMedPosterne()

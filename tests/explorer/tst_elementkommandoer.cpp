@@ -37,6 +37,7 @@ namespace {
 struct Dialogkald
 {
     QString caption, mappe, gammel, tilbudt;
+    QString filtypelinje; // the rename dialog's line about the kept extension, when shown
 };
 
 } // namespace
@@ -140,7 +141,10 @@ void TestElementkommandoer::spilBruger(QStringList svar, int check)
 {
     m_k->setDialogVisning([this, svar, check](TOmdoebDialog &dialog, const QString &mappe, const QString &gammel,
                                               const QString &ny) mutable {
-        m_dialoger.append({dialog.windowTitle(), mappe, gammel, ny});
+        QString filtypelinje;
+        if (auto *r = qobject_cast<TrenameForm *>(&dialog); r && !r->filtypeLabel->isHidden())
+            filtypelinje = r->filtypeLabel->text();
+        m_dialoger.append({dialog.windowTitle(), mappe, gammel, ny, filtypelinje});
         if (auto *ext = qobject_cast<TextForm *>(&dialog))
             ext->setCheckIndex(check);
         if (svar.isEmpty())
@@ -158,6 +162,9 @@ void TestElementkommandoer::omdoebFilMedDialog_data()
     // A typed extension of its own stays in the name; the old one follows.
     QTest::newRow("med egen filtype") << "aarsrapport.doc" << "aarsrapport.doc.txt";
     QTest::newRow("optaget navn") << "andet" << "andet (1).txt";
+    // The file's own extension typed by the user is not added twice.
+    QTest::newRow("med filens filtype") << "Ugeliste 2.txt" << "Ugeliste 2.txt";
+    QTest::newRow("med filens filtype i store bogstaver") << "Ugeliste 2.TXT" << "Ugeliste 2.txt";
 }
 
 // The file keeps its extension: the user types the name without it.
@@ -175,6 +182,7 @@ void TestElementkommandoer::omdoebFilMedDialog()
     QCOMPARE(m_dialoger[0].mappe, d("m"));
     QCOMPARE(m_dialoger[0].gammel, QString("rapport.txt"));
     QCOMPARE(m_dialoger[0].tilbudt, QString());
+    QCOMPARE(m_dialoger[0].filtypelinje, QString("Filtypen .txt bevares: skriv det nye navn uden den."));
     QVERIFY(QFile::exists(d("m/") + resultat));
     QVERIFY(!QFile::exists(d("m/rapport.txt")));
     QCOMPARE(m_w->motor()->filnavn(), d("m/") + resultat);
@@ -207,6 +215,7 @@ void TestElementkommandoer::omdoebMappeTilOptagetNavn()
     m_w->kommando("Rename")->trigger();
     QCOMPARE(m_dialoger[0].mappe, d("m"));
     QCOMPARE(m_dialoger[0].gammel, QString("gammel"));
+    QCOMPARE(m_dialoger[0].filtypelinje, QString()); // a folder has no extension to keep
     const QStringList nu = navne(d("m"));
     QCOMPARE(nu.size(), 2);
     QVERIFY(nu.contains("Arkiv"));

@@ -157,13 +157,14 @@ private slots:
 
         QTest::newRow("missing file") << "/docs/mangler.txt" << 0 << 2;
         QTest::newRow("missing folder") << "/mangler/x.txt" << 0 << 3;
-        QTest::newRow("program not on PATH") << "findesikke-prog" << 2 << 2;
+        QTest::newRow("program not on PATH") << "findesikke-prog" << 2 << 12;
         QTest::newRow("no application for the type") << "/docs/data.ukendt" << 0 << 31;
         QTest::newRow("folder cannot be edited") << "/docs" << 1 << 31;
         QTest::newRow("program without execute bit") << "/docs/ikkekoerbar" << 2 << 5;
         QTest::newRow("execute bit, not a program") << "/docs/falsk.prog" << 2 << 11;
         QTest::newRow("hidden desktop entry") << "/docs/skjult.desktop" << 0 << 31;
-        QTest::newRow("entry whose program is missing") << "/docs/borte.desktop" << 0 << 2;
+        QTest::newRow("entry whose program is missing") << "/docs/borte.desktop" << 0 << 12;
+        QTest::newRow("entry whose TryExec is missing") << "/docs/tryexec.desktop" << 0 << 12;
         QTest::newRow("entry with a missing folder") << "/docs/mappeborte.desktop" << 0 << 3;
     }
 
@@ -178,11 +179,15 @@ private slots:
         skrivFil(m_rod + "/docs/skjult.desktop", "[Desktop Entry]\nType=Application\nExec=logargs\nHidden=true\n");
         skrivFil(m_rod + "/docs/borte.desktop", "[Desktop Entry]\nType=Application\nExec=/ingen/steder %f\n");
         skrivFil(m_rod + "/docs/mappeborte.desktop", "[Desktop Entry]\nType=Application\nExec=logargs\nPath=/ingen/mappe\n");
+        skrivFil(m_rod + "/docs/tryexec.desktop", "[Desktop Entry]\nType=Application\nExec=logargs\nTryExec=ikke-her\n");
         const QString sti = fil.startsWith('/') ? m_rod + fil : fil;
         const int faktisk = verbum == 2 ? aabner::koerProgram(sti, {})
                                         : aabner::execute(verbum ? aabner::Verbum::Rediger : aabner::Verbum::Aabn, sti);
         QCOMPARE(faktisk, kode);
         QVERIFY(logLinjer().isEmpty());
+        // The message can name what is missing.
+        if (kode == aabner::ProgramMangler)
+            QVERIFY(QStringList({"findesikke-prog", "/ingen/steder", "ikke-her"}).contains(aabner::manglendeProgram()));
     }
 
     void programKoerersMedSeparateArgumenter()
@@ -264,9 +269,27 @@ private slots:
         QCOMPARE(terminal::find(), x);
         qputenv("PATH", (m_rod + "/ingen").toUtf8());
         QCOMPARE(terminal::find(), QString());
-        QCOMPARE(terminal::koerScript(m_rod + "/docs/koer.sh"), int(aabner::FilIkkeFundet));
+        QCOMPARE(terminal::koerScript(m_rod + "/docs/koer.sh"), int(aabner::IngenTerminal));
         qunsetenv("XDG_CURRENT_DESKTOP");
         qputenv("PATH", path);
+    }
+
+    // A document whose only application runs in a terminal, with no terminal
+    // installed: the result names the terminal, not a missing file.
+    void dokumentUdenTerminal()
+    {
+        lavEntry("termvis.desktop", "Exec=logargs --term %f\nTerminal=true\n");
+        skrivFil(m_rod + "/.config/mimeapps.list",
+                 "[Default Applications]\ntext/plain=skjult.desktop;editor.desktop;\ntext/csv=termvis.desktop;\n"
+                 "[Added Associations]\nimage/png=fjernet.desktop;viser.desktop;\n"
+                 "[Removed Associations]\nimage/png=fjernet.desktop;\n");
+        const QString fil = skrivFil(m_rod + "/docs/tal.csv", "1;2\n");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", m_bin.toUtf8());
+        const int kode = aabner::execute(aabner::Verbum::Aabn, fil);
+        qputenv("PATH", path);
+        QCOMPARE(kode, int(aabner::IngenTerminal));
+        QVERIFY(logLinjer().isEmpty());
     }
 
     void scriptKoererITerminalDerBliverAaben()

@@ -3,6 +3,7 @@
 #include "shell/tgenvejslister.h"
 #include "testmiljoe.h"
 
+#include <QTabBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -38,6 +39,10 @@ private slots:
         const QStringList titler{"Funktioner", "Programmer", "F taster", "Ctrl+"};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(lister.tabText(i), titler.at(i));
+        // All four captions fit whole in the left panel's page (260 pixels).
+        QVERIFY(!lister.usesScrollButtons());
+        const int bredde = lister.tabBar()->sizeHint().width();
+        QVERIFY2(bredde <= 260, qPrintable(QString::number(bredde)));
         QCOMPARE(lister.liste(1)->headerItem()->text(0), QString("Ctrl+"));
         QCOMPARE(lister.liste(3)->topLevelItemCount(), 25);   // A–Z without W
     }

@@ -1,5 +1,6 @@
 #include "engines/hjaelp/thjaelpsoegning.h"
 
+#include "core/dansk.h"
 #include "core/tekstfil.h"
 #include "engines/hjaelp/thjaelpindhold.h"
 
@@ -46,6 +47,7 @@ QStringList soegIHjaelpesider(const QString &infoDir, const QString &soegetekst)
         if (indeholderHeltOrd(tekstfil::dekod(data), soegetekst))
             fund.append(udenEndelse(fil.fileName()));
     }
+    dansk::sorterNavne(fund);
     return fund;
 }
 
