@@ -141,7 +141,7 @@ void TDatofinder::flytAar(int antal)
 {
     // The buttons keep the year among those the finder can compute.
     const qint64 aar = qint64(kd::rensTal(m_aar->text())) + antal;
-    m_aar->setText(QString::number(qBound<qint64>(kd::mindsteAar, aar, kd::stoersteAar)));
+    m_aar->setText(QString::number(qBound(qint64(kd::mindsteAar), aar, qint64(kd::stoersteAar))));
     m_nu->setEnabled(true);
 }
 

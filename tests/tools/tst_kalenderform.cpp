@@ -472,8 +472,13 @@ private slots:
         b->visKalMappe(valgt);
         QCOMPARE(d.informationer, QStringList{"Der opstod en fejl.\rVigtige mapper er muligvist blevet slettet."});
 
+        // Closing inside the frame asks for a changed note too.
         b->styring()->visBarn(k);
+        QTest::keyClicks(k->notat(), "fra rammen");
+        d.svarJa();
         klik(k, "lukKnap");
+        QCOMPARE(d.spoergsmaal, QStringList{"Dagens notater for 30-10-2013 er ændret.\rSkal de gemmes?"});
+        QCOMPARE(testfiler::indhold(w.mapper().brugerNotatMappe + "/30-10-2013.txt"), QByteArray("fra rammen\r\n"));
         QTRY_VERIFY(!b->styring()->vaerktoej(Vinduesart::Kalender));
         QVERIFY(!b->aabningsvalg()->erLaast(Vinduesart::Kalender));
         for (int i = 0; i < tc->count(); ++i)
