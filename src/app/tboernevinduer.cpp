@@ -3,6 +3,7 @@
 #include "app/hint.h"
 #include "app/ikoner.h"
 #include "core/datamapper.h"
+#include "core/dialogs.h"
 #include "engines/stier.h"
 #include "engines/tkopilister.h"
 #include "engines/tmenuexefiler.h"
@@ -22,6 +23,7 @@
 #include "shell/tprogrammenu.h"
 #include "shell/turlform1.h"
 #include "shell/tvinduesstyring.h"
+#include "tools/tkalenderform.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -76,7 +78,7 @@ const struct
 
 // Commands whose windows are built by later work.
 const char *const endnuIkkeByggede[] = {"opretGenveje", "OpretSmappe", "findTekst",
-                                        "aBilledGal", "visKalender", "aWmi", "winApp",
+                                        "aBilledGal", "aWmi", "winApp",
                                         "aInsertMappe", "aInsertGenvej", "aFindDoc"};
 
 } // namespace
@@ -124,6 +126,7 @@ TBoernevinduer::~TBoernevinduer()
 
 void TBoernevinduer::saetMapper(const DataMapper &mapper)
 {
+    m_mapper = mapper;
     m_optMappe = mapper.OptMappe;
     m_hjaelp->saetMapper(mapper);
     m_menuExe->SetItemfile(mapper.OptMappe + "ProgItem.txt");
@@ -149,6 +152,7 @@ void TBoernevinduer::opretKommandoer()
     connect(kommando("aVisKlipbordet"), &QAction::triggered, this, &TBoernevinduer::visAktivtKlipbord);
     connect(kommando("aInfo"), &QAction::triggered, this, &TBoernevinduer::aInfo);
     connect(kommando("progInsert"), &QAction::triggered, this, &TBoernevinduer::aabnProgform);
+    connect(kommando("visKalender"), &QAction::triggered, this, &TBoernevinduer::aabnKalender);
     // The close buttons of the top strip are the frame's own commands.
     connect(kommando("CloseElement"), &QAction::triggered, m_styring, &TVinduesstyring::CloseElement);
     connect(kommando("CloseAlleElementer"), &QAction::triggered, m_styring, &TVinduesstyring::CloseAlleElementer);
@@ -365,6 +369,44 @@ void TBoernevinduer::aabnProgform()
         connect(f, &TProgform::visProgramside, this, [this] { emit visSide(1); });
         return f;
     });
+}
+
+void TBoernevinduer::aabnKalender()
+{
+    const bool inde = m_aabningsvalg->inde(Vinduesart::Kalender);
+    m_styring->aabnVaerktoej(Vinduesart::Kalender, inde, [this](bool inde) {
+        Tkalenderform::Hovedvindue hoved;
+        hoved.editSti = m_ramme.editSti;
+        hoved.visKalMappe = [this](const QString &mappe) { visKalMappe(mappe); };
+        hoved.opretKalenderStruk = [this](const QStringList &liste, const QString &mappe) {
+            opretKalenderStruk(liste, mappe);
+        };
+        hoved.infoHelp = [this](const QString &side) { InfoHelp(side); };
+        // The chosen calendar folder holds for the rest of the session.
+        hoved.kalenderMappeValgt = [this](const QString &mappe) { m_mapper.brugerKalenderMappe = mappe; };
+        return new Tkalenderform(m_mapper, *m_ramme.dialogs, inde, hoved);
+    });
+}
+
+void TBoernevinduer::visKalMappe(const QString &aMappe)
+{
+    if (!stier::erMappe(aMappe)) {
+        m_ramme.dialogs->inform(QStringLiteral("Der opstod en fejl.\rVigtige mapper er muligvist blevet slettet."));
+        return;
+    }
+    aktiverWinform(false, aMappe);
+}
+
+void TBoernevinduer::opretKalenderStruk(const QStringList &aList, const QString &aMappe)
+{
+    Twinform *w = aktiverWinform(false);
+    if (!w)
+        return;
+    QStringList liste = aList;
+    w->motor()->setAktiveStruktur(1);
+    w->motor()->makeHistoryStruktur(liste);
+    w->motor()->setAktiveStruktur(2);
+    w->mappeKontrol(w->motor()->makeStruktur2(aMappe), true);
 }
 
 TProgramfunktioner *TBoernevinduer::lavProgramfunktioner()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datamapper.h"
 #include "shell/vinduesart.h"
 
 #include <QObject>
@@ -26,7 +27,6 @@ class TProgramfunktioner;
 class TRammeForbindelse;
 class Twinform;
 class TVinduesstyring;
-struct DataMapper;
 
 // The frame's child windows and their commands: explorer windows, the help
 // browser and the other tool windows, the programs menu, F1, and the two
@@ -85,6 +85,12 @@ public:
     TStarter *starter() const { return m_starter; }
     void hentProgrammer();
 
+    // The calendar window (visKalender), and what it asks of the frame:
+    // show a folder, or a chain of folders plus one of them, in an explorer.
+    void aabnKalender();
+    void visKalMappe(const QString &aMappe);
+    void opretKalenderStruk(const QStringList &aList, const QString &aMappe);
+
     // Help.
     void InfoHelp(const QString &side);
     bool kanViseHjaelp() const;
@@ -133,6 +139,7 @@ private:
     QAction *kommando(const char *navn) const;
 
     Ramme m_ramme;
+    DataMapper m_mapper;
     QString m_optMappe;
     TVinduesstyring *m_styring;
     THjaelp *m_hjaelp;

@@ -1,0 +1,21 @@
+#include "platform/skript.h"
+
+#include "platform/aabner.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+namespace skript {
+
+int start(const QString &script, const QStringList &argumenter)
+{
+    if (!QFileInfo(script).isFile())
+        return aabner::FilIkkeFundet;
+    QProcess p;
+    p.setProgram(QStringLiteral("/bin/sh"));
+    p.setArguments(QStringList{script} + argumenter);
+    p.setStandardInputFile(QProcess::nullDevice());
+    return p.startDetached() ? aabner::Ok : aabner::UkendtFejl;
+}
+
+} // namespace skript
