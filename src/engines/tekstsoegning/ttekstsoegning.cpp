@@ -152,6 +152,13 @@ TTekstsoegning::Resultat TTekstsoegning::soeg(const QString &mappe, const QStrin
     int leveret = 0;
     const int antal = int(a.navne.size());
     while (leveret < antal) {
+        if (holdILive && ur.elapsed() >= m_interval) {
+            ur.restart();
+            if (!holdILive()) {
+                resultat.stoppet = true;
+                break;
+            }
+        }
         QList<FundRaekke> nye;
         {
             QMutexLocker l(&a.laas);
@@ -170,13 +177,6 @@ TTekstsoegning::Resultat TTekstsoegning::soeg(const QString &mappe, const QStrin
         if (!nye.isEmpty()) {
             resultat.raekker += nye.size();
             modtager(std::move(nye));
-        }
-        if (holdILive && ur.elapsed() >= m_interval) {
-            ur.restart();
-            if (!holdILive()) {
-                resultat.stoppet = leveret < antal;
-                break;
-            }
         }
     }
     a.stop = true;
