@@ -5,12 +5,14 @@
 #include "engines/tekstsoegning/tekstdokument.h"
 #include "engines/tekstsoegning/tekstmatcher.h"
 #include "engines/tekstsoegning/ttekstsoegning.h"
+#include "engines/tekstsoegning/utf8.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontInfo>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -136,6 +138,41 @@ private slots:
         QCOMPARE(motorFund(fil, soeg, heleOrd, storeSmaa), forventet);
     }
 
+    void utf8Tael()
+    {
+        // Validation and position counting against Qt's own decoder, on
+        // random mixes of one- to four-byte characters and line breaks with
+        // stray bytes at every place, across the 16-byte blocks of the scan.
+        const QStringList stykker = {"a", "hej ", "æ", "Ø", "€", "\U0001F600", "\r\n", "\n", "\r", "é", "ĸ", "字"};
+        QRandomGenerator r(9);
+        for (int runde = 0; runde < 3000; ++runde) {
+            QString tekst;
+            const int n = int(r.bounded(0, 60));
+            for (int i = 0; i < n; ++i)
+                tekst += stykker.at(r.bounded(int(stykker.size())));
+            QByteArray b = tekst.toUtf8();
+            QVERIFY(utf8::gyldig(b.constData(), b.size()));
+            // Positions: UTF-16 units with CR LF as one.
+            const int fra = b.isEmpty() ? 0 : int(r.bounded(int(b.size())));
+            const int til = fra + int(r.bounded(int(b.size()) - fra + 1));
+            if ((fra == 0 || (uchar(b[fra]) & 0xC0) != 0x80) && (til == b.size() || (uchar(b[til]) & 0xC0) != 0x80)) {
+                QString del = QString::fromUtf8(b.mid(fra, til - fra));
+                qint64 forventet = del.size() - del.count("\r\n");
+                if (fra > 0 && b[fra - 1] == '\r' && del.startsWith('\n'))
+                    --forventet;
+                QCOMPARE(utf8::positioner(b.constData(), fra, til), forventet);
+            }
+            if (!b.isEmpty()) {
+                // One stray byte anywhere.
+                const char fejl[] = {char(0x80), char(0xC0), char(0xC3), char(0xE2), char(0xED), char(0xF4), char(0xFF)};
+                b.insert(r.bounded(int(b.size()) + 1), fejl[r.bounded(7)]);
+                QStringDecoder d(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+                const QString qt = d.decode(b);
+                QCOMPARE(utf8::gyldig(b.constData(), b.size()), !d.hasError());
+            }
+        }
+    }
+
     void ombrudtLinje()
     {
         // A paragraph far wider than 400 pixels: each hit gives its own
@@ -161,7 +198,7 @@ private slots:
         // to the layout.
         const QStringList enkle = {"og", "Æble", "ærlig", "søen", "Å", "tekst", "ordet", "x", "OG", "hus,",
                                    "Ørnen.", "i", "aaa", "øl", "(AVATAR)", "\"Tyv\"", "1234", "ja!", "WWW", "l'a"};
-        const QStringList blandede = enkle + QStringList{"lang\u00ADtids", "tabel\tfelt", "\u00A0", "–", "a-b", "x/y"};
+        const QStringList blandede = enkle + QStringList{"lang\u00ADtids", "tabel\tfelt", "\u00A0", "–", "a-b", "x/y", "\U0001F600"};
         const QStringList skift = {"\n", "\r\n", "\r", " ", " ", " ", " ", " ", " ", "  "};
         QRandomGenerator r(17);
         int raekkerIAlt = 0, ombrudte = 0;

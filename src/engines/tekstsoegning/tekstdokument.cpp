@@ -9,21 +9,61 @@
 #include <cstring>
 #include <vector>
 
+namespace {
+
+// Windows-1252 as UTF-8, byte by byte: the bytes of each character, taken
+// from the same decoder the program's text files are read with.
+struct Cp1252
+{
+    char bytes[256][4];
+    int laengde[256];
+
+    Cp1252()
+    {
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray tegn = tekstfil::fraWindows1252(QByteArray(1, char(b))).toUtf8();
+            laengde[b] = int(qMin<qsizetype>(tegn.size(), 4));
+            memcpy(bytes[b], tegn.constData(), size_t(laengde[b]));
+        }
+    }
+};
+
+QByteArray fraCp1252(const QByteArray &fil)
+{
+    static const Cp1252 tabel;
+    QByteArray ud(fil.size() * 3, Qt::Uninitialized);
+    char *p = ud.data();
+    for (char c : fil) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            *p++ = c;
+        } else {
+            memcpy(p, tabel.bytes[b], size_t(tabel.laengde[b]));
+            p += tabel.laengde[b];
+        }
+    }
+    ud.truncate(p - ud.constData());
+    return ud;
+}
+
+} // namespace
+
 Dokumenttekst::Dokumenttekst(const QByteArray &fil)
 {
     if (rtftekst::erRtf(fil)) {
         m_omsat = rtftekst::synligTekst(fil).toUtf8();
+    } else if (fil.startsWith("\xFF\xFE") || fil.startsWith("\xFE\xFF")) {
+        m_omsat = tekstfil::dekod(fil).toUtf8();   // UTF-16 (or UTF-32) by its byte-order mark
     } else {
-        const bool utf8Bom = fil.startsWith("\xEF\xBB\xBF");
-        const qsizetype fra = utf8Bom ? 3 : 0;
-        const bool andenBom = fil.startsWith("\xFF\xFE") || fil.startsWith("\xFE\xFF");
-        if (!andenBom && utf8::gyldig(fil.constData() + fra, fil.size() - fra)) {
+        // The program's rule for text files: UTF-8 with or without its
+        // byte-order mark, Windows-1252 when the bytes are not UTF-8.
+        const qsizetype fra = fil.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        if (utf8::gyldig(fil.constData() + fra, fil.size() - fra)) {
             m_data = fil.constData() + fra;
             m_laengde = fil.size() - fra;
             return;
         }
-        // The program's one rule for text of unknown encoding.
-        m_omsat = tekstfil::dekod(fil).toUtf8();
+        m_omsat = fraCp1252(fil);
     }
     m_data = m_omsat.constData();
     m_laengde = m_omsat.size();

@@ -20,9 +20,13 @@ const QHash<char32_t, std::vector<char32_t>> &foldKlasser()
 {
     static const QHash<char32_t, std::vector<char32_t>> klasser = [] {
         QHash<char32_t, std::vector<char32_t>> k;
-        for (char32_t c = 0; c <= 0x10FFFF; ++c) {
-            if (c == 0xD800)
-                c = 0xE000;   // surrogates are no characters of their own
+        // Letters with case live in the first two planes, outside the
+        // ideographs, Hangul syllables, surrogates and private use.
+        for (char32_t c = 0; c <= 0x1FFFF; ++c) {
+            if (c == 0x3400)
+                c = 0xA000;
+            else if (c == 0xAC00)
+                c = 0xF900;
             const char32_t f = QChar::toCaseFolded(c);
             if (f != c)
                 k[f].push_back(c);

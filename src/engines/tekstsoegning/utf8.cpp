@@ -59,18 +59,48 @@ int gyldigTegn(const char *data, qsizetype n, qsizetype i)
 bool gyldig(const char *data, qsizetype n)
 {
     qsizetype i = 0;
-    while (i < n) {
 #if defined(__SSE2__)
-        if (i + 16 <= n) {
-            const unsigned maske =
-                unsigned(_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i))));
-            if (maske == 0) {
-                i += 16;
-                continue;
-            }
-            i += __builtin_ctz(maske);   // straight to the first byte above ASCII
+    // Sixteen bytes at a time while they hold only ASCII and two-byte
+    // characters (all of Latin-1 and most European text): there every
+    // continuation byte must stand right after a lead byte and nowhere
+    // else. `foelger` carries a lead byte in the last place over to the
+    // next block.
+    const __m128i c0 = _mm_set1_epi8(char(0xC0)), c80 = _mm_set1_epi8(char(0x80));
+    const __m128i e0 = _mm_set1_epi8(char(0xE0)), fe = _mm_set1_epi8(char(0xFE));
+    unsigned foelger = 0;
+    while (i + 16 <= n) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        const unsigned hoej = unsigned(_mm_movemask_epi8(v));
+        if (hoej == 0 && foelger == 0) {
+            i += 16;
+            continue;
         }
+        const unsigned lang = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(v, e0), v)));
+        if (lang == 0) {
+            const unsigned fort = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(v, c0), c80)));
+            const unsigned ledende = hoej & ~fort;
+            const unsigned overlang = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(v, fe), c0)));
+            if (overlang != 0 || fort != (((ledende << 1) | foelger) & 0xFFFF))
+                return false;
+            foelger = ledende >> 15;
+            i += 16;
+            continue;
+        }
+        // Longer characters: this block character by character, from the
+        // lead byte carried over if there is one.
+        i -= foelger;
+        foelger = 0;
+        const qsizetype slut = i + 16;
+        while (i < slut && i < n) {
+            const int l = gyldigTegn(data, n, i);
+            if (l == 0)
+                return false;
+            i += l;
+        }
+    }
+    i -= foelger;
 #endif
+    while (i < n) {
         const int l = gyldigTegn(data, n, i);
         if (l == 0)
             return false;
@@ -135,17 +165,27 @@ qint64 positioner(const char *data, qsizetype fra, qsizetype til)
     if (i == 0 && i < til)
         enkelt(i++);
 #if defined(__SSE2__)
+    // Each byte's three tests become 0 or -1 in a byte counter; subtracting
+    // adds one. The counters are summed before any of them can overflow.
     const __m128i c0 = _mm_set1_epi8(char(0xC0)), c80 = _mm_set1_epi8(char(0x80));
     const __m128i f0 = _mm_set1_epi8(char(0xF0));
     const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
-    for (; i + 16 <= til; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        const __m128i foer = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i - 1));
-        const unsigned fort = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(v, c0), c80)));
-        const unsigned fire = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(v, f0), v)));
-        const unsigned par = unsigned(_mm_movemask_epi8(
-            _mm_and_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(foer, cr))));
-        antal += 16 - __builtin_popcount(fort) + __builtin_popcount(fire) - __builtin_popcount(par);
+    const __m128i nul = _mm_setzero_si128();
+    auto sum = [&](__m128i taeller) {
+        const __m128i s = _mm_sad_epu8(taeller, nul);
+        return qint64(_mm_cvtsi128_si32(s)) + qint64(_mm_cvtsi128_si32(_mm_srli_si128(s, 8)));
+    };
+    while (i + 16 <= til) {
+        __m128i fort = nul, fire = nul, par = nul;
+        int runder = 0;
+        for (; runder < 255 && i + 16 <= til; ++runder, i += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+            const __m128i foer = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i - 1));
+            fort = _mm_sub_epi8(fort, _mm_cmpeq_epi8(_mm_and_si128(v, c0), c80));
+            fire = _mm_sub_epi8(fire, _mm_cmpeq_epi8(_mm_max_epu8(v, f0), v));
+            par = _mm_sub_epi8(par, _mm_and_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(foer, cr)));
+        }
+        antal += 16 * runder - sum(fort) + sum(fire) - sum(par);
     }
 #endif
     for (; i < til; ++i)
