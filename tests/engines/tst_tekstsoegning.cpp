@@ -331,6 +331,21 @@ private slots:
         QCOMPARE(stoppet.dokumenter, 0);
         QCOMPARE(stoppet.raekker, 0);
 
+        // Documents larger than one read: a character split between two
+        // reads is still UTF-8, a stray byte far in makes all of it
+        // Windows-1252.
+        QTemporaryDir d2;
+        const QByteArray aeer = "a" + QByteArray("\xC3\xA6").repeated(100000);
+        lavFil(d2.path() + "/utf8.txt", aeer + " hej");
+        lavFil(d2.path() + "/cp1252.txt", aeer.left(150001) + "\xE6" + aeer.mid(150001) + " hej");
+        QMap<QString, qint64> positioner;
+        s.soeg(d2.path(), "*.txt", {"hej", false, false}, [&](QList<FundRaekke> &&raekker) {
+            for (const FundRaekke &f : raekker)
+                positioner[QFileInfo(f.dokument).fileName()] = f.position;
+        });
+        QCOMPARE(positioner.value("utf8.txt"), 100002);
+        QCOMPARE(positioner.value("cp1252.txt"), 200003);
+
         // A missing folder or an empty text searches nothing.
         QCOMPARE(s.soeg(m + "findes-ikke/", "*.txt", {"hej", false, false}, [](auto &&) {}).raekker, 0);
         QCOMPARE(s.soeg(m, "*.txt", {"", false, false}, [](auto &&) {}).dokumenter, 0);

@@ -6,7 +6,13 @@
 #include "engines/tekstsoegning/tekstmatcher.h"
 #include "engines/tekstsoegning/utf8.h"
 
+#include "platform/navnekode.h"
+
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -48,7 +54,7 @@ QByteArray fraCp1252(const QByteArray &fil)
 
 } // namespace
 
-Dokumenttekst::Dokumenttekst(const QByteArray &fil)
+Dokumenttekst::Dokumenttekst(const QByteArray &fil, Utf8 utf8)
 {
     if (rtftekst::erRtf(fil)) {
         m_omsat = rtftekst::synligTekst(fil).toUtf8();
@@ -58,7 +64,9 @@ Dokumenttekst::Dokumenttekst(const QByteArray &fil)
         // The program's rule for text files: UTF-8 with or without its
         // byte-order mark, Windows-1252 when the bytes are not UTF-8.
         const qsizetype fra = fil.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-        if (utf8::gyldig(fil.constData() + fra, fil.size() - fra)) {
+        if (utf8 == Utf8::Ukendt)
+            utf8 = utf8::gyldig(fil.constData() + fra, fil.size() - fra) ? Utf8::Gyldig : Utf8::Ugyldig;
+        if (utf8 == Utf8::Gyldig) {
             m_data = fil.constData() + fra;
             m_laengde = fil.size() - fra;
             return;
@@ -67,6 +75,64 @@ Dokumenttekst::Dokumenttekst(const QByteArray &fil)
     }
     m_data = m_omsat.constData();
     m_laengde = m_omsat.size();
+}
+
+Laesning laesDokument(const QString &sti, qint64 maksStoerrelse, QByteArray &indhold, Dokumenttekst::Utf8 &utf8)
+{
+    utf8 = Dokumenttekst::Utf8::Ukendt;
+    // Non-blocking, and only a regular file is read: anything else where a
+    // file should be (a pipe put there since the folder was listed, a
+    // device) is refused before a byte is read.
+    const int fd = ::open(navnekode::kod(sti).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return Laesning::Ulaeselig;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Laesning::Ulaeselig;
+    }
+    if (st.st_size > maksStoerrelse) {
+        ::close(fd);
+        return Laesning::ForStor;
+    }
+    // Read to the end, not to the size seen at the start: a file that grows
+    // while it is read is read as it stands. Pieces are checked for UTF-8
+    // as they arrive.
+    constexpr qsizetype Stykke = 128 * 1024;
+    Laesning status = Laesning::Ok;
+    utf8::Kontrol kontrol;
+    qsizetype laest = 0;
+    indhold.resize(qsizetype(st.st_size) + 1);
+    for (;;) {
+        if (laest == indhold.size()) {
+            if (laest > maksStoerrelse) {
+                status = Laesning::ForStor;
+                break;
+            }
+            indhold.resize(laest * 2);
+        }
+        const ssize_t r = ::read(fd, indhold.data() + laest, size_t(qMin(indhold.size() - laest, Stykke)));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0) {
+            status = Laesning::Ulaeselig;
+            break;
+        }
+        if (r == 0)
+            break;
+        if (laest < 3 && laest + r >= 3 && indhold.startsWith("\xEF\xBB\xBF"))
+            kontrol.setFra(3);
+        laest += r;
+        if (laest >= 3)
+            kontrol.tilfoej(indhold.constData(), laest);
+    }
+    ::close(fd);
+    indhold.resize(laest);
+    if (status == Laesning::Ok && laest > maksStoerrelse)
+        status = Laesning::ForStor;
+    if (status == Laesning::Ok)
+        utf8 = kontrol.afslut(indhold.constData(), laest) ? Dokumenttekst::Utf8::Gyldig : Dokumenttekst::Utf8::Ugyldig;
+    return status;
 }
 
 namespace {

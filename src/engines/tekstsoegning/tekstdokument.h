@@ -22,7 +22,11 @@ struct FundRaekke
 class Dokumenttekst
 {
 public:
-    explicit Dokumenttekst(const QByteArray &fil);
+    enum class Utf8 { Ukendt, Gyldig, Ugyldig };
+
+    // `utf8` tells what a reader already found out about the bytes after a
+    // UTF-8 byte-order mark (see laesDokument).
+    explicit Dokumenttekst(const QByteArray &fil, Utf8 utf8 = Utf8::Ukendt);
 
     const char *data() const { return m_data; }
     qsizetype size() const { return m_laengde; }
@@ -32,6 +36,10 @@ private:
     const char *m_data = nullptr;
     qsizetype m_laengde = 0;
 };
+
+// Reads a document whole, and checks it for UTF-8 on the way.
+enum class Laesning { Ok, Ulaeselig, ForStor };
+Laesning laesDokument(const QString &sti, qint64 maksStoerrelse, QByteArray &indhold, Dokumenttekst::Utf8 &utf8);
 
 // Appends a row to `ud` for every occurrence in the text, by increasing
 // position. Only the paragraphs that hold a hit are decoded and laid out.

@@ -5,7 +5,6 @@
 #include "engines/tekstsoegning/linjebryder.h"
 #include "engines/tekstsoegning/tekstmatcher.h"
 #include "platform/mappelaeser.h"
-#include "platform/navnekode.h"
 
 #include <QElapsedTimer>
 #include <QMutex>
@@ -13,63 +12,13 @@
 #include <QWaitCondition>
 
 #include <atomic>
-#include <cerrno>
-#include <fcntl.h>
 #include <memory>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-enum class Status { Ok, Ulaeselig, ForStor };
-
-// Reads a regular file whole. Anything else where a file should be (a pipe
-// put there since the listing, a device) is refused before a byte is read;
-// the non-blocking open means even that look can never hang.
-Status laesFil(const QString &sti, QByteArray &indhold)
-{
-    const int fd = ::open(navnekode::kod(sti).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return Status::Ulaeselig;
-    Status status = Status::Ok;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        status = Status::Ulaeselig;
-    } else if (st.st_size > TTekstsoegning::MaksStoerrelse) {
-        status = Status::ForStor;
-    } else {
-        // Read to the end, not to the size seen at the start: a file that
-        // grows while it is read is read as it stands.
-        qsizetype laest = 0;
-        indhold.resize(qsizetype(st.st_size) + 4096);
-        for (;;) {
-            if (laest == indhold.size()) {
-                if (laest > TTekstsoegning::MaksStoerrelse) {
-                    status = Status::ForStor;
-                    break;
-                }
-                indhold.resize(laest * 2);
-            }
-            const ssize_t r = ::read(fd, indhold.data() + laest, size_t(indhold.size() - laest));
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r < 0) {
-                status = Status::Ulaeselig;
-                break;
-            }
-            if (r == 0)
-                break;
-            laest += r;
-        }
-        indhold.resize(laest);
-        if (status == Status::Ok && laest > TTekstsoegning::MaksStoerrelse)
-            status = Status::ForStor;
-    }
-    ::close(fd);
-    return status;
-}
+using Status = Laesning;
 
 struct Dokumentresultat
 {
@@ -101,9 +50,10 @@ struct Arbejde
                 return;
             Dokumentresultat r;
             const QString sti = mappe + navne.at(i);
-            r.status = laesFil(sti, indhold);
+            Dokumenttekst::Utf8 utf8;
+            r.status = laesDokument(sti, TTekstsoegning::MaksStoerrelse, indhold, utf8);
             if (r.status == Status::Ok)
-                soegIDokument(Dokumenttekst(indhold), *matcher, bryder, sti, r.raekker);
+                soegIDokument(Dokumenttekst(indhold, utf8), *matcher, bryder, sti, r.raekker);
             QMutexLocker l(&laas);
             resultater[size_t(i)] = std::move(r);
             klar.wakeAll();

@@ -109,6 +109,26 @@ bool gyldig(const char *data, qsizetype n)
     return true;
 }
 
+void Kontrol::tilfoej(const char *data, qsizetype til)
+{
+    if (!m_gyldig || til <= m_fra)
+        return;
+    // Stop before a character whose bytes have not all arrived.
+    qsizetype start = til - 1;
+    while (start > m_fra && til - start < 4 && fortsaet(byte(data, start)))
+        --start;
+    const unsigned char b = byte(data, start);
+    const int l = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+    const qsizetype slut = start + l > til ? start : til;
+    m_gyldig = gyldig(data + m_fra, slut - m_fra);
+    m_fra = slut;
+}
+
+bool Kontrol::afslut(const char *data, qsizetype n)
+{
+    return m_gyldig && gyldig(data + m_fra, n - m_fra);
+}
+
 char32_t dekod(const char *data, qsizetype n, qsizetype i, int &laengde)
 {
     const unsigned char b = byte(data, i);

@@ -11,6 +11,24 @@ namespace utf8 {
 // nothing above U+10FFFF).
 bool gyldig(const char *data, qsizetype n);
 
+// Validates a text piece by piece as it is read, so each piece is checked
+// while it is still in the cache. A character split between two pieces is
+// checked with the later one.
+class Kontrol
+{
+public:
+    // The bytes [0, til) have arrived; `data` holds all of them.
+    void tilfoej(const char *data, qsizetype til);
+    // Every byte has arrived: whether the whole text [fra, n) is valid.
+    bool afslut(const char *data, qsizetype n);
+    // Where checking starts (after a byte-order mark).
+    void setFra(qsizetype fra) { m_fra = fra; }
+
+private:
+    qsizetype m_fra = 0;
+    bool m_gyldig = true;
+};
+
 // The character at byte i and its length in bytes. Expects valid UTF-8 but
 // never reads past n.
 char32_t dekod(const char *data, qsizetype n, qsizetype i, int &laengde);
