@@ -20,6 +20,7 @@ class TStarter;
 class THjaelp;
 class THjaelpside;
 class Tinfoform;
+class Tfindform;
 class TKopilister;
 class TProgramfunktioner;
 class TRammeForbindelse;
@@ -73,6 +74,9 @@ public:
     void kopierKlipbordsdata(Twinform *fra);
     THjaelp *hjaelp() const { return m_hjaelp; }
     TProgramfunktioner *lavProgramfunktioner();
+    // "Find tekst", shown or made.
+    Tfindform *aabnFindform();
+    void aFindDoc();
     TAabningsvalg *aabningsvalg() const { return m_aabningsvalg; }
     QMenu *programmenu() const { return m_programmenu; }
 
