@@ -68,6 +68,9 @@ Tfindform::Tfindform(Dialogs &dialogs, bool inde, const QString &optMappe, const
 {
     setObjectName(QStringLiteral("Tfindform"));
     setWindowTitle(QStringLiteral("Find tekst"));
+    // Closed is gone: the frame forgets it and its Internt/Externt choice
+    // is free again.
+    setAttribute(Qt::WA_DeleteOnClose);
 
     nyKommando("Aktuelle", "Aktuelle", "Sæt aktuelle mappe som søgemappe");
     nyKommando("FindIBibliotek", "Find i bibliotek", "Find i alle filer i valgte bibliotek");

@@ -218,7 +218,7 @@ private slots:
             m.f->move(100, 120);
             m.f->resize(700, 500);
             m.f->filterboks()->setCurrentIndex(3);
-            m.f->close();
+            QVERIFY(m.f->close());
             QCOMPARE(tekstfil::hent(opt + "Findoptions.txt").value(4), QString("3"));
             QCOMPARE(tekstfil::hent(opt + "Findoptions.txt").value(3), QString("700"));
         }
