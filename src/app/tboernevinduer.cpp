@@ -14,6 +14,7 @@
 #include "explorer/tlisteform.h"
 #include "explorer/trammeforbindelse.h"
 #include "explorer/twinform.h"
+#include "platform/aabner.h"
 #include "shell/thintregel.h"
 #include "shell/thjaelp.h"
 #include "shell/tinfoform.h"
@@ -23,13 +24,16 @@
 #include "shell/tprogrammenu.h"
 #include "shell/turlform1.h"
 #include "shell/tvinduesstyring.h"
+#include "tools/tfindform.h"
 #include "tools/tkalenderform.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 #include <QTabBar>
 #include <QTimer>
 
@@ -76,10 +80,9 @@ const struct
     {"aFindDoc", "Søg", "Søg efter tekst i tekstdokumenter", {}, QStyle::SP_FileDialogContentsView, "edit-find"},
 };
 
-// Commands whose windows are built by later work.
-const char *const endnuIkkeByggede[] = {"opretGenveje", "OpretSmappe", "findTekst",
-                                        "aBilledGal", "aWmi", "winApp",
-                                        "aInsertMappe", "aInsertGenvej", "aFindDoc"};
+// Commands whose windows are not part of the program stay disabled.
+const char *const endnuIkkeByggede[] = {"opretGenveje", "OpretSmappe", "aBilledGal",
+                                        "aWmi", "winApp", "aInsertMappe", "aInsertGenvej"};
 
 } // namespace
 
@@ -101,6 +104,10 @@ TBoernevinduer::TBoernevinduer(const Ramme &ramme, QObject *parent)
     connect(m_styring, &TVinduesstyring::boernSkiftet, this, [this] {
         if (auto *w = qobject_cast<Twinform *>(m_styring->aktivtBarn()))
             emit aktuelleElement(w->aktuelleElement());
+        // The text search inside the frame takes the current folder when it
+        // becomes the active child.
+        if (auto *f = qobject_cast<Tfindform *>(m_styring->aktivtBarn()))
+            f->hentMappeFraHovedvindue();
         opdaterKommandoer();
         emit boernSkiftet();
     });
@@ -153,6 +160,8 @@ void TBoernevinduer::opretKommandoer()
     connect(kommando("aInfo"), &QAction::triggered, this, &TBoernevinduer::aInfo);
     connect(kommando("progInsert"), &QAction::triggered, this, &TBoernevinduer::aabnProgform);
     connect(kommando("visKalender"), &QAction::triggered, this, &TBoernevinduer::aabnKalender);
+    connect(kommando("findTekst"), &QAction::triggered, this, &TBoernevinduer::aabnFindform);
+    connect(kommando("aFindDoc"), &QAction::triggered, this, &TBoernevinduer::aFindDoc);
     // The close buttons of the top strip are the frame's own commands.
     connect(kommando("CloseElement"), &QAction::triggered, m_styring, &TVinduesstyring::CloseElement);
     connect(kommando("CloseAlleElementer"), &QAction::triggered, m_styring, &TVinduesstyring::CloseAlleElementer);
@@ -409,6 +418,58 @@ void TBoernevinduer::opretKalenderStruk(const QStringList &aList, const QString 
     w->mappeKontrol(w->motor()->makeStruktur2(aMappe), true);
 }
 
+Tfindform *TBoernevinduer::aabnFindform()
+{
+    const bool inde = m_aabningsvalg->inde(Vinduesart::FindTekst);
+    QWidget *w = m_styring->aabnVaerktoej(Vinduesart::FindTekst, inde, [this](bool inde) {
+        Tfindform::Hovedvindue h;
+        h.editSti = m_ramme.editSti;
+        h.exeProgram = [this] { return m_menuExe->exeProgram(); };
+        h.aabnFil = [this](const QString &fil, bool rediger) {
+            QPointer<TStarter> starter(m_starter);
+            return aabner::execute(rediger ? aabner::Verbum::Rediger : aabner::Verbum::Aabn, fil, {},
+                                   QFileInfo(fil).absolutePath(), [starter](int kode) {
+                                       if (starter)
+                                           starter->ErrorInfo(kode);
+                                   });
+        };
+        h.fejl = [this](int kode) { m_starter->ErrorInfo(kode); };
+        h.aabnMedProgram = [this](const QString &program, const QStringList &filer) {
+            m_starter->OpenFilMedProgram(program, filer);
+        };
+        h.visIStifinder = [this](const QString &fil) {
+            Twinform *w = aktiverWinform(false);
+            if (!w)
+                return;
+            w->motor()->setAktiveStruktur(2);
+            w->motor()->SelectFil(fil);
+            w->mappeKontrol(fil, true);
+        };
+        h.infoHelp = [this](const QString &side) { InfoHelp(side); };
+        h.aVisStifinder = kommando("aVisStifinder");
+        return new Tfindform(*m_ramme.dialogs, inde, m_optMappe, h);
+    });
+    return qobject_cast<Tfindform *>(w);
+}
+
+void TBoernevinduer::aFindDoc()
+{
+    Twinform *w = aktivStifinder();
+    if (!w)
+        return;
+    const QString fil = w->motor()->aktiveStruktur() == 2 ? w->motor()->getSelectedMedSti() : QString();
+    if (!stier::erFil(fil) || stier::erMappe(fil)) {
+        m_ramme.dialogs->inform(QStringLiteral("Der skal være valgt en tekstfiltype.\r"
+                                               "Tekstfiler kan for eksempel være filer med følgende efternavne:\r"
+                                               "txt, rtf, asp, html, inc, css, js, asa, wsf, vbs, xml, bat eller ps1"));
+        return;
+    }
+    // The window takes the selected file (the current element) as it does
+    // on activation: its folder, and its type looked up in the list.
+    if (Tfindform *f = aabnFindform())
+        f->hentMappeFraHovedvindue();
+}
+
 TProgramfunktioner *TBoernevinduer::lavProgramfunktioner()
 {
     return new TProgramfunktioner([this](const QString &navn) { return kommando(navn.toLatin1().constData()); },
@@ -525,6 +586,7 @@ void TBoernevinduer::opdaterKommandoer()
     const Vinduesart aktiv = m_styring->aktivArt();
     kommando("aVisStifinder")->setEnabled(aktiv != Vinduesart::Stifinder);
     kommando("aVisKlipbordet")->setEnabled(aktiv != Vinduesart::Klipbord);
+    kommando("aFindDoc")->setEnabled(aktiv == Vinduesart::Stifinder);
     for (const char *navn : endnuIkkeByggede)
         kommando(navn)->setEnabled(false);
 }

@@ -21,6 +21,7 @@ class TStarter;
 class THjaelp;
 class THjaelpside;
 class Tinfoform;
+class Tfindform;
 class TKopilister;
 class Tlisteform;
 class TProgramfunktioner;
@@ -75,6 +76,9 @@ public:
     void kopierKlipbordsdata(Twinform *fra);
     THjaelp *hjaelp() const { return m_hjaelp; }
     TProgramfunktioner *lavProgramfunktioner();
+    // "Find tekst", shown or made.
+    Tfindform *aabnFindform();
+    void aFindDoc();
     TAabningsvalg *aabningsvalg() const { return m_aabningsvalg; }
     QMenu *programmenu() const { return m_programmenu; }
 

@@ -308,6 +308,11 @@ QString dekod(const QByteArray &bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
+    return fraWindows1252(bytes);
+}
+
+QString fraWindows1252(const QByteArray &bytes)
+{
     QStringDecoder cp1252("windows-1252");
     if (cp1252.isValid())
         return cp1252.decode(bytes);

@@ -34,6 +34,8 @@ constexpr qint64 maksStoerrelse(Art art)
 
 // Decodes file bytes: BOM first, then strict UTF-8, then Windows-1252.
 QString dekod(const QByteArray &bytes);
+// The Windows-1252 step alone.
+QString fraWindows1252(const QByteArray &bytes);
 
 // Splits text into lines at CR LF, LF or a lone CR. A final line break ends
 // the last line rather than starting an empty one.

@@ -3,18 +3,10 @@
 #include "core/dansk.h"
 #include "core/tekstfil.h"
 #include "engines/hjaelp/thjaelpindhold.h"
+#include "engines/ordtegn.h"
 
 #include <QDir>
 #include <QFile>
-
-namespace {
-
-bool erOrdtegn(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_';
-}
-
-} // namespace
 
 bool indeholderHeltOrd(const QString &tekst, const QString &ord)
 {
@@ -23,8 +15,8 @@ bool indeholderHeltOrd(const QString &tekst, const QString &ord)
     qsizetype fra = 0;
     while ((fra = tekst.indexOf(ord, fra, Qt::CaseInsensitive)) >= 0) {
         const qsizetype slut = fra + ord.size();
-        const bool venstreFri = fra == 0 || !erOrdtegn(tekst.at(fra - 1)) || !erOrdtegn(ord.front());
-        const bool hoejreFri = slut >= tekst.size() || !erOrdtegn(tekst.at(slut)) || !erOrdtegn(ord.back());
+        const bool venstreFri = fra == 0 || !erOrdtegn(tekst.at(fra - 1).unicode()) || !erOrdtegn(ord.front().unicode());
+        const bool hoejreFri = slut >= tekst.size() || !erOrdtegn(tekst.at(slut).unicode()) || !erOrdtegn(ord.back().unicode());
         if (venstreFri && hoejreFri)
             return true;
         ++fra;
