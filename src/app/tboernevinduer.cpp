@@ -3,6 +3,7 @@
 #include "app/hint.h"
 #include "app/ikoner.h"
 #include "core/datamapper.h"
+#include "core/dialogs.h"
 #include "engines/stier.h"
 #include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
@@ -10,11 +11,13 @@
 #include "engines/tmetodecompo.h"
 #include "engines/tstarter.h"
 #include "engines/tstrukturcompo.h"
+#include "explorer/trammeforbindelse.h"
 #include "explorer/tindstillingsside.h"
 #include "explorer/tklipbordskommandoer.h"
 #include "explorer/tlisteform.h"
 #include "explorer/tsidebog.h"
 #include "explorer/twinform.h"
+#include "gallery/tgalform.h"
 #include "shell/thjaelp.h"
 #include "shell/tinfoform.h"
 #include "shell/tprogform.h"
@@ -75,7 +78,7 @@ const struct
 
 // Commands whose windows are built by later work.
 const char *const endnuIkkeByggede[] = {"opretGenveje", "OpretSmappe", "findTekst",
-                                        "aBilledGal", "visKalender", "aWmi", "winApp",
+                                        "visKalender", "aWmi", "winApp",
                                         "aInsertMappe", "aInsertGenvej", "aFindDoc"};
 
 } // namespace
@@ -140,6 +143,7 @@ void TBoernevinduer::opretKommandoer()
     connect(kommando("aVisKlipbordet"), &QAction::triggered, this, &TBoernevinduer::visAktivtKlipbord);
     connect(kommando("aInfo"), &QAction::triggered, this, &TBoernevinduer::aInfo);
     connect(kommando("progInsert"), &QAction::triggered, this, &TBoernevinduer::aabnProgform);
+    connect(kommando("aBilledGal"), &QAction::triggered, this, &TBoernevinduer::aabnGalleri);
     // The close buttons of the top strip are the frame's own commands.
     connect(kommando("CloseElement"), &QAction::triggered, m_styring, &TVinduesstyring::CloseElement);
     connect(kommando("CloseAlleElementer"), &QAction::triggered, m_styring, &TVinduesstyring::CloseAlleElementer);
@@ -319,6 +323,74 @@ void TBoernevinduer::aabnProgform()
         connect(f, &TProgform::visProgramside, this, [this] { emit visSide(1); });
         return f;
     });
+}
+
+void TBoernevinduer::setGalleriFelter(int *GBoxV, int *GBoxL, int *colIndex)
+{
+    m_GBoxV = GBoxV;
+    m_GBoxL = GBoxL;
+    m_colIndex = colIndex;
+}
+
+void TBoernevinduer::aabnGalleri()
+{
+    const bool inde = m_aabningsvalg->inde(Vinduesart::Billeder);
+    m_styring->aabnVaerktoej(Vinduesart::Billeder, inde, [this](bool inde) {
+        TGalForm::Hovedvindue hoved;
+        hoved.editSti = m_ramme.editSti;
+        hoved.GBoxV = m_GBoxV;
+        hoved.GBoxL = m_GBoxL;
+        hoved.colIndex = m_colIndex;
+        TRammeForbindelse *ramme = m_stifinderRamme;
+        hoved.UdskrivInfo = [ramme](const QString &tekst) {
+            if (ramme)
+                ramme->UdskrivInfo(tekst);
+        };
+        hoved.visHints = [ramme] { return ramme && ramme->valg().processCount > 0 && ramme->valg().visHints; };
+        hoved.selectFromGal = [this](const QString &fil, bool medDelete) { selectFromGal(fil, medDelete); };
+        hoved.RegisterEleFromGal = [this](const QString &sti) { RegisterEleFromGal(sti); };
+        hoved.runFilname = [this](const QString &fil) { m_starter->runFilname(fil, 0); };
+        hoved.InfoHelp = [this](const QString &side) { InfoHelp(side); };
+        hoved.aVisStifinder = kommando("aVisStifinder");
+        return new TGalForm(*m_ramme.dialogs, inde, m_optMappe + "Gallery.txt", hoved);
+    });
+}
+
+void TBoernevinduer::selectFromGal(const QString &aFilnavn, bool medDelete)
+{
+    Twinform *w = aktiverWinform(false);
+    if (!w)
+        return;
+    TStrukturCompo *motor = w->motor();
+    motor->setAktiveStruktur(2);
+    // The engine falls back to the folder's first file when the name is not
+    // listed (a hidden file, say); that file is never the one to delete.
+    const QString valgt = motor->SelectFil(aFilnavn);
+    if (valgt != aFilnavn || !stier::erFil(valgt)) {
+        m_ramme.dialogs->inform(QStringLiteral("Elementet blev ikke fundet."));
+        return;
+    }
+    motor->setFilnavn(valgt);
+    w->mappeKontrol(valgt, true);
+    QCoreApplication::processEvents();
+    if (!medDelete)
+        return;
+    w->opdaterKommandoer();
+    w->kommando(QStringLiteral("DeleteToPapirkurv"))->trigger();
+}
+
+void TBoernevinduer::RegisterEleFromGal(const QString &aEleNavn)
+{
+    Twinform *w = aktiverWinform(false);
+    if (!w)
+        return;
+    if (!stier::erMappe(aEleNavn) && !stier::erFil(aEleNavn)) {
+        m_ramme.dialogs->inform(QStringLiteral("Elementet blev ikke fundet."));
+        return;
+    }
+    w->klipbordsKommandoer()->klipbord()->RegisterElements({aEleNavn});
+    w->mappeKontrol(aEleNavn, true);
+    QCoreApplication::processEvents();
 }
 
 TProgramfunktioner *TBoernevinduer::lavProgramfunktioner()
