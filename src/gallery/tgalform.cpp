@@ -79,17 +79,27 @@ QPushButton *panelknap(QAction *a, const QString &tekst)
 } // namespace
 
 // The window's side of a load: the bar follows the percentages, pending
-// events run, and a new load or a close stops it.
+// events run, and a new load or a close stops it. It holds nothing of the
+// window that could vanish while events run.
 class TGalForm::Fremdriftsled : public TBilledIndlaeser::Fremdrift
 {
 public:
-    explicit Fremdriftsled(TGalForm &vindue) : m_vindue(vindue) {}
-    void procent(int p) override { m_vindue.m_fremdrift->setPosition(p); }
+    Fremdriftsled(TProgressCompo *bjaelke, std::shared_ptr<bool> stop)
+        : m_bjaelke(bjaelke)
+        , m_stop(std::move(stop))
+    {
+    }
+    void procent(int p) override
+    {
+        if (m_bjaelke && !*m_stop)
+            m_bjaelke->setPosition(p);
+    }
     void holdILive() override { QCoreApplication::processEvents(); }
-    bool stoppet() const override { return m_vindue.m_stopIndlaesning; }
+    bool stoppet() const override { return *m_stop; }
 
 private:
-    TGalForm &m_vindue;
+    QPointer<TProgressCompo> m_bjaelke;
+    std::shared_ptr<bool> m_stop;
 };
 
 QList<TGalForm::Format> TGalForm::formater(int knap)
@@ -110,7 +120,7 @@ TGalForm::TGalForm(Dialogs &dialogs, bool inde, const QString &settingsfil, cons
     , m_hoved(hoved)
     , m_showInternt(inde)
     , m_optFilnavn(inde ? QString() : settingsfil)
-    , m_indlaeser(std::make_unique<TBilledIndlaeser>())
+    , m_indlaeser(std::make_shared<TBilledIndlaeser>())
 {
     setObjectName("TGalForm");
     setWindowTitle(QStringLiteral("Billeder"));
@@ -167,12 +177,12 @@ TGalForm::~TGalForm()
 {
     // A load still on the stack below (the window went while events ran)
     // finds its stop flag set; the loader itself waits for its threads.
-    m_stopIndlaesning = true;
+    *m_stopIndlaesning = true;
 }
 
 void TGalForm::setTraade(int traade)
 {
-    m_indlaeser = std::make_unique<TBilledIndlaeser>(traade);
+    m_indlaeser = std::make_shared<TBilledIndlaeser>(traade);
 }
 
 void TGalForm::opsaetRammer()
@@ -511,7 +521,7 @@ void TGalForm::closeEvent(QCloseEvent *e)
 {
     if (m_indlaeser_koerer) {
         // The load unwinds first; the window closes when it has.
-        m_stopIndlaesning = true;
+        *m_stopIndlaesning = true;
         m_lukEfterIndlaesning = true;
         e->ignore();
         return;
@@ -573,7 +583,7 @@ bool TGalForm::udsaetUnderIndlaesning(std::function<void()> arbejde)
 {
     if (!m_indlaeser_koerer)
         return false;
-    m_stopIndlaesning = true;
+    *m_stopIndlaesning = true;
     m_venter = std::move(arbejde);
     return true;
 }
@@ -671,18 +681,19 @@ void TGalForm::LoadListe(const QString &mappe)
     if (!mappe.isEmpty()) {
         const felter::Layout l = m_gitter->layout();
         const int W = l.FeltBredde - 2 * felter::Rammebredde, H = l.FeltHojde - 2 * felter::Rammebredde;
-        Fremdriftsled led(*this);
+        *m_stopIndlaesning = false;
+        Fremdriftsled led(m_fremdrift, m_stopIndlaesning);
         m_indlaeser_koerer = true;
-        m_stopIndlaesning = false;
         QPointer<TGalForm> selv(this);
-        r = m_indlaeser->indlaes(mappe, billedfiler::FilType::ftBegge, W, H, led);
+        const std::shared_ptr<TBilledIndlaeser> laeser = m_indlaeser;
+        r = laeser->indlaes(mappe, billedfiler::FilType::ftBegge, W, H, led);
         if (!selv)
             return;
         m_indlaeser_koerer = false;
         if (r.afbrudt) {
             // Stopped for a new load or a close: that comes now, the old
             // pictures are not shown.
-            m_stopIndlaesning = false;
+            *m_stopIndlaesning = false;
             if (m_lukEfterIndlaesning)
                 QTimer::singleShot(0, this, &QWidget::close);
             else if (m_venter)

@@ -121,11 +121,12 @@ private:
     int m_colIndex = 0;
     QString m_picFilnavn;
     bool m_indlaeser_koerer = false;
-    bool m_stopIndlaesning = false;
+    // Shared with a running load, which may outlive the window.
+    std::shared_ptr<bool> m_stopIndlaesning = std::make_shared<bool>(false);
     bool m_lukEfterIndlaesning = false;
     bool m_lukket = false;
     std::function<void()> m_venter;
-    std::unique_ptr<TBilledIndlaeser> m_indlaeser;
+    std::shared_ptr<TBilledIndlaeser> m_indlaeser;
 
     TRammeFeltX m_celleRamme;
     TRammeGrundX m_skaktRamme;

@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -113,6 +115,14 @@ QRgb pixel(const QImage &img, int x, int y)
 {
     return img.pixel(x, y) & 0xFFFFFF;
 }
+
+// A file whose name is raw bytes, removed again by those bytes (Qt's own
+// removal cannot name it).
+struct RaaFil
+{
+    QByteArray sti;
+    ~RaaFil() { ::unlink(sti.constData()); }
+};
 
 } // namespace
 
@@ -280,8 +290,8 @@ void TestGalleri::listeordenOgNavne()
     for (const char *n : {"a.jpg", "b.BMP", "c.ico", "d.Jpg", "e.bmp", "photo.2019.jpg", "f.jpeg", "g.txt"})
         lav(n, QByteArray(n).endsWith("bmp") || QByteArray(n).endsWith("BMP") ? bmp : jpg);
     lav(lang, jpg);
-    const QByteArray latin1 = QFile::encodeName(m_dir.path()) + "/bil\xe6" "de.jpg";
-    QVERIFY(skrivRaa(latin1, jpg));
+    const RaaFil latin1{QFile::encodeName(m_dir.path()) + "/bil\xe6" "de.jpg"};
+    QVERIFY(skrivRaa(latin1.sti, jpg));
     QVERIFY(QDir().mkpath(sti("mappe.jpg")));
     QVERIFY(::mkfifo(navnekode::kod(sti("ror.jpg")).constData(), 0644) == 0);
     QVERIFY(QFile::link(sti("a.jpg"), sti("link.jpg")));
@@ -363,7 +373,7 @@ void TestGalleri::jpegAfkodesIMindsteSkalaOverMaalet()
 {
     QCOMPARE(billedfiler::jpegAfkodningsstoerrelse(QSize(4000, 3000), QSize(309, 232)), QSize(500, 375));
     QCOMPARE(billedfiler::jpegAfkodningsstoerrelse(QSize(4000, 3000), QSize(600, 450)), QSize(1000, 750));
-    QCOMPARE(billedfiler::jpegAfkodningsstoerrelse(QSize(1001, 667), QSize(140, 70)), QSize(126, 84));
+    QCOMPARE(billedfiler::jpegAfkodningsstoerrelse(QSize(1001, 667), QSize(140, 70)), QSize(251, 167));
     QCOMPARE(billedfiler::jpegAfkodningsstoerrelse(QSize(100, 50), QSize(100, 50)), QSize(100, 50));
 }
 
@@ -556,11 +566,13 @@ void TestGalleri::rammeTilstande()
     QFETCH(int, tilstand);
     r.MakeRamme(p, QRect(QPoint(1, 1), QPoint(10, 10)), tilstand, false);
     p.end();
-    QTEST(QColor(img.pixel(1, 1)), "ydre");
-    QTEST(QColor(img.pixel(10, 10)), "hjoerne");
-    QTEST(QColor(img.pixel(2, 2)), "ydre");      // the second ring alike
-    QCOMPARE(QColor(img.pixel(0, 0)), QColor(Qt::white));
-    QCOMPARE(QColor(img.pixel(5, 5)), QColor(Qt::white));   // no fill
+    QFETCH(QColor, ydre);
+    QFETCH(QColor, hjoerne);
+    QCOMPARE(img.pixel(1, 1), ydre.rgb());
+    QCOMPARE(img.pixel(10, 10), hjoerne.rgb());
+    QCOMPARE(img.pixel(2, 2), ydre.rgb());      // the second ring alike
+    QCOMPARE(img.pixel(0, 0), QColor(Qt::white).rgb());
+    QCOMPARE(img.pixel(5, 5), QColor(Qt::white).rgb());   // no fill
 }
 
 void TestGalleri::rammeGraensetilfaelde()
@@ -604,8 +616,8 @@ void TestGalleri::rammeGraensetilfaelde()
     kp.end();
     QCOMPARE(QColor(k.pixel(0, 0)), QColor(Qt::black));
     QCOMPARE(QColor(k.pixel(5, 5)), QColor(Qt::black));
-    QCOMPARE(QColor(k.pixel(1, 1)), knap.FarveLys);
-    QCOMPARE(QColor(k.pixel(4, 4)), knap.FarveSkygge);
+    QCOMPARE(k.pixel(1, 1), knap.FarveLys.rgb());
+    QCOMPARE(k.pixel(4, 4), knap.FarveSkygge.rgb());
     // Bevel depth: raised outside, sunken inside, plain between.
     QCOMPARE(ringe(TRammeXType::rtUd, 4, 1), (QList<Ring>{Ring::Hoevet, Ring::Flad, Ring::Flad, Ring::Saenket}));
     QCOMPARE(ringe(TRammeXType::rtInd, 2, 1), (QList<Ring>{Ring::Saenket, Ring::Hoevet}));

@@ -5,6 +5,7 @@
 #include "platform/mappelaeser.h"
 #include "platform/navnekode.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -75,20 +76,23 @@ int ikonBillede(QImageReader &laeser)
     return bedst;
 }
 
-QImage afkod(QFile &fil, Art art, QSize *fuld, int W, int H, QRect *placering)
+// Icon files are small; anything larger is not read as one.
+constexpr qint64 MaxIkonfil = 16 * 1024 * 1024;
+
+QImage afkod(QIODevice &fil, Art art, QSize *fuld, int W, int H, QRect *placering, int *ikonNr)
 {
     QImageReader laeser(&fil, formatAf(art));
     laeser.setAutoDetectImageFormat(false);
     laeser.setDecideFormatFromContent(false);
     laeser.setAutoTransform(false);
     if (art == Art::Ico) {
-        const int nr = ikonBillede(laeser);
+        *ikonNr = ikonBillede(laeser);
         // Jumping through the pictures moved the reader; start it again.
         fil.seek(0);
         laeser.setDevice(nullptr);
         laeser.setDevice(&fil);
         laeser.setFormat(formatAf(art));
-        if (nr > 0 && !laeser.jumpToImage(nr))
+        if (*ikonNr > 0 && !laeser.jumpToImage(*ikonNr))
             return {};
     }
     const QSize erklaeret = laeser.size();
@@ -163,18 +167,51 @@ QSize jpegAfkodningsstoerrelse(QSize fuld, QSize maal)
     return fuld;
 }
 
-QImage anvendIkonmaske(const QImage &ikon)
+QImage anvendIkonmaske(const QImage &ikon, const QByteArray &maske)
 {
     QImage ud = ikon.convertToFormat(QImage::Format_ARGB32);
+    const bool egen = maske.size() == qsizetype(ud.width()) * ud.height();
     const QRgb baggrund = windowsFarve(IkonBaggrund).rgb();
     for (int y = 0; y < ud.height(); ++y) {
         auto *linje = reinterpret_cast<QRgb *>(ud.scanLine(y));
         for (int x = 0; x < ud.width(); ++x) {
             const QRgb p = linje[x];
-            linje[x] = qAlpha(p) == 0 && (p & 0xFFFFFF) == 0 ? baggrund : (p | 0xFF000000);
+            // A pixel the picture itself makes transparent counts as masked too.
+            const bool hvid = qAlpha(p) == 0 || (egen && maske.at(y * ud.width() + x));
+            linje[x] = hvid && (p & 0xFFFFFF) == 0 ? baggrund : (p | 0xFF000000);
         }
     }
     return ud.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray ikonmaske(const QByteArray &fil, int nr)
+{
+    auto u16 = [&fil](qint64 i) { return i + 2 <= fil.size() ? quint8(fil[i]) | quint8(fil[i + 1]) << 8 : -1; };
+    auto u32 = [&](qint64 i) { return i + 4 <= fil.size() ? qint64(u16(i)) | qint64(u16(i + 2)) << 16 : -1; };
+    const qint64 post = 6 + 16 * qint64(nr);
+    if (nr < 0 || nr >= u16(4) || post + 16 > fil.size())
+        return {};
+    const qint64 start = u32(post + 12);
+    if (start < 0 || start + 40 > fil.size() || fil.mid(start, 4) == QByteArray("\x89PNG", 4))
+        return {};
+    const qint64 hovedStr = u32(start), w = qint32(u32(start + 4)), h = qint32(u32(start + 8)) / 2;
+    const qint64 bpp = u16(start + 14), brugte = u32(start + 32);
+    if (w <= 0 || h <= 0 || w > 1024 || h > 1024 || bpp <= 0 || bpp > 32)
+        return {};
+    const qint64 farver = bpp <= 8 ? (brugte > 0 && brugte <= 256 ? brugte : qint64(1) << bpp) : 0;
+    const qint64 xorStr = ((w * bpp + 31) / 32) * 4 * h;
+    const qint64 raekke = ((w + 31) / 32) * 4;
+    const qint64 maskeStart = start + hovedStr + farver * 4 + xorStr;
+    if (maskeStart + raekke * h > fil.size())
+        return {};
+    // Rows are stored from the bottom up, the leftmost pixel in the high bit.
+    QByteArray ud(w * h, 0);
+    for (qint64 y = 0; y < h; ++y) {
+        const qint64 linje = maskeStart + (h - 1 - y) * raekke;
+        for (qint64 x = 0; x < w; ++x)
+            ud[y * w + x] = char((quint8(fil[linje + x / 8]) >> (7 - x % 8)) & 1);
+    }
+    return ud;
 }
 
 Miniature lavMiniature(const QString &sti, int W, int H)
@@ -189,14 +226,28 @@ Miniature lavMiniature(const QString &sti, int W, int H)
         return m;
     QSize fuld;
     QRect placering;
-    QImage billede = afkod(fil, art, &fuld, W, H, &placering);
+    int ikonNr = 0;
+    QImage billede;
+    QByteArray ikondata;
+    if (art == Art::Ico) {
+        // The icon's mask is read from the file itself: the decoder keeps
+        // it only for some colour depths.
+        if (fil.size() > MaxIkonfil)
+            return m;
+        ikondata = fil.readAll();
+        QBuffer buffer(&ikondata);
+        buffer.open(QIODevice::ReadOnly);
+        billede = afkod(buffer, art, &fuld, W, H, &placering, &ikonNr);
+    } else {
+        billede = afkod(fil, art, &fuld, W, H, &placering, &ikonNr);
+    }
     if (billede.isNull())
         return m;
     m.stoerrelse = fuld;
     if (placering.isEmpty())
         return m;
     if (art == Art::Ico)
-        billede = anvendIkonmaske(billede);
+        billede = anvendIkonmaske(billede, ikonmaske(ikondata, ikonNr));
     else if (!billede.hasAlphaChannel())
         billede = billede.convertToFormat(QImage::Format_RGB32);
     else

@@ -33,7 +33,7 @@ constexpr quint32 IkonBaggrund = 8437952;
 
 struct Miniature
 {
-    QSize stoerrelse;   // the picture's full size; 0 x 0 when it could not be decoded
+    QSize stoerrelse{0, 0};   // the picture's full size; 0 x 0 when it could not be decoded
     QImage billede;     // the reduced picture, as large as `placering`; null when none
     QRect placering;    // where it is drawn in the cell's thumbnail (BeregnR)
 };
@@ -45,9 +45,17 @@ struct Miniature
 // gives 0 x 0 and no picture. Special files are never opened.
 Miniature lavMiniature(const QString &sti, int W, int H);
 
-// The icon rule: every pixel that is transparent and black becomes
-// IkonBaggrund; every other pixel keeps its colour, made opaque.
-QImage anvendIkonmaske(const QImage &ikon);
+// The icon rule: every pixel that is white in the mask (transparent) and
+// black in the colour bitmap becomes IkonBaggrund; every other pixel keeps
+// its colour, made opaque. `maske` holds the icon's own mask, one byte per
+// pixel (non-zero: white), row by row; without one, the transparent pixels
+// of the picture are the mask.
+QImage anvendIkonmaske(const QImage &ikon, const QByteArray &maske = {});
+
+// The mask of picture `nr` of an icon file: one byte per pixel, row by row
+// from the top; empty when the picture has none (a PNG picture) or the
+// file is damaged.
+QByteArray ikonmaske(const QByteArray &fil, int nr);
 
 // The size a JPEG of `fuld` pixels is decoded at to be drawn at `maal`:
 // the smallest of its 1/8 … 8/8 scales that is not below `maal`.
