@@ -52,14 +52,14 @@ QIcon farveikon(const QColor &farve)
     return QIcon(pm);
 }
 
-// A button for a command whose caption may be longer than the panel is
-// wide: the caption breaks at the blank nearest its middle.
-QPushButton *panelknap(QAction *a, const QString &tekst)
+// A button for a command whose caption may be longer than the room the
+// panel's groups leave: the caption breaks at the blank nearest its middle.
+QPushButton *panelknap(QAction *a, const QString &tekst, int plads)
 {
     auto *k = new QPushButton;
     k->setObjectName(QStringLiteral("knap_") + a->objectName());
     QString vist = tekst;
-    if (k->fontMetrics().horizontalAdvance(tekst) > panelBredde - 24) {
+    if (k->fontMetrics().horizontalAdvance(tekst) > plads - 16) {
         int bedst = -1;
         for (int i = 0; i < tekst.size(); ++i)
             if (tekst.at(i) == QLatin1Char(' ')
@@ -269,12 +269,17 @@ QToolButton *TGalForm::formatknap(int knap)
 
 QWidget *TGalForm::antalLinje(const QString &tekst, bool vandret)
 {
+    // The caption above, the buttons and the count below it, so neither is
+    // cut at the panel's width.
     auto *w = new QWidget;
-    auto *l = new QHBoxLayout(w);
+    auto *lodret = new QVBoxLayout(w);
+    lodret->setContentsMargins(0, 0, 0, 0);
+    lodret->setSpacing(1);
+    lodret->addWidget(new QLabel(tekst));
+    auto *l = new QHBoxLayout;
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(2);
-    auto *label = new QLabel(tekst);
-    l->addWidget(label, 1);
+    lodret->addLayout(l);
     const QString akse = vandret ? QStringLiteral("V") : QStringLiteral("L");
     const struct
     {
@@ -297,9 +302,10 @@ QWidget *TGalForm::antalLinje(const QString &tekst, bool vandret)
         l->addWidget(b);
     }
     QLineEdit *felt = laesefelt(QStringLiteral("antal") + akse);
-    felt->setFixedWidth(30);
+    felt->setFixedWidth(40);
     felt->setAlignment(Qt::AlignRight);
     l->addWidget(felt);
+    l->addStretch();
     (vandret ? m_antalVFelt : m_antalLFelt) = felt;
     return w;
 }
@@ -336,7 +342,7 @@ QWidget *TGalForm::bygVenstre()
     l->addWidget(antalLinje(QStringLiteral("Felter vandret"), true));
     l->addWidget(antalLinje(QStringLiteral("Felter lodret"), false));
     l->addSpacing(6);
-    l->addWidget(panelknap(kommando("aIndlaes"), kommando("aIndlaes")->text()));
+    l->addWidget(panelknap(kommando("aIndlaes"), kommando("aIndlaes")->text(), panelBredde));
 
     m_fremdrift = new TProgressCompo;
     m_fremdrift->setObjectName("fremdrift");
@@ -415,19 +421,24 @@ QWidget *TGalForm::bygHoejre()
     w->setFixedWidth(panelBredde);
     auto *l = new QVBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
-    auto *billeder = new QGroupBox(QStringLiteral("Billeder"));
-    auto *bl = new QVBoxLayout(billeder);
-    auto *mappe = new QGroupBox(QStringLiteral("Aktuelle mappe"));
-    auto *ml = new QVBoxLayout(mappe);
-    ml->addWidget(panelknap(kommando("aKopierMappe"), QStringLiteral("Kopier til klipbordet")));
-    ml->addWidget(panelknap(kommando("aVisMappe"), QStringLiteral("Vis i filhåndtering")));
+    // Two groups inside a third leave the buttons this much of the panel.
+    const int plads = panelBredde - 4 * 9;
+    auto gruppe = [](const QString &titel) {
+        auto *g = new QGroupBox(titel);
+        auto *gl = new QVBoxLayout(g);
+        gl->setContentsMargins(4, 4, 4, 4);
+        return std::pair{g, gl};
+    };
+    auto [billeder, bl] = gruppe(QStringLiteral("Billeder"));
+    auto [mappe, ml] = gruppe(QStringLiteral("Aktuelle mappe"));
+    ml->addWidget(panelknap(kommando("aKopierMappe"), QStringLiteral("Kopier til klipbordet"), plads));
+    ml->addWidget(panelknap(kommando("aVisMappe"), QStringLiteral("Vis i filhåndtering"), plads));
     bl->addWidget(mappe);
-    auto *valgt = new QGroupBox(QStringLiteral("Valgte billede"));
-    auto *vl = new QVBoxLayout(valgt);
-    vl->addWidget(panelknap(kommando("aKopierBillede"), QStringLiteral("Kopier til klipbordet")));
-    vl->addWidget(panelknap(kommando("aSletBillede"), QStringLiteral("Slet i stifinderen")));
-    vl->addWidget(panelknap(kommando("aFindBillede"), QStringLiteral("Find og marker i filstrukturen")));
-    vl->addWidget(panelknap(kommando("aAabnBillede"), QStringLiteral("Åben i andet program")));
+    auto [valgt, vl] = gruppe(QStringLiteral("Valgte billede"));
+    vl->addWidget(panelknap(kommando("aKopierBillede"), QStringLiteral("Kopier til klipbordet"), plads));
+    vl->addWidget(panelknap(kommando("aSletBillede"), QStringLiteral("Slet i stifinderen"), plads));
+    vl->addWidget(panelknap(kommando("aFindBillede"), QStringLiteral("Find og marker i filstrukturen"), plads));
+    vl->addWidget(panelknap(kommando("aAabnBillede"), QStringLiteral("Åben i andet program"), plads));
     bl->addWidget(valgt);
     l->addWidget(billeder);
     l->addStretch();
@@ -482,6 +493,15 @@ bool TGalForm::event(QEvent *e)
         break;
     }
     return QWidget::event(e);
+}
+
+void TGalForm::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    // Inside the frame the first activation can come before the window is
+    // shown; the colour is there from the first paint either way.
+    if (m_opstart)
+        FormActivate();
 }
 
 void TGalForm::FormActivate()

@@ -66,6 +66,7 @@ private slots:
         stifinder->mappeKontrol(stifinder->motor()->makeStruktur2(mappe), true);
         QCOMPARE(w.stistrimmel()->sti(), mappe);
 
+        w.colIndex = 2;
         QAction *galleri = w.kommando("aBilledGal");
         QVERIFY(galleri);
         w.opdaterKommandoer();
@@ -74,6 +75,7 @@ private slots:
         auto *g = qobject_cast<TGalForm *>(b->styring()->aktivtBarn());
         QVERIFY(g);
         QVERIFY(g->showInternt());
+        QCOMPARE(g->gitter()->FeltFarve(), QColor(0x00, 0x00, 0x9B));   // the kept colour, "Blå"
         QVERIFY(faner(w).contains("Billeder"));
         QVERIFY(b->aabningsvalg()->erLaast(Vinduesart::Billeder));
         galleri->trigger();   // the same single window
