@@ -7,10 +7,11 @@
 # Every side is timed as whole processes, the median of RUNDER runs is
 # printed with the ratios, and our peak memory is held against
 # 40 MB + 1.1 x the thumbnails' pixels + 8 MB per decoding thread.
-# The pictures are made once from a fixed seed and kept in BENCH_DIR.
+# The pictures are made from a fixed seed in BENCH_DIR (about 1.6 GB) and
+# removed afterwards unless BEHOLD is set, so a later run can reuse them.
 #
 #   bench/run-gallery-bench.sh          build dir: $MARVIKEL_BUILD_DIR or ./build
-#   BENCH_DIR=/path RUNDER=5 BILLEDER=500 bench/run-gallery-bench.sh
+#   BENCH_DIR=/path RUNDER=5 BILLEDER=500 BEHOLD=1 bench/run-gallery-bench.sh
 set -eu
 cd "$(dirname "$0")/.."
 BUILD_DIR="${MARVIKEL_BUILD_DIR:-build}"
@@ -103,3 +104,4 @@ tail -n 1 "$BENCH_DIR/hukommelse.txt" | awk -v t="$TRAADE" '{
     printf "Hukommelse: top %.1f MB, budget %.1f MB (40 MB + 1,1 x %.1f MB miniaturer + %d x 8 MB)\n",
            h / 1024, budget / 1024, p * 4 / 1048576, t }'
 rm -rf "$UD"
+[ -n "${BEHOLD:-}" ] || rm -rf "$BENCH_DIR"
