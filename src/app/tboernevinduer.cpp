@@ -16,6 +16,7 @@
 #include "explorer/twinform.h"
 #include "platform/aabner.h"
 #include "shell/thintregel.h"
+#include "gallery/tgalform.h"
 #include "shell/thjaelp.h"
 #include "shell/tinfoform.h"
 #include "shell/tprogform.h"
@@ -81,8 +82,8 @@ const struct
 };
 
 // Commands whose windows are not part of the program stay disabled.
-const char *const endnuIkkeByggede[] = {"opretGenveje", "OpretSmappe", "aBilledGal",
-                                        "aWmi", "winApp", "aInsertMappe", "aInsertGenvej"};
+const char *const endnuIkkeByggede[] = {"opretGenveje", "OpretSmappe", "aWmi", "winApp", "aInsertMappe",
+                                        "aInsertGenvej"};
 
 } // namespace
 
@@ -162,6 +163,7 @@ void TBoernevinduer::opretKommandoer()
     connect(kommando("visKalender"), &QAction::triggered, this, &TBoernevinduer::aabnKalender);
     connect(kommando("findTekst"), &QAction::triggered, this, &TBoernevinduer::aabnFindform);
     connect(kommando("aFindDoc"), &QAction::triggered, this, &TBoernevinduer::aFindDoc);
+    connect(kommando("aBilledGal"), &QAction::triggered, this, &TBoernevinduer::aabnGalleri);
     // The close buttons of the top strip are the frame's own commands.
     connect(kommando("CloseElement"), &QAction::triggered, m_styring, &TVinduesstyring::CloseElement);
     connect(kommando("CloseAlleElementer"), &QAction::triggered, m_styring, &TVinduesstyring::CloseAlleElementer);
@@ -468,6 +470,74 @@ void TBoernevinduer::aFindDoc()
     // on activation: its folder, and its type looked up in the list.
     if (Tfindform *f = aabnFindform())
         f->hentMappeFraHovedvindue();
+}
+
+void TBoernevinduer::setGalleriFelter(int *GBoxV, int *GBoxL, int *colIndex)
+{
+    m_GBoxV = GBoxV;
+    m_GBoxL = GBoxL;
+    m_colIndex = colIndex;
+}
+
+void TBoernevinduer::aabnGalleri()
+{
+    const bool inde = m_aabningsvalg->inde(Vinduesart::Billeder);
+    m_styring->aabnVaerktoej(Vinduesart::Billeder, inde, [this](bool inde) {
+        TGalForm::Hovedvindue hoved;
+        hoved.editSti = m_ramme.editSti;
+        hoved.GBoxV = m_GBoxV;
+        hoved.GBoxL = m_GBoxL;
+        hoved.colIndex = m_colIndex;
+        TRammeForbindelse *ramme = m_stifinderRamme;
+        hoved.UdskrivInfo = [ramme](const QString &tekst) {
+            if (ramme)
+                ramme->UdskrivInfo(tekst);
+        };
+        hoved.visHints = [ramme] { return ramme && ramme->valg().processCount > 0 && ramme->valg().visHints; };
+        hoved.selectFromGal = [this](const QString &fil, bool medDelete) { selectFromGal(fil, medDelete); };
+        hoved.RegisterEleFromGal = [this](const QString &sti) { RegisterEleFromGal(sti); };
+        hoved.runFilname = [this](const QString &fil) { m_starter->runFilname(fil, 0); };
+        hoved.InfoHelp = [this](const QString &side) { InfoHelp(side); };
+        hoved.aVisStifinder = kommando("aVisStifinder");
+        return new TGalForm(*m_ramme.dialogs, inde, m_optMappe + "Gallery.txt", hoved);
+    });
+}
+
+void TBoernevinduer::selectFromGal(const QString &aFilnavn, bool medDelete)
+{
+    Twinform *w = aktiverWinform(false);
+    if (!w)
+        return;
+    TStrukturCompo *motor = w->motor();
+    motor->setAktiveStruktur(2);
+    // The engine falls back to the folder's first file when the name is not
+    // listed (a hidden file, say); that file is never the one to delete.
+    const QString valgt = motor->SelectFil(aFilnavn);
+    if (valgt != aFilnavn || !stier::erFil(valgt)) {
+        m_ramme.dialogs->inform(QStringLiteral("Elementet blev ikke fundet."));
+        return;
+    }
+    motor->setFilnavn(valgt);
+    w->mappeKontrol(valgt, true);
+    QCoreApplication::processEvents();
+    if (!medDelete)
+        return;
+    w->opdaterKommandoer();
+    w->kommando(QStringLiteral("DeleteToPapirkurv"))->trigger();
+}
+
+void TBoernevinduer::RegisterEleFromGal(const QString &aEleNavn)
+{
+    Twinform *w = aktiverWinform(false);
+    if (!w)
+        return;
+    if (!stier::erMappe(aEleNavn) && !stier::erFil(aEleNavn)) {
+        m_ramme.dialogs->inform(QStringLiteral("Elementet blev ikke fundet."));
+        return;
+    }
+    w->klipbordsKommandoer()->klipbord()->RegisterElements({aEleNavn});
+    w->mappeKontrol(aEleNavn, true);
+    QCoreApplication::processEvents();
 }
 
 TProgramfunktioner *TBoernevinduer::lavProgramfunktioner()

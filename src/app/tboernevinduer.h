@@ -75,6 +75,13 @@ public:
     void anvendSammeKlipbord(bool til);
     void kopierKlipbordsdata(Twinform *fra);
     THjaelp *hjaelp() const { return m_hjaelp; }
+
+    // The picture gallery: its window (Ctrl+6), the main window's fields it
+    // keeps its grid and colour in, and what it asks of an explorer window.
+    void setGalleriFelter(int *GBoxV, int *GBoxL, int *colIndex);
+    void aabnGalleri();
+    void selectFromGal(const QString &aFilnavn, bool medDelete);
+    void RegisterEleFromGal(const QString &aEleNavn);
     TProgramfunktioner *lavProgramfunktioner();
     // "Find tekst", shown or made.
     Tfindform *aabnFindform();
@@ -154,4 +161,7 @@ private:
     TProgrammenu *m_programmenuListe = nullptr;
     TRammeForbindelse *m_stifinderRamme = nullptr;
     TKopilister *m_delteLister = nullptr;
+    int *m_GBoxV = nullptr;
+    int *m_GBoxL = nullptr;
+    int *m_colIndex = nullptr;
 };

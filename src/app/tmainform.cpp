@@ -152,6 +152,7 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     QWidget *topstrimmel = lavTopstrimmel();
     m_boern = new TBoernevinduer({this, m_klientomraade, m_tc, m_dialogs, [this] { return m_stistrimmel->sti(); }},
                                  this);
+    m_boern->setGalleriFelter(&GBoxV, &GBoxL, &colIndex);
     connect(m_boern, &TBoernevinduer::infoProg, this, &Tmainform::InfoProg);
     connect(m_boern, &TBoernevinduer::exeProgramSkiftet, this, [this](const QString &sti) { exeProgram = sti; });
     connect(m_boern, &TBoernevinduer::visSide, this, [this](int side) { vaelgSide(side); });
