@@ -5,6 +5,7 @@
 #include "core/datamapper.h"
 #include "core/dialogs.h"
 #include "engines/stier.h"
+#include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
 #include "engines/tmenuexefiler.h"
 #include "engines/tmetodecompo.h"

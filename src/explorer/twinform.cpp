@@ -8,6 +8,7 @@
 #include "engines/treopenfilerx.h"
 #include "engines/treopenfilery.h"
 #include "engines/tstrukturcompo.h"
+#include "explorer/knapper.h"
 #include "explorer/taktivitetsviser.h"
 #include "explorer/tdeleteobjekt.h"
 #include "explorer/telementkommandoer.h"
@@ -23,7 +24,7 @@
 #include "explorer/tstifinderkommandoer.h"
 #include "explorer/tstifinderlinjer.h"
 #include "explorer/tstrukturvisning.h"
-#include "explorer/knapper.h"
+#include "shell/aktivering.h"
 
 #include <QAction>
 #include <QApplication>
@@ -1072,27 +1073,8 @@ void Twinform::blevLedig()
 
 bool Twinform::event(QEvent *e)
 {
-    switch (e->type()) {
-    case QEvent::WindowActivate:
-        if (isWindow())
-            FormActivate();
-        break;
-    case QEvent::ParentChange:
-        // Inside the frame the window is activated through its sub-window.
-        if (auto *ramme = qobject_cast<QMdiSubWindow *>(parentWidget()))
-            connect(ramme, &QMdiSubWindow::windowStateChanged, this, &Twinform::rammeTilstandAendret,
-                    Qt::UniqueConnection);
-        break;
-    default:
-        break;
-    }
+    foelgAktivering(this, e, [this] { FormActivate(); });
     return QWidget::event(e);
-}
-
-void Twinform::rammeTilstandAendret(Qt::WindowStates foer, Qt::WindowStates nu)
-{
-    if ((nu & Qt::WindowActive) && !(foer & Qt::WindowActive))
-        FormActivate();
 }
 
 // ---------------------------------------------------------------- drops

@@ -145,7 +145,6 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private slots:
-    void rammeTilstandAendret(Qt::WindowStates foer, Qt::WindowStates nu);
 
 private:
     // Creation.

@@ -9,6 +9,7 @@
 #include "gallery/tprogresscompo.h"
 #include "gallery/trulskakt.h"
 #include "platform/skrivebord.h"
+#include "shell/aktivering.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QPainter>
@@ -474,24 +474,7 @@ QWidget *TGalForm::bygHoejre()
 
 bool TGalForm::event(QEvent *e)
 {
-    switch (e->type()) {
-    case QEvent::WindowActivate:
-        if (isWindow())
-            FormActivate();
-        break;
-    case QEvent::ParentChange:
-        // Inside the frame the window is activated through its sub-window.
-        if (auto *ramme = qobject_cast<QMdiSubWindow *>(parentWidget()))
-            connect(ramme, &QMdiSubWindow::windowStateChanged, this,
-                    [this](Qt::WindowStates foer, Qt::WindowStates nu) {
-                        if ((nu & Qt::WindowActive) && !(foer & Qt::WindowActive))
-                            FormActivate();
-                    },
-                    Qt::UniqueConnection);
-        break;
-    default:
-        break;
-    }
+    foelgAktivering(this, e, [this] { FormActivate(); });
     return QWidget::event(e);
 }
 

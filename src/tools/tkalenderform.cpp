@@ -9,6 +9,7 @@
 #include "engines/kalender/kalenderdatoer.h"
 #include "engines/kalender/tdatoforskel.h"
 #include "engines/stier.h"
+#include "shell/aktivering.h"
 #include "tools/tdatofinder.h"
 #include "tools/tkalendergruppe.h"
 
@@ -270,27 +271,8 @@ void Tkalenderform::gemPosition()
 
 bool Tkalenderform::event(QEvent *e)
 {
-    switch (e->type()) {
-    case QEvent::WindowActivate:
-        if (isWindow())
-            FormActivate();
-        break;
-    case QEvent::ParentChange:
-        // Inside the frame the window is activated through its sub-window.
-        if (auto *ramme = qobject_cast<QMdiSubWindow *>(parentWidget()))
-            connect(ramme, &QMdiSubWindow::windowStateChanged, this, &Tkalenderform::rammeTilstandAendret,
-                    Qt::UniqueConnection);
-        break;
-    default:
-        break;
-    }
+    foelgAktivering(this, e, [this] { FormActivate(); });
     return QWidget::event(e);
-}
-
-void Tkalenderform::rammeTilstandAendret(Qt::WindowStates foer, Qt::WindowStates nu)
-{
-    if ((nu & Qt::WindowActive) && !(foer & Qt::WindowActive))
-        FormActivate();
 }
 
 void Tkalenderform::FormActivate()

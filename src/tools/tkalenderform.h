@@ -68,7 +68,6 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private slots:
-    void rammeTilstandAendret(Qt::WindowStates foer, Qt::WindowStates nu);
 
 private:
     QWidget *bygKalenderside();

@@ -167,7 +167,8 @@ private slots:
             const QString tekst = QString::fromUtf8(f.readAll());
             for (const auto &m : navn.globalMatch(tekst)) {
                 const QString side = m.captured(1);
-                if (side == "Hjemmeside.html" || side.contains("afspilningsliste"))
+                // File-type patterns ("*.html") name no page.
+                if (side == "Hjemmeside.html" || side.contains("afspilningsliste") || side.contains('*'))
                     continue;
                 ++sider;
                 const bool fundet = std::any_of(filer.cbegin(), filer.cend(),

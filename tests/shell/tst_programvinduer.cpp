@@ -2,6 +2,7 @@
 #include "engines/tmenuexefiler.h"
 #include "engines/tstarter.h"
 #include "fakedialogs.h"
+#include "skaerme.h"
 #include "shell/tprogform.h"
 #include "shell/tprogramboks.h"
 #include "shell/tprogrammenu.h"
@@ -399,5 +400,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProgramvinduer)
+// The free window's stored place must fit a real screen, so the test has one.
+MARVIKEL_TEST_MED_SKAERME(TestProgramvinduer)
 #include "tst_programvinduer.moc"
