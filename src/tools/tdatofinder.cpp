@@ -99,12 +99,16 @@ QWidget *TDatofinder::bygRaekker()
     gitter->setContentsMargins(0, 8, 0, 0);
     gitter->setVerticalSpacing(4);
     const QList<kd::Helligdag> raekker = kd::startraekker();
+    // Room for the widest date from the start, so the panel never grows
+    // and squeezes the pages beside it when the dates are found.
+    const int datobredde = fontMetrics().horizontalAdvance(QStringLiteral("26. December - Torsdag "));
     for (int i = 0; i < raekker.size(); ++i) {
         auto *caption = new QLabel(raekker[i].caption);
         caption->setObjectName(QStringLiteral("caption_%1").arg(i));
         auto *dato = new QLabel(raekker[i].dato);
         dato->setObjectName(QStringLiteral("dato_%1").arg(i));
         dato->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        dato->setMinimumWidth(datobredde);
         gitter->addWidget(caption, i, 0);
         gitter->addWidget(dato, i, 1);
         m_captions.append(caption);

@@ -87,6 +87,7 @@ Tkalenderform::Tkalenderform(const DataMapper &mapper, Dialogs &dialogs, bool in
     auto *panel = new QFrame;
     panel->setFrameShape(QFrame::StyledPanel);
     auto *panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(6, 6, 6, 6);
     panelLayout->addWidget(m_datofinder);
 
     auto *midte = new QHBoxLayout;
@@ -94,6 +95,7 @@ Tkalenderform::Tkalenderform(const DataMapper &mapper, Dialogs &dialogs, bool in
     midte->addWidget(panel, 0);
 
     auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(6, 6, 6, 6);
     l->addWidget(overskrift);
     l->addLayout(midte, 1);
     l->addWidget(bygKalendermappe());
@@ -108,6 +110,7 @@ QWidget *Tkalenderform::bygKalenderside()
 {
     auto *side = new QWidget;
     auto *l = new QHBoxLayout(side);
+    l->setContentsMargins(6, 6, 6, 6);
     auto *venstre = new QVBoxLayout;
     m_kalender = new TKalendergruppe;
     m_kalender->setObjectName("kalendergruppe");
@@ -127,23 +130,25 @@ QWidget *Tkalenderform::bygNotater()
 {
     auto *gruppe = new QGroupBox(QStringLiteral("Dagens notater"));
     auto *l = new QVBoxLayout(gruppe);
+    l->setContentsMargins(6, 6, 6, 6);
     m_notat = new QPlainTextEdit;
     m_notat->setObjectName("notat");
     connect(m_notat, &QPlainTextEdit::modificationChanged, this, &Tkalenderform::opdaterKnapper);
     l->addWidget(m_notat, 1);
     auto *knapper = new QHBoxLayout;
     m_slet = knap(QStringLiteral("Slet"), "sletKnap");
-    m_slet->setIcon(ikoner::hent("edit-delete", QStyle::SP_TrashIcon));
     connect(m_slet, &QPushButton::clicked, this, &Tkalenderform::Slet);
     m_gem = knap(QStringLiteral("Gem"), "gemKnap");
-    m_gem->setIcon(ikoner::hent("document-save", QStyle::SP_DialogSaveButton));
     connect(m_gem, &QPushButton::clicked, this, &Tkalenderform::Gem);
     auto *mappe = knap(QStringLiteral("Notatmappen"), "notatmappeKnap", QStringLiteral("Åben notatmappen"));
-    mappe->setIcon(ikoner::hent("folder", QStyle::SP_DirIcon));
     connect(mappe, &QPushButton::clicked, this, [this] {
         if (m_hoved.visKalMappe)
             m_hoved.visKalMappe(m_notatMappe);
     });
+    // The buttons may be as narrow as their captions, so the calendar
+    // beside them keeps its width in the fixed-size window.
+    for (QPushButton *k : {m_slet, m_gem, mappe})
+        k->setMinimumWidth(k->fontMetrics().horizontalAdvance(k->text()) + 20);
     knapper->addWidget(m_slet);
     knapper->addWidget(m_gem);
     knapper->addStretch();
@@ -156,6 +161,7 @@ QWidget *Tkalenderform::bygForskelside()
 {
     auto *side = new QWidget;
     auto *l = new QVBoxLayout(side);
+    l->setContentsMargins(6, 6, 6, 6);
     l->addWidget(new QLabel(QStringLiteral("Vælg datoer")));
     auto *grupper = new QHBoxLayout;
     m_forskel1 = new TKalendergruppe(false);
@@ -165,7 +171,7 @@ QWidget *Tkalenderform::bygForskelside()
     for (TKalendergruppe *g : {m_forskel1, m_forskel2}) {
         auto *ramme = new QGroupBox;
         auto *rl = new QVBoxLayout(ramme);
-        rl->setContentsMargins(6, 6, 6, 6);
+        rl->setContentsMargins(4, 4, 4, 4);
         rl->addWidget(g);
         grupper->addWidget(ramme, 1);
     }

@@ -41,6 +41,8 @@ TKalendergruppe::TKalendergruppe(bool ugenumre, QWidget *parent)
     m_kalender->setGridVisible(true);
     if (!ugenumre)
         m_kalender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Squeezed below its natural width the calendar cuts its day names.
+    m_kalender->setMinimumWidth(m_kalender->sizeHint().width());
     connect(m_kalender, &QCalendarWidget::selectionChanged, this, &TKalendergruppe::kalenderSkiftet);
 
     auto *l = new QVBoxLayout(this);
@@ -83,7 +85,7 @@ QPushButton *TKalendergruppe::navigationsknap(const QString &tekst, const QStrin
     auto *k = new QPushButton(tekst);
     k->setObjectName(navn);
     hint::saet(k, hint);
-    k->setFixedWidth(k->fontMetrics().horizontalAdvance(QStringLiteral("<<")) + 18);
+    k->setFixedWidth(k->fontMetrics().horizontalAdvance(QStringLiteral("<")) + 16);
     connect(k, &QPushButton::clicked, this, [this, maaned, retning] {
         setDato(maaned ? kd::flytMaaneder(dato(), retning) : kd::flytAar(dato(), retning));
     });
