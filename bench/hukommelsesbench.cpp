@@ -45,11 +45,14 @@ public:
 // The QObjects made while counting is on and not yet destroyed.
 QSet<QObject *> *g_levende = nullptr;
 bool g_taeller = false;
+long g_lavet = 0;
 
 void tilfoejet(QObject *o)
 {
-    if (g_taeller)
-        g_levende->insert(o);
+    if (!g_taeller)
+        return;
+    ++g_lavet;
+    g_levende->insert(o);
 }
 
 void fjernet(QObject *o)
@@ -149,6 +152,7 @@ int main(int argc, char **argv)
         std::printf("vaekst_efter_opvarmning_kb %ld\n", slut - efterOpvarmning);
         if (objekter) {
             g_taeller = false;
+            std::printf("objekter_lavet_efter_opvarmning %ld  stadig_levende %lld\n", g_lavet, qint64(levende.size()));
             QHash<QByteArray, int> klasser;
             for (QObject *o : std::as_const(levende))
                 ++klasser[o->metaObject()->className()];

@@ -36,6 +36,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPixmapCache>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -52,6 +53,7 @@ constexpr int fuldMinBredde = 1228;   // with the left panel shown
 constexpr int minHoejde = 776;
 constexpr int standardBredde = 1270;
 constexpr int standardHoejde = 870;
+constexpr int BilledcacheKB = 2048;
 
 QString bogfanerStil(int indeks)
 {
@@ -132,6 +134,12 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("mainform"));
+    // The toolkit keeps drawn pictures in one shared cache, keyed by the
+    // colours of the widget they were drawn for. Widgets styled by a style
+    // sheet get colours of their own, so every explorer window that opens
+    // adds pictures no later window can use. The cache is kept at what the
+    // program's windows need at a time instead of the toolkit's 10 MB.
+    QPixmapCache::setCacheLimit(BilledcacheKB);
     if (!dialogs) {
         m_egneDialogs = std::make_unique<TBeskedDialogs>(this);
         dialogs = m_egneDialogs.get();

@@ -1,7 +1,10 @@
 #include "app/tstilmanager.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -100,11 +103,19 @@ struct Platform
     bool husket = false;
 };
 
+// The name of a style, or of the style a proxy stands in front of.
+QString grundnavn(const QStyle *stil)
+{
+    if (auto *proxy = qobject_cast<const QProxyStyle *>(stil))
+        stil = proxy->baseStyle();
+    return stil->name();
+}
+
 Platform &platform()
 {
     static Platform p;
     if (!p.husket && qApp) {
-        p.stil = QApplication::style()->name();
+        p.stil = grundnavn(QApplication::style());
         p.palet = QApplication::style()->standardPalette();
         p.husket = true;
     }
@@ -117,12 +128,42 @@ QString &aktivNavn()
     return navn;
 }
 
+// The style with one icon per standard picture. A style makes a new icon
+// each time it is asked for one, and every new icon puts new pictures in the
+// application's picture cache, where they stay after their window is gone:
+// opening and closing windows would fill it. One icon per picture keeps
+// the cache at what the program shows.
+class TIkonStil : public QProxyStyle
+{
+public:
+    explicit TIkonStil(QStyle *grund)
+        : QProxyStyle(grund)
+    {
+    }
+
+    QIcon standardIcon(StandardPixmap billede, const QStyleOption *valg, const QWidget *widget) const override
+    {
+        // The pictures differ only by the writing direction (arrows point
+        // the other way from right to left).
+        const Qt::LayoutDirection retning = valg ? valg->direction : QGuiApplication::layoutDirection();
+        const quint64 noegle = quint64(billede) << 1 | (retning == Qt::RightToLeft ? 1 : 0);
+        auto it = m_ikoner.constFind(noegle);
+        if (it == m_ikoner.constEnd())
+            it = m_ikoner.insert(noegle, QProxyStyle::standardIcon(billede, valg, widget));
+        return *it;
+    }
+
+private:
+    mutable QHash<quint64, QIcon> m_ikoner;
+};
+
 void saetStil(const QString &stilnavn)
 {
-    if (QApplication::style()->name().compare(stilnavn, Qt::CaseInsensitive) == 0)
+    if (dynamic_cast<TIkonStil *>(QApplication::style())
+        && grundnavn(QApplication::style()).compare(stilnavn, Qt::CaseInsensitive) == 0)
         return;
     if (QStyle *stil = QStyleFactory::create(stilnavn))
-        QApplication::setStyle(stil);
+        QApplication::setStyle(new TIkonStil(stil));
 }
 
 } // namespace
@@ -163,6 +204,11 @@ bool TStilManager::anvend(const QString &navn)
     }
     aktivNavn() = navn;
     return true;
+}
+
+QString TStilManager::grundstil()
+{
+    return grundnavn(QApplication::style());
 }
 
 QString TStilManager::aktiv()

@@ -27,4 +27,7 @@ public:
 
     // The name of the style applied last ("" before the first anvend()).
     static QString aktiv();
+
+    // The name of the toolkit style in use ("fusion" for the designs).
+    static QString grundstil();
 };

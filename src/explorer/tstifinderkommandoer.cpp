@@ -285,13 +285,20 @@ QMenu *TStifinderKommandoer::menuFor(stifinderregler::Kontekstmenu art) const
     }
 }
 
+// Each picture is made once for the whole run: every new icon would leave
+// its own copies in the application's picture cache at every change of focus.
+// (Never destroyed: they may outlive the application object.)
 QIcon TStifinderKommandoer::opdateringsBillede(bool bloker)
 {
     // Red: other functions are blocked; blue: they are not.
-    return rundtBillede(bloker ? QColor(0xd0, 0x20, 0x20) : QColor(0x20, 0x60, 0xd0), false);
+    static const QIcon *roed = new QIcon(rundtBillede(QColor(0xd0, 0x20, 0x20), false));
+    static const QIcon *blaa = new QIcon(rundtBillede(QColor(0x20, 0x60, 0xd0), false));
+    return bloker ? *roed : *blaa;
 }
 
 QIcon TStifinderKommandoer::fokusBillede(bool aktiv)
 {
-    return rundtBillede(aktiv ? QColor(0x20, 0xa0, 0x40) : QColor(0xa0, 0xa0, 0xa0), !aktiv);
+    static const QIcon *groen = new QIcon(rundtBillede(QColor(0x20, 0xa0, 0x40), false));
+    static const QIcon *graa = new QIcon(rundtBillede(QColor(0xa0, 0xa0, 0xa0), true));
+    return aktiv ? *groen : *graa;
 }

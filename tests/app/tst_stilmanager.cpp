@@ -87,7 +87,11 @@ private slots:
         const QPalette platform = QApplication::palette();
         QVERIFY(TStilManager::anvend("Zircon"));
         QCOMPARE(QApplication::palette().color(QPalette::Window), TStilManager::palet("Zircon").color(QPalette::Window));
-        QCOMPARE(QApplication::style()->name().toLower(), QString("fusion"));
+        QCOMPARE(TStilManager::grundstil().toLower(), QString("fusion"));
+        // One icon per standard picture: the same icon each time it is asked
+        // for, so the picture cache does not fill with copies.
+        QCOMPARE(QApplication::style()->standardIcon(QStyle::SP_DirIcon).cacheKey(),
+                 QApplication::style()->standardIcon(QStyle::SP_DirIcon).cacheKey());
 
         QVERIFY(!TStilManager::anvend("Ukendt design"));
         QCOMPARE(QApplication::palette().color(QPalette::Window), TStilManager::palet("Zircon").color(QPalette::Window));
