@@ -7,20 +7,22 @@ namespace filtyper {
 
 QList<Filtype> standardliste()
 {
-    return {
-        {"Hjemmeside", "*.html", true},
-        {"ASP", "*.asp", true},
-        {"Includefile", "*.inc", true},
-        {"ASA", "*.asa", true},
-        {"StyleSheet", "*.css", true},
-        {"JavaScript", "*.js", true},
-        {"VB script", "*.vbs", true},
-        {"Windows script files", "*.wsf", true},
-        {"Batch", "*.bat", true},
-        {"Power Shell", "*.ps1", false},
-        {"Rich Text", "*.rtf", true},
-        {"Tekstfil", "*.txt", true},
+    const struct
+    {
+        const char *tekst;
+        const char *endelse;
+        bool afkrydset;
+    } tabel[] = {
+        {"Hjemmeside", "html", true},   {"ASP", "asp", true},        {"Includefile", "inc", true},
+        {"ASA", "asa", true},           {"StyleSheet", "css", true}, {"JavaScript", "js", true},
+        {"VB script", "vbs", true},     {"Windows script files", "wsf", true},
+        {"Batch", "bat", true},         {"Power Shell", "ps1", false},
+        {"Rich Text", "rtf", true},     {"Tekstfil", "txt", true},
     };
+    QList<Filtype> liste;
+    for (const auto &t : tabel)
+        liste.append({QString::fromUtf8(t.tekst), QStringLiteral("*.") + QLatin1String(t.endelse), t.afkrydset});
+    return liste;
 }
 
 QList<Filtype> fraLinjer(const QStringList &linjer)
