@@ -97,6 +97,7 @@ private:
     QWidget *bygVenstre();
     QWidget *bygMidte();
     QWidget *bygHoejre();
+    static QIcon farveikon(const QColor &farve);
     QToolButton *formatknap(int knap);
     QWidget *antalLinje(const QString &tekst, bool vandret);
     void opsaetRammer();
