@@ -199,7 +199,7 @@ private:
     bool m_beskederVist = false;            // start-up messages have been shown
     DataMapper m_mapper;
     bool m_dataSkrivbar = false;
-    MainEgenskaber m_opt;           // values whose controls live in windows not built yet
+    MainEgenskaber m_opt;           // values kept for windows that have no controls of their own here
     QStringList m_ventendeBeskeder; // shown once the window is on screen
     QStringList m_ventendeStier;    // opened once the first explorer stands
     bool m_panelSkiftet = false;    // the minimum width applies from the first toggle
