@@ -12,7 +12,8 @@ namespace motorvinduer {
 Qt::WindowFlags flag(bool medLukkeknap);
 
 // Centres `vindue` over its parent's top-level window (over the screen when
-// it has none) before it is shown.
+// it has none) before it is shown, no larger than the screen's available
+// area allows.
 void centrer(QWidget *vindue);
 
 // A progress window stands apart from the main window's family of windows:
