@@ -15,6 +15,11 @@ Qt::WindowFlags flag(bool medLukkeknap)
     return f;
 }
 
+Qt::WindowFlags fremdriftsflag()
+{
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
+}
+
 void centrer(QWidget *vindue)
 {
     const QWidget *hoved = vindue->parentWidget() ? vindue->parentWidget()->window() : nullptr;
