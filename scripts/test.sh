@@ -6,6 +6,7 @@ scripts/install-deps.sh
 scripts/build.sh
 BUILD_DIR="${MARVIKEL_BUILD_DIR:-build}"
 XDG_RUNTIME_DIR="$(mktemp -d)"
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 export QT_QPA_PLATFORM=offscreen

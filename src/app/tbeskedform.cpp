@@ -116,6 +116,12 @@ void TBeskedform::setVisible(bool visible)
     if (vises) {
         FormShow();
         centrerPaaForaelder();
+        // A window manager gives a new window the focus, and puts it on
+        // top, only when the window it belongs to has the focus. A question
+        // asked while a progress window has it (a close asked for from
+        // outside, during a copy) would open beneath that window.
+        if (QWidget *hoved = const_cast<QWidget *>(hovedvindue()); hoved && hoved->isVisible())
+            hoved->activateWindow();
     }
     QDialog::setVisible(visible);
     if (vises) {

@@ -1,8 +1,8 @@
 #include "app/tmainform.h"
 
 #include "app/hint.h"
-#include "app/skaermplacering.h"
 #include "app/ikoner.h"
+#include "app/skaermplacering.h"
 #include "app/tbeskeddialogs.h"
 #include "app/tboernevinduer.h"
 #include "app/tegenskabsside.h"

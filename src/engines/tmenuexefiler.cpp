@@ -87,9 +87,16 @@ void TMenuExeFiler::HentProgrammer()
             beskadiget(QStringLiteral("er beskadiget"));
     }
     const Programikoner ikoner;
+    // A path that comes again is looked at once.
+    QHash<QString, QIcon> efterSti;
+    m_ikoner.reserve(m_prog.size());
     for (const ProgramRec &r : std::as_const(m_prog)) {
-        const QIcon i = QFileInfo::exists(r.sti) ? ikoner.ikon(r.sti) : QIcon();
-        m_ikoner.append(i.isNull() ? Programikoner::blank() : i);
+        auto it = efterSti.constFind(r.sti);
+        if (it == efterSti.constEnd()) {
+            const QIcon i = QFileInfo::exists(r.sti) ? ikoner.ikon(r.sti) : QIcon();
+            it = efterSti.insert(r.sti, i.isNull() ? Programikoner::blank() : i);
+        }
+        m_ikoner.append(*it);
     }
     emit listeAendret();
 }

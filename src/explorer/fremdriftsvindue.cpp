@@ -12,7 +12,7 @@
 
 template <class Graensesnit>
 Fremdriftsvindue<Graensesnit>::Fremdriftsvindue(QWidget *parent, const QString &mappeOverskrift)
-    : QDialog(parent, motorvinduer::flag(false))
+    : QDialog(parent, motorvinduer::fremdriftsflag())
     , infoLabel(new QLabel)
     , mappeLabel(new QLabel(mappeOverskrift))
     , mappeListe(new QListWidget)

@@ -15,6 +15,11 @@ Qt::WindowFlags flag(bool medLukkeknap)
     return f;
 }
 
+Qt::WindowFlags fremdriftsflag()
+{
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
+}
+
 void centrer(QWidget *vindue)
 {
     const QWidget *hoved = vindue->parentWidget() ? vindue->parentWidget()->window() : nullptr;
@@ -24,6 +29,9 @@ void centrer(QWidget *vindue)
     if (!vindue->windowHandle())
         vindue->winId();   // creates the native window, whose frame margins we need
     const QMargins kant = vindue->windowHandle() ? vindue->windowHandle()->frameMargins() : QMargins();
+    // A width read from a settings file may be wider than this screen.
+    if (omraade.isValid())
+        vindue->resize(vindue->size().boundedTo(omraade.size().shrunkBy(kant)).expandedTo(vindue->minimumSize()));
     QRect ramme(QPoint(), vindue->size().grownBy(kant));
     ramme.moveCenter(midte);
     if (omraade.isValid()) {

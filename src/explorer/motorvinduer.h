@@ -11,8 +11,15 @@ namespace motorvinduer {
 
 Qt::WindowFlags flag(bool medLukkeknap);
 
+// The progress windows: no close box, on top, and a window of their own
+// rather than a dialog of the main window, so that window managers stack a
+// question of the program above them (a dialog that belongs to no window is
+// kept above all the program's windows, questions included).
+Qt::WindowFlags fremdriftsflag();
+
 // Centres `vindue` over its parent's top-level window (over the screen when
-// it has none) before it is shown.
+// it has none) before it is shown, no larger than the screen's available
+// area allows.
 void centrer(QWidget *vindue);
 
 // A progress window stands apart from the main window's family of windows:

@@ -44,8 +44,19 @@ QString Programikoner::ikonnavn(const QString &program) const
 
 QIcon Programikoner::ikon(const QString &program) const
 {
+    const auto fundet = m_efterSti.constFind(program);
+    if (fundet != m_efterSti.constEnd())
+        return *fundet;
     const QString navn = ikonnavn(program);
-    return navn.isEmpty() ? QIcon() : fraNavn(navn);
+    QIcon i;
+    if (!navn.isEmpty()) {
+        auto it = m_efterNavn.constFind(navn);
+        if (it == m_efterNavn.constEnd())
+            it = m_efterNavn.insert(navn, fraNavn(navn));
+        i = *it;
+    }
+    m_efterSti.insert(program, i);
+    return i;
 }
 
 QIcon Programikoner::fraNavn(const QString &navn)
@@ -76,11 +87,16 @@ QIcon Programikoner::fraNavn(const QString &navn)
 
 QIcon Programikoner::blank()
 {
-    QIcon ikon;
-    for (int s : {16, 32}) {
-        QPixmap p(s, s);
-        p.fill(Qt::transparent);
-        ikon.addPixmap(p);
-    }
-    return ikon;
+    // Made once (and never destroyed, as it may outlive the application
+    // object): a list of many programs without icons shares it.
+    static const QIcon *ikon = [] {
+        auto *i = new QIcon;
+        for (int s : {16, 32}) {
+            QPixmap p(s, s);
+            p.fill(Qt::transparent);
+            i->addPixmap(p);
+        }
+        return i;
+    }();
+    return *ikon;
 }

@@ -23,10 +23,14 @@ public:
     // folders. Null when none is found.
     static QIcon fraNavn(const QString &navn);
 
-    // A transparent picture in 16 and 32 pixels.
+    // A transparent picture in 16 and 32 pixels, the same one every time.
     static QIcon blank();
 
 private:
     static QString noegle(const QString &program);
     QHash<QString, QString> m_ikonnavne;   // canonical program path -> Icon value
+    // A list names the same programs many times: each path and each icon
+    // name is looked up once.
+    mutable QHash<QString, QIcon> m_efterSti;
+    mutable QHash<QString, QIcon> m_efterNavn;
 };

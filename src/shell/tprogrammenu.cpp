@@ -77,8 +77,8 @@ private:
 };
 
 const char *punktstil =
-    "QPushButton { text-align: left; padding: 3px 18px 3px 6px; border: none; background: transparent; }"
-    "QPushButton:hover, QPushButton:focus { background: palette(highlight); color: palette(highlighted-text); }";
+    "QPushButton#programpunkt { text-align: left; padding: 3px 18px 3px 6px; border: none; background: transparent; }"
+    "QPushButton#programpunkt:hover, QPushButton#programpunkt:focus { background: palette(highlight); color: palette(highlighted-text); }";
 
 } // namespace
 
@@ -88,8 +88,22 @@ TProgrammenu::TProgrammenu(QMenu *menu, TMenuExeFiler &menuExe, int breakNr)
     , m_menuExe(menuExe)
     , m_breakNr(breakNr)
 {
-    connect(&m_menuExe, &TMenuExeFiler::listeAendret, this, &TProgrammenu::MakeMenu);
-    MakeMenu();
+    // The items are made when the menu opens: a long list costs nothing
+    // at start-up, and a change only empties the menu.
+    connect(&m_menuExe, &TMenuExeFiler::listeAendret, this, &TProgrammenu::listeAendret);
+    if (m_menu)
+        connect(m_menu, &QMenu::aboutToShow, this, [this] {
+            if (m_forandret)
+                MakeMenu();
+        });
+    listeAendret();
+}
+
+void TProgrammenu::listeAendret()
+{
+    if (m_menu)
+        m_menu->clear();
+    m_forandret = true;
 }
 
 int TProgrammenu::kolonne(int k, int breakNr)
@@ -99,10 +113,13 @@ int TProgrammenu::kolonne(int k, int breakNr)
 
 void TProgrammenu::MakeMenu()
 {
+    m_forandret = false;
     if (!m_menu)
         return;
     m_menu->clear();
     auto *gitter = new Programgitter;
+    // One style sheet for all items: one per item would be parsed as often.
+    gitter->setStyleSheet(punktstil);
     auto *layout = new QGridLayout(gitter);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setHorizontalSpacing(2);
@@ -128,7 +145,6 @@ void TProgrammenu::MakeMenu()
         knap->setObjectName("programpunkt");
         knap->setProperty("post", i);
         knap->setFlat(true);
-        knap->setStyleSheet(punktstil);
         knap->setIconSize(QSize(16, 16));
         connect(knap, &QPushButton::clicked, this, [this, i] { klikket(i); });
         gitter->tilfoej(knap);
@@ -147,8 +163,10 @@ void TProgrammenu::MakeMenu()
     m_menu->addAction(handling);
 }
 
-QList<QPushButton *> TProgrammenu::punkter() const
+QList<QPushButton *> TProgrammenu::punkter()
 {
+    if (m_forandret)
+        MakeMenu();
     return m_menu ? m_menu->findChildren<QPushButton *>("programpunkt") : QList<QPushButton *>();
 }
 

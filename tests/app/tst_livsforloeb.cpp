@@ -232,6 +232,10 @@ private slots:
 
         QVERIFY(spoergsmaaletOeverst);
         QVERIFY(stopTrykket);
+        // A window of its own, not a dialog: a window manager keeps a dialog
+        // that belongs to no window above every window of the program.
+        QCOMPARE(progress->windowType(), Qt::Window);
+        QCOMPARE(progress->windowHandle()->transientParent(), nullptr);
         QVERIFY(ankomne() < AntalFiler);
         intetHalvtKopieret();
         QVERIFY(sete.first().startsWith("Der er en funktion kørende."));

@@ -28,6 +28,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 // The main window driven as the user drives it, in a temporary home folder,
 // with every message and question going to the scripted dialogs.
 class TestMainform : public QObject
@@ -147,6 +149,34 @@ private slots:
         QVERIFY(!w.isVisible());
         QVERIFY(d.spoergsmaal.isEmpty());
         QCOMPARE(tekstfil::hent(w.mapper().optFilnavn).size(), 45);
+    }
+
+    void gemteFilerDerIkkeErFiler()
+    {
+        // The program list a link to a pipe, a favourites list a link to the
+        // zero device: the program starts without waiting for a writer or
+        // reading without end, says once per file what is wrong with it, and
+        // leaves both links and what they lead to as they were at exit.
+        const DataMapper m = TDataMappe::CreateMapper().mapper;
+        const QString ror = m_hjem->sti() + "/ror";
+        QCOMPARE(::mkfifo(QFile::encodeName(ror).constData(), 0600), 0);
+        QVERIFY(QFile::link(ror, m.OptMappe + "ProgItem.txt"));
+        QVERIFY(QFile::link("/dev/zero", m.OptMappe + "favoritmapper1.txt"));
+
+        FakeDialogs d;
+        {
+            Tmainform w(&d);
+            visOgAktiver(w);
+            QTRY_COMPARE(d.informationer.size(), 2);
+            QVERIFY(d.informationer.filter(m.OptMappe + "ProgItem.txt").size() == 1);
+            QVERIFY(d.informationer.filter(m.OptMappe + "favoritmapper1.txt").size() == 1);
+            QVERIFY(w.close());
+        }
+        QCOMPARE(d.informationer.size(), 2);
+        QCOMPARE(QFileInfo(m.OptMappe + "ProgItem.txt").symLinkTarget(), ror);
+        QCOMPARE(QFileInfo(m.OptMappe + "favoritmapper1.txt").symLinkTarget(), QString("/dev/zero"));
+        QVERIFY(!QFileInfo(ror).isFile() && QFileInfo::exists(ror));
+        QCOMPARE(tekstfil::hent(m.optFilnavn).size(), 45);   // the other files are saved
     }
 
     // Stored numbers that no screen can show: the window opens on a screen,

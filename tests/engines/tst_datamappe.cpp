@@ -190,6 +190,26 @@ private slots:
         QVERIFY(QFileInfo(m.NotatMappe).isDir());   // a missing empty folder is made again
     }
 
+    void afbrudteGemningerFjernesVedStart()
+    {
+        // Saves killed before their rename left their temporaries beside the
+        // settings; the next start removes those and nothing else.
+        const DataMapper m = TDataMappe::CreateMapper(m_grund, m_program, "anna").mapper;
+        const QStringList efterladte{m.OptMappe + ".MainEgenskaber.txt.marvikel-311-1",
+                                     m.OptMappe + ".Stifinder 1.txt.marvikel-312-7",
+                                     m.mappestrukturDir + ".Arbejde.txt.marvikel-313-2"};
+        for (const QString &fil : efterladte)
+            skrivFil(fil, "halv");
+        skrivFil(m.OptMappe + "MainEgenskaber.txt", "hel\r\n");
+        skrivFil(m.OptMappe + "noter.txt.marvikel-1-1", "brugerens\r\n");
+
+        QVERIFY(TDataMappe::CreateMapper(m_grund, m_program, "anna").skrivbar);
+        for (const QString &fil : efterladte)
+            QVERIFY2(!QFileInfo::exists(fil), qPrintable(fil));
+        QCOMPARE(laes(m.OptMappe + "MainEgenskaber.txt"), QByteArray("hel\r\n"));
+        QCOMPARE(laes(m.OptMappe + "noter.txt.marvikel-1-1"), QByteArray("brugerens\r\n"));
+    }
+
     void manglendeSkabelon_data()
     {
         QTest::addColumn<QStringList>("mangler");

@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QScreen>
 #include <QtTest>
 
 using namespace testfiler;
@@ -397,9 +398,15 @@ private slots:
         ude.move(70, 80);
         ude.close();
         QCOMPARE(tekstfil::hent(m_opt + "Programmer.txt"), (QStringList{"70", "80"}));
+
+        // A place on a screen that is gone: the window opens on a screen.
+        tekstfil::gem(m_opt + "Programmer.txt", {"99999", "-99999"});
+        TProgform vaek(m->liste, m->d, false, m_opt, hoved({}, nullptr, &sider));
+        vaek.show();
+        QVERIFY(QApplication::primaryScreen()->availableGeometry().contains(vaek.frameGeometry()));
     }
 };
 
-// The free window's stored place must fit a real screen, so the test has one.
+// The window outside the frame is 940 pixels wide: it needs a screen that takes it.
 MARVIKEL_TEST_MED_SKAERME(TestProgramvinduer)
 #include "tst_programvinduer.moc"
