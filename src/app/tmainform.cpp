@@ -1074,7 +1074,7 @@ void Tmainform::opdaterKommandoer()
     m_genvejsinfoButton->setEnabled(kanViseHjaelp());
 }
 
-// ------------------------------------------- windows and lists still to come
+// ------------------------------------------- settings kept for other windows
 
 void Tmainform::aktiverBakkeikon() {}
 void Tmainform::saetHjaelpetraeLinjer(bool linjer) { m_hjaelpside->saetLinjer(linjer); }

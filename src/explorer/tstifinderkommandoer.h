@@ -18,7 +18,7 @@ class QWidget;
 // the enable rules applied from a snapshot of the window's state.
 //
 // A command runs only the work bound to it with setArbejde. A command with
-// no work bound (its function arrives with a later part of the program)
+// no work bound
 // stays disabled whatever its rule says, so nothing pretends to work.
 class TStifinderKommandoer : public QObject
 {

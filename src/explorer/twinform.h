@@ -99,7 +99,7 @@ public:
                        std::function<QModelIndex()> editSelected = {});
     void setKopilister(std::function<void(const QStringList &mapper, const QStringList &filer)> RegisterElements,
                        std::function<int()> elementAntal);
-    // Binds a command's work (paste, delete, properties, …) once it exists.
+    // Binds the work a command runs (paste, delete, …).
     void setArbejde(const QString &kommando, std::function<void()> arbejde);
     // Interval of the two one-shot refresh timers after an in-place rename.
     void setOmdoebInterval(int ms);
