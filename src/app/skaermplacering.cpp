@@ -55,8 +55,6 @@ QRect tilpas(const QRect &oensket, const QMargins &ramme, const QSize &mindst)
 
 QRect tilpas(QWidget *vindue, const QRect &oensket)
 {
-    if (!vindue->windowHandle())
-        vindue->winId();
     return tilpas(oensket, rammeFor(vindue), vindue->minimumSize());
 }
 

@@ -34,9 +34,11 @@ QSize maksIndre(const QRect &omraade, const QMargins &ramme);
 // allows), the whole frame within the area.
 QRect tilpas(const QRect &oensket, const QMargins &ramme, const QSize &mindst = QSize());
 
-// tilpas() for a window, with its frame and its minimum size. The native
-// window is made first, so its frame is known where the platform knows it
-// before the window is shown.
+// tilpas() for a window, with its frame and its minimum size. Call it, and
+// move the window, before its native window exists: Qt then takes the
+// position as the frame's corner and lets the window manager place the
+// frame there. A position given to a native window that exists but is not
+// yet shown would place its inside there, with the title bar above it.
 QRect tilpas(QWidget *vindue, const QRect &oensket);
 
 // The largest inner size `vindue` can have on the screen it stands on.

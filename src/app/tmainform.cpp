@@ -895,8 +895,6 @@ void Tmainform::placer(const QRect &oensket)
     // be on a screen that is gone: the window opens where it fits. The
     // minimum height for that screen comes first, so the fitted size
     // already respects it.
-    if (!windowHandle())
-        winId();
     const QMargins ramme = skaermplacering::rammeFor(this);
     const QRect omraade = skaermplacering::omraadeFor(QRect(oensket.topLeft(), oensket.size().grownBy(ramme)));
     setMinimumHeight(minimumHoejde(skaermplacering::maksIndre(omraade, ramme)));
