@@ -397,9 +397,12 @@ QWidget *TVinduesstyring::aabnVaerktoej(Vinduesart art, bool inde,
     if (inde) {
         visIRammen(ny);
     } else {
-        // A free window keeps the border it chose for itself.
+        // A free window keeps the border it chose for itself. Closing it
+        // ends it, as closing the frame ends a tool window inside it, so the
+        // user may choose anew where it opens next time.
         if (ny->parentWidget())
             ny->setParent(nullptr, ny->windowFlags() | Qt::Window);
+        ny->setAttribute(Qt::WA_DeleteOnClose);
         visBarn(ny);
     }
     QCoreApplication::processEvents();

@@ -144,8 +144,18 @@ private slots:
                  QStringList{"Der blev ikke fundet en Filfinder.\rDer skal være en Filfinder for at udføre funktionen."});
     }
 
+    // Inside the frame or free, a tool window exists at most once, and
+    // closing it ends it, so the choice of where it opens is free again.
+    void vaerktoejerFindesHoejstEnGang_data()
+    {
+        QTest::addColumn<bool>("inde");
+        QTest::newRow("i rammen") << true;
+        QTest::newRow("frit vindue") << false;
+    }
+
     void vaerktoejerFindesHoejstEnGang()
     {
+        QFETCH(bool, inde);
         Ramme r;
         int oprettet = 0;
         QList<bool> skift;
@@ -156,12 +166,12 @@ private slots:
             w->setWindowTitle("Information");
             return w;
         };
-        QWidget *a = r.styring.aabnVaerktoej(Vinduesart::Information, true, opret);
-        QWidget *b = r.styring.aabnVaerktoej(Vinduesart::Information, true, opret);
+        QWidget *a = r.styring.aabnVaerktoej(Vinduesart::Information, inde, opret);
+        QWidget *b = r.styring.aabnVaerktoej(Vinduesart::Information, inde, opret);
         QCOMPARE(a, b);
         QCOMPARE(oprettet, 1);
-        QCOMPARE(r.faner(), QStringList{"Information"});
-        a->parentWidget()->close();
+        QCOMPARE(r.faner(), inde ? QStringList{"Information"} : QStringList{});
+        (inde ? a->parentWidget() : a)->close();
         QTRY_VERIFY(!r.styring.vaerktoej(Vinduesart::Information));
         QCOMPARE(skift, (QList<bool>{true, false}));
         QCOMPARE(r.tc.count(), 0);
