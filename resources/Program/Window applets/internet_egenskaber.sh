@@ -1,3 +1,3 @@
 #!/bin/sh
 # A button of the applets window: see _applet.sh.
-exec sh "$(dirname "$0")/_applet.sh" internet_egenskaber
+exec /bin/sh "${0%/*}/_applet.sh" internet_egenskaber
