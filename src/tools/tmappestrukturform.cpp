@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -321,8 +322,11 @@ void Tmappestrukturform::skiftPanel()
     const bool vis = !m_venstrePanel->isVisible();
     const int bredde = m_venstrePanel->isVisible() ? m_venstrePanel->width() : m_venstrePanel->sizeHint().width();
     m_venstrePanel->setVisible(vis);
-    if (!m_showInternt && isVisible())
-        resize(width() + (vis ? bredde : -bredde), height());
+    if (m_showInternt || !isVisible())
+        return;
+    // The minimum size must leave the panel out before the window shrinks.
+    layout()->activate();
+    resize(width() + (vis ? bredde : -bredde), height());
 }
 
 void Tmappestrukturform::placerEksternt()

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QToolButton>
@@ -101,18 +102,20 @@ private slots:
         h.loadMappeStruktur = [&] { ++menuer; };
         auto *w = new Tmappestrukturform(d, MsRedigeret, dir, opt, false, h);
         QPointer<Tmappestrukturform> vagt(w);
+        // The window reaches the locals above; it must not outlive them
+        // when a check fails.
+        const auto ryd = qScopeGuard([&] { delete vagt.data(); });
         w->loadMappeStruktur();
         QCOMPARE(menuer, 1);
+        QVERIFY(!aktiv(w, "punktKnap") && !aktiv(w, "sletKnap") && !aktiv(w, "gemKnap"));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QCOMPARE(w->windowTitle(), "Mappestruktur");
-        QCOMPARE(w->size(), QSize(860, 580));
         QVERIFY(barn<QToolButton>(w, "panelKnap")->isVisible());
 
         auto *liste = barn<QListWidget>(w, "strukturListe");
         auto *mapper = barn<QListWidget>(w, "mappeListe");
         QCOMPARE(tekster(liste), QStringList{"Ind/Ud"});
-        QVERIFY(!aktiv(w, "punktKnap") && !aktiv(w, "sletKnap") && !aktiv(w, "gemKnap"));
         liste->setCurrentRow(0);
         QCOMPARE(tekster(mapper), QStringList({tmp.path() + "/A", tmp.path() + "/Væk"}));
         // Drawn rows: 19 pixels, the missing folder marked but kept.
