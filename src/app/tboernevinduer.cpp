@@ -759,6 +759,7 @@ void TBoernevinduer::aabnWmi()
 void TBoernevinduer::aabnApplets()
 {
     m_styring->aabnVaerktoej(Vinduesart::Applets, true, [this](bool) {
-        return new TwaForm(*m_ramme.dialogs, m_mapper.appletsDir, m_mapper.infoDir);
+        return new TwaForm(*m_ramme.dialogs, m_mapper.appletsDir, m_mapper.infoDir,
+                           [this](const QString &side) { InfoHelp(side); });
     });
 }

@@ -2,6 +2,7 @@
 
 #include "app/hint.h"
 #include "engines/systeminfo/tapplets.h"
+#include "tools/thjaelpevisning.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,7 +10,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,7 +26,8 @@ QLabel *overskrift(const QString &tekst, qreal skala)
 
 } // namespace
 
-TwaForm::TwaForm(Dialogs &dialogs, const QString &appletsDir, const QString &infoDir, QWidget *parent)
+TwaForm::TwaForm(Dialogs &dialogs, const QString &appletsDir, const QString &infoDir,
+                 const std::function<void(const QString &side)> &infoHelp, QWidget *parent)
     : QWidget(parent)
     , m_applets(new TApplets(dialogs, appletsDir, this))
 {
@@ -84,11 +85,7 @@ TwaForm::TwaForm(Dialogs &dialogs, const QString &appletsDir, const QString &inf
 
     auto *hoejre = new QVBoxLayout;
     hoejre->addWidget(overskrift(QStringLiteral("Information"), 1.2));
-    auto *browser = new QTextBrowser;
-    browser->setObjectName(QStringLiteral("informationsvisning"));
-    browser->setOpenExternalLinks(true);
-    browser->setSource(QUrl::fromLocalFile(infoDir + QStringLiteral("Applets2.html")));
-    hoejre->addWidget(browser, 1);
+    hoejre->addWidget(new THjaelpevisning(infoDir + QStringLiteral("Applets2.html"), infoHelp), 1);
 
     auto *l = new QHBoxLayout(this);
     l->setContentsMargins(6, 6, 6, 6);

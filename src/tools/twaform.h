@@ -14,7 +14,9 @@ class TwaForm : public QWidget
     Q_OBJECT
 
 public:
-    TwaForm(Dialogs &dialogs, const QString &appletsDir, const QString &infoDir, QWidget *parent = nullptr);
+    // `infoHelp` opens a help page named by a link of the page beside the buttons.
+    TwaForm(Dialogs &dialogs, const QString &appletsDir, const QString &infoDir,
+            const std::function<void(const QString &side)> &infoHelp, QWidget *parent = nullptr);
 
     TApplets *applets() const { return m_applets; }
 

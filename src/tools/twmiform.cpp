@@ -6,6 +6,7 @@
 #include "core/tekstfil.h"
 #include "engines/systeminfo/tapplets.h"
 #include "engines/systeminfo/twmi.h"
+#include "tools/thjaelpevisning.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -115,11 +115,7 @@ TwmiForm::TwmiForm(Dialogs &dialogs, const Mapper &mapper, bool inde, const Hove
     if (m_showInternt) {
         auto *hoejre = new QVBoxLayout;
         hoejre->addWidget(overskrift(QStringLiteral("Information")));
-        auto *browser = new QTextBrowser;
-        browser->setObjectName(QStringLiteral("informationsvisning"));
-        browser->setOpenExternalLinks(true);
-        browser->setSource(QUrl::fromLocalFile(mapper.infoDir + QStringLiteral("WMI2.html")));
-        hoejre->addWidget(browser, 1);
+        hoejre->addWidget(new THjaelpevisning(mapper.infoDir + QStringLiteral("WMI2.html"), m_hoved.infoHelp), 1);
         l->addLayout(hoejre, 1);
     }
 

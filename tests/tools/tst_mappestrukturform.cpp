@@ -11,6 +11,7 @@
 #include "shell/tvinduesstyring.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
+#include "tools/thjaelpevisning.h"
 #include "tools/tmappestrukturform.h"
 #include "tools/tstrukturtegner.h"
 #include "tools/twaform.h"
@@ -224,6 +225,17 @@ private slots:
             menu << a->text();
         QVERIFY(menu.contains("Projekt"));
 
+        // A name with "/" is listed in the menu as typed.
+        klik(f, "klargoerKnap");
+        f->tilfoejMappe(mapper.first());
+        QTest::keyClicks(barn<QLineEdit>(f, "navnFelt"), "Ind/Ud");
+        klik(f, "gemKnap");
+        QVERIFY(QFile::exists(w.mapper().mappestrukturDir + "Ind%2FUd.txt"));
+        menu.clear();
+        for (QAction *a : w.strukturmenu()->menu()->actions())
+            menu << a->text();
+        QVERIFY(menu.contains("Ind/Ud"));
+
         auto *liste = barn<QListWidget>(f, "strukturListe");
         liste->setCurrentRow(int(tekster(liste).indexOf("Projekt")));
         klik(f, "punktKnap");
@@ -277,6 +289,46 @@ private slots:
         QVERIFY(wa);
         QCOMPARE(wa->findChildren<QPushButton *>().size(), 21);   // twenty and "Luk"
         QCOMPARE(d.informationer, QStringList());
+    }
+
+    // Alone, the system information window has a fixed width, no help
+    // panel, and remembers its place.
+    void wmiVindueAlene()
+    {
+        QTemporaryDir tmp;
+        FakeDialogs d;
+        QStringList sider;
+        TwmiForm::Hovedvindue h;
+        h.infoHelp = [&](const QString &s) { sider << s; };
+        TwmiForm::Mapper m{QStringLiteral(MARVIKEL_SOURCE_DIR "/resources/Program/scripts"), tmp.path() + "/WMI",
+                           tmp.path(), tmp.path() + "/", tmp.path() + "/"};
+        auto *w = new TwmiForm(d, m, false, h);
+        QPointer<TwmiForm> vagt(w);
+        const auto ryd = qScopeGuard([&] { delete vagt.data(); });
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(w->width(), 570);
+        QVERIFY(!w->findChild<THjaelpevisning *>());
+        klik(w, "infoKnap");
+        QCOMPARE(sider, QStringList{"WMI.html"});
+        w->move(60, 70);
+        QVERIFY(w->close());
+        QTRY_VERIFY(!vagt);
+        const QStringList linjer = QString::fromUtf8(testfiler::indhold(tmp.path() + "/WMI.txt")).split("\r\n");
+        QCOMPARE(linjer.size(), 3);
+    }
+
+    // A link on the help page beside the buttons opens that page in the
+    // help browser.
+    void hjaelpevisningensLinks()
+    {
+        QStringList sider;
+        THjaelpevisning v(QStringLiteral(MARVIKEL_SOURCE_DIR "/resources/Program/Stifinder/tekstfiler/Applets2.html"),
+                          [&](const QString &s) { sider << s; });
+        QVERIFY(v.toPlainText().contains("Nem adgang"));
+        emit v.anchorClicked(QUrl("WMI.html"));
+        emit v.anchorClicked(v.source().resolved(QUrl("Applets.html")));
+        QCOMPARE(sider, QStringList({"WMI.html", "Applets.html"}));
     }
 };
 
