@@ -28,9 +28,13 @@
 #include "shell/tvinduesstyring.h"
 #include "tools/tfindform.h"
 #include "tools/tkalenderform.h"
+#include "tools/tmappestrukturform.h"
+#include "tools/twaform.h"
+#include "tools/twmiform.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -38,6 +42,7 @@
 #include <QPointer>
 #include <QTabBar>
 #include <QTimer>
+#include <QUrlQuery>
 
 namespace {
 
@@ -83,8 +88,7 @@ const struct
 };
 
 // Commands whose windows are not part of the program stay disabled.
-const char *const endnuIkkeByggede[] = {"opretGenveje", "OpretSmappe", "aWmi", "winApp", "aInsertMappe",
-                                        "aInsertGenvej"};
+const char *const endnuIkkeByggede[] = {"opretGenveje", "aInsertGenvej"};
 
 } // namespace
 
@@ -165,6 +169,10 @@ void TBoernevinduer::opretKommandoer()
     connect(kommando("findTekst"), &QAction::triggered, this, &TBoernevinduer::aabnFindform);
     connect(kommando("aFindDoc"), &QAction::triggered, this, &TBoernevinduer::aFindDoc);
     connect(kommando("aBilledGal"), &QAction::triggered, this, &TBoernevinduer::aabnGalleri);
+    connect(kommando("OpretSmappe"), &QAction::triggered, this, &TBoernevinduer::aabnStrukturer);
+    connect(kommando("aInsertMappe"), &QAction::triggered, this, &TBoernevinduer::aInsertMappe);
+    connect(kommando("aWmi"), &QAction::triggered, this, &TBoernevinduer::aabnWmi);
+    connect(kommando("winApp"), &QAction::triggered, this, &TBoernevinduer::aabnApplets);
     // The close buttons of the top strip are the frame's own commands.
     connect(kommando("CloseElement"), &QAction::triggered, m_styring, &TVinduesstyring::CloseElement);
     connect(kommando("CloseAlleElementer"), &QAction::triggered, m_styring, &TVinduesstyring::CloseAlleElementer);
@@ -658,6 +666,100 @@ void TBoernevinduer::opdaterKommandoer()
     kommando("aVisStifinder")->setEnabled(aktiv != Vinduesart::Stifinder);
     kommando("aVisKlipbordet")->setEnabled(aktiv != Vinduesart::Klipbord);
     kommando("aFindDoc")->setEnabled(aktiv == Vinduesart::Stifinder);
+    kommando("aInsertMappe")->setEnabled(aktiv == Vinduesart::Stifinder);
     for (const char *navn : endnuIkkeByggede)
         kommando(navn)->setEnabled(false);
+}
+
+// ------------------------------------------------------------ structures, system information
+
+void TBoernevinduer::setStrukturFelter(bool *MsRedigeret, const std::function<void()> &loadMenu)
+{
+    m_MsRedigeret = MsRedigeret;
+    m_loadStrukturmenu = loadMenu;
+}
+
+Tmappestrukturform *TBoernevinduer::aabnStrukturer()
+{
+    if (!m_MsRedigeret)
+        return nullptr;
+    const bool inde = m_aabningsvalg->inde(Vinduesart::Mappestruktur);
+    bool ny = false;
+    QWidget *w = m_styring->aabnVaerktoej(Vinduesart::Mappestruktur, inde, [this, &ny](bool inde) {
+        ny = true;
+        Tmappestrukturform::Hovedvindue hoved;
+        hoved.editSti = m_ramme.editSti;
+        hoved.visStruktur = [this](const QStringList &mapper, bool punkt) {
+            if (Twinform *w = aktiverWinform(false))
+                w->visHjemmelavetStruktur(mapper, punkt);
+        };
+        hoved.visMappe = [this](const QString &mappe, bool koerHaendelser) {
+            if (!stier::erMappe(mappe)) {
+                m_ramme.dialogs->inform(QStringLiteral("Mappen findes ikke:\r") + mappe);
+                return;
+            }
+            aktiverWinform(false, mappe);
+            if (koerHaendelser)
+                QCoreApplication::processEvents();
+        };
+        hoved.loadMappeStruktur = [this] {
+            if (m_loadStrukturmenu)
+                m_loadStrukturmenu();
+        };
+        hoved.infoHelp = [this](const QString &side) { InfoHelp(side); };
+        hoved.aVisStifinder = kommando("aVisStifinder");
+        hoved.minimumHoejde = m_ramme.hovedvindue->minimumHeight();
+        return new Tmappestrukturform(*m_ramme.dialogs, *m_MsRedigeret, m_mapper.mappestrukturDir, m_optMappe, inde,
+                                      hoved);
+    });
+    auto *f = qobject_cast<Tmappestrukturform *>(w);
+    if (f && ny)
+        f->loadMappeStruktur();
+    return f;
+}
+
+void TBoernevinduer::aInsertMappe()
+{
+    Twinform *w = aktivStifinder();
+    if (!w)
+        return;
+    const QString mappe = w->motor()->mappenavn();
+    if (!stier::erMappe(mappe)) {
+        m_ramme.dialogs->inform(QStringLiteral("Der skal være valgt en mappe."));
+        return;
+    }
+    if (Tmappestrukturform *f = aabnStrukturer()) {
+        f->tilfoejMappe(mappe);
+        if (m_stifinderRamme)
+            m_stifinderRamme->UdskrivInfo(QStringLiteral("Mappen er tilføjet til strukturen."));
+    }
+}
+
+void TBoernevinduer::aabnWmi()
+{
+    const bool inde = m_aabningsvalg->inde(Vinduesart::Wmi);
+    m_styring->aabnVaerktoej(Vinduesart::Wmi, inde, [this](bool inde) {
+        TwmiForm::Hovedvindue hoved;
+        hoved.visMappe = [this](const QString &mappe) { aktiverWinform(false, mappe); };
+        hoved.webSoeg = [](const QString &tekst) {
+            QUrl url(QStringLiteral("https://www.google.com/search"));
+            QUrlQuery q;
+            q.addQueryItem(QStringLiteral("q"), QString::fromLatin1(QUrl::toPercentEncoding(tekst)));
+            url.setQuery(q);
+            QDesktopServices::openUrl(url);
+        };
+        hoved.infoHelp = [this](const QString &side) { InfoHelp(side); };
+        hoved.aVisStifinder = kommando("aVisStifinder");
+        TwmiForm::Mapper mapper{m_mapper.scriptDir, m_mapper.BrugerMappe + QStringLiteral("/WMI"),
+                                m_mapper.appletsDir, m_mapper.infoDir, m_optMappe};
+        return new TwmiForm(*m_ramme.dialogs, mapper, inde, hoved);
+    });
+}
+
+void TBoernevinduer::aabnApplets()
+{
+    m_styring->aabnVaerktoej(Vinduesart::Applets, true, [this](bool) {
+        return new TwaForm(*m_ramme.dialogs, m_mapper.appletsDir, m_mapper.infoDir,
+                           [this](const QString &side) { InfoHelp(side); });
+    });
 }

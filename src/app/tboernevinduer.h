@@ -22,6 +22,7 @@ class THjaelp;
 class THjaelpside;
 class Tinfoform;
 class Tfindform;
+class Tmappestrukturform;
 class TKopilister;
 class Tlisteform;
 class TProgramfunktioner;
@@ -102,6 +103,17 @@ public:
     void visKalMappe(const QString &aMappe);
     void opretKalenderStruk(const QStringList &aList, const QString &aMappe);
 
+    // The saved folder structures window (OpretSmappe), and the main
+    // window's "Tilføj" that adds the active explorer's folder to the
+    // structure under edit. `MsRedigeret` is the main window's edited flag;
+    // `loadMenu` refills its structure menu.
+    void setStrukturFelter(bool *MsRedigeret, const std::function<void()> &loadMenu);
+    Tmappestrukturform *aabnStrukturer();
+    void aInsertMappe();
+    // The system information window (aWmi) and the applets window (winApp).
+    void aabnWmi();
+    void aabnApplets();
+
     // Help.
     void InfoHelp(const QString &side);
     bool kanViseHjaelp() const;
@@ -164,4 +176,6 @@ private:
     int *m_GBoxV = nullptr;
     int *m_GBoxL = nullptr;
     int *m_colIndex = nullptr;
+    bool *m_MsRedigeret = nullptr;
+    std::function<void()> m_loadStrukturmenu;
 };

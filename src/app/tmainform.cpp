@@ -215,6 +215,7 @@ void Tmainform::lavStrukturmenu()
     m_strukturmenu = new TStrukturmenu(ramme, kommando("OpretSmappe"), bestemFremstilling, this);
     m_stifinderRamme = std::make_unique<TStifinderRamme>(*this, *m_strukturmenu);
     m_boern->setStifinderRamme(m_stifinderRamme.get());
+    m_boern->setStrukturFelter(&MsRedigeret, [this] { m_strukturmenu->loadMappeStruktur(); });
 }
 
 // ---------------------------------------------------------------- regions

@@ -4,6 +4,7 @@
 #include "app/ikoner.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
+#include "core/filnavn.h"
 #include "core/tekstfil.h"
 #include "explorer/twinform.h"
 
@@ -72,9 +73,12 @@ void TStrukturmenu::loadMappeStruktur()
         return;
     const QIcon ikon = ikoner::hent("folder", QStyle::SP_DirIcon);
     for (const QString &navn : strukturnavne(m_mappe)) {
-        QAction *a = m_menu->addAction(ikon, menutekst(navn));
+        // The file name holds the typed name in the program's file-name
+        // form; the menu shows the name itself.
+        const QString vist = filnavn::tilNavn(navn);
+        QAction *a = m_menu->addAction(ikon, menutekst(vist));
         a->setData(navn);
-        hint::saet(a, QStringLiteral("Aktiver ") + navn);
+        hint::saet(a, QStringLiteral("Aktiver ") + vist);
         const int index = int(m_menu->actions().size()) - 1;
         connect(a, &QAction::triggered, this, [this, index] { mMsOnClick(index); });
     }
