@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -102,7 +103,7 @@ TDosside::TDosside(Dialogs &dialogs, const Hovedvindue &hoved, QWidget *parent)
                 &TDosside::aDosNed);
     lavKommando("aGemDosListe", QString(), QStringLiteral("Gem listen med aktuelle rækkefølge"),
                 "document-save", QStyle::SP_DialogSaveButton, &TDosside::gemListe);
-    lavKommando("aPowerShell", QString(), QStringLiteral("Åben en PowerShell-konsol"), "utilities-terminal",
+    lavKommando("aPowerShell", QString(), QStringLiteral("Åben en PowerShell-konsol"), "text-x-script",
                 QStyle::SP_ComputerIcon, &TDosside::powerShell);
     lavKommando("aKonsol", QString(), QStringLiteral("Åben en dos-konsol"), "utilities-terminal",
                 QStyle::SP_CommandLink, &TDosside::konsol);
@@ -117,6 +118,11 @@ TDosside::TDosside(Dialogs &dialogs, const Hovedvindue &hoved, QWidget *parent)
 
     m_undersider = new QTabWidget(this);
     m_undersider->setObjectName(QStringLiteral("dosBog"));
+    // Both sub-page captions fit the panel's width side by side.
+    QFont skrift = m_undersider->tabBar()->font();
+    skrift.setPointSizeF(skrift.pointSizeF() * 0.9);
+    m_undersider->tabBar()->setFont(skrift);
+    m_undersider->setUsesScrollButtons(false);
     m_undersider->addTab(lavKommandoside(), QStringLiteral("Dos kommandoer"));
     m_undersider->addTab(lavIndfoerside(), QStringLiteral("Indfør kommandoer"));
     auto *l = new QVBoxLayout(this);
@@ -166,6 +172,7 @@ QWidget *TDosside::lavKommandoside()
     m_dosBoxen->setSelectionMode(QAbstractItemView::SingleSelection);
     m_dosBoxen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_dosBoxen->setUniformItemSizes(true);
+    m_dosBoxen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);   // long captions are cut with "…"
     connect(m_dosBoxen, &QListView::clicked, this, &TDosside::visBeskrivelse);
     l->addWidget(m_dosBoxen, 3);
 
