@@ -334,6 +334,8 @@ void TDosside::aInsertDos()
         return;
     if (!m_bibliotek->gem(m_dosEdit->text(), m_dosMemo->toPlainText()))
         return;
+    // The saved command is the selected row; its description box shows it.
+    m_memoDos->setPlainText(m_dosMemo->toPlainText());
     markerUaendret();
     if (m_dosCheck->isChecked())
         aNyDos();

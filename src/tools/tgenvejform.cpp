@@ -91,6 +91,9 @@ QPushButton *knap(QAction *a)
 {
     auto *b = new QPushButton(a->text());
     b->setObjectName(a->objectName() + QStringLiteral("Knap"));
+    // The design's style sheet pads buttons beyond what their size hint
+    // allows for; the caption always shows whole.
+    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 24);
     hint::saet(b, a->toolTip());
     b->setEnabled(a->isEnabled());
     QObject::connect(b, &QPushButton::clicked, a, &QAction::trigger);
@@ -269,7 +272,7 @@ QWidget *Tgenvejform::lavSidepanel()
     m_sidepanel = new QFrame;
     m_sidepanel->setObjectName(QStringLiteral("sidepanel"));
     m_sidepanel->setFrameShape(QFrame::StyledPanel);
-    m_sidepanel->setFixedWidth(260);
+
     auto *l = new QVBoxLayout(m_sidepanel);
     l->addWidget(tekst(QStringLiteral("Genveje i Fast placering"), true));
     m_liste = new QListWidget;
@@ -290,9 +293,9 @@ QWidget *Tgenvejform::lavSidepanel()
     m_loadCheck = new QCheckBox(QStringLiteral("Indlæs genveje automatisk ved opstart"));
     m_loadCheck->setObjectName(QStringLiteral("loadCheck"));
     hint::saet(m_loadCheck, QStringLiteral("Indlæs altid genveje ved opstart"));
-    auto *checkTekst = new QHBoxLayout;
-    checkTekst->addWidget(m_loadCheck);
-    l->addLayout(checkTekst);
+    l->addWidget(m_loadCheck);
+    // As wide as the check box's caption needs, and no wider.
+    m_sidepanel->setFixedWidth(qMax(260, m_loadCheck->sizeHint().width() + 40));
     return m_sidepanel;
 }
 
