@@ -27,6 +27,7 @@
 #include "shell/turlform1.h"
 #include "shell/tvinduesstyring.h"
 #include "tools/tfindform.h"
+#include "tools/tgenvejform.h"
 #include "tools/tkalenderform.h"
 #include "tools/tmappestrukturform.h"
 #include "tools/twaform.h"
@@ -86,9 +87,6 @@ const struct
     {"aInsertGenvej", "Opret", "Opret genvej til aktuelle element", {}, QStyle::SP_FileLinkIcon, "insert-link"},
     {"aFindDoc", "Søg", "Søg efter tekst i tekstdokumenter", {}, QStyle::SP_FileDialogContentsView, "edit-find"},
 };
-
-// Commands whose windows are not part of the program stay disabled.
-const char *const endnuIkkeByggede[] = {"opretGenveje", "aInsertGenvej"};
 
 } // namespace
 
@@ -167,6 +165,8 @@ void TBoernevinduer::opretKommandoer()
     connect(kommando("progInsert"), &QAction::triggered, this, &TBoernevinduer::aabnProgform);
     connect(kommando("visKalender"), &QAction::triggered, this, &TBoernevinduer::aabnKalender);
     connect(kommando("findTekst"), &QAction::triggered, this, &TBoernevinduer::aabnFindform);
+    connect(kommando("opretGenveje"), &QAction::triggered, this, &TBoernevinduer::aabnGenveje);
+    connect(kommando("aInsertGenvej"), &QAction::triggered, this, &TBoernevinduer::aInsertGenvej);
     connect(kommando("aFindDoc"), &QAction::triggered, this, &TBoernevinduer::aFindDoc);
     connect(kommando("aBilledGal"), &QAction::triggered, this, &TBoernevinduer::aabnGalleri);
     connect(kommando("OpretSmappe"), &QAction::triggered, this, &TBoernevinduer::aabnStrukturer);
@@ -463,6 +463,47 @@ Tfindform *TBoernevinduer::aabnFindform()
     return qobject_cast<Tfindform *>(w);
 }
 
+Tgenvejform *TBoernevinduer::aabnGenveje()
+{
+    const bool inde = m_aabningsvalg->inde(Vinduesart::Genveje);
+    QWidget *w = m_styring->aabnVaerktoej(Vinduesart::Genveje, inde, [this](bool inde) {
+        Tgenvejform::Hovedvindue hoved;
+        hoved.editSti = m_ramme.editSti;
+        hoved.PlaceringsMappe = m_placeringsMappe;
+        hoved.visKalMappe = [this](const QString &mappe) { visKalMappe(mappe); };
+        hoved.aktiverWinform = [this](const QString &mappe) { aktiverWinform(true, mappe); };
+        hoved.runFilname = [this](const QString &fil) { m_starter->runFilname(fil, 0); };
+        hoved.infoHelp = [this](const QString &side) { InfoHelp(side); };
+        hoved.aVisStifinder = kommando("aVisStifinder");
+        hoved.scriptDir = m_mapper.scriptDir;
+        hoved.programfil = QCoreApplication::applicationFilePath();
+        return new Tgenvejform(*m_ramme.dialogs, inde, m_optMappe, hoved);
+    });
+    return qobject_cast<Tgenvejform *>(w);
+}
+
+void TBoernevinduer::aInsertGenvej()
+{
+    const QString sti = m_ramme.editSti();
+    QString mappe = sti;
+    QString navn;
+    if (stier::erFil(sti) && !stier::erMappe(sti)) {
+        mappe = stier::mappeAf(sti);
+        navn = stier::udenUdvidelse(QFileInfo(sti).fileName());
+    } else {
+        navn = stier::getLastDirectory(sti);
+    }
+    if (navn.isEmpty()) {
+        m_ramme.dialogs->inform(QStringLiteral("Ukendt fejl: fil eller mappe synes ikke at eksistere."));
+        return;
+    }
+    Tgenvejform *g = aabnGenveje();
+    if (!g)
+        return;
+    const QString fast = m_placeringsMappe ? *m_placeringsMappe : QString();
+    g->udfyld(sti, stier::erMappe(fast) ? fast : mappe, navn);
+}
+
 void TBoernevinduer::aFindDoc()
 {
     Twinform *w = aktivStifinder();
@@ -667,8 +708,10 @@ void TBoernevinduer::opdaterKommandoer()
     kommando("aVisKlipbordet")->setEnabled(aktiv != Vinduesart::Klipbord);
     kommando("aFindDoc")->setEnabled(aktiv == Vinduesart::Stifinder);
     kommando("aInsertMappe")->setEnabled(aktiv == Vinduesart::Stifinder);
-    for (const char *navn : endnuIkkeByggede)
-        kommando(navn)->setEnabled(false);
+    kommando("aInsertGenvej")->setEnabled(aktiv == Vinduesart::Stifinder);
+    kommando("opretGenveje")->setEnabled(!m_ramme.editSti().isEmpty());
+    if (auto *g = qobject_cast<Tgenvejform *>(m_styring->vaerktoej(Vinduesart::Genveje)))
+        g->opdaterKommandoer();
 }
 
 // ------------------------------------------------------------ structures, system information

@@ -22,6 +22,7 @@ class THjaelp;
 class THjaelpside;
 class Tinfoform;
 class Tfindform;
+class Tgenvejform;
 class Tmappestrukturform;
 class TKopilister;
 class Tlisteform;
@@ -84,6 +85,12 @@ public:
     void selectFromGal(const QString &aFilnavn, bool medDelete);
     void RegisterEleFromGal(const QString &aEleNavn);
     TProgramfunktioner *lavProgramfunktioner();
+    // The shortcut maker ("Genveje", Ctrl+2), and "Opret": the maker
+    // filled from the current element. The fixed placement folder is the
+    // main window's field, kept with its settings.
+    void setPlaceringsMappe(QString *felt) { m_placeringsMappe = felt; }
+    Tgenvejform *aabnGenveje();
+    void aInsertGenvej();
     // "Find tekst", shown or made.
     Tfindform *aabnFindform();
     void aFindDoc();
@@ -173,6 +180,7 @@ private:
     TProgrammenu *m_programmenuListe = nullptr;
     TRammeForbindelse *m_stifinderRamme = nullptr;
     TKopilister *m_delteLister = nullptr;
+    QString *m_placeringsMappe = nullptr;
     int *m_GBoxV = nullptr;
     int *m_GBoxL = nullptr;
     int *m_colIndex = nullptr;

@@ -232,8 +232,7 @@ QWidget *TEgenskabsside::lavProgramside()
     udfoer->setObjectName(QStringLiteral("startUpKnap"));
     udfoer->setText(QStringLiteral("Udfør"));
     hint::saet(udfoer, QStringLiteral("Tilføj eller fjern programmet som StartUp-program"));
-    // Start-up registration is not part of the program yet.
-    udfoer->setEnabled(false);
+    connect(udfoer, &QToolButton::clicked, this, &TEgenskabsside::startUpValgt);
     layout->addWidget(udfoer);
     layout->addStretch();
 

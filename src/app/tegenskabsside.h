@@ -66,6 +66,8 @@ signals:
     void opdateringsmaadeAendret();
     void sammeKlipbordAendret(bool til);
     void synligeSiderAendret();
+    // "Udfør" under "StartUp-program".
+    void startUpValgt();
 
 private:
     QWidget *lavProgramside();

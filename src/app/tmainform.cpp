@@ -5,6 +5,7 @@
 #include "app/skaermplacering.h"
 #include "app/tbeskeddialogs.h"
 #include "app/tboernevinduer.h"
+#include "app/tdosside.h"
 #include "app/tegenskabsside.h"
 #include "app/tindholdsside.h"
 #include "app/tinfobar.h"
@@ -15,6 +16,8 @@
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
 #include "engines/datamappe/tdatamappe.h"
+#include "engines/genveje/topstartsprogram.h"
+#include "engines/tstarter.h"
 #include "platform/skrivebord.h"
 #include "engines/tmenuexefiler.h"
 #include "explorer/twinform.h"
@@ -33,6 +36,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -161,6 +165,7 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
     m_boern = new TBoernevinduer({this, m_klientomraade, m_tc, m_dialogs, [this] { return m_stistrimmel->sti(); }},
                                  this);
     m_boern->setGalleriFelter(&GBoxV, &GBoxL, &colIndex);
+    m_boern->setPlaceringsMappe(&PlaceringsMappe);
     connect(m_boern, &TBoernevinduer::infoProg, this, &Tmainform::InfoProg);
     connect(m_boern, &TBoernevinduer::exeProgramSkiftet, this, [this](const QString &sti) { exeProgram = sti; });
     connect(m_boern, &TBoernevinduer::visSide, this, [this](int side) { vaelgSide(side); });
@@ -191,6 +196,8 @@ Tmainform::Tmainform(Dialogs *dialogs, QWidget *parent)
 
     connect(m_stistrimmel, &TStistrimmel::udskrivInfo, this, &Tmainform::UdskrivInfo);
     connect(m_klientomraade, &QMdiArea::subWindowActivated, this, &Tmainform::planlaegOpdatering);
+    // Commands such as "Genveje" depend on the current element.
+    connect(m_stistrimmel->EditSti(), &QLineEdit::textChanged, this, &Tmainform::planlaegOpdatering);
 
     FormCreate();
     opdaterSidetitel();
@@ -347,7 +354,7 @@ QWidget *Tmainform::lavSide(int side)
         m_funktionsBog = lavUndersider(QStringLiteral("funktionsBog"),
                                        {QStringLiteral("Programmer"), QStringLiteral("Egenskaber"),
                                         QStringLiteral("Dos")},
-                                       {m_boern->lavProgramfunktioner(), m_boern->aabningsvalg()});
+                                       {m_boern->lavProgramfunktioner(), m_boern->aabningsvalg(), lavDosside()});
         return m_funktionsBog;
     case SideProgrammer:
         m_programboks = m_boern->lavProgramboks();
@@ -463,6 +470,7 @@ QFrame *Tmainform::lavVenstrePanel()
         m_boern->anvendSammeKlipbord(til);
     });
     connect(e, &TEgenskabsside::synligeSiderAendret, this, &Tmainform::bestemTabs);
+    connect(e, &TEgenskabsside::startUpValgt, this, &Tmainform::makeOpstartProg);
 
     // The contents page.
     connect(m_indholdsside, &TIndholdsside::vaelgSide, this, [this](int side) { vaelgSide(side); });
@@ -1078,9 +1086,9 @@ void Tmainform::opdaterKommandoer()
 void Tmainform::aktiverBakkeikon() {}
 void Tmainform::saetHjaelpetraeLinjer(bool linjer) { m_hjaelpside->saetLinjer(linjer); }
 void Tmainform::opsaetProgramliste() { m_boern->hentProgrammer(); }
-void Tmainform::opretDosliste() {}
+void Tmainform::opretDosliste() { m_dosside->saetMapper(m_mapper.dosMappe, m_mapper.OptMappe); }
 void Tmainform::visAktivtProgram() { m_boern->menuExe()->visGemtProgram(exeProgram); }
-void Tmainform::hentDosliste() {}
+void Tmainform::hentDosliste() { m_dosside->hent(); }
 void Tmainform::hentNotater() {}
 void Tmainform::hentHjaelpetrae()
 {
@@ -1109,4 +1117,25 @@ void Tmainform::skiftOpdateringsmaade()
     const bool bloker = m_egenskabsside->blokerCheck()->isChecked();
     for (Twinform *w : m_boern->stifindere())
         w->setActionUpdates(bloker);
+}
+
+QWidget *Tmainform::lavDosside()
+{
+    TDosside::Hovedvindue hoved;
+    hoved.editSti = [this] { return m_stistrimmel->sti(); };
+    hoved.fejl = [this](int kode) { m_boern->starter()->ErrorInfo(kode); };
+    m_dosside = new TDosside(*m_dialogs, hoved);
+    return m_dosside;
+}
+
+void Tmainform::makeOpstartProg()
+{
+    m_dialogs->inform(QStringLiteral("Det kan tage lidt tid.\rTryk OK-Knappen for at starte funktionen.\r"
+                                     "Der bringes en information, når funktionen er gennemført."));
+    if (!m_opstartsprogram) {
+        m_opstartsprogram = new TOpstartsprogram(*m_dialogs, m_mapper.scriptDir, this);
+        connect(m_opstartsprogram, &TOpstartsprogram::visMappe, this,
+                [this](const QString &mappe) { m_boern->aktiverWinform(true, mappe); });
+    }
+    m_opstartsprogram->makeOpstartProg(QCoreApplication::applicationFilePath(), PlaceringsMappe);
 }

@@ -18,11 +18,13 @@ class QTabBar;
 class QTabWidget;
 class QToolButton;
 class TBoernevinduer;
+class TDosside;
 class TEgenskabsside;
 class THjaelpside;
 class TProgramboks;
 class TIndholdsside;
 class TInfobar;
+class TOpstartsprogram;
 class TStistrimmel;
 class TStifinderRamme;
 class TStrukturmenu;
@@ -119,6 +121,8 @@ public:
     TEgenskabsside *egenskabsside() const { return m_egenskabsside; }
     TBoernevinduer *boernevinduer() const { return m_boern; }
     TIndholdsside *indholdsside() const { return m_indholdsside; }
+    TDosside *dosside() const { return m_dosside; }
+    TOpstartsprogram *opstartsprogram() const { return m_opstartsprogram; }
     TStistrimmel *stistrimmel() const { return m_stistrimmel; }
     TInfobar *infobar() const { return m_infobar; }
     TStrukturmenu *strukturmenu() const { return m_strukturmenu; }
@@ -190,6 +194,9 @@ private:
     void genaktiverStrukturKnapper();
     void skiftOpdateringsmaade();
     void lavStrukturmenu();
+    // "Udfør" on the settings page: start-up registration.
+    void makeOpstartProg();
+    QWidget *lavDosside();
 
     Dialogs *m_dialogs = nullptr;           // what every window of the program talks through
     std::unique_ptr<Dialogs> m_egneDialogs;
@@ -223,5 +230,7 @@ private:
     TStistrimmel *m_stistrimmel = nullptr;
     TInfobar *m_infobar = nullptr;
     TStrukturmenu *m_strukturmenu = nullptr;
+    TDosside *m_dosside = nullptr;
+    TOpstartsprogram *m_opstartsprogram = nullptr;
     std::unique_ptr<TStifinderRamme> m_stifinderRamme;
 };

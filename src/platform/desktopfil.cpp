@@ -175,7 +175,9 @@ QList<QStringList> Desktopfil::kommandoer(const QStringList &filer) const
         QStringList argv;
         for (const Token &t : tokens) {
             if (t.citeret) {
-                argv.append(t.tekst);
+                // No field code works inside quotes, but a per cent sign
+                // is still written "%%" there.
+                argv.append(QString(t.tekst).replace(QLatin1String("%%"), QLatin1String("%")));
                 continue;
             }
             if (t.tekst == QLatin1String("%F") || t.tekst == QLatin1String("%U")) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -13,5 +14,7 @@ namespace skript {
 // of aabner: above 32 started, 2 when the script is missing, 1 when the
 // system would not start it.
 int start(const QString &script, const QStringList &argumenter);
+// The same with the environment `miljoe` in place of the program's own.
+int start(const QString &script, const QStringList &argumenter, const QProcessEnvironment &miljoe);
 
 } // namespace skript

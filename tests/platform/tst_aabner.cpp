@@ -95,6 +95,8 @@ private slots:
             << QStringList{"/opt/mit program/x|a \"q\" $HOME \\ `"};
         QTest::newRow("per cent, icon, name, deprecated codes")
             << "prog 100%% %i %c %d %m" << QStringList{} << QStringList{"prog|100%|--icon|ikon|Navn"};
+        QTest::newRow("per cent inside quotes") << "\"/a b/100%% x\" y%%" << QStringList{}
+                                                << QStringList{"/a b/100% x|y%"};
         QTest::newRow("no file code: files are not passed") << "prog" << QStringList{"/a"} << QStringList{"prog"};
         QTest::newRow("unclosed quotation mark") << "prog \"a" << QStringList{"/a"} << QStringList{};
     }
