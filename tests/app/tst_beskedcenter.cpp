@@ -3,6 +3,13 @@
 #include "app/tmainform.h"
 #include "app/tnetside.h"
 #include "app/tnotatside.h"
+#include "app/tboernevinduer.h"
+#include "app/tstifinderramme.h"
+#include "app/tstrukturmenu.h"
+#include "explorer/twinform.h"
+#include "engines/tstrukturcompo.h"
+#include "shell/tvinduesstyring.h"
+#include "shell/vinduesart.h"
 #include "fakedialogs.h"
 #include "privatbus.h"
 #include "testmiljoe.h"
@@ -161,11 +168,17 @@ private slots:
         QCOMPARE(m_server.modtaget.at(1).tekst, QString("Beskeden"));
         QCOMPARE(m_server.modtaget.at(1).hints.value("x-marvikel-navn").toString(), QString("Marvikel 2"));
 
+        // The explorer windows report through the same call.
+        TStifinderRamme ramme(w, *w.strukturmenu());
+        ramme.makeInfo("Information", "Der blev slettet 2 bytes");
+        QTRY_COMPARE(m_server.modtaget.size(), 3);
+        QCOMPARE(m_server.modtaget.at(2).tekst, QString("Der blev slettet 2 bytes"));
+
         // Without a server (and without a tray) the status line tells it.
         afmeldServer();
         w.makeInfo("Information", "Der blev kopieret 3 bytes");
         QTRY_COMPARE(w.infobar()->panelTekst(2), QString("Information: Der blev kopieret 3 bytes"));
-        QCOMPARE(m_server.modtaget.size(), 2);
+        QCOMPARE(m_server.modtaget.size(), 3);
         QVERIFY(d.informationer.isEmpty());
     }
 
@@ -290,6 +303,40 @@ private slots:
         side.kommando("opdaterNotater")->trigger();
         QCOMPARE(label->text(), QString("Eksisterende notater: 1"));
         QVERIFY(titel->text().isEmpty());
+    }
+
+    void notatmappenVisesIDenAktiveStifinder()
+    {
+        MidlertidigHjem hjem;
+        FakeDialogs d;
+        Tmainform w(&d);
+        QAction *visMappe = w.notatside()->kommando("visNotatmappe");
+        // No explorer window is active before the window is on screen.
+        visMappe->trigger();
+        QCOMPARE(d.informationer,
+                 QStringList{"Der skal være en Stifinder aktiv for denne funktion.\rAktiver en Stifinder og prøv igen!"});
+        d.informationer.clear();
+
+        const QString note = w.mapper().NotatMappe + "huskeliste.txt";
+        QVERIFY(tekstfil::gem(note, {"x"}));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        Twinform *stifinder = w.findChild<Twinform *>();
+        QVERIFY(stifinder);
+        auto *liste = barn<QListWidget>(w.notatside(), "notatBox");
+        QTRY_COMPARE(liste->count(), 1);   // the notes are listed at the first show
+        // The first run shows the welcome page in front of the explorer.
+        w.boernevinduer()->styring()->visBarn(stifinder);
+        QTRY_COMPARE(w.boernevinduer()->styring()->aktivArt(), Vinduesart::Stifinder);
+
+        visMappe->trigger();   // nothing selected: the folder
+        QCOMPARE(d.informationer, QStringList());
+        QCOMPARE(stifinder->aktuelleSti(), w.mapper().NotatMappe.chopped(1));
+        liste->setCurrentRow(0);
+        visMappe->trigger();   // the selected note
+        QCOMPARE(stifinder->motor()->filnavn(), note);
+        QVERIFY(d.informationer.isEmpty());
+        w.close();
     }
 
     void mislykketGemmeBeholderTeksten()
