@@ -256,6 +256,11 @@ void TNotatside::gemNotat()
     const QString sti = m_notater.sti(titel);
     if (sti.isEmpty())
         return;
+    if (!TNotater::kanGemmes(sti)) {
+        m_ramme.dialogs->inform(QStringLiteral("Overskriften indeholder tegn, der ikke kan gemmes i et filnavn.\r"
+                                               "Gem notatet under en anden overskrift."));
+        return;
+    }
     const bool fandtes = TNotater::findes(sti);
     if (m_nytNotatNavn && fandtes
         && !m_ramme.dialogs->ask(QStringLiteral("Filnavn:\r") + sti + QStringLiteral("\rSkal denne fil overskrives?")))

@@ -1,10 +1,12 @@
 #include "engines/notater.h"
 
 #include "core/filnavn.h"
+#include "engines/stier.h"
 #include "platform/mappelaeser.h"
+#include "platform/navnekode.h"
+#include "platform/raafil.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -42,11 +44,24 @@ QString TNotater::sti(const QString &titel) const
 
 bool TNotater::findes(const QString &sti)
 {
-    return !sti.isEmpty() && QFileInfo(sti).isFile();
+    return stier::erFil(sti);
+}
+
+bool TNotater::kanGemmes(const QString &sti)
+{
+    return navnekode::kod(sti) == sti.toUtf8();
 }
 
 bool TNotater::hent(const QString &sti, QString &tekst)
 {
+    // A note whose file name is not valid UTF-8 is read by its raw name.
+    if (!kanGemmes(sti)) {
+        QByteArray data;
+        if (!raafil::laes(sti, tekstfil::maksStoerrelse(tekstfil::Art::Liste), data))
+            return false;
+        tekst = tekstfil::splitLinjer(tekstfil::dekod(data)).join(u'\n');
+        return true;
+    }
     tekstfil::Laesning status = tekstfil::Laesning::Mangler;
     const QStringList linjer = tekstfil::hent(sti, tekstfil::Art::Liste, &status);
     if (status != tekstfil::Laesning::Ok)

@@ -35,6 +35,11 @@ public:
 
     static bool findes(const QString &sti);
 
+    // False for a path whose name is not valid UTF-8 (the title of a note
+    // some other program named so): such a note can be read but is saved
+    // under another title.
+    static bool kanGemmes(const QString &sti);
+
     // The note's text; false when the file is not there or not readable
     // (a file in the way that is not ours has been told to the user).
     static bool hent(const QString &sti, QString &tekst);

@@ -82,6 +82,28 @@ private slots:
         QVERIFY(!TNotater(mappe + "findes-ikke/").list(ud));
     }
 
+    void navnSomIkkeErUtf8()
+    {
+        QTemporaryDir tmp;
+        const QByteArray navn = QFile::encodeName(tmp.path()) + "/caf\xe9.txt";
+        FILE *f = fopen(navn.constData(), "w");
+        QVERIFY(f);
+        fputs("indhold\r\n", f);
+        fclose(f);
+        TNotater n(tmp.path() + "/");
+        QList<TNotater::Notat> notater;
+        QVERIFY(n.list(notater));
+        QCOMPARE(notater.size(), 1);
+        const QString sti = n.stiForFil(notater.first().filnavn);
+        QVERIFY(TNotater::findes(sti));
+        QString tekst;
+        QVERIFY(TNotater::hent(sti, tekst));
+        QCOMPARE(tekst, QString("indhold"));
+        // Such a name cannot be written back by its title; a typed title can.
+        QVERIFY(!TNotater::kanGemmes(sti));
+        QVERIFY(TNotater::kanGemmes(n.sti("café")));
+    }
+
     void mislykketGemmeBevarerDenGamleNote()
     {
         QTemporaryDir tmp;
