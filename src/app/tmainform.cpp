@@ -3,12 +3,15 @@
 #include "app/hint.h"
 #include "app/ikoner.h"
 #include "app/skaermplacering.h"
+#include "app/tbakkeikon.h"
 #include "app/tbeskeddialogs.h"
 #include "app/tboernevinduer.h"
 #include "app/tdosside.h"
 #include "app/tegenskabsside.h"
 #include "app/tindholdsside.h"
 #include "app/tinfobar.h"
+#include "app/tnetside.h"
+#include "app/tnotatside.h"
 #include "app/tstilmanager.h"
 #include "app/tstifinderramme.h"
 #include "app/tstistrimmel.h"
@@ -17,9 +20,12 @@
 #include "core/tekstfil.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "engines/genveje/topstartsprogram.h"
-#include "engines/tstarter.h"
-#include "platform/skrivebord.h"
 #include "engines/tmenuexefiler.h"
+#include "engines/tstarter.h"
+#include "engines/tstrukturcompo.h"
+#include "platform/netadresse.h"
+#include "platform/notifikation.h"
+#include "platform/skrivebord.h"
 #include "explorer/twinform.h"
 #include "shell/tgenvejslister.h"
 #include "shell/tprogramboks.h"
@@ -27,6 +33,7 @@
 #include "shell/thjaelpside.h"
 #include "shell/tprogramfunktioner.h"
 #include "shell/tvinduesstyring.h"
+#include "shell/vinduesart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +41,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -374,6 +382,14 @@ QWidget *Tmainform::lavSide(int side)
     case SideIndhold:
         m_indholdsside = new TIndholdsside;
         return m_indholdsside;
+    case SideNettet:
+        m_netside = new TNetside({[this](const QUrl &a) { aabnAdresse(a); },
+                                  [this](const QString &o, const QString &t) { makeInfo(o, t); }});
+        return m_netside;
+    case SideNotater:
+        m_notatside = new TNotatside({m_dialogs, [this](const QUrl &a) { aabnAdresse(a); },
+                                      [this](const QString &fil) { visNotatmappe(fil); }});
+        return m_notatside;
     default: {
         auto *tom = new QWidget;
         tom->setObjectName(QStringLiteral("side%1").arg(side));
@@ -490,6 +506,25 @@ QFrame *Tmainform::lavVenstrePanel()
 void Tmainform::UdskrivInfo(const QString &tekst)
 {
     m_infobar->UdskrivInfo(tekst);
+}
+
+void Tmainform::makeInfo(const QString &overskrift, const QString &tekst)
+{
+    ++ncNumber;
+    const notifikation::Besked besked{QStringLiteral("Marvikel %1").arg(ncNumber), overskrift, tekst,
+                                      m_mapper.programmappe + QStringLiteral("/Lydfiler/Musik06.wav")};
+    notifikation::send(besked, this, [this, overskrift, tekst] {
+        if (m_bakkeikon && m_bakkeikon->visBesked(overskrift, tekst))
+            return;
+        UdskrivInfo(overskrift.isEmpty() ? tekst : overskrift + QStringLiteral(": ") + tekst);
+    });
+}
+
+void Tmainform::aabnAdresse(const QUrl &adresse)
+{
+    const int kode = netadresse::aabn(adresse);
+    if (kode <= 32)
+        m_dialogs->inform(TStarter::ErrorTekst(kode));
 }
 
 void Tmainform::HintInfo(const QString &hint)
@@ -1083,13 +1118,32 @@ void Tmainform::opdaterKommandoer()
 
 // ------------------------------------------- settings kept for other windows
 
-void Tmainform::aktiverBakkeikon() {}
+void Tmainform::aktiverBakkeikon() { m_bakkeikon = new TBakkeikon(this); }
 void Tmainform::saetHjaelpetraeLinjer(bool linjer) { m_hjaelpside->saetLinjer(linjer); }
 void Tmainform::opsaetProgramliste() { m_boern->hentProgrammer(); }
 void Tmainform::opretDosliste() { m_dosside->saetMapper(m_mapper.dosMappe, m_mapper.OptMappe); }
 void Tmainform::visAktivtProgram() { m_boern->menuExe()->visGemtProgram(exeProgram); }
 void Tmainform::hentDosliste() { m_dosside->hent(); }
-void Tmainform::hentNotater() {}
+void Tmainform::hentNotater()
+{
+    m_notatside->setMappe(m_mapper.NotatMappe);
+    m_notatside->hentNotater();
+}
+void Tmainform::visNotatmappe(const QString &fil)
+{
+    if (m_boern->styring()->aktivArt() != Vinduesart::Stifinder) {
+        m_dialogs->inform(QStringLiteral("Der skal være en Stifinder aktiv for denne funktion.\r"
+                                         "Aktiver en Stifinder og prøv igen!"));
+        return;
+    }
+    Twinform *w = m_boern->aktivStifinder();
+    TStrukturCompo *motor = w->motor();
+    motor->setAktiveStruktur(2);
+    if (!fil.isEmpty() && QFileInfo(fil).isFile() && !motor->SelectFil(fil).isEmpty())
+        w->mappeKontrol(QString(), true);
+    else
+        w->mappeKontrol(motor->makeStruktur2(m_mapper.NotatMappe.chopped(1)), true);
+}
 void Tmainform::hentHjaelpetrae()
 {
     m_boern->hjaelp()->HentStruktur();

@@ -17,6 +17,10 @@ class QMdiArea;
 class QTabBar;
 class QTabWidget;
 class QToolButton;
+class QUrl;
+class TBakkeikon;
+class TNetside;
+class TNotatside;
 class TBoernevinduer;
 class TDosside;
 class TEgenskabsside;
@@ -75,6 +79,13 @@ public:
     void HintInfo(const QString &hint);
     void InfoProg(const QString &tekst);
 
+    // A desktop notification; without a notification server it shows from
+    // the tray icon, else in the status line.
+    void makeInfo(const QString &overskrift, const QString &tekst);
+
+    // Opens a web address in the desktop's browser; a failure is told.
+    void aabnAdresse(const QUrl &adresse);
+
     // Opens a shipped help page by file name in the help browser.
     void InfoHelp(const QString &side);
     // Whether InfoHelp can show anything; commands that only open a help
@@ -126,6 +137,9 @@ public:
     TStistrimmel *stistrimmel() const { return m_stistrimmel; }
     TInfobar *infobar() const { return m_infobar; }
     TStrukturmenu *strukturmenu() const { return m_strukturmenu; }
+    TBakkeikon *bakkeikon() const { return m_bakkeikon; }
+    TNotatside *notatside() const { return m_notatside; }
+    TNetside *netside() const { return m_netside; }
     QTabWidget *Hovedbog() const { return m_hovedbog; }
 
 protected:
@@ -177,6 +191,7 @@ private:
     // Places where windows and lists that are not part of the program yet
     // will be reached. Each does nothing visible until its window exists.
     void aktiverBakkeikon();
+    void visNotatmappe(const QString &fil);
     void saetHjaelpetraeLinjer(bool linjer);
     void opsaetProgramliste();
     void opretDosliste();
@@ -232,5 +247,8 @@ private:
     TStrukturmenu *m_strukturmenu = nullptr;
     TDosside *m_dosside = nullptr;
     TOpstartsprogram *m_opstartsprogram = nullptr;
+    TBakkeikon *m_bakkeikon = nullptr;
+    TNotatside *m_notatside = nullptr;
+    TNetside *m_netside = nullptr;
     std::unique_ptr<TStifinderRamme> m_stifinderRamme;
 };

@@ -99,10 +99,9 @@ void TStifinderRamme::UdskrivInfo(const QString &tekst)
     m_hoved.UdskrivInfo(tekst);
 }
 
-void TStifinderRamme::makeInfo(const QString &, const QString &tekst)
+void TStifinderRamme::makeInfo(const QString &titel, const QString &tekst)
 {
-    // Until the message centre exists, notifications go to the status line.
-    m_hoved.UdskrivInfo(tekst);
+    m_hoved.makeInfo(titel, tekst);
 }
 
 void TStifinderRamme::InfoHelp(const QString &side)
