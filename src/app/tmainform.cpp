@@ -1127,7 +1127,10 @@ void Tmainform::hentDosliste() { m_dosside->hent(); }
 void Tmainform::hentNotater()
 {
     m_notatside->setMappe(m_mapper.NotatMappe);
-    m_notatside->hentNotater();
+    // Without a data folder there are no notes to read; the start-up
+    // message has already said why.
+    if (dataSkrivbar())
+        m_notatside->hentNotater();
 }
 void Tmainform::visNotatmappe(const QString &fil)
 {
