@@ -334,6 +334,8 @@ private slots:
         QVERIFY(kommandoer.size() >= 10);
         QCOMPARE(kommandoer.size() % 2, 0);
         for (qsizetype i = 0; i < kommandoer.size(); i += 2) {
+            // The file is named after the command by the program's one rule
+            // for typed names ("%" is written "%25").
             QCOMPARE(kommandoer.at(i + 1), m.dosMappe + filnavn::fraNavn(kommandoer.at(i), 4) + ".txt");
             QVERIFY2(QFileInfo(kommandoer.at(i + 1)).isFile(), qPrintable(kommandoer.at(i + 1)));
         }
