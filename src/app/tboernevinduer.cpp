@@ -355,7 +355,7 @@ Twinform *TBoernevinduer::aktiverWinform(bool opdater, const QString &potMappe)
         w->motor()->setAktiveStruktur(2);
         w->mappeKontrol(w->motor()->makeStruktur2(potMappe), true);
     } else if (opdater) {
-        w->kommando(QStringLiteral("opdater2"))->trigger();
+        w->kommando(stifinderregler::Kommando::opdater2)->trigger();
     }
     return w;
 }
@@ -524,7 +524,7 @@ void TBoernevinduer::selectFromGal(const QString &aFilnavn, bool medDelete)
     if (!medDelete)
         return;
     w->opdaterKommandoer();
-    w->kommando(QStringLiteral("DeleteToPapirkurv"))->trigger();
+    w->kommando(stifinderregler::Kommando::DeleteToPapirkurv)->trigger();
 }
 
 void TBoernevinduer::RegisterEleFromGal(const QString &aEleNavn)

@@ -10,6 +10,7 @@
 #include "engines/tstrukturcompo.h"
 #include "explorer/trammeforbindelse.h"
 #include "explorer/trenameform.h"
+#include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
 #include "platform/senestedokumenter.h"
@@ -22,17 +23,6 @@
 namespace {
 
 const QString Koerende = QStringLiteral("Der er allerede en funktion kørende.\r");
-
-// The file names of "Ny fil" and its twelve templates.
-const QList<std::pair<const char *, const char *>> Skabeloner = {
-    {"aOpretTekstfil", "Tekstfil.txt"}, {"Action1", "Tekstfil.txt"},
-    {"Action2", "RichText.rtf"},        {"Action3", "Hjemmeside.html"},
-    {"Action4", "ASP.asp"},             {"Action5", "Includefile.inc"},
-    {"Action6", "ASA.asa"},             {"Action7", "StyleSheet.css"},
-    {"Action8", "JavaScript.js"},       {"Action10", "VBscript.vbs"},
-    {"Action11", "WindowsScriptFiles.wsf"}, {"Action12", "Batch.bat"},
-    {"Action13", "PowerShell.ps1"},
-};
 
 } // namespace
 
@@ -52,23 +42,6 @@ TElementKommandoer::~TElementKommandoer()
 {
     delete m_renameForm;
     delete m_extForm;
-}
-
-void TElementKommandoer::bind()
-{
-    m_vindue.setArbejde(QStringLiteral("Rename"), [this] { Rename(); });
-    m_vindue.setArbejde(QStringLiteral("RenameExt"), [this] { RenameExt(); });
-    m_vindue.setArbejde(QStringLiteral("NyMappe"), [this] { NyMappe(); });
-    for (const auto &[kommando, filnavn] : Skabeloner) {
-        const QString navn = QString::fromLatin1(filnavn);
-        m_vindue.setArbejde(QLatin1String(kommando), [this, navn] { nyFil(navn); });
-    }
-    m_vindue.setArbejde(QStringLiteral("DeleteToPapirkurv"), [this] { slet(true); });
-    m_vindue.setArbejde(QStringLiteral("DeletePermanent"), [this] { slet(false); });
-    m_vindue.setArbejde(QStringLiteral("insertFilSFWS"), [this] { tilfoejSeneste(); });
-    m_vindue.setArbejde(QStringLiteral("Rens"), [this] { rensSeneste(); });
-    m_vindue.setArbejde(QStringLiteral("aEmptyRB"), [this] { toemPapirkurv(); });
-    m_vindue.setArbejde(QStringLiteral("aHTMLbutton"), [this] { htmlForklaring(); });
 }
 
 bool TElementKommandoer::maaKoere(const QString &spoergsmaal)
@@ -107,7 +80,7 @@ bool TElementKommandoer::visDialog(TOmdoebDialog &dialog, const QString &mappe, 
 
 void TElementKommandoer::startOmdoebIStedet()
 {
-    QAction *f2 = m_vindue.kommando(QStringLiteral("Rename2"));
+    QAction *f2 = m_vindue.kommando(stifinderregler::Kommando::Rename2);
     m_vindue.opdaterKommandoer();
     if (f2->isEnabled())
         f2->trigger();
@@ -157,7 +130,7 @@ void TElementKommandoer::Rename()
         } else {
             m_motor->setAktiveStruktur(1);
             m_motor->setMappenavn(ny);
-            m_vindue.visIMappetrae(ny);
+            m_vindue.navigation()->visIMappetrae(ny);
             const QString p = m_motor->getDirectory();
             m_vindue.mappeKontrol(p.isEmpty() ? ny : p, true);
         }
@@ -208,11 +181,11 @@ void TElementKommandoer::NyMappe()
     if (!stier::erMappe(p))
         return;
     if (m_motor->aktiveStruktur() == 1) {
-        m_vindue.visIMappetrae(p);
+        m_vindue.navigation()->visIMappetrae(p);
         const QString r = m_motor->getDirectory();
         m_vindue.mappeKontrol(r.isEmpty() ? p : r, true);
     } else {
-        m_vindue.visMappeITraeer(m_motor->mappenavn());
+        m_vindue.navigation()->visMappeITraeer(m_motor->mappenavn());
     }
     m_metode.SelectMappe(p);
     startOmdoebIStedet();
@@ -259,7 +232,7 @@ void TElementKommandoer::slet(bool tilPapirkurv)
         if (mappe.isEmpty())
             mappe = QStringLiteral("/");
         m_motor->setMappenavn(mappe);
-        m_vindue.visMappeITraeer(mappe);
+        m_vindue.navigation()->visMappeITraeer(mappe);
         m_ramme.UdskrivInfo(tilPapirkurv ? QStringLiteral("Der blev slettet til papirkurv")
                                          : QStringLiteral("Der blev slettet permanent"));
     }

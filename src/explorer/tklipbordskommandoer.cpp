@@ -18,6 +18,7 @@
 #include "explorer/trammeforbindelse.h"
 #include "explorer/tsidebog.h"
 #include "explorer/tstifinderegenskabsside.h"
+#include "explorer/tstifindernavigation.h"
 #include "explorer/twinform.h"
 
 #include <QCoreApplication>
@@ -67,10 +68,6 @@ TKopilister *TKlipbordsKommandoer::lister() const
 void TKlipbordsKommandoer::bind()
 {
     Twinform &w = m_vindue;
-    w.setArbejde(QStringLiteral("Copy"), [this] { kopier(false); });
-    w.setArbejde(QStringLiteral("Cut"), [this] { kopier(true); });
-    w.setArbejde(QStringLiteral("Paste"), [this] { Paste(); });
-    w.setArbejde(QStringLiteral("AnnullerKopiering"), [this] { m_klipbord->annullerAlle(); });
     w.setKopilister([this](const QStringList &mapper, const QStringList &filer) {
         m_klipbord->RegisterElements(mapper + filer);
     }, [this] { return lister()->getElementAntal(); });
@@ -151,7 +148,7 @@ void TKlipbordsKommandoer::Paste()
     // Both trees show the folder the elements went into, the folder tree
     // with it selected, so the two agree.
     if (helt && m_vindue.samlEgenskaber().autoOpdater && stier::erMappe(destination))
-        m_vindue.visMappeITraeer(destination);
+        m_vindue.navigation()->visMappeITraeer(destination);
     opdater();
 }
 

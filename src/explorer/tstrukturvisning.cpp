@@ -1,7 +1,5 @@
 #include "explorer/tstrukturvisning.h"
 
-#include "shell/tlinjetrae.h"
-
 #include "engines/stier.h"
 #include "engines/strukturrec.h"
 #include "engines/tfilmodel.h"
@@ -107,6 +105,11 @@ void TStrukturVisning::setMappeLinjer(bool medLinjer)
 }
 
 TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, QWidget *parent)
+    : TStrukturVisning(motor, Valg{}, parent)
+{
+}
+
+TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, Valg valg, QWidget *parent)
     : QWidget(parent)
     , m_motor(motor)
     , m_mapper(new TMappeModel(this))
@@ -124,20 +127,21 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, QWidget *parent)
     m_filView->setRootIsDecorated(false);
     m_filView->setUniformRowHeights(true);   // a folder may hold 100,000 rows
 
-    auto *drevknap = new QToolButton(this);
-    drevknap->setText(QStringLiteral("Drev"));
-    drevknap->setPopupMode(QToolButton::InstantPopup);
-    m_drevmenu = new QMenu(drevknap);
-    drevknap->setMenu(m_drevmenu);
-    connect(m_drevmenu, &QMenu::aboutToShow, this, &TStrukturVisning::fyldDrevmenu);
-
-    auto *splitter = new QSplitter(this);
-    splitter->addWidget(m_mappeView);
-    splitter->addWidget(m_filView);
+    m_deler = new QSplitter(this);
+    m_deler->addWidget(m_mappeView);
+    m_deler->addWidget(m_filView);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(drevknap, 0, Qt::AlignLeft);
-    layout->addWidget(splitter);
+    if (valg.drevknap) {
+        auto *drevknap = new QToolButton(this);
+        drevknap->setText(QStringLiteral("Drev"));
+        drevknap->setPopupMode(QToolButton::InstantPopup);
+        m_drevmenu = new QMenu(drevknap);
+        drevknap->setMenu(m_drevmenu);
+        connect(m_drevmenu, &QMenu::aboutToShow, this, &TStrukturVisning::fyldDrevmenu);
+        layout->addWidget(drevknap, 0, Qt::AlignLeft);
+    }
+    layout->addWidget(m_deler);
 
     // The engine expands and collapses through the model; the user through the view.
     connect(m_mapper, &TMappeModel::udfoldningAendret, m_mappeView, &QTreeView::setExpanded);
@@ -149,6 +153,8 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, QWidget *parent)
     });
     connect(m_filer, &TFilModel::fokusOenskes, m_filView, [this] { m_filView->setFocus(); });
 
+    if (!valg.egneKlik)
+        return;
     connect(m_mappeView, &QTreeView::clicked, this, &TStrukturVisning::mappeKlik);
     connect(m_mappeView, &TTraeVisning::tastValg, this, [this] { mappeKlik({}); });
     connect(m_mappeView, &QTreeView::doubleClicked, this, &TStrukturVisning::mappeDobbeltklik);

@@ -23,6 +23,7 @@
 #include "explorer/tstifinderegenskabsside.h"
 #include "explorer/tstifinderkommandoer.h"
 #include "explorer/tstifinderlinjer.h"
+#include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
 #include "shell/aktivering.h"
 
@@ -66,18 +67,13 @@ void Twinform::FormCreate()
     m_navn = Stifinder + QString::number(m_nummer);
     setWindowTitle(m_navn);
     m_optFilnavn = m_ramme.optMappe() + m_navn + QStringLiteral(".txt");
-    for (QTimer *t : {&m_mappeTimer, &m_filTimer}) {
-        t->setSingleShot(true);
-        t->setInterval(1000);
-    }
-    connect(&m_mappeTimer, &QTimer::timeout, this, &Twinform::mappeTimerUdloeb);
-    connect(&m_filTimer, &QTimer::timeout, this, &Twinform::filTimerUdloeb);
 
     opretLister();
     m_motor = new TStrukturCompo(this);
     m_metodeX = new TMetodeCompo(&m_ramme.dialogs(), this);
     m_metodeX->setStrukturY(m_motor);
     opretRegioner();
+    m_navigation = new TStifinderNavigation(*this);
 
     StifinderEgenskaber e;
     e.HentOpt(m_optFilnavn);
@@ -88,11 +84,10 @@ void Twinform::FormCreate()
     forbindMotor();
     forbindTraeer();
     forbindSider();
-    bindKommandoer();
+    bindDrevmenuer();
     bindOmdoebning();
     m_elementKommandoer = new TElementKommandoer(*this, m_ramme, *m_metodeX,
                                                  *new TDeleteObjekt(&m_ramme.dialogs(), m_ramme.optMappe(), this));
-    m_elementKommandoer->bind();
     m_klipbordsKommandoer = new TKlipbordsKommandoer(*this, m_ramme);
     m_klipbordsKommandoer->bind();
     anvendFaellesValg();
@@ -106,16 +101,16 @@ void Twinform::FormCreate()
     m_favFiler->HentReopenFiler();
     setAcceptDrops(true);
 
-    // Keys of enabled commands act at window level, also inside text fields.
+    // Keys of enabled commands act at window level, also inside text fields,
+    // those made later (the pages' combo boxes) included.
     for (QLineEdit *felt : findChildren<QLineEdit *>())
         felt->installEventFilter(this);
-    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *ny) { filtrerTekstfelt(ny); });
     opdaterKommandoer();
 }
 
 Twinform::~Twinform()
 {
-    qApp->removeEventFilter(this);
     if (!m_lukket)
         FormClose();
 }
@@ -142,23 +137,23 @@ void Twinform::opretLister()
 
 void Twinform::opretRegioner()
 {
-    m_kommandoer = new TStifinderKommandoer(this);
+    m_kommandoer = new TStifinderKommandoer(this, this);
+    m_kommandoer->harForudsaetning = [this](stifinderkommandoer::Forudsaetning f) { return harForudsaetning(f); };
     connect(m_kommandoer, &TStifinderKommandoer::ledig, this, &Twinform::blevLedig);
     m_linjer = new TStifinderLinjer(m_kommandoer, this);
-    m_visning = new TStrukturVisning(m_motor, this);
-    // The window keeps the drive menus on its own toolbar.
-    for (QToolButton *b : m_visning->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly))
-        b->hide();
+    // The window keeps the drive menus on its own toolbar and does the
+    // clicking itself, so that every click ends in its bookkeeping.
+    m_visning = new TStrukturVisning(m_motor, {.drevknap = false, .egneKlik = false}, this);
     m_stiboks = new TStiboks(this);
-    m_sidebog = new TSidebog(m_historieDir, m_favDir, m_favFiler, kommando("Fokus"), kommando("Fokus2"),
+    m_sidebog = new TSidebog(m_historieDir, m_favDir, m_favFiler, kommando(Kommando::Fokus), kommando(Kommando::Fokus2),
                              m_ramme.dialogs(), this);
     m_sidebog->setFixedWidth(302);
 
     auto *stiRaekke = new QHBoxLayout;
     stiRaekke->setContentsMargins(2, 0, 2, 0);
     stiRaekke->setSpacing(1);
-    stiRaekke->addWidget(knapper::knap(kommando("Tilbage"), this));
-    stiRaekke->addWidget(knapper::knap(kommando("Frem"), this));
+    stiRaekke->addWidget(knapper::knap(kommando(Kommando::Tilbage), this));
+    stiRaekke->addWidget(knapper::knap(kommando(Kommando::Frem), this));
     stiRaekke->addWidget(m_stiboks, 1);
 
     m_venstreSoejle = new QWidget(this);
@@ -181,12 +176,11 @@ void Twinform::opretRegioner()
     layout->addLayout(stiRaekke);
     layout->addLayout(krop, 1);
 
-    if (auto *splitter = m_visning->findChild<QSplitter *>()) {
-        splitter->setStretchFactor(0, 0);
-        splitter->setStretchFactor(1, 1);
-        splitter->setChildrenCollapsible(false);
-        splitter->installEventFilter(this);
-    }
+    QSplitter *deler = m_visning->deler();
+    deler->setStretchFactor(0, 0);
+    deler->setStretchFactor(1, 1);
+    deler->setChildrenCollapsible(false);
+    deler->installEventFilter(this);
     m_visning->mappeStruktur()->installEventFilter(this);
 }
 
@@ -268,7 +262,7 @@ void Twinform::setActionUpdates(bool bloker)
 {
     const bool skift = bloker != m_bloker;
     m_bloker = bloker;
-    kommando("ActionUpd")->setIcon(TStifinderKommandoer::opdateringsBillede(bloker));
+    kommando(Kommando::ActionUpd)->setIcon(TStifinderKommandoer::opdateringsBillede(bloker));
     if (skift) {
         if (bloker)
             m_ramme.UdskrivInfo(QStringLiteral("Andre funktioner blokeres nu ved aktive tidskrævende funktioner."));
@@ -338,25 +332,37 @@ void Twinform::setStarter(std::function<void(const QString &, int)> runFilname,
 {
     m_runFilname = std::move(runFilname);
     m_medProgram = std::move(OpenFilMedProgram);
-    auto koer = [this](int maade) {
-        return std::function<void()>([this, maade] { m_runFilname(m_motor->filnavn(), maade); });
-    };
-    m_kommandoer->setArbejde(QStringLiteral("aRun"), m_runFilname ? koer(0) : nullptr);
-    m_kommandoer->setArbejde(QStringLiteral("aRediger"), m_runFilname ? koer(1) : nullptr);
-    m_kommandoer->setArbejde(QStringLiteral("aProgram"), m_medProgram ? std::function<void()>([this] {
-        m_medProgram(m_motor->getParamListe());
-    }) : nullptr);
     opdaterKommandoer();
 }
 
-void Twinform::setOmdoebning(Omdoeber RenameMappe, Omdoeber RenameFil, std::function<QModelIndex()> editSelected)
+void Twinform::koerFil(const QString &sti, int maade)
 {
-    m_renameMappe = std::move(RenameMappe);
-    m_renameFil = std::move(RenameFil);
-    m_editSelected = std::move(editSelected);
-    m_kommandoer->setArbejde(QStringLiteral("Rename2"),
-                             m_renameMappe && m_renameFil ? std::function<void()>([this] { startOmdoeb(); }) : nullptr);
-    opdaterKommandoer();
+    if (m_runFilname)
+        m_runFilname(sti, maade);
+}
+
+void Twinform::koerValgteFil(int maade)
+{
+    koerFil(m_motor->filnavn(), maade);
+}
+
+void Twinform::aabnMedProgram()
+{
+    if (m_medProgram)
+        m_medProgram(m_motor->getParamListe());
+}
+
+bool Twinform::harForudsaetning(stifinderkommandoer::Forudsaetning f) const
+{
+    using F = stifinderkommandoer::Forudsaetning;
+    switch (f) {
+    case F::Ingen: return true;
+    case F::Starter: return bool(m_runFilname);
+    case F::MedProgram: return bool(m_medProgram);
+    case F::Omdoebning: return m_navigation && m_navigation->kanOmdoebe();
+    case F::Mangler: return false;
+    }
+    return false;
 }
 
 void Twinform::setKopilister(std::function<void(const QStringList &, const QStringList &)> RegisterElements,
@@ -367,9 +373,9 @@ void Twinform::setKopilister(std::function<void(const QStringList &, const QStri
     opdaterKommandoer();
 }
 
-void Twinform::setArbejde(const QString &kommando, std::function<void()> arbejde)
+void Twinform::setArbejde(Kommando kommando, std::function<void()> arbejde)
 {
-    m_kommandoer->setArbejde(kommando, std::move(arbejde));
+    m_kommandoer->erstat(kommando, std::move(arbejde));
     opdaterKommandoer();
 }
 
@@ -378,7 +384,7 @@ void Twinform::bindOmdoebning()
     // The window's own operations object renames what is edited in place;
     // tests may bind other functions afterwards.
     TMetodeCompo *m = m_metodeX;
-    setOmdoebning([m](const QString &gammel, const QString &ny,
+    m_navigation->setOmdoebning([m](const QString &gammel, const QString &ny,
                       const QModelIndex &node) { return m->RenameMappe(gammel, ny, node); },
                   [m](const QString &gammel, const QString &ny,
                       const QModelIndex &node) { return m->RenameFil(gammel, ny, node); },
@@ -386,15 +392,18 @@ void Twinform::bindOmdoebning()
     connect(m, &TMetodeCompo::mappetraeFokusOenskes, this, [this] { m_visning->mappeStruktur()->setFocus(); });
 }
 
-void Twinform::setOmdoebInterval(int ms)
+void Twinform::setElementKommandoer(TElementKommandoer *k)
 {
-    m_mappeTimer.setInterval(ms);
-    m_filTimer.setInterval(ms);
+    if (k == m_elementKommandoer)
+        return;
+    delete m_elementKommandoer;
+    m_elementKommandoer = k;
+    opdaterKommandoer();
 }
 
-QAction *Twinform::kommando(const QString &navn) const
+QAction *Twinform::kommando(Kommando id) const
 {
-    return m_kommandoer->kommando(navn);
+    return m_kommandoer->kommando(id);
 }
 
 // ---------------------------------------------------------------- navigation
@@ -425,8 +434,8 @@ void Twinform::mappeKontrol(const QString &sti, bool medSti)
 void Twinform::fokusOpdatering()
 {
     const bool trae1 = m_motor->aktiveStruktur() == 1;
-    kommando("Fokus")->setIcon(TStifinderKommandoer::fokusBillede(trae1));
-    kommando("Fokus2")->setIcon(TStifinderKommandoer::fokusBillede(!trae1));
+    kommando(Kommando::Fokus)->setIcon(TStifinderKommandoer::fokusBillede(trae1));
+    kommando(Kommando::Fokus2)->setIcon(TStifinderKommandoer::fokusBillede(!trae1));
     m_sidebog->indstillingsside()->setAktivStruktur(trae1 ? 1 : 2);
 }
 
@@ -455,116 +464,14 @@ void Twinform::udskrivSti(const QString &sti)
     m_sidebog->soegMappe()->setText(s->mappenavn());
 }
 
-void Twinform::stiValgt(const QString &p)
+void Twinform::setStrukturKnapper(bool aabne)
 {
-    m_motor->setAktiveStruktur(2);
-    QString resultat;
-    if (stier::erFil(p) && !stier::erMappe(p)) {
-        m_motor->setFilnavn(p);
-        m_motor->setMappenavn(stier::mappeAf(p));
-        resultat = m_motor->SelectFil(p);
-    } else {
-        m_motor->setFilnavn({});
-        m_motor->setMappenavn(p);
-        resultat = m_motor->makeStruktur2(p);
-    }
-    mappeKontrol(resultat, false);
-}
-
-void Twinform::visMappeIFiltrae(const QString &sti)
-{
-    m_motor->setAktiveStruktur(2);
-    const QString p = m_motor->makeStruktur2(sti);
-    mappeKontrol(p, true);
-}
-
-void Twinform::visFilIFiltrae(const QString &sti)
-{
-    m_motor->setAktiveStruktur(2);
-    m_motor->SelectFil(sti);
-    mappeKontrol(m_motor->filnavn(), true);
-}
-
-void Twinform::visIMappetrae(const QString &sti)
-{
-    // With the start-up option "current drive" the tree shows only the
-    // folder's own drive; the option is read as it stands now.
-    StifinderEgenskaber e;
-    m_sidebog->egenskabsside()->saml(e);
-    const bool iPrivat = m_motor->valgtIPrivat();
-    m_motor->udfoldStruktur1(sti, e.programOpstart != 1);
-    // Rebuilding starts from the drives; the user's place under the home
-    // folder or a standard folder is found again there.
-    if (iPrivat)
-        m_motor->udfoldIPrivat(sti);
-}
-
-void Twinform::visMappeITraeer(const QString &sti)
-{
-    visIMappetrae(sti);
-    mappeKontrol(m_motor->makeStruktur2(sti), true);
-}
-
-void Twinform::bygStruktur(const QStringList &mapper, bool punkt)
-{
-    QStringList liste = mapper;
-    m_motor->setAktiveStruktur(1);
-    if (punkt)
-        m_motor->makePunktStruktur(liste);
-    else
-        m_motor->makeHistoryStruktur(liste);
-}
-
-void Twinform::lavStruktur(const QStringList &mapper, bool punkt)
-{
-    bygStruktur(mapper, punkt);
-    mappeKontrol({}, false);
-}
-
-void Twinform::visHjemmelavetStruktur(const QStringList &mapper, bool punkt)
-{
-    bygStruktur(mapper, punkt);
-    const QString mappe = m_motor->mappenavn();
-    if (stier::erMappe(mappe)) {
-        m_motor->setAktiveStruktur(2);
-        mappeKontrol(m_motor->makeStruktur2(mappe), true);
-    }
-    m_motor->setAktiveStruktur(1);
-    mappeKontrol({}, false);
-}
-
-void Twinform::genaktiverStrukturKnapper()
-{
-    m_strukturKnapper = true;
+    m_strukturKnapper = aabne;
     planlaegOpdatering();
 }
 
-void Twinform::tilbageFrem(bool tilbage)
+void Twinform::favoritIndsat()
 {
-    const int antal = m_historieDir->antal();
-    const int linje = m_historieDir->valgtLinje();
-    if (!kanTilbageFrem(linje, antal))
-        return;
-    const int ny = tilbage ? stifinderregler::tilbage(linje, antal) : frem(linje, antal);
-    m_historieDir->vaelgLinje(ny);
-    if (m_historieDir->findes(ny))
-        visMappeIFiltrae(m_historieDir->GetFilnavn(ny));
-}
-
-void Twinform::insertFavorit()
-{
-    const QString element = stier::udenSkraastreg(m_ramme.editSti());
-    if (stier::erFil(element) && !stier::erMappe(element)) {
-        if (m_favFiler->InsertItem(element, stier::getLastDirectory(element)))
-            m_favFiler->GemReopenFiler();
-        m_sidebog->visSide(TSidebog::Favoritter);
-        m_sidebog->favoritside()->setCurrentIndex(1);
-    } else if (stier::erMappe(element)) {
-        if (m_favDir->InsertItem(element, favoritmappeCaption(element, {drevAf(element)})))
-            m_favDir->GemReopenFiler();
-        m_sidebog->visSide(TSidebog::Favoritter);
-        m_sidebog->favoritside()->setCurrentIndex(0);
-    }
     m_favChanged = false;
     opdaterKommandoer();
 }
@@ -575,26 +482,21 @@ void Twinform::forbindTraeer()
 {
     TTraeVisning *mapper = m_visning->mappeStruktur();
     TTraeVisning *filer = m_visning->filStruktur();
-    // The window does the clicking itself so that every click ends in its
-    // bookkeeping; the trees widget keeps its expansion handling.
+    TStifinderNavigation *n = m_navigation;
     for (TTraeVisning *v : {mapper, filer}) {
-        disconnect(v, &QTreeView::clicked, m_visning, nullptr);
-        disconnect(v, &QTreeView::doubleClicked, m_visning, nullptr);
-        disconnect(v, &TTraeVisning::tastValg, m_visning, nullptr);
         v->setContextMenuPolicy(Qt::CustomContextMenu);
         v->viewport()->installEventFilter(this);
     }
-    connect(mapper, &QTreeView::clicked, this, &Twinform::mappeKlik);
-    connect(filer, &QTreeView::clicked, this, &Twinform::filKlik);
+    connect(mapper, &QTreeView::clicked, n, &TStifinderNavigation::mappeKlik);
+    connect(filer, &QTreeView::clicked, n, &TStifinderNavigation::filKlik);
     // A node reached by a key is taken up as a click takes it up.
-    connect(mapper, &TTraeVisning::tastValg, this, &Twinform::mappeKlik);
-    connect(filer, &TTraeVisning::tastValg, this,
-            [this](Qt::KeyboardModifiers taster) {
-                m_motor->setMultiSelect(taster & (Qt::ShiftModifier | Qt::ControlModifier));
-                filKlik();
-            });
-    connect(mapper, &QTreeView::doubleClicked, this, &Twinform::mappeDobbeltklik);
-    connect(filer, &QTreeView::doubleClicked, this, &Twinform::filDobbeltklik);
+    connect(mapper, &TTraeVisning::tastValg, n, &TStifinderNavigation::mappeKlik);
+    connect(filer, &TTraeVisning::tastValg, n, [this, n](Qt::KeyboardModifiers taster) {
+        m_motor->setMultiSelect(taster & (Qt::ShiftModifier | Qt::ControlModifier));
+        n->filKlik();
+    });
+    connect(mapper, &QTreeView::doubleClicked, n, &TStifinderNavigation::mappeDobbeltklik);
+    connect(filer, &QTreeView::doubleClicked, n, &TStifinderNavigation::filDobbeltklik);
     connect(mapper, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { visKontekstmenu(true, p); });
     connect(filer, &QWidget::customContextMenuRequested, this,
@@ -604,49 +506,15 @@ void Twinform::forbindTraeer()
     connect(m_visning->filModel()->valg(), &QItemSelectionModel::selectionChanged, this,
             [this] { traeValgAendret(false); });
     connect(m_visning->filModel(), &QAbstractItemModel::modelReset, this, &Twinform::planlaegOpdatering);
-    if (auto *splitter = m_visning->findChild<QSplitter *>())
-        connect(splitter, &QSplitter::splitterMoved, this, &Twinform::justerVenstreGruppe);
-    connect(m_stiboks, &TStiboks::stiValgt, this, &Twinform::stiValgt);
+    connect(m_visning->deler(), &QSplitter::splitterMoved, this, &Twinform::justerVenstreGruppe);
+    connect(m_stiboks, &TStiboks::stiValgt, n, &TStifinderNavigation::stiValgt);
     connect(m_stiboks, &TStiboks::venstreTryk, this, [this] {
         opdaterKommandoer();
-        if (!kommando("deselectElementer")->isEnabled())
+        if (!kommando(Kommando::deselectElementer)->isEnabled())
             return;
         m_motor->SelectMapperFiler(2);
         mappeKontrol(m_motor->mappenavn(), true);
     });
-}
-
-void Twinform::mappeKlik()
-{
-    m_motor->setAktiveStruktur(1);
-    m_motor->setFilnavn({});
-    const QString p = m_motor->getDirectory();
-    mappeKontrol(p, true);
-}
-
-void Twinform::filKlik()
-{
-    m_motor->setAktiveStruktur(2);
-    const QString p = m_motor->getFileDirectory(false);
-    mappeKontrol(p, true);
-}
-
-void Twinform::mappeDobbeltklik()
-{
-    m_motor->setAktiveStruktur(1);
-    m_motor->udfoldDirectory();
-}
-
-void Twinform::filDobbeltklik()
-{
-    m_motor->setAktiveStruktur(2);
-    const QString p = m_motor->udfoldFileDirectory();
-    if (stier::erMappe(p)) {
-        const QString resultat = m_motor->makeStruktur2(p);
-        mappeKontrol(resultat, true);
-    } else if (stier::erFil(p) && m_runFilname) {
-        m_runFilname(p, 0);
-    }
 }
 
 void Twinform::traeValgAendret(bool mappetrae)
@@ -674,74 +542,14 @@ void Twinform::visKontekstmenu(bool mappetrae, const QPoint &punkt)
         menu->popup(v->viewport()->mapToGlobal(punkt));
 }
 
-// ---------------------------------------------------------------- in-place renaming
-
-void Twinform::startOmdoeb()
-{
-    if (!m_elementKommandoer->maaKoere(QStringLiteral("Skal der omdøbes alligevel?")))
-        return;
-    const bool mappetrae = m_motor->aktiveStruktur() == 1;
-    QTreeView *v = mappetrae ? m_visning->mappeStruktur() : m_visning->filStruktur();
-    QModelIndex node;
-    if (m_editSelected) {
-        node = m_editSelected();
-    } else if (mappetrae) {
-        node = m_visning->mappeModel()->valgtNode();
-    } else {
-        const int r = m_visning->filModel()->valgtRaekke();
-        node = r >= 0 ? m_visning->filModel()->index(r) : QModelIndex();
-    }
-    if (!node.isValid())
-        return;
-    OldNodeTekst = node.data().toString();
-    v->scrollTo(node);
-    TStedRedigering *felt = TStedRedigering::aabn(v, node, OldNodeTekst);
-    const QPersistentModelIndex fast(node);
-    connect(felt, &TStedRedigering::accepteret, this,
-            [this, fast, mappetrae](const QString &ny) { omdoebAccepteret(fast, mappetrae, ny); });
-}
-
-void Twinform::omdoebAccepteret(const QPersistentModelIndex &node, bool mappetrae, const QString &ny)
-{
-    if (!node.isValid() || ny == OldNodeTekst)
-        return;
-    if (mappetrae) {
-        const QString resultat = m_renameMappe(OldNodeTekst, ny, node);
-        if (!resultat.isEmpty())
-            m_visning->mappeModel()->setTekst(node, resultat);
-        m_mappeTimer.start();
-        return;
-    }
-    TFilModel *filer = m_visning->filModel();
-    const int art = filer->raekke(node.row()).rec.ID;
-    if (art != IdFil && art != IdMappe)
-        return;
-    const QString resultat = art == IdFil ? m_renameFil(OldNodeTekst, ny, node) : m_renameMappe(OldNodeTekst, ny, node);
-    // The row shows what the engine made of the name until the refresh.
-    if (!resultat.isEmpty() && node.isValid())
-        filer->setTekst(node.row(), resultat);
-    (art == IdFil ? m_filTimer : m_mappeTimer).start();
-}
-
-void Twinform::mappeTimerUdloeb()
-{
-    visMappeITraeer(m_motor->mappenavn());
-}
-
-void Twinform::filTimerUdloeb()
-{
-    m_motor->setAktiveStruktur(2);
-    const QString p = m_motor->SelectFil(m_motor->filnavn());
-    mappeKontrol(p, true);
-}
-
 // ---------------------------------------------------------------- pages
 
 void Twinform::forbindSider()
 {
+    TStifinderNavigation *n = m_navigation;
     THistorieside *h = m_sidebog->historieside();
-    connect(h, &THistorieside::visMappe, this, &Twinform::visMappeIFiltrae);
-    connect(h, &THistorieside::struktur, this, &Twinform::lavStruktur);
+    connect(h, &THistorieside::visMappe, n, &TStifinderNavigation::visMappeIFiltrae);
+    connect(h, &THistorieside::struktur, n, &TStifinderNavigation::lavStruktur);
     connect(h, &THistorieside::hjaelp, this, &Twinform::aabnHjaelp);
     connect(h, &THistorieside::statuslinje, this, [this](const QString &t) { m_ramme.UdskrivInfo(t); });
     connect(m_historieDir->valg(), &QItemSelectionModel::currentChanged, this, &Twinform::planlaegOpdatering);
@@ -749,14 +557,14 @@ void Twinform::forbindSider()
 
     TFavoritside *f = m_sidebog->favoritside();
     f->harAktivtProgram = [this] { return m_ramme.valg().harAktivtProgram && bool(m_medProgram); };
-    connect(f, &TFavoritside::visMappe, this, &Twinform::visMappeIFiltrae);
-    connect(f, &TFavoritside::visFil, this, &Twinform::visFilIFiltrae);
-    connect(f, &TFavoritside::struktur, this, &Twinform::lavStruktur);
+    connect(f, &TFavoritside::visMappe, n, &TStifinderNavigation::visMappeIFiltrae);
+    connect(f, &TFavoritside::visFil, n, &TStifinderNavigation::visFilIFiltrae);
+    connect(f, &TFavoritside::struktur, n, &TStifinderNavigation::lavStruktur);
     connect(f, &TFavoritside::hjaelp, this, &Twinform::aabnHjaelp);
     connect(f, &TFavoritside::statuslinje, this, [this](const QString &t) { m_ramme.UdskrivInfo(t); });
     connect(f, &TFavoritside::aabnFil, this, [this](const QString &sti, int maade) {
-        if (m_runFilname && !sti.isEmpty())
-            m_runFilname(sti, maade);
+        if (!sti.isEmpty())
+            koerFil(sti, maade);
     });
     connect(f, &TFavoritside::aabnMedProgram, this, [this](const QString &sti) {
         if (m_medProgram)
@@ -805,107 +613,9 @@ void Twinform::justerVenstreGruppe()
 
 // ---------------------------------------------------------------- commands
 
-void Twinform::bindKommandoer()
+// The drive menus are made when opened, for the tree they serve.
+void Twinform::bindDrevmenuer()
 {
-    auto bind = [this](const char *navn, std::function<void()> f) {
-        m_kommandoer->setArbejde(QLatin1String(navn), std::move(f));
-    };
-    bind("ActionUpd", [this] { m_ramme.skiftBlokerFunktioner(); });
-    bind("Fokus", [this] {
-        if (m_motor->aktiveStruktur() != 2)
-            return;
-        m_motor->setAktiveStruktur(1);
-        const QString p = m_motor->getDirectory();
-        mappeKontrol(p.isEmpty() ? m_motor->mappenavn() : p, true);
-        m_visning->mappeStruktur()->setFocus();
-    });
-    bind("Fokus2", [this] {
-        if (m_motor->aktiveStruktur() != 1)
-            return;
-        m_motor->setAktiveStruktur(2);
-        const QString fil = m_motor->filnavn();
-        const QString p = stier::erFil(fil) ? m_motor->SelectFil(fil) : m_motor->getFileDirectory(false);
-        mappeKontrol(p, true);
-        m_visning->filStruktur()->setFocus();
-    });
-    bind("KunDrev", [this] {
-        m_motor->setAktiveStruktur(1);
-        m_motor->makePreDrives();
-        mappeKontrol({}, false);
-    });
-    auto opdaterMappe = [this](bool alle) {
-        m_motor->setAktiveStruktur(1);
-        const QString mappe = m_motor->mappenavn();
-        m_motor->udfoldStruktur1(mappe, alle);
-        mappeKontrol(mappe, false);
-    };
-    bind("OpdaterKunEn", [opdaterMappe] { opdaterMappe(false); });
-    bind("OpdaterAlle", [opdaterMappe] { opdaterMappe(true); });
-    kommando("aMedtagPrivat")->setCheckable(true);
-    bind("aMedtagPrivat", [this] {
-        m_motor->setShowPrivate(!m_motor->showPrivate());
-        kommando("aMedtagPrivat")->setChecked(m_motor->showPrivate());
-        m_motor->setAktiveStruktur(1);
-        m_motor->makePreDrives();
-        mappeKontrol({}, false);
-    });
-    bind("UdfoldStruktur", [this] { m_visning->mappeModel()->udfoldAlt(); });
-    bind("SammenfoldStruktur", [this] { m_visning->mappeModel()->foldAltSammen(); });
-    bind("strukturKnap", [this] { m_ramme.aabnStrukturskabeloner(); });
-    bind("reloadKnap", [this] { m_ramme.CallOnClick(); });
-    bind("aReloadStruktur", [this] { m_ramme.CallOnClick(); });
-    bind("deselectAll", [this] {
-        m_motor->deselectMapper();
-        mappeKontrol(m_motor->mappenavn(), true);
-    });
-    bind("indstilMappestruktur", [this] {
-        m_motor->setAktiveStruktur(1);
-        const QString mappe = m_motor->mappenavn();
-        visIMappetrae(mappe);
-        mappeKontrol(mappe, false);
-    });
-    bind("drevKnap", [] {});
-    bind("opdater2", [this] {
-        const QString fil = m_motor->filnavn();
-        m_motor->setAktiveStruktur(2);
-        if (stier::erFil(fil) && !stier::erMappe(fil))
-            m_motor->SelectFil(fil);
-        else
-            m_motor->makeStruktur2(m_motor->mappenavn());
-        mappeKontrol(m_motor->mappenavn(), true);
-    });
-    auto marker = [this](int handling) {
-        m_motor->SelectMapperFiler(handling);
-        mappeKontrol(m_motor->mappenavn(), true);
-    };
-    bind("selectAlleElementer", [marker] { marker(1); });
-    bind("deselectElementer", [marker] { marker(2); });
-    bind("inverterSelection", [marker] { marker(3); });
-    bind("aSelectButton", [this, marker] {
-        opdaterKommandoer();
-        if (kommando("selectAlleElementer")->isEnabled())
-            marker(1);
-    });
-    bind("aInsertFavoritmappe", [this] { insertFavorit(); });
-    bind("gemStruktur", [this] {
-        m_motor->GemStrukturen();
-        m_strukturKnapper = false;
-        opdaterKommandoer();
-    });
-    bind("hentStruktur", [this] {
-        m_motor->setAktiveStruktur(1);
-        m_motor->HentStrukturen(m_ramme.valg().visStrukturerSom);
-        m_strukturKnapper = false;
-        mappeKontrol({}, false);
-    });
-    bind("bestemFremvisning", [this] { m_ramme.visRammeIndstilling(false); });
-    bind("aTopPanel", [this] { m_ramme.skiftTopPanel(); });
-    bind("opdaterFunktioner",
-         [this] { QMetaObject::invokeMethod(this, &Twinform::opdaterKommandoer, Qt::QueuedConnection); });
-    bind("Tilbage", [this] { tilbageFrem(true); });
-    bind("Frem", [this] { tilbageFrem(false); });
-
-    // The drive menus are made when opened, for the tree they serve.
     connect(m_linjer->kunDrevMenu(), &QMenu::aboutToShow, this, [this] {
         QMenu *menu = m_linjer->kunDrevMenu();
         menu->clear();
@@ -1018,8 +728,7 @@ void Twinform::FormClose()
 {
     m_lukket = true;
     setAcceptDrops(false);
-    m_mappeTimer.stop();
-    m_filTimer.stop();
+    m_navigation->stopTimere();
     // The frame has said once that nothing can be saved; every window
     // saying it again would only repeat that.
     if (!m_ramme.valg().dataSkrivbar)
@@ -1110,6 +819,12 @@ void Twinform::dropEvent(QDropEvent *e)
 
 // ---------------------------------------------------------------- events
 
+void Twinform::filtrerTekstfelt(QWidget *fokus)
+{
+    if (auto *felt = qobject_cast<QLineEdit *>(fokus); felt && isAncestorOf(felt))
+        felt->installEventFilter(this);
+}
+
 bool Twinform::eventFilter(QObject *objekt, QEvent *e)
 {
     switch (e->type()) {
@@ -1142,8 +857,8 @@ bool Twinform::eventFilter(QObject *objekt, QEvent *e)
         if (objekt == m_visning->mappeStruktur()->viewport()) {
             if (mus->button() == Qt::LeftButton && (mus->modifiers() & Qt::AltModifier)) {
                 opdaterKommandoer();
-                if (kommando("deselectAll")->isEnabled())
-                    kommando("deselectAll")->trigger();
+                if (kommando(Kommando::deselectAll)->isEnabled())
+                    kommando(Kommando::deselectAll)->trigger();
                 return true;
             }
         } else if (objekt == m_visning->filStruktur()->viewport()) {
