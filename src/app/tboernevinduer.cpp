@@ -352,7 +352,7 @@ Twinform *TBoernevinduer::aktiverWinform(bool opdater, const QString &potMappe)
     Twinform *w = vinduer.first();
     m_styring->visBarn(w);
     if (stier::erMappe(potMappe)) {
-        w->motor()->setAktiveStruktur(2);
+        w->motor()->setAktiveStruktur(Trae::Fil);
         w->mappeKontrol(w->motor()->makeStruktur2(potMappe), true);
     } else if (opdater) {
         w->kommando(stifinderregler::Kommando::opdater2)->trigger();
@@ -415,9 +415,9 @@ void TBoernevinduer::opretKalenderStruk(const QStringList &aList, const QString 
     if (!w)
         return;
     QStringList liste = aList;
-    w->motor()->setAktiveStruktur(1);
+    w->motor()->setAktiveStruktur(Trae::Mappe);
     w->motor()->makeHistoryStruktur(liste);
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->mappeKontrol(w->motor()->makeStruktur2(aMappe), true);
 }
 
@@ -444,7 +444,7 @@ Tfindform *TBoernevinduer::aabnFindform()
             Twinform *w = aktiverWinform(false);
             if (!w)
                 return;
-            w->motor()->setAktiveStruktur(2);
+            w->motor()->setAktiveStruktur(Trae::Fil);
             w->motor()->SelectFil(fil);
             w->mappeKontrol(fil, true);
         };
@@ -460,7 +460,7 @@ void TBoernevinduer::aFindDoc()
     Twinform *w = aktivStifinder();
     if (!w)
         return;
-    const QString fil = w->motor()->aktiveStruktur() == 2 ? w->motor()->getSelectedMedSti() : QString();
+    const QString fil = w->motor()->aktiveStruktur() == Trae::Fil ? w->motor()->getSelectedMedSti() : QString();
     if (!stier::erFil(fil) || stier::erMappe(fil)) {
         m_ramme.dialogs->inform(QStringLiteral("Der skal være valgt en tekstfiltype.\r"
                                                "Tekstfiler kan for eksempel være filer med følgende efternavne:\r"
@@ -510,7 +510,7 @@ void TBoernevinduer::selectFromGal(const QString &aFilnavn, bool medDelete)
     if (!w)
         return;
     TStrukturCompo *motor = w->motor();
-    motor->setAktiveStruktur(2);
+    motor->setAktiveStruktur(Trae::Fil);
     // The engine falls back to the folder's first file when the name is not
     // listed (a hidden file, say); that file is never the one to delete.
     const QString valgt = motor->SelectFil(aFilnavn);
@@ -621,7 +621,7 @@ QStringList TBoernevinduer::visStier(const QStringList &stier)
             break;
         foerste = false;
         TStrukturCompo *motor = w->motor();
-        motor->setAktiveStruktur(2);
+        motor->setAktiveStruktur(Trae::Fil);
         if (mappe) {
             w->mappeKontrol(motor->makeStruktur2(sti), true);
         } else {

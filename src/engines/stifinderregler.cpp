@@ -11,9 +11,9 @@ namespace {
 // A rule that differs by tree: nothing is said while neither tree is active.
 Svar efterTrae(const Tilstand &t, bool trae1, bool trae2)
 {
-    if (t.aktivTrae == 1)
+    if (t.aktivTrae == Trae::Mappe)
         return trae1;
-    if (t.aktivTrae == 2)
+    if (t.aktivTrae == Trae::Fil)
         return trae2;
     return std::nullopt;
 }
@@ -70,7 +70,7 @@ Svar omdoebFiltype(const Tilstand &t)
 
 Svar nytElement(const Tilstand &t)
 {
-    if (t.bloker && t.aktivTrae == 2)
+    if (t.bloker && t.aktivTrae == Trae::Fil)
         return t.fri;
     return blokerbar(t, t.art < IdBeskyttet);
 }
@@ -97,12 +97,12 @@ Svar hjemmelavetStruktur(const Tilstand &t)
 
 Svar fravaelgMapper(const Tilstand &t)
 {
-    return t.aktivTrae == 1 && t.mappetraeValgt;
+    return t.aktivTrae == Trae::Mappe && t.mappetraeValgt;
 }
 
 Svar filtraeAktivt(const Tilstand &t)
 {
-    return t.aktivTrae == 2;
+    return t.aktivTrae == Trae::Fil;
 }
 
 Svar markerAlle(const Tilstand &t)
@@ -112,7 +112,7 @@ Svar markerAlle(const Tilstand &t)
 
 Svar fravaelgElementer(const Tilstand &t)
 {
-    return t.aktivTrae == 2 && t.filValgte > 0;
+    return t.aktivTrae == Trae::Fil && t.filValgte > 0;
 }
 
 Svar inverter(const Tilstand &t)
@@ -147,9 +147,9 @@ Svar tilbageFrem(const Tilstand &t)
 
 } // namespace regel
 
-Kontekstmenu mappetraeMenu(int aktivTrae, int art)
+Kontekstmenu mappetraeMenu(Trae aktivTrae, int art)
 {
-    if (aktivTrae == 2)
+    if (aktivTrae == Trae::Fil)
         return Kontekstmenu::Ingen;
     switch (art) {
     case IdMappe: return Kontekstmenu::Element;
@@ -160,9 +160,9 @@ Kontekstmenu mappetraeMenu(int aktivTrae, int art)
     }
 }
 
-Kontekstmenu filtraeMenu(int aktivTrae, int art)
+Kontekstmenu filtraeMenu(Trae aktivTrae, int art)
 {
-    if (aktivTrae == 1)
+    if (aktivTrae == Trae::Mappe)
         return Kontekstmenu::Ingen;
     return art == IdMappe || art == IdFil ? Kontekstmenu::Element : Kontekstmenu::Drev;
 }

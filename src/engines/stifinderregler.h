@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engines/strukturrec.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ namespace stifinderregler {
 
 struct Tilstand
 {
-    int aktivTrae = 0;            // 1 folder tree, 2 file tree
+    Trae aktivTrae = Trae::Ingen;
     bool valgt = false;           // the active tree has a selected node
     int art = -1;                 // node kind at the last navigation (-1 before the first)
     bool fri = true;              // no time-consuming function runs in this window
@@ -87,8 +89,8 @@ enum class Kontekstmenu { Ingen, Element, Privat, Drev };
 
 // A right click in the folder tree, by the active tree and the kind of its
 // selected node; the file tree likewise.
-Kontekstmenu mappetraeMenu(int aktivTrae, int art);
-Kontekstmenu filtraeMenu(int aktivTrae, int art);
+Kontekstmenu mappetraeMenu(Trae aktivTrae, int art);
+Kontekstmenu filtraeMenu(Trae aktivTrae, int art);
 
 // The path of path-box piece `index`: the first piece (a drive), followed
 // by each further piece up to and including `index`.

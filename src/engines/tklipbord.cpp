@@ -35,7 +35,7 @@ void TKlipbord::setLister(TKopilister *lister)
 int TKlipbord::CopyElementer()
 {
     TStrukturCompo *motor = m_metoder->StrukturY;
-    if (motor->aktiveStruktur() == 1) {
+    if (motor->aktiveStruktur() == Trae::Mappe) {
         for (const QModelIndex &node : motor->struktur1()->valgteNoder()) {
             const QString mappe = motor->struktur1()->rec(node).mappe;
             if (stier::erMappe(mappe))
@@ -77,7 +77,7 @@ void TKlipbord::KopierElementer(bool cut, const Valg &valg)
 QString TKlipbord::getDestination() const
 {
     TStrukturCompo *motor = m_metoder->StrukturY;
-    if (motor->aktiveStruktur() == 1) {
+    if (motor->aktiveStruktur() == Trae::Mappe) {
         const QModelIndex node = motor->struktur1()->valgtNode();
         return node.isValid() ? motor->struktur1()->rec(node).mappe : QString();
     }

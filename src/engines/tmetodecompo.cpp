@@ -84,7 +84,7 @@ QModelIndex TMetodeCompo::editSelected()
     QString afvisning;
     QModelIndex node;
     int id = IdIngen;
-    if (StrukturY->aktiveStruktur() == 1) {
+    if (StrukturY->aktiveStruktur() == Trae::Mappe) {
         TMappeModel *trae = StrukturY->struktur1();
         node = trae->valgtNode();
         if (node.isValid()) {
@@ -92,7 +92,7 @@ QModelIndex TMetodeCompo::editSelected()
             tekst = trae->tekst(node);
         }
         afvisning = QStringLiteral("må ikke omdøbes.");
-    } else if (StrukturY->aktiveStruktur() == 2) {
+    } else if (StrukturY->aktiveStruktur() == Trae::Fil) {
         TFilModel *trae = StrukturY->struktur2();
         const int r = trae->valgtRaekke();
         if (r >= 0) {
@@ -137,7 +137,7 @@ QString TMetodeCompo::RenameMappe(const QString &aOldName, const QString &aNewNa
     if (aOldName == aNewName)
         return aOldName;
     QString ny;
-    if (StrukturY->aktiveStruktur() == 1) {
+    if (StrukturY->aktiveStruktur() == Trae::Mappe) {
         TMappeModel *trae = StrukturY->struktur1();
         // Drives, private and protected folders never get here through
         // editSelected; a stray call must not rename them either.
@@ -153,7 +153,7 @@ QString TMetodeCompo::RenameMappe(const QString &aOldName, const QString &aNewNa
         StrukturY->setMappenavn(ny);
         return stier::getLastDirectory(ny);
     }
-    if (StrukturY->aktiveStruktur() == 2) {
+    if (StrukturY->aktiveStruktur() == Trae::Fil) {
         TFilModel *trae = StrukturY->struktur2();
         const int r = node.row();
         if (node.model() != trae || r >= trae->antal())
@@ -191,7 +191,7 @@ QString TMetodeCompo::nyFilsti(const QString &fil, const QString &nytNavn)
 
 QString TMetodeCompo::RenameFil(const QString &aOldName, const QString &aNewName, const QModelIndex &node)
 {
-    if (StrukturY->aktiveStruktur() != 2) {
+    if (StrukturY->aktiveStruktur() != Trae::Fil) {
         m_beskeder->inform(FilFejl);
         return aOldName;
     }
@@ -245,13 +245,13 @@ QString TMetodeCompo::RenameElement(const QString &gammel, const QString &nytNav
 
 QString TMetodeCompo::foraelderTilNyMappe()
 {
-    if (StrukturY->aktiveStruktur() == 1) {
+    if (StrukturY->aktiveStruktur() == Trae::Mappe) {
         TMappeModel *trae = StrukturY->struktur1();
         const QModelIndex node = trae->valgtNode();
         const QString mappe = node.isValid() ? trae->rec(node).mappe : QString();
         return stier::erMappe(mappe) ? mappe : QString();
     }
-    if (StrukturY->aktiveStruktur() == 2) {
+    if (StrukturY->aktiveStruktur() == Trae::Fil) {
         TFilModel *trae = StrukturY->struktur2();
         const int r = trae->valgtRaekke();
         // A folder clicked in the file tree became the current folder; the
@@ -296,7 +296,7 @@ QString TMetodeCompo::OpretNyMappe(const QString &mappeNavnet)
 bool TMetodeCompo::SelectMappe(const QString &aNewMappe)
 {
     const QString maal = stier::udenSkraastreg(aNewMappe);
-    if (StrukturY->aktiveStruktur() == 1) {
+    if (StrukturY->aktiveStruktur() == Trae::Mappe) {
         TMappeModel *trae = StrukturY->struktur1();
         for (int r = 0; r < trae->rowCount(); ++r) {
             const QModelIndex node = trae->index(r, 0);
@@ -306,7 +306,7 @@ bool TMetodeCompo::SelectMappe(const QString &aNewMappe)
                 return true;
             }
         }
-    } else if (StrukturY->aktiveStruktur() == 2) {
+    } else if (StrukturY->aktiveStruktur() == Trae::Fil) {
         TFilModel *trae = StrukturY->struktur2();
         for (int r = 0; r < trae->antal(); ++r) {
             const QString &mappe = trae->raekke(r).rec.mappe;

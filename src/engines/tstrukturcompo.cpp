@@ -190,11 +190,11 @@ QString TStrukturCompo::udfoldFileDirectory() const
 
 int TStrukturCompo::getNodeId() const
 {
-    if (AktiveStruktur == 1) {
+    if (AktiveStruktur == Trae::Mappe) {
         const QModelIndex n = Struktur1->valgtNode();
         return n.isValid() ? Struktur1->rec(n).ID : IdIngen;
     }
-    if (AktiveStruktur == 2) {
+    if (AktiveStruktur == Trae::Fil) {
         const int r = Struktur2->valgtRaekke();
         return r >= 0 ? Struktur2->raekke(r).rec.ID : IdIngen;
     }
@@ -204,14 +204,14 @@ int TStrukturCompo::getNodeId() const
 QString TStrukturCompo::valgtElement(bool kunNavn)
 {
     Filnavn.clear();
-    if (AktiveStruktur == 1) {
+    if (AktiveStruktur == Trae::Mappe) {
         const QModelIndex n = Struktur1->valgtNode();
         if (!n.isValid())
             return {};
         Mappenavn = Struktur1->rec(n).mappe;
         return kunNavn ? stier::getLastDirectory(Mappenavn, visteDrevMapper()) : Mappenavn;
     }
-    if (AktiveStruktur == 2) {
+    if (AktiveStruktur == Trae::Fil) {
         const int r = Struktur2->valgtRaekke();
         if (r < 0)
             return {};
@@ -241,7 +241,7 @@ int TStrukturCompo::loadLister(QStringList &mapper, QStringList &filer)
     mapper.clear();
     filer.clear();
     Filnavn.clear();
-    if (AktiveStruktur == 1) {
+    if (AktiveStruktur == Trae::Mappe) {
         for (const QModelIndex &n : Struktur1->valgteNoder()) {
             const QString m = Struktur1->rec(n).mappe;
             if (stier::erMappe(m))
@@ -293,7 +293,7 @@ QString TStrukturCompo::SelectFil(const QString &fName)
 
 void TStrukturCompo::SelectMapperFiler(int actionNumber)
 {
-    if (AktiveStruktur != 2 || Struktur2->antal() == 0)
+    if (AktiveStruktur != Trae::Fil || Struktur2->antal() == 0)
         return;
     const int valgte = Struktur2->antalValgte();
     if (actionNumber == 2 || (actionNumber == 3 && valgte == Struktur2->antal())) {
@@ -327,14 +327,14 @@ void TStrukturCompo::SelectMapperFiler(int actionNumber)
 
 void TStrukturCompo::deselectMapper()
 {
-    if (AktiveStruktur == 1)
+    if (AktiveStruktur == Trae::Mappe)
         Struktur1->fravaelgAlle();
 }
 
 QStringList TStrukturCompo::getParamListe() const
 {
     QStringList ud;
-    if (AktiveStruktur == 1)
+    if (AktiveStruktur == Trae::Mappe)
         return ud;
     for (int r : Struktur2->valgteRaekker()) {
         const QString sti = stier::delimKon(Mappenavn) + Struktur2->raekke(r).tekst;
@@ -412,12 +412,12 @@ void TStrukturCompo::drevKlik(QAction *item)
         informer(Ukendt + QLatin1Char('\r'));
         return;
     }
-    if (AktiveStruktur == 1) {
+    if (AktiveStruktur == Trae::Mappe) {
         Struktur1->ryd();
         makeDrive(drev);
         udfoldDirectory();
         emit onDirectoryChange(drev, false);
-    } else if (AktiveStruktur == 2) {
+    } else if (AktiveStruktur == Trae::Fil) {
         makeStruktur2(drev);
         emit onDirectoryChange(drev, true);
     }

@@ -123,12 +123,12 @@ void TElementKommandoer::Rename()
         if (ny.isEmpty())
             return;
         if (fil) {
-            m_motor->setAktiveStruktur(2);
+            m_motor->setAktiveStruktur(Trae::Fil);
             m_motor->setFilnavn(ny);
             m_motor->setMappenavn(stier::mappeAf(ny));
             m_vindue.mappeKontrol(m_motor->SelectFil(ny), true);
         } else {
-            m_motor->setAktiveStruktur(1);
+            m_motor->setAktiveStruktur(Trae::Mappe);
             m_motor->setMappenavn(ny);
             m_vindue.navigation()->visIMappetrae(ny);
             const QString p = m_motor->getDirectory();
@@ -180,7 +180,7 @@ void TElementKommandoer::NyMappe()
     const QString p = m_metode.OpretNyMappe(QStringLiteral("Ny mappe"));
     if (!stier::erMappe(p))
         return;
-    if (m_motor->aktiveStruktur() == 1) {
+    if (m_motor->aktiveStruktur() == Trae::Mappe) {
         m_vindue.navigation()->visIMappetrae(p);
         const QString r = m_motor->getDirectory();
         m_vindue.mappeKontrol(r.isEmpty() ? p : r, true);
@@ -200,7 +200,7 @@ void TElementKommandoer::nyFil(const QString &filnavn)
         m_ramme.dialogs().inform(QStringLiteral("Fejlinformation:\rDet kunne ikke lade sig gøre at oprette en fil."));
         return;
     }
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     const QString r = m_motor->SelectFil(p);
     m_vindue.visning()->filStruktur()->setFocus();
     m_vindue.mappeKontrol(r.isEmpty() ? p : r, false);

@@ -41,7 +41,7 @@ TStifinderNavigation::TStifinderNavigation(Twinform &vindue)
 
 void TStifinderNavigation::stiValgt(const QString &p)
 {
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     QString resultat;
     if (stier::erFil(p) && !stier::erMappe(p)) {
         m_motor->setFilnavn(p);
@@ -57,14 +57,14 @@ void TStifinderNavigation::stiValgt(const QString &p)
 
 void TStifinderNavigation::visMappeIFiltrae(const QString &sti)
 {
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     const QString p = m_motor->makeStruktur2(sti);
     m_vindue.mappeKontrol(p, true);
 }
 
 void TStifinderNavigation::visFilIFiltrae(const QString &sti)
 {
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     m_motor->SelectFil(sti);
     m_vindue.mappeKontrol(m_motor->filnavn(), true);
 }
@@ -92,7 +92,7 @@ void TStifinderNavigation::visMappeITraeer(const QString &sti)
 void TStifinderNavigation::bygStruktur(const QStringList &mapper, bool punkt)
 {
     QStringList liste = mapper;
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     if (punkt)
         m_motor->makePunktStruktur(liste);
     else
@@ -110,10 +110,10 @@ void TStifinderNavigation::visHjemmelavetStruktur(const QStringList &mapper, boo
     bygStruktur(mapper, punkt);
     const QString mappe = m_motor->mappenavn();
     if (stier::erMappe(mappe)) {
-        m_motor->setAktiveStruktur(2);
+        m_motor->setAktiveStruktur(Trae::Fil);
         m_vindue.mappeKontrol(m_motor->makeStruktur2(mappe), true);
     }
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     m_vindue.mappeKontrol({}, false);
 }
 
@@ -152,7 +152,7 @@ void TStifinderNavigation::insertFavorit()
 
 void TStifinderNavigation::mappeKlik()
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     m_motor->setFilnavn({});
     const QString p = m_motor->getDirectory();
     m_vindue.mappeKontrol(p, true);
@@ -160,20 +160,20 @@ void TStifinderNavigation::mappeKlik()
 
 void TStifinderNavigation::filKlik()
 {
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     const QString p = m_motor->getFileDirectory(false);
     m_vindue.mappeKontrol(p, true);
 }
 
 void TStifinderNavigation::mappeDobbeltklik()
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     m_motor->udfoldDirectory();
 }
 
 void TStifinderNavigation::filDobbeltklik()
 {
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     const QString p = m_motor->udfoldFileDirectory();
     if (stier::erMappe(p)) {
         const QString resultat = m_motor->makeStruktur2(p);
@@ -187,9 +187,9 @@ void TStifinderNavigation::filDobbeltklik()
 
 void TStifinderNavigation::fokusMappetrae()
 {
-    if (m_motor->aktiveStruktur() != 2)
+    if (m_motor->aktiveStruktur() != Trae::Fil)
         return;
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     const QString p = m_motor->getDirectory();
     m_vindue.mappeKontrol(p.isEmpty() ? m_motor->mappenavn() : p, true);
     m_visning->mappeStruktur()->setFocus();
@@ -197,9 +197,9 @@ void TStifinderNavigation::fokusMappetrae()
 
 void TStifinderNavigation::fokusFiltrae()
 {
-    if (m_motor->aktiveStruktur() != 1)
+    if (m_motor->aktiveStruktur() != Trae::Mappe)
         return;
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     const QString fil = m_motor->filnavn();
     const QString p = stier::erFil(fil) ? m_motor->SelectFil(fil) : m_motor->getFileDirectory(false);
     m_vindue.mappeKontrol(p, true);
@@ -208,14 +208,14 @@ void TStifinderNavigation::fokusFiltrae()
 
 void TStifinderNavigation::kunDrev()
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     m_motor->makePreDrives();
     m_vindue.mappeKontrol({}, false);
 }
 
 void TStifinderNavigation::opdaterMappe(bool alleDrev)
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     const QString mappe = m_motor->mappenavn();
     m_motor->udfoldStruktur1(mappe, alleDrev);
     m_vindue.mappeKontrol(mappe, false);
@@ -225,7 +225,7 @@ void TStifinderNavigation::medtagPrivat()
 {
     m_motor->setShowPrivate(!m_motor->showPrivate());
     m_vindue.kommando(Kommando::aMedtagPrivat)->setChecked(m_motor->showPrivate());
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     m_motor->makePreDrives();
     m_vindue.mappeKontrol({}, false);
 }
@@ -238,7 +238,7 @@ void TStifinderNavigation::fravaelgMapper()
 
 void TStifinderNavigation::indstilMappestruktur()
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     const QString mappe = m_motor->mappenavn();
     visIMappetrae(mappe);
     m_vindue.mappeKontrol(mappe, false);
@@ -247,7 +247,7 @@ void TStifinderNavigation::indstilMappestruktur()
 void TStifinderNavigation::opdaterFiltrae()
 {
     const QString fil = m_motor->filnavn();
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     if (stier::erFil(fil) && !stier::erMappe(fil))
         m_motor->SelectFil(fil);
     else
@@ -277,7 +277,7 @@ void TStifinderNavigation::gemStruktur()
 
 void TStifinderNavigation::hentStruktur()
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     m_motor->HentStrukturen(m_vindue.ramme().valg().visStrukturerSom);
     m_vindue.setStrukturKnapper(false);
     m_vindue.mappeKontrol({}, false);
@@ -310,7 +310,7 @@ void TStifinderNavigation::startOmdoeb()
 {
     if (!m_vindue.elementKommandoer()->maaKoere(QStringLiteral("Skal der omdøbes alligevel?")))
         return;
-    const bool mappetrae = m_motor->aktiveStruktur() == 1;
+    const bool mappetrae = m_motor->aktiveStruktur() == Trae::Mappe;
     QTreeView *v = mappetrae ? m_visning->mappeStruktur() : m_visning->filStruktur();
     QModelIndex node;
     if (m_editSelected) {
@@ -360,7 +360,7 @@ void TStifinderNavigation::mappeTimerUdloeb()
 
 void TStifinderNavigation::filTimerUdloeb()
 {
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     const QString p = m_motor->SelectFil(m_motor->filnavn());
     m_vindue.mappeKontrol(p, true);
 }

@@ -158,8 +158,8 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, Valg valg, QWidget *pa
     connect(m_mappeView, &QTreeView::clicked, this, &TStrukturVisning::mappeKlik);
     connect(m_mappeView, &TTraeVisning::tastValg, this, [this] { mappeKlik({}); });
     connect(m_mappeView, &QTreeView::doubleClicked, this, &TStrukturVisning::mappeDobbeltklik);
-    connect(m_filView, &QTreeView::clicked, this, [this] { m_motor->setAktiveStruktur(2); });
-    connect(m_filView, &TTraeVisning::tastValg, this, [this] { m_motor->setAktiveStruktur(2); });
+    connect(m_filView, &QTreeView::clicked, this, [this] { m_motor->setAktiveStruktur(Trae::Fil); });
+    connect(m_filView, &TTraeVisning::tastValg, this, [this] { m_motor->setAktiveStruktur(Trae::Fil); });
     connect(m_filView, &QTreeView::doubleClicked, this, &TStrukturVisning::filDobbeltklik);
 }
 
@@ -176,13 +176,13 @@ int TStrukturVisning::filRaekkeVed(const QPoint &punkt) const
 
 void TStrukturVisning::mappeKlik(const QModelIndex &)
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     m_motor->getDirectory();
 }
 
 void TStrukturVisning::mappeDobbeltklik(const QModelIndex &)
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     const QString mappe = m_motor->udfoldDirectory();
     if (stier::erMappe(mappe))
         m_motor->makeStruktur2(mappe);
@@ -190,7 +190,7 @@ void TStrukturVisning::mappeDobbeltklik(const QModelIndex &)
 
 void TStrukturVisning::filDobbeltklik(const QModelIndex &)
 {
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     const QString element = m_motor->udfoldFileDirectory();
     if (stier::erMappe(element))
         m_motor->makeStruktur2(element);

@@ -67,7 +67,7 @@ class TestLivsforloeb : public QObject
     void klarTilSaetInd(Twinform *s)
     {
         QCOMPARE(s->klipbordsKommandoer()->klipbord()->RegisterElements({kilde()}), 1);
-        s->motor()->setAktiveStruktur(2);
+        s->motor()->setAktiveStruktur(Trae::Fil);
         s->mappeKontrol(s->motor()->makeStruktur2(maal()), true);
         // Events are let through at every file, so the close can come mid-copy.
         s->klipbordsKommandoer()->progressform()->setInterval(0);

@@ -149,7 +149,7 @@ private slots:
         start(w);
         Twinform *v = w.boernevinduer()->stifindere().value(0);
         QVERIFY(v);
-        v->motor()->setAktiveStruktur(2);
+        v->motor()->setAktiveStruktur(Trae::Fil);
         v->mappeKontrol(v->motor()->makeStruktur2(m_hjem->sti()), true);
         QCOMPARE(w.stistrimmel()->sti(), m_hjem->sti());
     }
@@ -165,7 +165,7 @@ private slots:
         Twinform *v = b->aktiverWinform(false, m_hjem->sti() + "/Musik");
         QCOMPARE(v, b->stifindere().first());
         QCOMPARE(b->styring()->aktivtBarn(), v);
-        QCOMPARE(v->motor()->aktiveStruktur(), 2);
+        QCOMPARE(v->motor()->aktiveStruktur(), Trae::Fil);
         QCOMPARE(w.stistrimmel()->sti(), m_hjem->sti() + "/Musik");
 
         // Without an explorer window one is opened.
@@ -195,7 +195,7 @@ private slots:
 
         // The other window pastes into its folder without asking.
         v[1]->findChild<QRadioButton *>("saetIndSlet2")->click();   // "Spørg aldrig"
-        v[1]->motor()->setAktiveStruktur(2);
+        v[1]->motor()->setAktiveStruktur(Trae::Fil);
         v[1]->mappeKontrol(v[1]->motor()->makeStruktur2(m_hjem->sti() + "/mål"), true);
         v[1]->kommando(Kommando::Paste)->trigger();
         QCOMPARE(tekstfil::hent(m_hjem->sti() + "/mål/brev.txt"), QStringList{"Hej"});
@@ -315,7 +315,7 @@ private slots:
         start(w);
         Twinform *v = w.boernevinduer()->stifindere().value(0);
         QVERIFY(QDir().mkpath(m_hjem->sti() + "/kilde"));
-        v->motor()->setAktiveStruktur(2);
+        v->motor()->setAktiveStruktur(Trae::Fil);
         v->mappeKontrol(v->motor()->makeStruktur2(m_hjem->sti()), true);
         TFilModel *filer = v->visning()->filModel();
         filer->valg()->select(filer->index(0, 0), QItemSelectionModel::ClearAndSelect);
@@ -391,7 +391,7 @@ private slots:
         Twinform *v = w.boernevinduer()->aktivStifinder();
         QCOMPARE(w.OnClickCaption, QString("Arbejde"));
         QVERIFY(w.OnClickIndex >= 2);
-        QCOMPARE(v->motor()->aktiveStruktur(), 1);
+        QCOMPARE(v->motor()->aktiveStruktur(), Trae::Mappe);
         QVERIFY(!topnoder(v).isEmpty());
 
         // F3 finds the structure by name after the menu was refilled.

@@ -127,14 +127,14 @@ void TestElementkommandoer::cleanup()
 
 void TestElementkommandoer::vaelgFil(const QString &fil)
 {
-    m_w->motor()->setAktiveStruktur(2);
+    m_w->motor()->setAktiveStruktur(Trae::Fil);
     m_w->mappeKontrol(m_w->motor()->SelectFil(fil), true);
     m_w->opdaterKommandoer();
 }
 
 void TestElementkommandoer::vaelgMappe(const QString &mappe)
 {
-    m_w->motor()->setAktiveStruktur(1);
+    m_w->motor()->setAktiveStruktur(Trae::Mappe);
     QVERIFY(m_w->motor()->udfoldStruktur1(mappe, true));
     m_w->mappeKontrol(m_w->motor()->getDirectory(), true);
     m_w->opdaterKommandoer();
@@ -244,7 +244,7 @@ void TestElementkommandoer::tomtNavnGiverDialogIgen()
     QCOMPARE(navne(d("m")), QStringList{"a.txt"});
 
     // Nothing selected.
-    m_w->motor()->setAktiveStruktur(2);
+    m_w->motor()->setAktiveStruktur(Trae::Fil);
     m_w->motor()->SelectMapperFiler(2);
     m_k->Rename();
     QCOMPARE(m_ramme->beskeder.informationer.last(), QString("Der er ikke valgt element, der skal omdøbes."));
@@ -390,7 +390,7 @@ void TestElementkommandoer::sletIPrivatafsnittetBliverDer()
     ::lavFil(projekt + "/gammel/a.txt");
     TStrukturCompo *motor = m_w->motor();
     motor->setShowPrivate(true);
-    motor->setAktiveStruktur(1);
+    motor->setAktiveStruktur(Trae::Mappe);
     QVERIFY(motor->udfoldStruktur1(projekt + "/gammel", true));
     QVERIFY(motor->udfoldIPrivat(projekt + "/gammel"));
     m_w->mappeKontrol(motor->getDirectory(), true);

@@ -63,7 +63,7 @@ private slots:
         QWidget vindue;
         TStifinderKommandoer k(&vindue);
         stifinderregler::Tilstand t;
-        t.aktivTrae = 2;
+        t.aktivTrae = Trae::Fil;
         t.valgt = true;
         t.poster = 1;
         k.opdater(t);

@@ -126,7 +126,7 @@ Twinform *TestTwinform::aabn(int nummer)
 
 void TestTwinform::vaelgIMappetrae(Twinform *w, const QString &mappe)
 {
-    w->motor()->setAktiveStruktur(1);
+    w->motor()->setAktiveStruktur(Trae::Mappe);
     QVERIFY(w->motor()->udfoldStruktur1(mappe, true));
     const QModelIndex node = w->visning()->mappeModel()->valgtNode();
     QTreeView *trae = w->visning()->mappeStruktur();
@@ -192,7 +192,7 @@ void TestTwinform::nummerGenbrugesMedSineFiler()
     QTRY_COMPARE(w->visning()->mappeStruktur()->width(), 420);
 
     // The user goes elsewhere and hides "Kendte mapper"; closing writes it all.
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->mappeKontrol(w->motor()->makeStruktur2(d("x")), true);
     w->findChild<QPushButton *>("visKendte")->click();
     QVERIFY(!w->sidebog()->isTabVisible(TSidebog::KendteMapper));
@@ -218,7 +218,7 @@ void TestTwinform::stiboksensDele()
 {
     Twinform *w = aabn(1);
     TStiboks *boks = w->stiboks();
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->mappeKontrol(w->motor()->makeStruktur2(d("x/y/z")), true);
     const QStringList dele = stier::dele(d("x/y/z"), "/");
     QCOMPARE(boks->count(), dele.size());
@@ -238,7 +238,7 @@ void TestTwinform::stiboksensDele()
 
     // With a file selected in the file tree the press first takes the
     // selection away; the tab clicked is still the one chosen.
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->mappeKontrol(w->motor()->SelectFil(d("x/noter.txt")), true);
     w->opdaterKommandoer();
     QVERIFY(w->kommando(Kommando::deselectElementer)->isEnabled());
@@ -260,7 +260,7 @@ void TestTwinform::stiboksensDele()
     const int r = w->visning()->filModel()->valgtRaekke();
     QVERIFY(r >= 0);
     QCOMPARE(w->visning()->filModel()->raekke(r).rec.filnavn, d("x/noter.txt"));
-    QCOMPARE(w->motor()->aktiveStruktur(), 2);
+    QCOMPARE(w->motor()->aktiveStruktur(), Trae::Fil);
 }
 
 void TestTwinform::klikOgDobbeltklik()
@@ -270,7 +270,7 @@ void TestTwinform::klikOgDobbeltklik()
     w->setStarter([&](const QString &sti, int maade) { aabnet << QString::number(maade) + sti; }, {});
 
     vaelgIMappetrae(w, d("a"));
-    QCOMPARE(w->motor()->aktiveStruktur(), 1);
+    QCOMPARE(w->motor()->aktiveStruktur(), Trae::Mappe);
     QCOMPARE(m_ramme->editSti(), d("a"));
     TFilModel *filer = w->visning()->filModel();
     QCOMPARE(filer->antal(), 2);
@@ -315,7 +315,7 @@ void TestTwinform::tasterVaelgerSomKlik()
     QTreeView *filtrae = w->visning()->filStruktur();
     filer->vaelg(0);   // b
     QTest::keyClick(filtrae, Qt::Key_Down);
-    QCOMPARE(w->motor()->aktiveStruktur(), 2);
+    QCOMPARE(w->motor()->aktiveStruktur(), Trae::Fil);
     QCOMPARE(m_ramme->editSti(), d("a/c.txt"));
     QCOMPARE(w->findChild<QLabel *>("filnavn")->text(), QStringLiteral("c.txt"));
     QCOMPARE(w->findChild<QLabel *>("elementetsArt")->text(), QStringLiteral("Fil"));
@@ -347,7 +347,7 @@ void TestTwinform::kontekstmenuEfterNodeart()
     }
     // With the file tree active the folder tree offers nothing; the file
     // tree with nothing selected offers the drive menu.
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->visning()->filModel()->fravaelgAlle();
     QCOMPARE(w->kontekstmenu(true), nullptr);
     QCOMPARE(w->kontekstmenu(false)->objectName(), QStringLiteral("drevMenu"));
@@ -433,7 +433,7 @@ void TestTwinform::favoritterOgBesoegte()
     Twinform *w = aabn(1);
     QAction *favorit = w->kommando(Kommando::aInsertFavoritmappe);
     auto gaaTil = [w](const QString &sti) {
-        w->motor()->setAktiveStruktur(2);
+        w->motor()->setAktiveStruktur(Trae::Fil);
         w->mappeKontrol(w->motor()->makeStruktur2(sti), true);
         w->opdaterKommandoer();
     };
@@ -471,7 +471,7 @@ void TestTwinform::tilbageOgFremRunderHjoernet()
     Twinform *w = aabn(1);
     TReopenFilerY *h = w->historieDir();
     for (const char *m : {"a", "Arkiv", "x"}) {
-        w->motor()->setAktiveStruktur(2);
+        w->motor()->setAktiveStruktur(Trae::Fil);
         w->mappeKontrol(w->motor()->makeStruktur2(d(QLatin1String(m))), true);
     }
     const int sidste = h->antal() - 1;
@@ -492,7 +492,7 @@ void TestTwinform::tilbageOgFremRunderHjoernet()
 void TestTwinform::tasterVirkerOgsaaIFelter()
 {
     Twinform *w = aabn(1);
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->mappeKontrol(w->motor()->makeStruktur2(d("a")), true);
     w->opdaterKommandoer();
     QLineEdit *felt = w->sidebog()->favoritside()->mappeFelt();
@@ -559,7 +559,7 @@ void TestTwinform::stedOmdoebningAfFil()
     QVERIFY(tekstfil::gem(d("omdoebfil/ny.txt"), {"n"}));
     Twinform *w = aabn(1);
     w->navigation()->setOmdoebInterval(60000);
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->mappeKontrol(w->motor()->SelectFil(d("omdoebfil/gammel.txt")), true);
     TFilModel *filer = w->visning()->filModel();
     const int raekke = filer->valgtRaekke();
@@ -613,7 +613,7 @@ void TestTwinform::saetIndMelderUdeladte()
     TKlipbord *k = w->klipbordsKommandoer()->klipbord();
     for (const char *navn : {"en.txt", "to.txt", "tre.txt"})
         k->RegisterElements({d("udeladt/kilde/") + navn});
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->mappeKontrol(w->motor()->makeStruktur2(d("udeladt/maal")), true);
     w->opdaterKommandoer();
     w->kommando(Kommando::Paste)->trigger();
@@ -649,7 +649,7 @@ void TestTwinform::saetIndViserDestinationenIPrivatafsnittet()
     w->klipbordsKommandoer()->klipbord()->RegisterElements({d("privat/brev.txt")});
 
     TMappeModel *mapper = w->visning()->mappeModel();
-    w->motor()->setAktiveStruktur(1);
+    w->motor()->setAktiveStruktur(Trae::Mappe);
     QVERIFY(w->motor()->udfoldStruktur1(maal, true));
     QVERIFY(!w->motor()->valgtIPrivat());
     QVERIFY(w->motor()->udfoldIPrivat(maal));
@@ -723,7 +723,7 @@ void TestTwinform::sidernesBeskeder()
     h->kommando("hHent")->trigger();
     QCOMPARE(m_ramme->beskeder.informationer.last(), QStringLiteral("Der blev ikke fundet en gemt historieliste."));
 
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->mappeKontrol(w->motor()->makeStruktur2(d("a")), true);
     QVERIFY(h->kommando("hGem")->isEnabled());
     h->kommando("hGem")->trigger();
