@@ -75,7 +75,7 @@ TDeleteCompo::TDeleteCompo(Dialogs *dialogs, Bekraeftelse *spm, Fremdrift *boks,
 
 bool TDeleteCompo::skalSpoerge(bool tilPapirkurv) const
 {
-    return IntSpm == 0 || (IntSpm == 1 && !tilPapirkurv);
+    return IntSpm == Spoergsmaal::Altid || (IntSpm == Spoergsmaal::KunFoerSlet && !tilPapirkurv);
 }
 
 QSet<QString> TDeleteCompo::monteringspunkter() const

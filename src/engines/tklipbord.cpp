@@ -98,7 +98,7 @@ bool TKlipbord::PasteExecute(const Valg &valg)
             m_dialogs->inform(QStringLiteral("Der er ingen elementer i Klipbordet.\rVælg elementer og prøv igen."));
         return false;
     }
-    m_paste->setIntSpm(valg.saetIndSlet);
+    m_paste->setIntSpm(spoergsmaalFraTal(valg.saetIndSlet));
     m_paste->setIntPasteMetode(valg.saetInd);
     m_paste->setCloseBoxAfter(valg.lukProgress);
     m_paste->setBoxCaption(valg.navn);

@@ -359,7 +359,7 @@ qint64 antalIKurv(const papirkurv::Kurv &kurv)
 
 } // namespace
 
-int TMetodeCompo::EmptyRecycleBin(bool Confirm, const QString &drev)
+TMetodeCompo::Toemning TMetodeCompo::EmptyRecycleBin(bool Confirm, const QString &drev)
 {
     const papirkurv::Papirkurv kurve(m_kurvKilder ? *m_kurvKilder : papirkurv::Kilder::system());
     const QString top = kurve.topmappeAf(drev);
@@ -369,20 +369,20 @@ int TMetodeCompo::EmptyRecycleBin(bool Confirm, const QString &drev)
         antal += antalIKurv(k);
     if (antal == 0) {
         m_beskeder->inform(QStringLiteral("Papirkurven på drevet ") + top + QStringLiteral(" er tom."));
-        return 0;
+        return Toemning::Tom;
     }
     if (Confirm
         && !m_beskeder->ask(QStringLiteral("Skal papirkurven på drevet ") + top + QStringLiteral(" tømmes?\r")
                             + (antal == 1 ? QStringLiteral("Det ene element i den slettes permanent.")
                                           : QStringLiteral("De ") + dansk::heltal(antal)
                                                 + QStringLiteral(" elementer i den slettes permanent."))))
-        return 1;
+        return Toemning::Afvist;
     QList<sletning::Fejl> fejl;
     for (const papirkurv::Kurv &k : liste)
         fejl += papirkurv::toem(k).fejl;
     if (fejl.isEmpty())
-        return 0;
+        return Toemning::Tom;
     m_beskeder->inform(QStringLiteral("Papirkurven kunne ikke tømmes helt. Disse elementer blev ikke slettet:\r")
                        + sletning::linjer(fejl).join(QLatin1Char('\r')));
-    return 2;
+    return Toemning::Delvis;
 }

@@ -163,12 +163,11 @@ void TElementKommandoer::RenameExt()
     }
     const bool alleMapper = dialog->checkIndex() == 1;
     const QString ny = skrevet.startsWith(QLatin1Char('.')) ? skrevet : QLatin1Char('.') + skrevet;
-    m_vindue.begyndFunktion();
+    const Aktivitetsvagt vagt(m_vindue, Twinform::Aktivitet::Anden);
     const int antal = m_metode.RenameFilExt(mappe, gammel, ny, alleMapper);
     if (antal >= 0)
         m_vindue.setBeskedInfo(QStringLiteral("Der blev omdøbt ") + QString::number(antal)
                                + (antal == 1 ? QStringLiteral(" fil.") : QStringLiteral(" filer.")));
-    m_vindue.afslutFunktion(0);
 }
 
 void TElementKommandoer::NyMappe()
@@ -211,10 +210,10 @@ void TElementKommandoer::slet(bool tilPapirkurv)
 {
     if (!maaKoere(QStringLiteral("Skal der slettes alligevel?")))
         return;
-    m_vindue.begyndFunktion();
+    Aktivitetsvagt vagt(m_vindue, Twinform::Aktivitet::Sletning);
     QCoreApplication::processEvents();
     const StifinderEgenskaber e = m_vindue.samlEgenskaber();
-    m_sletter.setIntSpm(e.saetIndSlet);
+    m_sletter.setIntSpm(spoergsmaalFraTal(e.saetIndSlet));
     m_sletter.setCloseBoxAfter(e.lukProgress);
     QStringList mapper, filer;
     m_motor->loadLister(mapper, filer);
@@ -237,7 +236,8 @@ void TElementKommandoer::slet(bool tilPapirkurv)
                                          : QStringLiteral("Der blev slettet permanent"));
     }
     m_motor->setFilnavn({});
-    m_vindue.afslutFunktion(2, slettet ? m_sletter.getResult() : QString());
+    if (slettet)
+        vagt.setResultat(m_sletter.getResult());
 }
 
 void TElementKommandoer::tilfoejSeneste()

@@ -139,9 +139,12 @@ void TKlipbordsKommandoer::Paste()
     // Without ticked entries the paste stops before the engine runs, and
     // the engine's counts are still those of the last paste.
     const bool harElementer = lister()->getElementAntal() > 0;
-    m_vindue.begyndFunktion();
-    const bool helt = m_klipbord->PasteExecute(valgFra(m_vindue));
-    m_vindue.afslutFunktion(1, m_klipbord->getResult());
+    bool helt = false;
+    {
+        Aktivitetsvagt vagt(m_vindue, Twinform::Aktivitet::Kopiering);
+        helt = m_klipbord->PasteExecute(valgFra(m_vindue));
+        vagt.setResultat(m_klipbord->getResult());
+    }
     if (harElementer)
         meldUdeladte();
     const QString destination = m_klipbord->getDestination();

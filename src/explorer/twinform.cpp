@@ -220,7 +220,7 @@ void Twinform::aabnHjaelp(const QString &side)
 
 // ---------------------------------------------------------------- activity
 
-void Twinform::setAktivitetsNr(int delta, int type, const QString &resultat)
+void Twinform::setAktivitetsNr(int delta, Aktivitet art, const QString &resultat)
 {
     m_aktivitetsAntal += delta;
     m_funkTilladt = m_aktivitetsAntal <= 0;
@@ -229,9 +229,9 @@ void Twinform::setAktivitetsNr(int delta, int type, const QString &resultat)
     else
         m_linjer->aktivitetsviser()->start();
     const QString tekst = resultat.isEmpty() ? QStringLiteral("0 bytes") : resultat;
-    if (type == 1)
+    if (art == Aktivitet::Kopiering)
         setBeskedInfo(QStringLiteral("Der blev kopieret ") + tekst);
-    else if (type == 2)
+    else if (art == Aktivitet::Sletning)
         setBeskedInfo(QStringLiteral("Der blev slettet ") + tekst);
     opdaterKommandoer();
 }
@@ -239,14 +239,14 @@ void Twinform::setAktivitetsNr(int delta, int type, const QString &resultat)
 void Twinform::begyndFunktion()
 {
     m_ramme.aendrProcessCount(1);
-    setAktivitetsNr(1, 0);
+    setAktivitetsNr(1, Aktivitet::Anden);
     m_ramme.opdaterKommandoer();
 }
 
-void Twinform::afslutFunktion(int type, const QString &resultat)
+void Twinform::afslutFunktion(Aktivitet art, const QString &resultat)
 {
     m_ramme.aendrProcessCount(-1);
-    setAktivitetsNr(-1, type, resultat);
+    setAktivitetsNr(-1, art, resultat);
     m_ramme.opdaterKommandoer();
 }
 

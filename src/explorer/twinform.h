@@ -66,10 +66,12 @@ public:
     void favoritIndsat();
 
     // The activity counter. Every time-consuming function brackets its work
-    // with begyndFunktion and afslutFunktion (type 1 paste, 2 delete, 0 other).
-    void setAktivitetsNr(int delta, int type, const QString &resultat = {});
+    // with begyndFunktion and afslutFunktion, best through an Aktivitetsvagt;
+    // the end of a copy or a deletion tells what it moved or removed.
+    enum class Aktivitet { Anden, Kopiering, Sletning };
+    void setAktivitetsNr(int delta, Aktivitet art, const QString &resultat = {});
     void begyndFunktion();
-    void afslutFunktion(int type, const QString &resultat = {});
+    void afslutFunktion(Aktivitet art, const QString &resultat = {});
     void setBeskedInfo(const QString &tekst);
 
     // Whether one of the window's commands is running now: a paste or a
@@ -214,4 +216,27 @@ private:
     std::function<void(const QStringList &)> m_medProgram;
     std::function<void(const QStringList &, const QStringList &)> m_registerElements;
     std::function<int()> m_elementAntal;
+};
+
+// Brackets a time-consuming function of an explorer window: begins it when
+// made and ends it when it goes, on every way out, with the result given.
+class Aktivitetsvagt
+{
+public:
+    Aktivitetsvagt(Twinform &vindue, Twinform::Aktivitet art)
+        : m_vindue(vindue)
+        , m_art(art)
+    {
+        m_vindue.begyndFunktion();
+    }
+    ~Aktivitetsvagt() { m_vindue.afslutFunktion(m_art, m_resultat); }
+    Aktivitetsvagt(const Aktivitetsvagt &) = delete;
+    Aktivitetsvagt &operator=(const Aktivitetsvagt &) = delete;
+
+    void setResultat(const QString &resultat) { m_resultat = resultat; }
+
+private:
+    Twinform &m_vindue;
+    Twinform::Aktivitet m_art;
+    QString m_resultat;
 };

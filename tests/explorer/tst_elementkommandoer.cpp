@@ -523,7 +523,7 @@ void TestElementkommandoer::sletteobjektetsVinduer()
     lavFil("m/u/a.txt", "123");
     lavFil("m/b.txt", "");
     TDeleteObjekt objekt(&m_ramme->dialogs(), m_opt.path() + "/", m_w);
-    objekt.setIntSpm(2);
+    objekt.setIntSpm(Spoergsmaal::Aldrig);
     objekt.setCloseBoxAfter(true);
     QVERIFY(objekt.DeleteElementer({d("m/u")}, {d("m/b.txt")}, false));
     Tdeleteform *boks = objekt.deleteBox();

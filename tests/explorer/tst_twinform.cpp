@@ -374,9 +374,9 @@ void TestTwinform::toOverlappendeFunktioner()
     QCOMPARE(m_ramme->v.processCount, 2);
     QVERIFY(!w->funkTilladt());
     QVERIFY(w->linjer()->aktivitetsviser()->koerer());
-    w->afslutFunktion(1, "3 bytes");
+    w->afslutFunktion(Twinform::Aktivitet::Kopiering, "3 bytes");
     QVERIFY(!w->funkTilladt());
-    w->afslutFunktion(2);
+    w->afslutFunktion(Twinform::Aktivitet::Sletning);
     QVERIFY(w->funkTilladt());
     QVERIFY(!w->linjer()->aktivitetsviser()->koerer());
     QCOMPARE(m_ramme->v.processCount, 0);
@@ -407,7 +407,7 @@ void TestTwinform::opdateringsmetode()
     QCOMPARE(m_ramme->statuslinje.last(),
              QStringLiteral("Andre funktioner blokeres ikke ved aktive tidskrævende funktioner, og der informeres ikke."));
     QTRY_VERIFY(nyMappe->isEnabled());
-    w->afslutFunktion(0);
+    w->afslutFunktion(Twinform::Aktivitet::Anden);
     nyMappe->trigger();
     QCOMPARE(nyeMapper, 1);
 }
