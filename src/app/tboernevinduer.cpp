@@ -4,7 +4,7 @@
 #include "app/ikoner.h"
 #include "core/datamapper.h"
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
 #include "engines/tmenuexefiler.h"
@@ -28,6 +28,7 @@
 #include "shell/tvinduesstyring.h"
 #include "tools/tfindform.h"
 #include "tools/tkalenderform.h"
+#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -351,7 +352,7 @@ Twinform *TBoernevinduer::aktiverWinform(bool opdater, const QString &potMappe)
         return qobject_cast<Twinform *>(m_styring->makeNewStifinder());
     Twinform *w = vinduer.first();
     m_styring->visBarn(w);
-    if (stier::erMappe(potMappe)) {
+    if (filinfo::erMappe(potMappe)) {
         w->motor()->setAktiveStruktur(Trae::Fil);
         w->mappeKontrol(w->motor()->makeStruktur2(potMappe), true);
     } else if (opdater) {
@@ -402,7 +403,7 @@ void TBoernevinduer::aabnKalender()
 
 void TBoernevinduer::visKalMappe(const QString &aMappe)
 {
-    if (!stier::erMappe(aMappe)) {
+    if (!filinfo::erMappe(aMappe)) {
         m_ramme.dialogs->inform(QStringLiteral("Der opstod en fejl.\rVigtige mapper er muligvist blevet slettet."));
         return;
     }
@@ -461,7 +462,7 @@ void TBoernevinduer::aFindDoc()
     if (!w)
         return;
     const QString fil = w->motor()->aktiveStruktur() == Trae::Fil ? w->motor()->getSelectedMedSti() : QString();
-    if (!stier::erFil(fil) || stier::erMappe(fil)) {
+    if (!filinfo::erFil(fil) || filinfo::erMappe(fil)) {
         m_ramme.dialogs->inform(QStringLiteral("Der skal være valgt en tekstfiltype.\r"
                                                "Tekstfiler kan for eksempel være filer med følgende efternavne:\r"
                                                "txt, rtf, asp, html, inc, css, js, asa, wsf, vbs, xml, bat eller ps1"));
@@ -514,7 +515,7 @@ void TBoernevinduer::selectFromGal(const QString &aFilnavn, bool medDelete)
     // The engine falls back to the folder's first file when the name is not
     // listed (a hidden file, say); that file is never the one to delete.
     const QString valgt = motor->SelectFil(aFilnavn);
-    if (valgt != aFilnavn || !stier::erFil(valgt)) {
+    if (valgt != aFilnavn || !filinfo::erFil(valgt)) {
         m_ramme.dialogs->inform(QStringLiteral("Elementet blev ikke fundet."));
         return;
     }
@@ -532,7 +533,7 @@ void TBoernevinduer::RegisterEleFromGal(const QString &aEleNavn)
     Twinform *w = aktiverWinform(false);
     if (!w)
         return;
-    if (!stier::erMappe(aEleNavn) && !stier::erFil(aEleNavn)) {
+    if (!filinfo::erMappe(aEleNavn) && !filinfo::erFil(aEleNavn)) {
         m_ramme.dialogs->inform(QStringLiteral("Elementet blev ikke fundet."));
         return;
     }
@@ -605,8 +606,8 @@ QStringList TBoernevinduer::visStier(const QStringList &stier)
     QStringList mangler;
     bool foerste = true;
     for (const QString &sti : stier) {
-        const bool mappe = stier::erMappe(sti);
-        if (!mappe && !stier::erFil(sti)) {
+        const bool mappe = filinfo::erMappe(sti);
+        if (!mappe && !filinfo::erFil(sti)) {
             mangler.append(sti);
             continue;
         }

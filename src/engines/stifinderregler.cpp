@@ -1,6 +1,6 @@
 #include "engines/stifinderregler.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/strukturrec.h"
 
 

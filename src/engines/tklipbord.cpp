@@ -1,7 +1,7 @@
 #include "engines/tklipbord.h"
 
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/strukturrec.h"
 #include "engines/tfilmodel.h"
 #include "engines/tkopilister.h"
@@ -9,6 +9,7 @@
 #include "engines/tmetoder.h"
 #include "engines/tpasteobjekt.h"
 #include "engines/tstrukturcompo.h"
+#include "platform/filinfo.h"
 
 TKlipbord::TKlipbord(TMetoder *metoder, TKopilister *lister, TPasteObjekt *paste, Dialogs *dialogs,
                      QObject *parent)
@@ -38,7 +39,7 @@ int TKlipbord::CopyElementer()
     if (motor->aktiveStruktur() == Trae::Mappe) {
         for (const QModelIndex &node : motor->struktur1()->valgteNoder()) {
             const QString mappe = motor->struktur1()->rec(node).mappe;
-            if (stier::erMappe(mappe))
+            if (filinfo::erMappe(mappe))
                 m_lister->CopyListAdd(TKopilister::ListeMapper, TKopilister::MappeBillede, mappe, true);
         }
         if (m_metoder->BoolVisKlipbord)
@@ -55,10 +56,10 @@ int TKlipbord::CopyElementer()
     const QList<int> valgte = filer->valgteRaekker();
     for (int r : valgte) {
         const FilRaekke &raekke = filer->raekke(r);
-        if (stier::erFil(raekke.rec.filnavn) && !stier::erMappe(raekke.rec.filnavn))
+        if (filinfo::erFil(raekke.rec.filnavn) && !filinfo::erMappe(raekke.rec.filnavn))
             m_lister->CopyListAdd(TKopilister::ListeFiler, raekke.billede, raekke.rec.filnavn, true);
         // A row for a file that has vanished does not bring its folder along.
-        else if (raekke.rec.ID == IdMappe && stier::erMappe(raekke.rec.mappe))
+        else if (raekke.rec.ID == IdMappe && filinfo::erMappe(raekke.rec.mappe))
             m_lister->CopyListAdd(TKopilister::ListeMapper, TKopilister::MappeBillede, raekke.rec.mappe, true);
     }
     if (m_metoder->BoolVisKlipbord)
@@ -88,7 +89,7 @@ QString TKlipbord::getDestination() const
         if (rec.ID == IdMappe)
             dest = rec.mappe;
     }
-    return stier::erMappe(dest) ? dest : QString();
+    return filinfo::erMappe(dest) ? dest : QString();
 }
 
 bool TKlipbord::PasteExecute(const Valg &valg)
@@ -114,7 +115,7 @@ QString TKlipbord::getResult() const
 void TKlipbord::loadListerne()
 {
     const QString dest = getDestination();
-    if (dest.isEmpty() || !stier::erMappe(dest)) {
+    if (dest.isEmpty() || !filinfo::erMappe(dest)) {
         m_paste->setConstDest({});
         if (m_dialogs)
             m_dialogs->inform(QStringLiteral("Der mangler en destination for \"Sæt-ind\" funktionen.\r"

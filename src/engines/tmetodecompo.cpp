@@ -5,17 +5,15 @@
 #include "engines/filbilleder.h"
 #include "engines/navnekontrol.h"
 #include "engines/nyenavne.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
 #include "platform/mappelaeser.h"
-#include "platform/navnekode.h"
 #include "platform/navneskift.h"
 #include "platform/papirkurv.h"
+#include "platform/filinfo.h"
 
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace {
 
@@ -124,7 +122,7 @@ bool TMetodeCompo::navnKanBruges(const QString &navn)
 bool TMetodeCompo::omdoebMappe(const QString &gammel, const QString &nytNavn, QString &ny)
 {
     ny = stier::delimKon(stier::mappeAf(stier::udenSkraastreg(gammel))) + nytNavn;
-    if (stier::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
+    if (filinfo::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
         ny = getNewDirectoryName(ny, QString());
     if (navneskift::flyt(gammel, ny) == navneskift::Udfald::Ok)
         return true;
@@ -160,7 +158,7 @@ QString TMetodeCompo::RenameMappe(const QString &aOldName, const QString &aNewNa
             return {};
         trae->vaelg(r);
         const QString gammel = trae->raekke(r).rec.mappe;
-        if (!stier::erMappe(gammel))
+        if (!filinfo::erMappe(gammel))
             return {};
         if (!navnKanBruges(aNewName))
             return aOldName;
@@ -183,7 +181,7 @@ QString TMetodeCompo::nyFilsti(const QString &fil, const QString &nytNavn)
     // itself. A different file of that exact name gets a numbered name.
     if (erKunStavemaadeAendring(stier::getLastDirectory(fil), nytNavn)) {
         const QString ny = stier::delimKon(stier::mappeAf(fil)) + nytNavn;
-        if (!stier::findes(ny) || navneskift::erKunStavemaade(fil, ny))
+        if (!filinfo::findes(ny) || navneskift::erKunStavemaade(fil, ny))
             return ny;
     }
     return getNewFilename(fil, nytNavn, QString());
@@ -204,7 +202,7 @@ QString TMetodeCompo::RenameFil(const QString &aOldName, const QString &aNewName
     trae->vaelg(r);
     const QString fil = trae->raekke(r).rec.filnavn;
     StrukturY->setFilnavn(fil);
-    if (!stier::erFil(fil) || stier::erMappe(fil))
+    if (!filinfo::erFil(fil) || filinfo::erMappe(fil))
         return {};
     if (!navnKanBruges(aNewName))
         return aOldName;
@@ -227,9 +225,9 @@ QString TMetodeCompo::RenameElement(const QString &gammel, const QString &nytNav
     if (!navnKanBruges(nytNavn))
         return {};
     QString ny;
-    if (stier::erMappe(gammel) && !stier::erFil(gammel)) {
+    if (filinfo::erMappe(gammel) && !filinfo::erFil(gammel)) {
         ny = stier::delimKon(stier::mappeAf(gammel)) + nytNavn;
-        if (stier::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
+        if (filinfo::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
             ny = getNewDirectoryName(ny, QString());
     } else {
         ny = nyFilsti(gammel, nytNavn);
@@ -249,17 +247,17 @@ QString TMetodeCompo::foraelderTilNyMappe()
         TMappeModel *trae = StrukturY->struktur1();
         const QModelIndex node = trae->valgtNode();
         const QString mappe = node.isValid() ? trae->rec(node).mappe : QString();
-        return stier::erMappe(mappe) ? mappe : QString();
+        return filinfo::erMappe(mappe) ? mappe : QString();
     }
     if (StrukturY->aktiveStruktur() == Trae::Fil) {
         TFilModel *trae = StrukturY->struktur2();
         const int r = trae->valgtRaekke();
         // A folder clicked in the file tree became the current folder; the
         // new folder belongs beside it, in the folder the file tree lists.
-        if (r >= 0 && stier::erMappe(trae->raekke(r).rec.mappe))
+        if (r >= 0 && filinfo::erMappe(trae->raekke(r).rec.mappe))
             StrukturY->setMappenavn(stier::mappeAf(trae->raekke(r).rec.mappe));
         const QString mappe = StrukturY->mappenavn();
-        return stier::erMappe(mappe) ? mappe : QString();
+        return filinfo::erMappe(mappe) ? mappe : QString();
     }
     return {};
 }
@@ -269,9 +267,10 @@ QString TMetodeCompo::opretMappe(const QString &sti)
     QString kandidat = sti;
     for (int forsoeg = 0; forsoeg < ForsoegVedKaploeb; ++forsoeg) {
         kandidat = getNewDirectoryName(kandidat, QStringLiteral("Kopi"));
-        if (::mkdir(navnekode::kod(kandidat).constData(), 0777) == 0)
+        const filinfo::Oprettelse udfald = filinfo::opretMappe(kandidat);
+        if (udfald == filinfo::Oprettelse::Ok)
             return kandidat;
-        if (errno != EEXIST)
+        if (udfald != filinfo::Oprettelse::Findes)
             break;
     }
     return {};
@@ -286,7 +285,7 @@ QString TMetodeCompo::OpretNyMappe(const QString &mappeNavnet)
     if (!navnKanBruges(navn))
         return {};
     const QString ny = opretMappe(stier::delimKon(foraelder) + navn);
-    if (ny.isEmpty() || !stier::erMappe(ny)) {
+    if (ny.isEmpty() || !filinfo::erMappe(ny)) {
         m_beskeder->inform(MappeIkkeOprettet);
         return {};
     }
@@ -337,7 +336,7 @@ int TMetodeCompo::RenameFilExt(const QString &aDir, const QString &oldExt, const
             continue;
         const QString ny = stier::delimKon(stier::mappeAf(fil)) + navn;
         // A taken name is left alone without a report, as is the file itself.
-        if (ny != fil && stier::erFil(fil))
+        if (ny != fil && filinfo::erFil(fil))
             navneskift::flyt(fil, ny);
     }
     if (!filer.isEmpty())

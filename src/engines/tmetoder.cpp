@@ -5,8 +5,9 @@
 #include "engines/filbilleder.h"
 #include "engines/kopilister.h"
 #include "engines/nyenavne.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tstrukturcompo.h"
+#include "platform/filinfo.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -158,7 +159,7 @@ QString TMetoder::getSizeOfKlipbord()
         if (!mapper[i].markeret)
             continue;
         const QString sti = rensSti(mapper[i].sti);
-        if (stier::erMappe(sti))
+        if (filinfo::erMappe(sti))
             listeMapper.append(sti);
         else
             Klipbord->fjernMappePost(int(i));
@@ -168,7 +169,7 @@ QString TMetoder::getSizeOfKlipbord()
         if (!filer[i].markeret)
             continue;
         const QString sti = rensSti(filer[i].sti);
-        if (stier::erFil(sti) && !stier::erMappe(sti))
+        if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
             listeFiler.append(sti);
         else
             Klipbord->fjernFilPost(int(i));

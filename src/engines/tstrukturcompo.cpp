@@ -3,10 +3,11 @@
 #include "core/dansk.h"
 #include "core/tekstfil.h"
 #include "engines/filbilleder.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "platform/mappelaeser.h"
+#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QSet>
@@ -52,7 +53,7 @@ void TStrukturCompo::addSLfil(const QString &dir)
 QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
 {
     QString mappe = stier::udenSkraastreg(aDirectory);
-    if (!stier::erMappe(mappe))
+    if (!filinfo::erMappe(mappe))
         mappe = Struktur1 ? Struktur1->rec(Struktur1->foersteNode()).mappe : QString();
     Mappenavn = mappe;
     SL.clear();
@@ -122,7 +123,7 @@ QString TStrukturCompo::getDirectory()
     if (!node.isValid())
         return {};
     const QString mappe = Struktur1->rec(node).mappe;
-    if (stier::erMappe(mappe))
+    if (filinfo::erMappe(mappe))
         makeStruktur2(mappe);
     return mappe;
 }
@@ -131,7 +132,7 @@ QString TStrukturCompo::getFileDirectory(bool FjernSelect)
 {
     if (MultiSelect)
         return {};
-    const QString start = stier::erMappe(Mappenavn) ? Mappenavn : QString();
+    const QString start = filinfo::erMappe(Mappenavn) ? Mappenavn : QString();
     const int r = Struktur2->valgtRaekke();
     if (r < 0) {
         Filnavn.clear();
@@ -139,9 +140,9 @@ QString TStrukturCompo::getFileDirectory(bool FjernSelect)
     }
     const StrukturRec &rec = Struktur2->raekke(r).rec;
     QString ud = start;
-    if (stier::erMappe(rec.mappe))
+    if (filinfo::erMappe(rec.mappe))
         ud = rec.mappe;
-    else if (stier::erFil(rec.filnavn))
+    else if (filinfo::erFil(rec.filnavn))
         ud = rec.filnavn;
     if (FjernSelect && Struktur2->antalValgte() > 1)
         Struktur2->fravaelgAlle();
@@ -151,7 +152,7 @@ QString TStrukturCompo::getFileDirectory(bool FjernSelect)
 QString TStrukturCompo::getFocusDirectory(const QModelIndex &node)
 {
     const QString mappe = Struktur1->rec(node).mappe;
-    if (node.isValid() && stier::erMappe(mappe)) {
+    if (node.isValid() && filinfo::erMappe(mappe)) {
         Struktur1->vaelg(node);
         Mappenavn = mappe;
         return mappe;
@@ -181,9 +182,9 @@ QString TStrukturCompo::udfoldFileDirectory() const
     if (r < 0)
         return {};
     const StrukturRec &rec = Struktur2->raekke(r).rec;
-    if (stier::erMappe(rec.mappe))
+    if (filinfo::erMappe(rec.mappe))
         return rec.mappe;
-    if (stier::erFil(rec.filnavn))
+    if (filinfo::erFil(rec.filnavn))
         return rec.filnavn;
     return {};
 }
@@ -216,7 +217,7 @@ QString TStrukturCompo::valgtElement(bool kunNavn)
         if (r < 0)
             return {};
         const StrukturRec &rec = Struktur2->raekke(r).rec;
-        if (stier::erFil(rec.filnavn)) {
+        if (filinfo::erFil(rec.filnavn)) {
             Filnavn = rec.filnavn;
             return kunNavn ? stier::getLastDirectory(Filnavn) : Filnavn;
         }
@@ -244,15 +245,15 @@ int TStrukturCompo::loadLister(QStringList &mapper, QStringList &filer)
     if (AktiveStruktur == Trae::Mappe) {
         for (const QModelIndex &n : Struktur1->valgteNoder()) {
             const QString m = Struktur1->rec(n).mappe;
-            if (stier::erMappe(m))
+            if (filinfo::erMappe(m))
                 mapper.append(m);
         }
     } else {
         for (int r : Struktur2->valgteRaekker()) {
             const StrukturRec &rec = Struktur2->raekke(r).rec;
-            if (stier::erMappe(rec.mappe))
+            if (filinfo::erMappe(rec.mappe))
                 mapper.append(rec.mappe);
-            else if (stier::erFil(rec.filnavn))
+            else if (filinfo::erFil(rec.filnavn))
                 filer.append(rec.filnavn);
         }
     }
@@ -271,7 +272,7 @@ int TStrukturCompo::getSelectListe(QStringList &liste) const
 
 QString TStrukturCompo::SelectFil(const QString &fName)
 {
-    if (!stier::erFil(fName) || stier::erMappe(fName))
+    if (!filinfo::erFil(fName) || filinfo::erMappe(fName))
         return Filnavn;
     makeStruktur2(stier::mappeAf(fName));
     for (int r = 0; r < Struktur2->antal(); ++r) {
@@ -285,7 +286,7 @@ QString TStrukturCompo::SelectFil(const QString &fName)
     if (Struktur2->antal() > 0) {
         Struktur2->vaelg(0);
         const QString &fil = Struktur2->raekke(0).rec.filnavn;
-        if (stier::erFil(fil))
+        if (filinfo::erFil(fil))
             Filnavn = fil;
     }
     return Filnavn;
@@ -321,7 +322,7 @@ void TStrukturCompo::SelectMapperFiler(int actionNumber)
     }
     emit Struktur2->fokusOenskes();
     const int r = Struktur2->valgtRaekke();
-    if (r >= 0 && stier::erFil(Struktur2->raekke(r).rec.filnavn))
+    if (r >= 0 && filinfo::erFil(Struktur2->raekke(r).rec.filnavn))
         Filnavn = Struktur2->raekke(r).rec.filnavn;
 }
 
@@ -338,7 +339,7 @@ QStringList TStrukturCompo::getParamListe() const
         return ud;
     for (int r : Struktur2->valgteRaekker()) {
         const QString sti = stier::delimKon(Mappenavn) + Struktur2->raekke(r).tekst;
-        if (stier::erFil(sti) && !stier::erMappe(sti))
+        if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
             ud.append(sti);
     }
     return ud;
@@ -359,7 +360,7 @@ bool TStrukturCompo::GemStrukturen()
     QStringList linjer;
     for (const QModelIndex &n : Struktur1->alleNoder()) {
         const QString m = Struktur1->rec(n).mappe;
-        if (stier::erMappe(m))
+        if (filinfo::erMappe(m))
             linjer.append(m);
     }
     switch (tekstfil::skriv(GemHentFilnavn, linjer)) {

@@ -3,7 +3,7 @@
 #include "core/dialogs.h"
 #include "engines/navnekontrol.h"
 #include "engines/nyenavne.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tdeletecompo.h"
 #include "engines/tmetodecompo.h"
 #include "engines/tskrivtekstfiler.h"
@@ -14,6 +14,7 @@
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
 #include "platform/senestedokumenter.h"
+#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -99,7 +100,7 @@ void TElementKommandoer::Rename()
             return;
         }
         const QString gammel = m_motor->getSelectedMedSti();
-        const bool fil = stier::erFil(gammel);
+        const bool fil = filinfo::erFil(gammel);
         // A file keeps its extension: the user types the name without it.
         const QString ext = fil ? stier::udvidelse(stier::getLastDirectory(gammel)) : QString();
         const QString mappe = stier::mappeAf(gammel);
@@ -177,7 +178,7 @@ void TElementKommandoer::NyMappe()
                                  "Skal der indsættes en ny mappe?")))
         return;
     const QString p = m_metode.OpretNyMappe(QStringLiteral("Ny mappe"));
-    if (!stier::erMappe(p))
+    if (!filinfo::erMappe(p))
         return;
     if (m_motor->aktiveStruktur() == Trae::Mappe) {
         m_vindue.navigation()->visIMappetrae(p);
@@ -194,8 +195,8 @@ void TElementKommandoer::nyFil(const QString &filnavn)
 {
     // Without a current folder the file would land in "/"; nothing is written then.
     const QString mappe = m_motor->mappenavn();
-    const QString p = stier::erMappe(mappe) ? m_skriver->opretTekstfil(stier::delimKon(mappe) + filnavn) : QString();
-    if (p.isEmpty() || !stier::erFil(p)) {
+    const QString p = filinfo::erMappe(mappe) ? m_skriver->opretTekstfil(stier::delimKon(mappe) + filnavn) : QString();
+    if (p.isEmpty() || !filinfo::erFil(p)) {
         m_ramme.dialogs().inform(QStringLiteral("Fejlinformation:\rDet kunne ikke lade sig gøre at oprette en fil."));
         return;
     }
@@ -226,7 +227,7 @@ void TElementKommandoer::slet(bool tilPapirkurv)
         // The view moves to the nearest folder that still exists; "/" at
         // the latest, when even the drive has gone.
         QString mappe = stier::udenSkraastreg(m_motor->mappenavn());
-        while (!mappe.isEmpty() && !stier::erMappe(mappe))
+        while (!mappe.isEmpty() && !filinfo::erMappe(mappe))
             mappe = stier::mappeAf(mappe);
         if (mappe.isEmpty())
             mappe = QStringLiteral("/");
@@ -244,7 +245,7 @@ void TElementKommandoer::tilfoejSeneste()
 {
     const QString fil = m_motor->filnavn();
     Dialogs &d = m_ramme.dialogs();
-    if (!stier::erFil(fil) || stier::erMappe(fil)) {
+    if (!filinfo::erFil(fil) || filinfo::erMappe(fil)) {
         d.inform(QStringLiteral("Der er ikke valgt en fil."));
         return;
     }

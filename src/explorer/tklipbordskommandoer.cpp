@@ -3,7 +3,7 @@
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/filbilleder.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
 #include "engines/tmetodecompo.h"
@@ -20,6 +20,7 @@
 #include "explorer/tstifinderegenskabsside.h"
 #include "explorer/tstifindernavigation.h"
 #include "explorer/twinform.h"
+#include "platform/filinfo.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -150,7 +151,7 @@ void TKlipbordsKommandoer::Paste()
     const QString destination = m_klipbord->getDestination();
     // Both trees show the folder the elements went into, the folder tree
     // with it selected, so the two agree.
-    if (helt && m_vindue.samlEgenskaber().autoOpdater && stier::erMappe(destination))
+    if (helt && m_vindue.samlEgenskaber().autoOpdater && filinfo::erMappe(destination))
         m_vindue.navigation()->visMappeITraeer(destination);
     opdater();
 }

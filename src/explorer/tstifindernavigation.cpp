@@ -1,6 +1,6 @@
 #include "explorer/tstifindernavigation.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/stifinderegenskaber.h"
 #include "engines/stifinderregler.h"
 #include "engines/tfilmodel.h"
@@ -17,6 +17,7 @@
 #include "explorer/tstifinderkommandoer.h"
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
+#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QTreeView>
@@ -43,7 +44,7 @@ void TStifinderNavigation::stiValgt(const QString &p)
 {
     m_motor->setAktiveStruktur(Trae::Fil);
     QString resultat;
-    if (stier::erFil(p) && !stier::erMappe(p)) {
+    if (filinfo::erFil(p) && !filinfo::erMappe(p)) {
         m_motor->setFilnavn(p);
         m_motor->setMappenavn(stier::mappeAf(p));
         resultat = m_motor->SelectFil(p);
@@ -109,7 +110,7 @@ void TStifinderNavigation::visHjemmelavetStruktur(const QStringList &mapper, boo
 {
     bygStruktur(mapper, punkt);
     const QString mappe = m_motor->mappenavn();
-    if (stier::erMappe(mappe)) {
+    if (filinfo::erMappe(mappe)) {
         m_motor->setAktiveStruktur(Trae::Fil);
         m_vindue.mappeKontrol(m_motor->makeStruktur2(mappe), true);
     }
@@ -134,12 +135,12 @@ void TStifinderNavigation::insertFavorit()
 {
     TSidebog *sidebog = m_vindue.sidebog();
     const QString element = stier::udenSkraastreg(m_vindue.ramme().editSti());
-    if (stier::erFil(element) && !stier::erMappe(element)) {
+    if (filinfo::erFil(element) && !filinfo::erMappe(element)) {
         if (m_vindue.FavFiler()->InsertItem(element, stier::getLastDirectory(element)))
             m_vindue.FavFiler()->GemReopenFiler();
         sidebog->visSide(TSidebog::Favoritter);
         sidebog->favoritside()->setCurrentIndex(1);
-    } else if (stier::erMappe(element)) {
+    } else if (filinfo::erMappe(element)) {
         if (m_vindue.FavDir()->InsertItem(element, favoritmappeCaption(element, {m_motor->drevAfSti(element)})))
             m_vindue.FavDir()->GemReopenFiler();
         sidebog->visSide(TSidebog::Favoritter);
@@ -175,10 +176,10 @@ void TStifinderNavigation::filDobbeltklik()
 {
     m_motor->setAktiveStruktur(Trae::Fil);
     const QString p = m_motor->udfoldFileDirectory();
-    if (stier::erMappe(p)) {
+    if (filinfo::erMappe(p)) {
         const QString resultat = m_motor->makeStruktur2(p);
         m_vindue.mappeKontrol(resultat, true);
-    } else if (stier::erFil(p)) {
+    } else if (filinfo::erFil(p)) {
         m_vindue.koerFil(p, 0);
     }
 }
@@ -201,7 +202,7 @@ void TStifinderNavigation::fokusFiltrae()
         return;
     m_motor->setAktiveStruktur(Trae::Fil);
     const QString fil = m_motor->filnavn();
-    const QString p = stier::erFil(fil) ? m_motor->SelectFil(fil) : m_motor->getFileDirectory(false);
+    const QString p = filinfo::erFil(fil) ? m_motor->SelectFil(fil) : m_motor->getFileDirectory(false);
     m_vindue.mappeKontrol(p, true);
     m_visning->filStruktur()->setFocus();
 }
@@ -248,7 +249,7 @@ void TStifinderNavigation::opdaterFiltrae()
 {
     const QString fil = m_motor->filnavn();
     m_motor->setAktiveStruktur(Trae::Fil);
-    if (stier::erFil(fil) && !stier::erMappe(fil))
+    if (filinfo::erFil(fil) && !filinfo::erMappe(fil))
         m_motor->SelectFil(fil);
     else
         m_motor->makeStruktur2(m_motor->mappenavn());

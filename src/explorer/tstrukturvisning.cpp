@@ -1,11 +1,12 @@
 #include "explorer/tstrukturvisning.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/strukturrec.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
 #include "shell/tlinjetrae.h"
+#include "platform/filinfo.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -184,7 +185,7 @@ void TStrukturVisning::mappeDobbeltklik(const QModelIndex &)
 {
     m_motor->setAktiveStruktur(Trae::Mappe);
     const QString mappe = m_motor->udfoldDirectory();
-    if (stier::erMappe(mappe))
+    if (filinfo::erMappe(mappe))
         m_motor->makeStruktur2(mappe);
 }
 
@@ -192,7 +193,7 @@ void TStrukturVisning::filDobbeltklik(const QModelIndex &)
 {
     m_motor->setAktiveStruktur(Trae::Fil);
     const QString element = m_motor->udfoldFileDirectory();
-    if (stier::erMappe(element))
+    if (filinfo::erMappe(element))
         m_motor->makeStruktur2(element);
 }
 

@@ -1,7 +1,7 @@
 #include "explorer/twinform.h"
 
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tmetodecompo.h"
@@ -26,6 +26,7 @@
 #include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
 #include "shell/aktivering.h"
+#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -164,10 +165,10 @@ bool Twinform::makeOpstartStrukturer()
         return false;
     m_motor->setAktiveStruktur(Trae::Fil);
     QString p;
-    if (stier::erFil(fil) && !stier::erMappe(fil))
+    if (filinfo::erFil(fil) && !filinfo::erMappe(fil))
         p = m_motor->SelectFil(fil);
     else
-        p = m_motor->makeStruktur2(stier::erMappe(mappe) ? mappe : QString());
+        p = m_motor->makeStruktur2(filinfo::erMappe(mappe) ? mappe : QString());
     if (p.isEmpty())
         return false;
     mappeKontrol(p, true);
@@ -349,7 +350,7 @@ void Twinform::mappeKontrol(const QString &sti, bool medSti)
     m_ramme.skrivSti(sti);
     m_aktuelleSti = m_ramme.editSti();
     emit aktuelleElementSkiftet(m_aktuelleSti);
-    if (stier::erMappe(sti)
+    if (filinfo::erMappe(sti)
         && m_historieDir->InsertItem(stier::udenSkraastreg(sti),
                                      stier::getLastDirectory(stier::udenSkraastreg(sti), {drevAf(sti)})))
         m_sidebog->historieside()->markerAendret();
@@ -380,12 +381,12 @@ void Twinform::udskrivSti(const QString &sti)
     m_stiboks->udskrivSti(sti, drevAf(sti));
     TIndstillingsside *s = m_sidebog->indstillingsside();
     const QString ren = stier::udenSkraastreg(sti);
-    if (stier::erMappe(ren)) {
+    if (filinfo::erMappe(ren)) {
         m_motor->setMappenavn(ren);
         s->setElementetsArt(QStringLiteral("Mappe"));
         s->setMappenavn(stier::getLastDirectory(ren, {drevAf(ren)}));
         s->setFilnavn(stier::getLastDirectory(m_motor->filnavn()));
-    } else if (stier::erFil(ren)) {
+    } else if (filinfo::erFil(ren)) {
         m_motor->setFilnavn(ren);
         m_motor->setMappenavn(stier::mappeAf(ren));
         s->setMappenavn(stier::getLastDirectory(m_motor->mappenavn(), {drevAf(m_motor->mappenavn())}));
@@ -586,9 +587,9 @@ void Twinform::dropEvent(QDropEvent *e)
         if (!url.isLocalFile())
             continue;
         const QString sti = stier::udenSkraastreg(url.toLocalFile());
-        if (stier::erMappe(sti))
+        if (filinfo::erMappe(sti))
             mapper.append(sti);
-        else if (stier::erFil(sti))
+        else if (filinfo::erFil(sti))
             filer.append(sti);
     }
     m_registerElements(mapper, filer);

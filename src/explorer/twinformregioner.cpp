@@ -5,7 +5,7 @@
 #include "explorer/twinform.h"
 
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/treopenfilerx.h"

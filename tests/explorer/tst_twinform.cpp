@@ -1,6 +1,6 @@
 #include "core/tekstfil.h"
 #include "engines/filbilleder.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/stifinderegenskaber.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
