@@ -10,7 +10,9 @@
 #include "engines/tstrukturcompo.h"
 #include "explorer/knapper.h"
 #include "explorer/taktivitetsviser.h"
-#include "explorer/tdeleteobjekt.h"
+#include "engines/tdeletecompo.h"
+#include "explorer/tdeleteform.h"
+#include "explorer/tkopieringsform.h"
 #include "explorer/telementkommandoer.h"
 #include "explorer/tfavoritside.h"
 #include "explorer/thistorieside.h"
@@ -87,8 +89,11 @@ void Twinform::FormCreate()
     forbindSider();
     bindDrevmenuer();
     bindOmdoebning();
-    m_elementKommandoer = new TElementKommandoer(*this, m_ramme, *m_metodeX,
-                                                 *new TDeleteObjekt(&m_ramme.dialogs(), m_ramme.optMappe(), this));
+    // The delete engine gets the window's confirmation and delete window,
+    // as the paste engine gets its windows.
+    auto *sletter = new TDeleteCompo(&m_ramme.dialogs(), new Tkopieringsform(m_ramme.optMappe(), this),
+                                     new Tdeleteform(this), this);
+    m_elementKommandoer = new TElementKommandoer(*this, m_ramme, *m_metodeX, *sletter);
     m_klipbordsKommandoer = new TKlipbordsKommandoer(*this, m_ramme);
     m_klipbordsKommandoer->bind();
     anvendFaellesValg();

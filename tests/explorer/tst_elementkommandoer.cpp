@@ -5,7 +5,7 @@
 #include "engines/tmetodecompo.h"
 #include "engines/tstrukturcompo.h"
 #include "explorer/tdeleteform.h"
-#include "explorer/tdeleteobjekt.h"
+#include "explorer/tkopieringsform.h"
 #include "explorer/telementkommandoer.h"
 #include "explorer/trenameform.h"
 #include "explorer/tstedredigering.h"
@@ -516,17 +516,19 @@ void TestElementkommandoer::dialogensTaster()
     QCOMPARE(hint[0][0].toString(), QString("Annuller og luk boksen"));
 }
 
-// The window's delete object drives the real delete window: its texts are
+// The delete engine drives the real delete window: its texts are
 // written, and with "Luk progressbokse" it is closed when done.
 void TestElementkommandoer::sletteobjektetsVinduer()
 {
     lavFil("m/u/a.txt", "123");
     lavFil("m/b.txt", "");
-    TDeleteObjekt objekt(&m_ramme->dialogs(), m_opt.path() + "/", m_w);
+    Tkopieringsform spm(m_opt.path() + "/", m_w);
+    Tdeleteform vindue(m_w);
+    TDeleteCompo objekt(&m_ramme->dialogs(), &spm, &vindue);
     objekt.setIntSpm(Spoergsmaal::Aldrig);
     objekt.setCloseBoxAfter(true);
     QVERIFY(objekt.DeleteElementer({d("m/u")}, {d("m/b.txt")}, false));
-    Tdeleteform *boks = objekt.deleteBox();
+    Tdeleteform *boks = &vindue;
     QCOMPARE(boks->mappeLabel->text(), QString("Følgende 1 mappe slettes:"));
     QCOMPARE(boks->infoLabel->text(), QString("Antal filer: 2"));
     QCOMPARE(boks->destLabel->text(), QString("Vedvarende sletning: 4 bytes"));
