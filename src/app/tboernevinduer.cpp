@@ -43,8 +43,8 @@
 namespace {
 
 // The frame's commands for its child windows: name, caption, hint, key.
-// Tool windows that are not part of the program yet keep their command,
-// disabled, so menus and buttons already stand where they belong.
+// A tool window the program does not have keeps its command, disabled, so
+// menus and buttons stand where they belong.
 const struct
 {
     const char *navn;

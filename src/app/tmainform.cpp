@@ -281,7 +281,7 @@ QTabWidget *Tmainform::lavUndersider(const QString &navn, const QStringList &tit
 {
     auto *bog = new QTabWidget;
     bog->setObjectName(navn);
-    // Pages without content yet get theirs with the lists they show.
+    // A page with no list to show stays empty.
     for (int i = 0; i < titler.size(); ++i)
         bog->addTab(sider.value(i) ? sider.value(i) : new QWidget, titler.at(i));
     koblUndersider(bog);

@@ -1,5 +1,6 @@
 #include "engines/tdeletecompo.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/bekraeftelse.h"
@@ -195,7 +196,7 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
             if (stoerrelsesberegning::laegMappeTil(mappe, r, [this](const stoerrelsesberegning::Resultat &) { DeleteBox->holdILive(); }))
                 tal = {r.antalFiler, r.totalSize, true};
             else
-                m_dialogs->inform(QStringLiteral("Der opstod en ukendt fejl."));
+                m_dialogs->inform(beskeder::ukendtFejl());
             antalMapper += r.antalMapper;
         }
         antalFiler += tal.filer;

@@ -1,5 +1,6 @@
 #include "engines/tmakestrukturer.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/stier.h"
 #include "engines/tmappemodel.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.\r");
 
 // Folders are shown in name order, as a user expects and as the listing
 // order of the original file systems gave.
@@ -427,7 +427,7 @@ QString TMakeStrukturer::udfoldMappe(const QString &aDirectory)
     const QString sti = stier::udenSkraastreg(aDirectory);
     const QString drev = drevAfSti(sti);
     if (drev.isEmpty()) {
-        informer(Ukendt);
+        informer(beskeder::ukendtFejl() + QLatin1Char('\r'));
         return {};
     }
     const QStringList dele = stier::dele(sti, drev);

@@ -1,5 +1,6 @@
 #include "engines/tmetodecompo.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/filbilleder.h"
@@ -20,7 +21,6 @@ namespace {
 const QString IkkeValgt = QStringLiteral("Der er ikke valgt element, der skal omdøbes.");
 const QString FilFejl = QStringLiteral("Der opstod en fejl ved omdøbning af fil.");
 const QString MappeIkkeOprettet = QStringLiteral("Der kunne ikke oprettes en ny mappe.\rDer opstod en fejl.");
-const QString UkendtFejl = QStringLiteral("Der opstod en ukendt fejl!");
 const QString NyMappe = QStringLiteral("Ny mappe");
 
 // Another program may take a free name before we do; the next one is tried,
@@ -327,7 +327,7 @@ int TMetodeCompo::RenameFilExt(const QString &aDir, const QString &oldExt, const
     }
     QStringList filer;
     if (!findFiler(stier::udenSkraastreg(aDir), oldExt, alleMapper, filer)) {
-        m_beskeder->inform(UkendtFejl);
+        m_beskeder->inform(beskeder::ukendtFejlUdraab());
         return -1;
     }
     for (const QString &fil : filer) {

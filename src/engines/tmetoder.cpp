@@ -1,5 +1,6 @@
 #include "engines/tmetoder.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/filbilleder.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.\r");
 
 // One trailing line feed, then one trailing carriage return, as list items
 // may carry them from the lines they were read from.
@@ -115,7 +115,7 @@ bool TMetoder::getMappeInfo(const QString &mappe)
     stoerrelsesberegning::Resultat r;
     if (!stoerrelsesberegning::laegMappeTil(mappe, r)) {
         if (m_dialogs)
-            m_dialogs->inform(Ukendt);
+            m_dialogs->inform(beskeder::ukendtFejl() + QLatin1Char('\r'));
         return false;
     }
     totalSize += r.totalSize;
@@ -137,7 +137,7 @@ qint64 TMetoder::sizeOfKlipbord()
     overtag(r);
     if (!r.ok) {
         if (m_dialogs)
-            m_dialogs->inform(Ukendt);
+            m_dialogs->inform(beskeder::ukendtFejl() + QLatin1Char('\r'));
         return -1;
     }
     return totalSize;

@@ -1,5 +1,6 @@
 #include "engines/tpastecompo.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/kopifremdrift.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.");
 
 // A long list in a message box is cut after this many lines.
 constexpr int MaksLinjer = 20;
@@ -165,7 +165,7 @@ qint64 TPasteCompo::sizeOfElementer(const QString &dest)
         else if (!r.monteringer.isEmpty())
             m_monteringI.insert(mappe, r.monteringer.first());
         if (!aaben && m_vinduer.dialogs)
-            m_vinduer.dialogs->inform(Ukendt);
+            m_vinduer.dialogs->inform(beskeder::ukendtFejl());
         totalSize += r.totalSize;
         antalFiler += r.antalFiler;
         antalMapper += r.antalMapper;

@@ -1,5 +1,6 @@
 #include "engines/tstrukturcompo.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/tekstfil.h"
 #include "engines/filbilleder.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.");
 
 const QString &postnavn(const SLPost &p)
 {
@@ -367,7 +367,7 @@ bool TStrukturCompo::GemStrukturen()
     case tekstfil::Skrivning::Skrevet:
         return true;
     case tekstfil::Skrivning::Fejl:
-        informer(Ukendt);
+        informer(beskeder::ukendtFejl());
         break;
     case tekstfil::Skrivning::Afvist:   // told when it was read
         break;
@@ -410,7 +410,7 @@ void TStrukturCompo::drevKlik(QAction *item)
 {
     const QString drev = item ? item->data().toString() : QString();
     if (drev.isEmpty()) {
-        informer(Ukendt + QLatin1Char('\r'));
+        informer(beskeder::ukendtFejl() + QLatin1Char('\r'));
         return;
     }
     if (AktiveStruktur == Trae::Mappe) {

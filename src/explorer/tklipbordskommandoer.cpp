@@ -1,5 +1,6 @@
 #include "explorer/tklipbordskommandoer.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/filbilleder.h"
@@ -205,7 +206,7 @@ void TKlipbordsKommandoer::overfoerTil(const QList<TKlipbordsKommandoer *> &modt
             m->modtagOverfoersel();
         }
     } catch (...) {
-        m_ramme.dialogs().inform(QStringLiteral("Der opstod desværre en ukendt fejl.\r"));
+        m_ramme.dialogs().inform(beskeder::ukendtFejlDesvaerre() + QLatin1Char('\r'));
     }
     m_vindue.sidebog()->egenskabsside()->setAktiver(false);
 }

@@ -22,8 +22,7 @@
 
 namespace {
 
-// The engine gives image indexes; until the program ships its own pictures
-// the style's standard icons stand in for them.
+// The engine gives image indexes; the style's standard icons show them.
 QIcon mappeBillede(int indeks)
 {
     QStyle *s = QApplication::style();
