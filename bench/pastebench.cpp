@@ -20,8 +20,9 @@
 #include "core/dialogs.h"
 #include "engines/kopifremdrift.h"
 #include "engines/tpasteobjekt.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "stillevindue.h"
+#include "platform/filinfo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -176,7 +177,7 @@ int paste(QStringList args)
     QDir().mkpath(dest);
     QStringList mapper, filer;
     for (const QString &s : std::as_const(elementer))
-        (stier::erMappe(s) ? mapper : filer).append(s);
+        (filinfo::erMappe(s) ? mapper : filer).append(s);
 
     MaaltFremdrift progress, sletning;
     TPasteObjekt p({&svar, &svar, nullptr, &progress, &sletning});

@@ -12,9 +12,10 @@
 #include "core/dialogs.h"
 #include "engines/bekraeftelse.h"
 #include "engines/fremdrift.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tdeletecompo.h"
 #include "stillevindue.h"
+#include "platform/filinfo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,7 +90,7 @@ int slet(const QStringList &stier, bool tilPapirkurv)
     QStringList mapper, filer;
     for (const QString &s : stier) {
         const QString sti = QDir::cleanPath(QDir::current().absoluteFilePath(s));
-        (stier::erMappe(sti) && !QFileInfo(sti).isSymLink() ? mapper : filer).append(sti);
+        (filinfo::erMappe(sti) && !QFileInfo(sti).isSymLink() ? mapper : filer).append(sti);
     }
     Udskrift dialogs;
     JaTilAlt ja;

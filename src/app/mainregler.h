@@ -59,4 +59,13 @@ SideInfo sideInfo(int side, int underside, bool direkte = false);
 // The message of the information button on the settings page's tab sub-page.
 QString panelIndholdBesked();
 
+// The main window's measures in pixels.
+namespace maal {
+inline constexpr int panelBredde = 302;
+inline constexpr int fuldMinBredde = 1228;   // with the left panel shown
+inline constexpr int minHoejde = 776;
+inline constexpr int standardBredde = 1270;
+inline constexpr int standardHoejde = 870;
+} // namespace maal
+
 } // namespace mainregler

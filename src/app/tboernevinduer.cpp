@@ -4,7 +4,7 @@
 #include "app/ikoner.h"
 #include "core/datamapper.h"
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
 #include "engines/tmenuexefiler.h"
@@ -16,6 +16,7 @@
 #include "explorer/trammeforbindelse.h"
 #include "explorer/twinform.h"
 #include "platform/aabner.h"
+#include "platform/filinfo.h"
 #include "shell/thintregel.h"
 #include "gallery/tgalform.h"
 #include "shell/thjaelp.h"
@@ -48,8 +49,8 @@
 namespace {
 
 // The frame's commands for its child windows: name, caption, hint, key.
-// Tool windows that are not part of the program yet keep their command,
-// disabled, so menus and buttons already stand where they belong.
+// A tool window the program does not have keeps its command, disabled, so
+// menus and buttons stand where they belong.
 const struct
 {
     const char *navn;
@@ -359,11 +360,11 @@ Twinform *TBoernevinduer::aktiverWinform(bool opdater, const QString &potMappe)
         return qobject_cast<Twinform *>(m_styring->makeNewStifinder());
     Twinform *w = vinduer.first();
     m_styring->visBarn(w);
-    if (stier::erMappe(potMappe)) {
-        w->motor()->setAktiveStruktur(2);
+    if (filinfo::erMappe(potMappe)) {
+        w->motor()->setAktiveStruktur(Trae::Fil);
         w->mappeKontrol(w->motor()->makeStruktur2(potMappe), true);
     } else if (opdater) {
-        w->kommando(QStringLiteral("opdater2"))->trigger();
+        w->kommando(stifinderregler::Kommando::opdater2)->trigger();
     }
     return w;
 }
@@ -410,7 +411,7 @@ void TBoernevinduer::aabnKalender()
 
 void TBoernevinduer::visKalMappe(const QString &aMappe)
 {
-    if (!stier::erMappe(aMappe)) {
+    if (!filinfo::erMappe(aMappe)) {
         m_ramme.dialogs->inform(QStringLiteral("Der opstod en fejl.\rVigtige mapper er muligvist blevet slettet."));
         return;
     }
@@ -423,9 +424,9 @@ void TBoernevinduer::opretKalenderStruk(const QStringList &aList, const QString 
     if (!w)
         return;
     QStringList liste = aList;
-    w->motor()->setAktiveStruktur(1);
+    w->motor()->setAktiveStruktur(Trae::Mappe);
     w->motor()->makeHistoryStruktur(liste);
-    w->motor()->setAktiveStruktur(2);
+    w->motor()->setAktiveStruktur(Trae::Fil);
     w->mappeKontrol(w->motor()->makeStruktur2(aMappe), true);
 }
 
@@ -452,7 +453,7 @@ Tfindform *TBoernevinduer::aabnFindform()
             Twinform *w = aktiverWinform(false);
             if (!w)
                 return;
-            w->motor()->setAktiveStruktur(2);
+            w->motor()->setAktiveStruktur(Trae::Fil);
             w->motor()->SelectFil(fil);
             w->mappeKontrol(fil, true);
         };
@@ -509,8 +510,8 @@ void TBoernevinduer::aFindDoc()
     Twinform *w = aktivStifinder();
     if (!w)
         return;
-    const QString fil = w->motor()->aktiveStruktur() == 2 ? w->motor()->getSelectedMedSti() : QString();
-    if (!stier::erFil(fil) || stier::erMappe(fil)) {
+    const QString fil = w->motor()->aktiveStruktur() == Trae::Fil ? w->motor()->getSelectedMedSti() : QString();
+    if (!filinfo::erFil(fil) || filinfo::erMappe(fil)) {
         m_ramme.dialogs->inform(QStringLiteral("Der skal være valgt en tekstfiltype.\r"
                                                "Tekstfiler kan for eksempel være filer med følgende efternavne:\r"
                                                "txt, rtf, asp, html, inc, css, js, asa, wsf, vbs, xml, bat eller ps1"));
@@ -559,11 +560,11 @@ void TBoernevinduer::selectFromGal(const QString &aFilnavn, bool medDelete)
     if (!w)
         return;
     TStrukturCompo *motor = w->motor();
-    motor->setAktiveStruktur(2);
+    motor->setAktiveStruktur(Trae::Fil);
     // The engine falls back to the folder's first file when the name is not
     // listed (a hidden file, say); that file is never the one to delete.
     const QString valgt = motor->SelectFil(aFilnavn);
-    if (valgt != aFilnavn || !stier::erFil(valgt)) {
+    if (valgt != aFilnavn || !filinfo::erFil(valgt)) {
         m_ramme.dialogs->inform(QStringLiteral("Elementet blev ikke fundet."));
         return;
     }
@@ -573,7 +574,7 @@ void TBoernevinduer::selectFromGal(const QString &aFilnavn, bool medDelete)
     if (!medDelete)
         return;
     w->opdaterKommandoer();
-    w->kommando(QStringLiteral("DeleteToPapirkurv"))->trigger();
+    w->kommando(stifinderregler::Kommando::DeleteToPapirkurv)->trigger();
 }
 
 void TBoernevinduer::RegisterEleFromGal(const QString &aEleNavn)
@@ -581,7 +582,7 @@ void TBoernevinduer::RegisterEleFromGal(const QString &aEleNavn)
     Twinform *w = aktiverWinform(false);
     if (!w)
         return;
-    if (!stier::erMappe(aEleNavn) && !stier::erFil(aEleNavn)) {
+    if (!filinfo::erMappe(aEleNavn) && !filinfo::erFil(aEleNavn)) {
         m_ramme.dialogs->inform(QStringLiteral("Elementet blev ikke fundet."));
         return;
     }
@@ -654,8 +655,8 @@ QStringList TBoernevinduer::visStier(const QStringList &stier)
     QStringList mangler;
     bool foerste = true;
     for (const QString &sti : stier) {
-        const bool mappe = stier::erMappe(sti);
-        if (!mappe && !stier::erFil(sti)) {
+        const bool mappe = filinfo::erMappe(sti);
+        if (!mappe && !filinfo::erFil(sti)) {
             mangler.append(sti);
             continue;
         }
@@ -670,7 +671,7 @@ QStringList TBoernevinduer::visStier(const QStringList &stier)
             break;
         foerste = false;
         TStrukturCompo *motor = w->motor();
-        motor->setAktiveStruktur(2);
+        motor->setAktiveStruktur(Trae::Fil);
         if (mappe) {
             w->mappeKontrol(motor->makeStruktur2(sti), true);
         } else {

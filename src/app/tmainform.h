@@ -188,8 +188,8 @@ private:
     mainregler::Tilstand tilstand() const;
     int underside(int side) const;
 
-    // Places where windows and lists that are not part of the program yet
-    // will be reached. Each does nothing visible until its window exists.
+    // Where the frame reaches the windows and lists its settings concern;
+    // one whose window the program does not have does nothing.
     void aktiverBakkeikon();
     void visNotatmappe(const QString &fil);
     void saetHjaelpetraeLinjer(bool linjer);

@@ -6,6 +6,7 @@
 #include "core/dialogs.h"
 #include "core/filnavn.h"
 #include "core/tekstfil.h"
+#include "explorer/tstifindernavigation.h"
 #include "explorer/twinform.h"
 
 #include <QAction>
@@ -104,7 +105,7 @@ void TStrukturmenu::mMsOnClick(int index)
             QStringLiteral("Der opstod en fejl i forbindelse med indlæsningen af mappestrukturfiler."));
         return;
     }
-    w->visHjemmelavetStruktur(mapper, m_ramme.fremstillingsform() != 0);
+    w->navigation()->visHjemmelavetStruktur(mapper, m_ramme.fremstillingsform() != 0);
 }
 
 void TStrukturmenu::CallOnClick()

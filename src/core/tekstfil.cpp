@@ -1,5 +1,6 @@
 #include "core/tekstfil.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 
 #include <QDir>
@@ -83,7 +84,7 @@ QString aarsag(int fejl)
     case ELOOP:
         return QStringLiteral("Den er et link, der peger i ring.");
     default:
-        return QStringLiteral("Der opstod en ukendt fejl.");
+        return beskeder::ukendtFejl();
     }
 }
 

@@ -3,6 +3,15 @@
 #include <QString>
 #include <QStringList>
 
+// When a paste or a deletion asks before it runs ("Sæt ind og slet").
+enum class Spoergsmaal { Altid = 0, KunFoerSlet = 1, Aldrig = 2 };
+
+// The stored number of the choice; anything else asks always.
+inline Spoergsmaal spoergsmaalFraTal(int tal)
+{
+    return tal == 1 ? Spoergsmaal::KunFoerSlet : tal == 2 ? Spoergsmaal::Aldrig : Spoergsmaal::Altid;
+}
+
 // The confirmation window "Kopiering/Flytning/Sletning": it lists the files
 // and folders a copy, move or deletion is about to touch and answers true
 // exactly when the user pressed "Ja".

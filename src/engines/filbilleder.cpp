@@ -1,6 +1,6 @@
 #include "engines/filbilleder.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
 
 #include <QHash>
 

@@ -2,7 +2,8 @@
 
 #include "core/dansk.h"
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 
 namespace nyenavne {
 
@@ -46,7 +47,7 @@ QString getNewDirectoryName(const QString &aName, const QString &konstantS)
     // number follows the name after two blanks ("B  (1)"); names given by
     // earlier versions rely on that form and are found again by it.
     const QString foerTal = base + QLatin1Char(' ') + konstantS;
-    for (int i = 1; stier::findes(kandidat); ++i)
+    for (int i = 1; filinfo::findes(kandidat); ++i)
         kandidat = foerTal + QStringLiteral(" (") + QString::number(i) + QLatin1Char(')');
     return kandidat;
 }
@@ -67,7 +68,7 @@ QString getNewFilename(const QString &oldFilename, const QString &newName, const
     }
     const QString base = mappe + stier::udenUdvidelse(newName) + suffix;
     QString kandidat = base + newExt;
-    for (int i = 1; stier::findes(kandidat); ++i)
+    for (int i = 1; filinfo::findes(kandidat); ++i)
         kandidat = base + QStringLiteral(" (") + QString::number(i) + QLatin1Char(')') + newExt;
     return kandidat;
 }
@@ -88,7 +89,7 @@ QString getNewFilnavn(const QString &aFilnavn, const QString &konstantS)
     const QString navn = stier::udenUdvidelse(filnavn);
     const QString rent = udenMarkoer(navn, konstantS);
     QString kandidat = rent == navn ? aFilnavn : forbind(mappe, rent + ext);
-    for (int i = 1; stier::findes(kandidat); ++i)
+    for (int i = 1; filinfo::findes(kandidat); ++i)
         kandidat = forbind(mappe, rent + QLatin1Char(' ') + konstantS + QStringLiteral(" (") + QString::number(i)
                                       + QLatin1Char(')') + ext);
     return kandidat;

@@ -2,7 +2,8 @@
 
 #include "core/indstillingsfil.h"
 #include "core/tekstfil.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 
 
 namespace {
@@ -67,9 +68,9 @@ QStringList StifinderEgenskaber::tilLinjer() const
 StifinderEgenskaber::Udfald StifinderEgenskaber::HentOpt(const QString &filnavn)
 {
     const Udfald udfald = hent(*this, felter, filnavn);
-    if (!stier::erMappe(Mappenavn))
+    if (!filinfo::erMappe(Mappenavn))
         Mappenavn = StifinderEgenskaber().Mappenavn;
-    if (!stier::erFil(Filnavn) || stier::erMappe(Filnavn))
+    if (!filinfo::erFil(Filnavn) || filinfo::erMappe(Filnavn))
         Filnavn.clear();
     return udfald;
 }

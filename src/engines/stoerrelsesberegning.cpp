@@ -1,10 +1,9 @@
 #include "engines/stoerrelsesberegning.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "platform/mappelaeser.h"
-#include "platform/navnekode.h"
+#include "platform/filinfo.h"
 
-#include <sys/stat.h>
 
 #include <vector>
 
@@ -61,11 +60,11 @@ bool laegMappeTil(const QString &mappe, Resultat &r, const VedMappe &vedMappe, b
 
 qint64 filStoerrelse(const QString &sti)
 {
-    struct stat st;
-    if (sti.isEmpty() || ::stat(navnekode::kod(sti).constData(), &st) != 0)
+    const qint64 stoerrelse = filinfo::stoerrelse(sti);
+    if (stoerrelse < 0)
         return -1;
     // An empty file counts as one byte so that it still weighs something.
-    return st.st_size > 0 ? qint64(st.st_size) : 1;
+    return stoerrelse > 0 ? stoerrelse : 1;
 }
 
 Resultat beregn(const QStringList &mapper, const QStringList &filer)

@@ -21,6 +21,13 @@ enum StrukturId : qint32 {
     IdIngen = 100,
 };
 
+// The tree a query or an action of the tree engine is about.
+enum class Trae : qint32 {
+    Ingen = 0,
+    Mappe = 1,   // the folder tree
+    Fil = 2,     // the file tree
+};
+
 // The tree models give their image index under this role; the window maps
 // it to a picture.
 constexpr int BilledeRolle = Qt::UserRole + 1;

@@ -1,29 +1,23 @@
 #include "engines/tdeletecompo.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/bekraeftelse.h"
 #include "engines/fremdrift.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
-#include "platform/navnekode.h"
 #include "platform/systemmapper.h"
+#include "platform/filinfo.h"
 
 #include <QDir>
 
-#include <sys/stat.h>
 
 namespace {
 
 const QString Papirkurvssletning = QStringLiteral("Papirkurvs sletning");
 const QString VedvarendeSletning = QStringLiteral("Vedvarende sletning");
-
-bool erLink(const QString &sti)
-{
-    struct stat st;
-    return ::lstat(navnekode::kod(sti).constData(), &st) == 0 && S_ISLNK(st.st_mode);
-}
 
 bool erUnder(const QString &sti, const QString &mappe)
 {
@@ -75,7 +69,7 @@ TDeleteCompo::TDeleteCompo(Dialogs *dialogs, Bekraeftelse *spm, Fremdrift *boks,
 
 bool TDeleteCompo::skalSpoerge(bool tilPapirkurv) const
 {
-    return IntSpm == 0 || (IntSpm == 1 && !tilPapirkurv);
+    return IntSpm == Spoergsmaal::Altid || (IntSpm == Spoergsmaal::KunFoerSlet && !tilPapirkurv);
 }
 
 QSet<QString> TDeleteCompo::monteringspunkter() const
@@ -109,7 +103,7 @@ QString TDeleteCompo::beskyttelse(const QString &sti) const
         if (k == rent || erUnder(k, rent))
             return k == rent ? QStringLiteral("en beskyttet mappe") : QStringLiteral("rummer en beskyttet mappe");
     }
-    if (!erLink(rent) && sletning::erMonteringspunkt(rent, monteringspunkter()))
+    if (!filinfo::erLink(rent) && sletning::erMonteringspunkt(rent, monteringspunkter()))
         return QStringLiteral("et drev");
     return {};
 }
@@ -192,17 +186,17 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
     for (const QString &mappe : DeleteMapper) {
         DeleteBox->tilfoejMappe(mappe);
         Optaelling tal;
-        if (erLink(mappe)) {
+        if (filinfo::erLink(mappe)) {
             // A link is removed as itself; what it leads to is not counted.
             tal = {1, 1, true};
-        } else if (!stier::erMappe(mappe)) {
+        } else if (!filinfo::erMappe(mappe)) {
             m_dialogs->inform(QStringLiteral("Mappen\r") + mappe + QStringLiteral("\reksisterer ikke."));
         } else {
             stoerrelsesberegning::Resultat r;
             if (stoerrelsesberegning::laegMappeTil(mappe, r, [this](const stoerrelsesberegning::Resultat &) { DeleteBox->holdILive(); }))
                 tal = {r.antalFiler, r.totalSize, true};
             else
-                m_dialogs->inform(QStringLiteral("Der opstod en ukendt fejl."));
+                m_dialogs->inform(beskeder::ukendtFejl());
             antalMapper += r.antalMapper;
         }
         antalFiler += tal.filer;
@@ -214,7 +208,7 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
     for (const QString &fil : DeleteFiler) {
         // A file gone since the selection is passed over here and when deleting.
         const qint64 s = TMetoder::getFilensSize(fil);
-        if (s < 0 && !erLink(fil))
+        if (s < 0 && !filinfo::erLink(fil))
             continue;
         totalSize += qMax<qint64>(s, 1);
         ++antalFiler;
@@ -275,7 +269,7 @@ bool TDeleteCompo::sletMappe(const QString &mappe, bool toPapirkurv)
 
 bool TDeleteCompo::FileDeleteRB(const QString &fil)
 {
-    if (!stier::findes(fil))
+    if (!filinfo::findes(fil))
         return false;
     if (!beskyttelse(fil).isEmpty()) {
         m_fejl.append({fil, beskyttelse(fil)});
@@ -289,7 +283,7 @@ void TDeleteCompo::sletMapper(bool tilPapirkurv)
     for (qsizetype i = 0; i < DeleteMapper.size(); ++i) {
         const QString &mappe = DeleteMapper.at(i);
         const Optaelling tal = m_mappeTal.value(i);
-        if (!tal.findes || !stier::findes(mappe))
+        if (!tal.findes || !filinfo::findes(mappe))
             continue;
         const qint64 foerFiler = antalFiler;
         const qint64 foerPos = posSize;
@@ -310,7 +304,7 @@ void TDeleteCompo::sletFiler(bool tilPapirkurv)
 {
     m_ur.start();
     for (const QString &fil : DeleteFiler) {
-        const bool link = erLink(fil);
+        const bool link = filinfo::erLink(fil);
         const qint64 s = TMetoder::getFilensSize(fil);
         if (s < 0 && !link)
             continue;

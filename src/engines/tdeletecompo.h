@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engines/bekraeftelse.h"
+
 #include "platform/papirkurv.h"
 #include "platform/sletning.h"
 
@@ -34,9 +36,8 @@ public:
     // the caller's; they must outlive this object.
     TDeleteCompo(Dialogs *dialogs, Bekraeftelse *SpmDelBox, Fremdrift *DeleteBox, QObject *ejer = nullptr);
 
-    // 0 "Spørg altid", 1 "Kun før Slet" (only before a permanent deletion),
-    // 2 "Spørg aldrig".
-    void setIntSpm(int spm) { IntSpm = spm; }
+    // "Kun før Slet" asks only before a permanent deletion.
+    void setIntSpm(Spoergsmaal spm) { IntSpm = spm; }
     void setCloseBoxAfter(bool luk) { CloseBoxAfter = luk; }
     // Folders never deleted besides "/", the home folder, the program's data
     // and program folders and the mount points.
@@ -68,7 +69,7 @@ public:
     QString beskyttelse(const QString &sti) const;
 
     QStringList DeleteMapper, DeleteFiler;
-    int IntSpm = 0;
+    Spoergsmaal IntSpm = Spoergsmaal::Altid;
     bool CloseBoxAfter = true;
     qint64 antalFiler = 0;
     qint64 antalMapper = 0;

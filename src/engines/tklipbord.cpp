@@ -1,7 +1,7 @@
 #include "engines/tklipbord.h"
 
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/strukturrec.h"
 #include "engines/tfilmodel.h"
 #include "engines/tkopilister.h"
@@ -9,6 +9,7 @@
 #include "engines/tmetoder.h"
 #include "engines/tpasteobjekt.h"
 #include "engines/tstrukturcompo.h"
+#include "platform/filinfo.h"
 
 TKlipbord::TKlipbord(TMetoder *metoder, TKopilister *lister, TPasteObjekt *paste, Dialogs *dialogs,
                      QObject *parent)
@@ -35,10 +36,10 @@ void TKlipbord::setLister(TKopilister *lister)
 int TKlipbord::CopyElementer()
 {
     TStrukturCompo *motor = m_metoder->StrukturY;
-    if (motor->aktiveStruktur() == 1) {
+    if (motor->aktiveStruktur() == Trae::Mappe) {
         for (const QModelIndex &node : motor->struktur1()->valgteNoder()) {
             const QString mappe = motor->struktur1()->rec(node).mappe;
-            if (stier::erMappe(mappe))
+            if (filinfo::erMappe(mappe))
                 m_lister->CopyListAdd(TKopilister::ListeMapper, TKopilister::MappeBillede, mappe, true);
         }
         if (m_metoder->BoolVisKlipbord)
@@ -55,10 +56,10 @@ int TKlipbord::CopyElementer()
     const QList<int> valgte = filer->valgteRaekker();
     for (int r : valgte) {
         const FilRaekke &raekke = filer->raekke(r);
-        if (stier::erFil(raekke.rec.filnavn) && !stier::erMappe(raekke.rec.filnavn))
+        if (filinfo::erFil(raekke.rec.filnavn) && !filinfo::erMappe(raekke.rec.filnavn))
             m_lister->CopyListAdd(TKopilister::ListeFiler, raekke.billede, raekke.rec.filnavn, true);
         // A row for a file that has vanished does not bring its folder along.
-        else if (raekke.rec.ID == IdMappe && stier::erMappe(raekke.rec.mappe))
+        else if (raekke.rec.ID == IdMappe && filinfo::erMappe(raekke.rec.mappe))
             m_lister->CopyListAdd(TKopilister::ListeMapper, TKopilister::MappeBillede, raekke.rec.mappe, true);
     }
     if (m_metoder->BoolVisKlipbord)
@@ -77,7 +78,7 @@ void TKlipbord::KopierElementer(bool cut, const Valg &valg)
 QString TKlipbord::getDestination() const
 {
     TStrukturCompo *motor = m_metoder->StrukturY;
-    if (motor->aktiveStruktur() == 1) {
+    if (motor->aktiveStruktur() == Trae::Mappe) {
         const QModelIndex node = motor->struktur1()->valgtNode();
         return node.isValid() ? motor->struktur1()->rec(node).mappe : QString();
     }
@@ -88,7 +89,7 @@ QString TKlipbord::getDestination() const
         if (rec.ID == IdMappe)
             dest = rec.mappe;
     }
-    return stier::erMappe(dest) ? dest : QString();
+    return filinfo::erMappe(dest) ? dest : QString();
 }
 
 bool TKlipbord::PasteExecute(const Valg &valg)
@@ -98,7 +99,7 @@ bool TKlipbord::PasteExecute(const Valg &valg)
             m_dialogs->inform(QStringLiteral("Der er ingen elementer i Klipbordet.\rVælg elementer og prøv igen."));
         return false;
     }
-    m_paste->setIntSpm(valg.saetIndSlet);
+    m_paste->setIntSpm(spoergsmaalFraTal(valg.saetIndSlet));
     m_paste->setIntPasteMetode(valg.saetInd);
     m_paste->setCloseBoxAfter(valg.lukProgress);
     m_paste->setBoxCaption(valg.navn);
@@ -114,7 +115,7 @@ QString TKlipbord::getResult() const
 void TKlipbord::loadListerne()
 {
     const QString dest = getDestination();
-    if (dest.isEmpty() || !stier::erMappe(dest)) {
+    if (dest.isEmpty() || !filinfo::erMappe(dest)) {
         m_paste->setConstDest({});
         if (m_dialogs)
             m_dialogs->inform(QStringLiteral("Der mangler en destination for \"Sæt-ind\" funktionen.\r"

@@ -1,7 +1,8 @@
 #include "engines/tkopilister.h"
 
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 
 #include <algorithm>
 
@@ -175,11 +176,11 @@ bool TKopilister::CopyListAdd(int liste, int billede, const QString &sti, bool m
 bool TKopilister::RegisterElements(const QString &sti)
 {
     const QString s = stier::udenSkraastreg(sti);
-    if (stier::erMappe(s)) {
+    if (filinfo::erMappe(s)) {
         m_mapper.tilfoej(MappeBillede, s, true);
         return true;
     }
-    if (stier::erFil(s)) {
+    if (filinfo::erFil(s)) {
         m_filer.tilfoej(FilBillede, s, true);
         return true;
     }
@@ -199,7 +200,7 @@ int TKopilister::loadLister(QStringList &mapper, QStringList &filer, const QStri
         if (!m_mapper.poster().at(i).markeret)
             continue;
         const QString sti = m_mapper.sti(i);
-        if (!stier::erMappe(sti))
+        if (!filinfo::erMappe(sti))
             m_mapper.fjern(i);
         else if (sti != destination)
             mapper.append(sti);
@@ -208,7 +209,7 @@ int TKopilister::loadLister(QStringList &mapper, QStringList &filer, const QStri
         if (!m_filer.poster().at(i).markeret)
             continue;
         const QString sti = m_filer.sti(i);
-        if (stier::erFil(sti) && !stier::erMappe(sti))
+        if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
             filer.append(sti);
         else
             m_filer.fjern(i);
@@ -244,7 +245,7 @@ int TKopilister::overfoerTil(TKopilister &andre) const
             const TKopiliste::Post &p = liste->poster().at(i);
             const QString sti = liste->sti(i).trimmed();
             // Each list passes on only elements of its own kind.
-            const bool findes = mapper ? stier::erMappe(sti) : stier::erFil(sti) && !stier::erMappe(sti);
+            const bool findes = mapper ? filinfo::erMappe(sti) : filinfo::erFil(sti) && !filinfo::erMappe(sti);
             if (p.markeret && findes && maal->tilfoej(p.billede, sti, true))
                 ++antal;
         }

@@ -1,9 +1,11 @@
 #include "engines/tmakestrukturer.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tmappemodel.h"
 #include "platform/mappelaeser.h"
+#include "platform/filinfo.h"
 
 #include <QSet>
 
@@ -11,7 +13,6 @@
 
 namespace {
 
-const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.\r");
 
 // Folders are shown in name order, as a user expects and as the listing
 // order of the original file systems gave.
@@ -84,7 +85,7 @@ void TMakeStrukturer::makePreStruktur(bool asFirst)
     if (asFirst)
         Struktur1->ryd();
     const QString hjem = m_specialMapper.hjem();
-    const StrukturRec brugerRec{stier::erMappe(hjem) ? hjem : QStringLiteral("/"), {}, IdPrivat};
+    const StrukturRec brugerRec{filinfo::erMappe(hjem) ? hjem : QStringLiteral("/"), {}, IdPrivat};
     const QModelIndex bruger = Struktur1->tilfoejNode({}, Brugernavn, 11, brugerRec);
 
     const struct { QString tekst; int billede; QString mappe; } private_[] = {
@@ -98,7 +99,7 @@ void TMakeStrukturer::makePreStruktur(bool asFirst)
     for (const auto &p : private_) {
         // A standard folder switched off in user-dirs points at the home
         // itself; it would only repeat the user node.
-        if (p.mappe != hjem && stier::erMappe(p.mappe))
+        if (p.mappe != hjem && filinfo::erMappe(p.mappe))
             Struktur1->tilfoejNode(bruger, p.tekst, p.billede, StrukturRec{p.mappe, {}, IdPrivat});
     }
     Struktur1->udfold(Struktur1->foersteNode());
@@ -265,12 +266,12 @@ void TMakeStrukturer::udfoldMedValg(const QModelIndex &node)
 bool TMakeStrukturer::udfoldStruktur1(const QString &aDirectory, bool medAlleDrev)
 {
     QString sti = aDirectory;
-    if (stier::erFil(sti) && !stier::erMappe(sti))
+    if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
         sti = stier::mappeAf(sti);
-    if (!stier::erMappe(sti)) {
+    if (!filinfo::erMappe(sti)) {
         const QModelIndex valgt = Struktur1->valgtNode();
         sti = Struktur1->rec(valgt).mappe;
-        if (!valgt.isValid() || !stier::erMappe(sti))
+        if (!valgt.isValid() || !filinfo::erMappe(sti))
             return false;
     }
     sti = stier::udenSkraastreg(sti);
@@ -365,7 +366,7 @@ bool TMakeStrukturer::udfoldIPrivat(const QString &aDirectory)
 void TMakeStrukturer::rensListe(QStringList &liste) const
 {
     for (qsizetype i = liste.size() - 1; i >= 0; --i) {
-        if (!stier::erMappe(liste.at(i)))
+        if (!filinfo::erMappe(liste.at(i)))
             liste.removeAt(i);
         else
             liste[i] = stier::udenSkraastreg(liste.at(i));
@@ -418,7 +419,7 @@ void TMakeStrukturer::makeHistoryStruktur(QStringList &liste)
 QString TMakeStrukturer::udfoldMappe(const QString &aDirectory)
 {
     Struktur1->ryd();
-    if (!stier::erMappe(aDirectory)) {
+    if (!filinfo::erMappe(aDirectory)) {
         makePreDrives();
         Struktur1->vaelg(Struktur1->foersteNode());
         return {};
@@ -426,7 +427,7 @@ QString TMakeStrukturer::udfoldMappe(const QString &aDirectory)
     const QString sti = stier::udenSkraastreg(aDirectory);
     const QString drev = drevAfSti(sti);
     if (drev.isEmpty()) {
-        informer(Ukendt);
+        informer(beskeder::ukendtFejl() + QLatin1Char('\r'));
         return {};
     }
     const QStringList dele = stier::dele(sti, drev);

@@ -25,8 +25,8 @@ class TMakeStrukturer : public TStrukMapper
 public:
     using TStrukMapper::TStrukMapper;
 
-    void setAktiveStruktur(int aktiv) { AktiveStruktur = aktiv; }
-    int aktiveStruktur() const { return AktiveStruktur; }
+    void setAktiveStruktur(Trae aktiv) { AktiveStruktur = aktiv; }
+    Trae aktiveStruktur() const { return AktiveStruktur; }
     int startNo() const { return StartNo; }
 
     void makePreStruktur(bool asFirst);
@@ -85,5 +85,5 @@ protected:
     int StartNo = 0;
     std::vector<SLPost> SL;
     std::vector<SLPost> SLfil;
-    int AktiveStruktur = 0;
+    Trae AktiveStruktur = Trae::Ingen;
 };

@@ -1,11 +1,12 @@
 #include "engines/tmapper.h"
 
 #include "engines/filbilleder.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 
 QString TMapper::mappeEllerBesked(const QString &mappe, const QString &besked) const
 {
-    if (stier::erMappe(mappe))
+    if (filinfo::erMappe(mappe))
         return mappe;
     informer(besked);
     return {};
@@ -55,13 +56,13 @@ QString TMapper::GetMyApp() const
 QString TMapper::GetMyDownLoad() const
 {
     const QString m = m_specialMapper.hentet();
-    return stier::erMappe(m) ? m : QStringLiteral("/");
+    return filinfo::erMappe(m) ? m : QStringLiteral("/");
 }
 
 QString TMapper::GetAllUsers() const
 {
     const QString m = m_specialMapper.offentligt();
-    return stier::erMappe(m) ? m : QStringLiteral("/");
+    return filinfo::erMappe(m) ? m : QStringLiteral("/");
 }
 
 bool TMapper::erDetEnBilledfil(const QString &udvidelse)

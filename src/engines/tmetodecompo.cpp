@@ -1,28 +1,26 @@
 #include "engines/tmetodecompo.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/filbilleder.h"
 #include "engines/navnekontrol.h"
 #include "engines/nyenavne.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
 #include "platform/mappelaeser.h"
-#include "platform/navnekode.h"
 #include "platform/navneskift.h"
 #include "platform/papirkurv.h"
+#include "platform/filinfo.h"
 
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace {
 
 const QString IkkeValgt = QStringLiteral("Der er ikke valgt element, der skal omdøbes.");
 const QString FilFejl = QStringLiteral("Der opstod en fejl ved omdøbning af fil.");
 const QString MappeIkkeOprettet = QStringLiteral("Der kunne ikke oprettes en ny mappe.\rDer opstod en fejl.");
-const QString UkendtFejl = QStringLiteral("Der opstod en ukendt fejl!");
 const QString NyMappe = QStringLiteral("Ny mappe");
 
 // Another program may take a free name before we do; the next one is tried,
@@ -84,7 +82,7 @@ QModelIndex TMetodeCompo::editSelected()
     QString afvisning;
     QModelIndex node;
     int id = IdIngen;
-    if (StrukturY->aktiveStruktur() == 1) {
+    if (StrukturY->aktiveStruktur() == Trae::Mappe) {
         TMappeModel *trae = StrukturY->struktur1();
         node = trae->valgtNode();
         if (node.isValid()) {
@@ -92,7 +90,7 @@ QModelIndex TMetodeCompo::editSelected()
             tekst = trae->tekst(node);
         }
         afvisning = QStringLiteral("må ikke omdøbes.");
-    } else if (StrukturY->aktiveStruktur() == 2) {
+    } else if (StrukturY->aktiveStruktur() == Trae::Fil) {
         TFilModel *trae = StrukturY->struktur2();
         const int r = trae->valgtRaekke();
         if (r >= 0) {
@@ -124,7 +122,7 @@ bool TMetodeCompo::navnKanBruges(const QString &navn)
 bool TMetodeCompo::omdoebMappe(const QString &gammel, const QString &nytNavn, QString &ny)
 {
     ny = stier::delimKon(stier::mappeAf(stier::udenSkraastreg(gammel))) + nytNavn;
-    if (stier::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
+    if (filinfo::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
         ny = getNewDirectoryName(ny, QString());
     if (navneskift::flyt(gammel, ny) == navneskift::Udfald::Ok)
         return true;
@@ -137,7 +135,7 @@ QString TMetodeCompo::RenameMappe(const QString &aOldName, const QString &aNewNa
     if (aOldName == aNewName)
         return aOldName;
     QString ny;
-    if (StrukturY->aktiveStruktur() == 1) {
+    if (StrukturY->aktiveStruktur() == Trae::Mappe) {
         TMappeModel *trae = StrukturY->struktur1();
         // Drives, private and protected folders never get here through
         // editSelected; a stray call must not rename them either.
@@ -153,14 +151,14 @@ QString TMetodeCompo::RenameMappe(const QString &aOldName, const QString &aNewNa
         StrukturY->setMappenavn(ny);
         return stier::getLastDirectory(ny);
     }
-    if (StrukturY->aktiveStruktur() == 2) {
+    if (StrukturY->aktiveStruktur() == Trae::Fil) {
         TFilModel *trae = StrukturY->struktur2();
         const int r = node.row();
         if (node.model() != trae || r >= trae->antal())
             return {};
         trae->vaelg(r);
         const QString gammel = trae->raekke(r).rec.mappe;
-        if (!stier::erMappe(gammel))
+        if (!filinfo::erMappe(gammel))
             return {};
         if (!navnKanBruges(aNewName))
             return aOldName;
@@ -183,7 +181,7 @@ QString TMetodeCompo::nyFilsti(const QString &fil, const QString &nytNavn)
     // itself. A different file of that exact name gets a numbered name.
     if (erKunStavemaadeAendring(stier::getLastDirectory(fil), nytNavn)) {
         const QString ny = stier::delimKon(stier::mappeAf(fil)) + nytNavn;
-        if (!stier::findes(ny) || navneskift::erKunStavemaade(fil, ny))
+        if (!filinfo::findes(ny) || navneskift::erKunStavemaade(fil, ny))
             return ny;
     }
     return getNewFilename(fil, nytNavn, QString());
@@ -191,7 +189,7 @@ QString TMetodeCompo::nyFilsti(const QString &fil, const QString &nytNavn)
 
 QString TMetodeCompo::RenameFil(const QString &aOldName, const QString &aNewName, const QModelIndex &node)
 {
-    if (StrukturY->aktiveStruktur() != 2) {
+    if (StrukturY->aktiveStruktur() != Trae::Fil) {
         m_beskeder->inform(FilFejl);
         return aOldName;
     }
@@ -204,7 +202,7 @@ QString TMetodeCompo::RenameFil(const QString &aOldName, const QString &aNewName
     trae->vaelg(r);
     const QString fil = trae->raekke(r).rec.filnavn;
     StrukturY->setFilnavn(fil);
-    if (!stier::erFil(fil) || stier::erMappe(fil))
+    if (!filinfo::erFil(fil) || filinfo::erMappe(fil))
         return {};
     if (!navnKanBruges(aNewName))
         return aOldName;
@@ -227,9 +225,9 @@ QString TMetodeCompo::RenameElement(const QString &gammel, const QString &nytNav
     if (!navnKanBruges(nytNavn))
         return {};
     QString ny;
-    if (stier::erMappe(gammel) && !stier::erFil(gammel)) {
+    if (filinfo::erMappe(gammel) && !filinfo::erFil(gammel)) {
         ny = stier::delimKon(stier::mappeAf(gammel)) + nytNavn;
-        if (stier::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
+        if (filinfo::findes(ny) && !navneskift::erKunStavemaade(gammel, ny))
             ny = getNewDirectoryName(ny, QString());
     } else {
         ny = nyFilsti(gammel, nytNavn);
@@ -245,21 +243,21 @@ QString TMetodeCompo::RenameElement(const QString &gammel, const QString &nytNav
 
 QString TMetodeCompo::foraelderTilNyMappe()
 {
-    if (StrukturY->aktiveStruktur() == 1) {
+    if (StrukturY->aktiveStruktur() == Trae::Mappe) {
         TMappeModel *trae = StrukturY->struktur1();
         const QModelIndex node = trae->valgtNode();
         const QString mappe = node.isValid() ? trae->rec(node).mappe : QString();
-        return stier::erMappe(mappe) ? mappe : QString();
+        return filinfo::erMappe(mappe) ? mappe : QString();
     }
-    if (StrukturY->aktiveStruktur() == 2) {
+    if (StrukturY->aktiveStruktur() == Trae::Fil) {
         TFilModel *trae = StrukturY->struktur2();
         const int r = trae->valgtRaekke();
         // A folder clicked in the file tree became the current folder; the
         // new folder belongs beside it, in the folder the file tree lists.
-        if (r >= 0 && stier::erMappe(trae->raekke(r).rec.mappe))
+        if (r >= 0 && filinfo::erMappe(trae->raekke(r).rec.mappe))
             StrukturY->setMappenavn(stier::mappeAf(trae->raekke(r).rec.mappe));
         const QString mappe = StrukturY->mappenavn();
-        return stier::erMappe(mappe) ? mappe : QString();
+        return filinfo::erMappe(mappe) ? mappe : QString();
     }
     return {};
 }
@@ -269,9 +267,10 @@ QString TMetodeCompo::opretMappe(const QString &sti)
     QString kandidat = sti;
     for (int forsoeg = 0; forsoeg < ForsoegVedKaploeb; ++forsoeg) {
         kandidat = getNewDirectoryName(kandidat, QStringLiteral("Kopi"));
-        if (::mkdir(navnekode::kod(kandidat).constData(), 0777) == 0)
+        const filinfo::Oprettelse udfald = filinfo::opretMappe(kandidat);
+        if (udfald == filinfo::Oprettelse::Ok)
             return kandidat;
-        if (errno != EEXIST)
+        if (udfald != filinfo::Oprettelse::Findes)
             break;
     }
     return {};
@@ -286,7 +285,7 @@ QString TMetodeCompo::OpretNyMappe(const QString &mappeNavnet)
     if (!navnKanBruges(navn))
         return {};
     const QString ny = opretMappe(stier::delimKon(foraelder) + navn);
-    if (ny.isEmpty() || !stier::erMappe(ny)) {
+    if (ny.isEmpty() || !filinfo::erMappe(ny)) {
         m_beskeder->inform(MappeIkkeOprettet);
         return {};
     }
@@ -296,7 +295,7 @@ QString TMetodeCompo::OpretNyMappe(const QString &mappeNavnet)
 bool TMetodeCompo::SelectMappe(const QString &aNewMappe)
 {
     const QString maal = stier::udenSkraastreg(aNewMappe);
-    if (StrukturY->aktiveStruktur() == 1) {
+    if (StrukturY->aktiveStruktur() == Trae::Mappe) {
         TMappeModel *trae = StrukturY->struktur1();
         for (int r = 0; r < trae->rowCount(); ++r) {
             const QModelIndex node = trae->index(r, 0);
@@ -306,7 +305,7 @@ bool TMetodeCompo::SelectMappe(const QString &aNewMappe)
                 return true;
             }
         }
-    } else if (StrukturY->aktiveStruktur() == 2) {
+    } else if (StrukturY->aktiveStruktur() == Trae::Fil) {
         TFilModel *trae = StrukturY->struktur2();
         for (int r = 0; r < trae->antal(); ++r) {
             const QString &mappe = trae->raekke(r).rec.mappe;
@@ -328,7 +327,7 @@ int TMetodeCompo::RenameFilExt(const QString &aDir, const QString &oldExt, const
     }
     QStringList filer;
     if (!findFiler(stier::udenSkraastreg(aDir), oldExt, alleMapper, filer)) {
-        m_beskeder->inform(UkendtFejl);
+        m_beskeder->inform(beskeder::ukendtFejlUdraab());
         return -1;
     }
     for (const QString &fil : filer) {
@@ -337,7 +336,7 @@ int TMetodeCompo::RenameFilExt(const QString &aDir, const QString &oldExt, const
             continue;
         const QString ny = stier::delimKon(stier::mappeAf(fil)) + navn;
         // A taken name is left alone without a report, as is the file itself.
-        if (ny != fil && stier::erFil(fil))
+        if (ny != fil && filinfo::erFil(fil))
             navneskift::flyt(fil, ny);
     }
     if (!filer.isEmpty())
@@ -359,7 +358,7 @@ qint64 antalIKurv(const papirkurv::Kurv &kurv)
 
 } // namespace
 
-int TMetodeCompo::EmptyRecycleBin(bool Confirm, const QString &drev)
+TMetodeCompo::Toemning TMetodeCompo::EmptyRecycleBin(bool Confirm, const QString &drev)
 {
     const papirkurv::Papirkurv kurve(m_kurvKilder ? *m_kurvKilder : papirkurv::Kilder::system());
     const QString top = kurve.topmappeAf(drev);
@@ -369,20 +368,20 @@ int TMetodeCompo::EmptyRecycleBin(bool Confirm, const QString &drev)
         antal += antalIKurv(k);
     if (antal == 0) {
         m_beskeder->inform(QStringLiteral("Papirkurven på drevet ") + top + QStringLiteral(" er tom."));
-        return 0;
+        return Toemning::Tom;
     }
     if (Confirm
         && !m_beskeder->ask(QStringLiteral("Skal papirkurven på drevet ") + top + QStringLiteral(" tømmes?\r")
                             + (antal == 1 ? QStringLiteral("Det ene element i den slettes permanent.")
                                           : QStringLiteral("De ") + dansk::heltal(antal)
                                                 + QStringLiteral(" elementer i den slettes permanent."))))
-        return 1;
+        return Toemning::Afvist;
     QList<sletning::Fejl> fejl;
     for (const papirkurv::Kurv &k : liste)
         fejl += papirkurv::toem(k).fejl;
     if (fejl.isEmpty())
-        return 0;
+        return Toemning::Tom;
     m_beskeder->inform(QStringLiteral("Papirkurven kunne ikke tømmes helt. Disse elementer blev ikke slettet:\r")
                        + sletning::linjer(fejl).join(QLatin1Char('\r')));
-    return 2;
+    return Toemning::Delvis;
 }

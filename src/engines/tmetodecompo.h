@@ -54,9 +54,10 @@ public:
     // Empties the trash of the volume that holds `drev` (any path on it):
     // its trash folders' elements are deleted permanently. With Confirm the
     // user is asked first, naming the volume and how many elements it holds.
-    // 0 when the trash is empty afterwards (or was), 1 when the user
-    // declined, 2 when some elements stayed (each is named).
-    int EmptyRecycleBin(bool Confirm, const QString &drev);
+    // Whether the trash is empty afterwards (or was), the user declined, or
+    // some elements stayed (each is named).
+    enum class Toemning { Tom = 0, Afvist = 1, Delvis = 2 };
+    Toemning EmptyRecycleBin(bool Confirm, const QString &drev);
     // Where the trash folders are looked for (default: the running system).
     void setPapirkurvKilder(const papirkurv::Kilder &kilder) { m_kurvKilder = kilder; }
 

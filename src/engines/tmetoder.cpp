@@ -1,18 +1,19 @@
 #include "engines/tmetoder.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/filbilleder.h"
 #include "engines/kopilister.h"
 #include "engines/nyenavne.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tstrukturcompo.h"
+#include "platform/filinfo.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
-const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.\r");
 
 // One trailing line feed, then one trailing carriage return, as list items
 // may carry them from the lines they were read from.
@@ -114,7 +115,7 @@ bool TMetoder::getMappeInfo(const QString &mappe)
     stoerrelsesberegning::Resultat r;
     if (!stoerrelsesberegning::laegMappeTil(mappe, r)) {
         if (m_dialogs)
-            m_dialogs->inform(Ukendt);
+            m_dialogs->inform(beskeder::ukendtFejl() + QLatin1Char('\r'));
         return false;
     }
     totalSize += r.totalSize;
@@ -136,7 +137,7 @@ qint64 TMetoder::sizeOfKlipbord()
     overtag(r);
     if (!r.ok) {
         if (m_dialogs)
-            m_dialogs->inform(Ukendt);
+            m_dialogs->inform(beskeder::ukendtFejl() + QLatin1Char('\r'));
         return -1;
     }
     return totalSize;
@@ -158,7 +159,7 @@ QString TMetoder::getSizeOfKlipbord()
         if (!mapper[i].markeret)
             continue;
         const QString sti = rensSti(mapper[i].sti);
-        if (stier::erMappe(sti))
+        if (filinfo::erMappe(sti))
             listeMapper.append(sti);
         else
             Klipbord->fjernMappePost(int(i));
@@ -168,7 +169,7 @@ QString TMetoder::getSizeOfKlipbord()
         if (!filer[i].markeret)
             continue;
         const QString sti = rensSti(filer[i].sti);
-        if (stier::erFil(sti) && !stier::erMappe(sti))
+        if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
             listeFiler.append(sti);
         else
             Klipbord->fjernFilPost(int(i));

@@ -1,9 +1,10 @@
 #include "engines/tpastecompo.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/kopifremdrift.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
 #include "platform/fejlgrund.h"
@@ -11,13 +12,12 @@
 #include "platform/mappelaeser.h"
 #include "platform/midlertidige.h"
 #include "platform/navnekode.h"
+#include "platform/filinfo.h"
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace {
 
-const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.");
 
 // A long list in a message box is cut after this many lines.
 constexpr int MaksLinjer = 20;
@@ -165,7 +165,7 @@ qint64 TPasteCompo::sizeOfElementer(const QString &dest)
         else if (!r.monteringer.isEmpty())
             m_monteringI.insert(mappe, r.monteringer.first());
         if (!aaben && m_vinduer.dialogs)
-            m_vinduer.dialogs->inform(Ukendt);
+            m_vinduer.dialogs->inform(beskeder::ukendtFejl());
         totalSize += r.totalSize;
         antalFiler += r.antalFiler;
         antalMapper += r.antalMapper;
@@ -240,7 +240,7 @@ KonfliktSvar TPasteCompo::askUser(const QString &target)
 
 bool TPasteCompo::eksistererFilen(const QString &source, const QString &target)
 {
-    if (stier::findes(target))
+    if (filinfo::findes(target))
         return true;
     rapporterFilFejl(source, target, EACCES);
     return false;
@@ -258,7 +258,7 @@ void TPasteCompo::rapporterFilFejl(const QString &source, const QString &target,
 
 bool TPasteCompo::eksistererMappe(const QString &source, const QString &target, int fejl)
 {
-    if (stier::erMappe(target))
+    if (filinfo::erMappe(target))
         return true;
     if (m_vinduer.dialogs)
         m_vinduer.dialogs->inform(QStringLiteral("Der opstod en fejl, der afbrød processen. Mappen: \r") + source
@@ -293,10 +293,10 @@ void TPasteCompo::fejlInde(const QString &sti, int fejl)
 
 bool TPasteCompo::brugtAfDennePaste(const QString &target) const
 {
-    struct stat st;
-    if (::lstat(navnekode::kod(target).constData(), &st) != 0)
+    const std::optional<filinfo::Id> id = filinfo::id(target, false);
+    if (!id)
         return false;
-    if (m_brugteMaal.contains({quint64(st.st_dev), quint64(st.st_ino)}))
+    if (m_brugteMaal.contains({id->enhed, id->inode}))
         return true;
     // A volume that folds letter case may give each spelling its own inode.
     if (!m_destFolder)
@@ -311,17 +311,17 @@ bool TPasteCompo::brugtAfDennePaste(const QString &target) const
 
 void TPasteCompo::brugt(const QString &target)
 {
-    struct stat st;
-    if (::lstat(navnekode::kod(target).constData(), &st) == 0)
-        m_brugteMaal.insert({quint64(st.st_dev), quint64(st.st_ino)});
+    if (const std::optional<filinfo::Id> id = filinfo::id(target, false))
+        m_brugteMaal.insert({id->enhed, id->inode});
     m_brugteNavne.append(stier::getLastDirectory(target));
 }
 
 void TPasteCompo::skrevetI(const QString &mappe)
 {
-    struct stat st;
-    if (m_husk && ::stat(navnekode::kod(mappe).constData(), &st) == 0 && !m_skrevneDrev.contains(st.st_dev))
-        m_skrevneDrev.insert(st.st_dev, mappe);
+    if (!m_husk)
+        return;
+    if (const std::optional<filinfo::Id> id = filinfo::id(mappe, true); id && !m_skrevneDrev.contains(id->enhed))
+        m_skrevneDrev.insert(id->enhed, mappe);
 }
 
 void TPasteCompo::ryddeOpIDestinationen()
@@ -444,7 +444,7 @@ void TPasteCompo::kopierListerne()
         }
         QString target = stier::delimKon(ConstDest) + stier::getLastDirectory(fil);
         Udfald u;
-        if (stier::findes(target) && !identitet::sammeElement(fil, target) && brugtAfDennePaste(target)) {
+        if (filinfo::findes(target) && !identitet::sammeElement(fil, target) && brugtAfDennePaste(target)) {
             // An element of the same name arrived earlier in this paste:
             // it is never overwritten, this one gets a free name.
             target = TMetoder::getNewFilnavn(target, QStringLiteral("Kopi"));
@@ -499,7 +499,7 @@ TPasteCompo::Udfald TPasteCompo::kopierMedRegel(const QString &source, QString t
     // of a copy gets the plain name back where that is free.
     if (IntPasteMetode == KonfliktHandling::OpretKopier)
         return kopierFilEx(source, TMetoder::getNewFilnavn(target, QStringLiteral("Kopi")), false);
-    if (!stier::findes(target))
+    if (!filinfo::findes(target))
         return kopierFilEx(source, target, false);
     if (topniveau ? identitet::sammeElement(source, target) : filkopi::sammeElement(source, target)) {
         sprungetSomSamme(source);
@@ -642,8 +642,5 @@ bool TPasteCompo::kopierUndermappe(const QString &gammel, const QString &ny, con
 
 int TPasteCompo::mappeFejl(const QString &mappe)
 {
-    struct stat st;
-    if (::stat(navnekode::kod(mappe).constData(), &st) != 0)
-        return errno;
-    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    return filinfo::mappeFejl(mappe);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engines/bekraeftelse.h"
+
 #include "engines/konfliktspoergsmaal.h"
 #include "platform/filkopi.h"
 #include "platform/monteringer.h"
@@ -54,7 +56,7 @@ public:
     explicit TPasteCompo(const Vinduer &vinduer, QObject *ejer = nullptr);
 
     void setConstDest(const QString &dest) { ConstDest = dest; }
-    void setIntSpm(int spm) { IntSpm = spm; }
+    void setIntSpm(Spoergsmaal spm) { IntSpm = spm; }
     void setIntPasteMetode(int metode) { IntPasteMetode = konfliktHandlingFraTal(metode); }
     void setCloseBoxAfter(bool luk) { CloseBoxAfter = luk; }
     void setBoxCaption(const QString &caption);
@@ -82,7 +84,7 @@ public:
 
     QString ConstDest;
     QStringList PasteMapper, PasteFiler;
-    int IntSpm = 0;
+    Spoergsmaal IntSpm = Spoergsmaal::Altid;
     KonfliktHandling IntPasteMetode = KonfliktHandling::SpoergHverGang;
     bool CloseBoxAfter = true;
     QString BoxCaption;

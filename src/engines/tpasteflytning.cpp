@@ -6,7 +6,7 @@
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/fremdrift.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
 #include "platform/fejlgrund.h"
@@ -15,6 +15,7 @@
 #include "platform/mappelaeser.h"
 #include "platform/navneskift.h"
 #include "platform/sletning.h"
+#include "platform/filinfo.h"
 
 #include <algorithm>
 
@@ -194,7 +195,7 @@ void TPasteObjekt::flytElement(const QString &kilde, const QString &target, bool
     const auto nytNavn = [&] {
         return mappe ? TMetoder::getNewDirectoryName(target, Kopi) : TMetoder::getNewFilnavn(target, Kopi);
     };
-    if (!stier::findes(target)) {
+    if (!filinfo::findes(target)) {
         flyt(target, false);
         return;
     }
@@ -237,7 +238,7 @@ bool TPasteObjekt::spoergErstatMappe(const QString &target)
 
 void TPasteObjekt::flytFil(const QString &fil, QStringList &andetDrev)
 {
-    if (!stier::findes(fil)) {
+    if (!filinfo::findes(fil)) {
         ikkeAnkommet(fil);
         return;
     }
@@ -316,7 +317,7 @@ bool TPasteObjekt::DeleteFraLister()
     for (const QString &mappe : std::as_const(PasteMapper)) {
         d->tilfoejMappe(mappe);
         stoerrelsesberegning::Resultat r;
-        if (!stier::erMappe(mappe) || !stoerrelsesberegning::laegMappeTil(mappe, r)) {
+        if (!filinfo::erMappe(mappe) || !stoerrelsesberegning::laegMappeTil(mappe, r)) {
             if (m_vinduer.dialogs)
                 m_vinduer.dialogs->inform(QStringLiteral("Mappen\r") + mappe + QStringLiteral("\reksisterer ikke."));
             continue;
@@ -336,11 +337,11 @@ bool TPasteObjekt::DeleteFraLister()
     bool ok = true;
     for (int i = 0; i < PasteMapper.size(); ++i) {
         const QString &mappe = PasteMapper.at(i);
-        if (!stier::erMappe(mappe))
+        if (!filinfo::erMappe(mappe))
             continue;
         MappeLaeser rod(mappe);
         ok = fjernAnkomne(mappe, !ikkeAnkomne().contains(mappe), rod.sted()) && ok;
-        if (!stier::findes(mappe))
+        if (!filinfo::findes(mappe))
             d->markerMappe(i);
         d->holdILive();
     }

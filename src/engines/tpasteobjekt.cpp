@@ -25,7 +25,7 @@ bool TPasteObjekt::bekraeft(bool flyt)
             onPasteElements(false);
         return false;
     }
-    if (IntSpm != 0)
+    if (IntSpm != Spoergsmaal::Altid)
         return true;
     const bool ja = m_vinduer.SpmCopyBox
         && m_vinduer.SpmCopyBox->skalElementerKopieres(ConstDest, flyt, PasteFiler, PasteMapper);

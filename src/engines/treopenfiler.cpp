@@ -2,7 +2,8 @@
 
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 
 #include <QFileInfo>
 
@@ -166,8 +167,8 @@ bool TReopenFiler::findes(int linje) const
 {
     const QString sti = GetFilnavn(linje);
     switch (FItemtype) {
-    case itFil: return stier::erFil(sti) && !stier::erMappe(sti);
-    case itBibliotek: return stier::erMappe(sti);
+    case itFil: return filinfo::erFil(sti) && !filinfo::erMappe(sti);
+    case itBibliotek: return filinfo::erMappe(sti);
     default: return linje >= 0 && linje < antal();
     }
 }
@@ -213,7 +214,7 @@ bool TReopenFiler::afvisLinjeskift(const QString &sti, const QString &caption) c
 
 bool TReopenFiler::maaIndsaettes(const QString &sti) const
 {
-    if (FItemtype == itFil && (!stier::erFil(sti) || stier::erMappe(sti)))
+    if (FItemtype == itFil && (!filinfo::erFil(sti) || filinfo::erMappe(sti)))
         return false;
     return true;
 }

@@ -2,8 +2,9 @@
 
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "platform/navneskift.h"
+#include "platform/filinfo.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ QString TSkrivTekstfiler::getFilnavn(const QString &aFilename)
     Ext = stier::udvidelse(navn);
     const QString base = stier::delimKon(Hovedmappe) + stier::udenUdvidelse(navn);
     QString kandidat = aFilename;
-    for (int n = 1; stier::findes(kandidat); ++n)
+    for (int n = 1; filinfo::findes(kandidat); ++n)
         kandidat = base + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')') + Ext;
     return kandidat;
 }

@@ -1,12 +1,14 @@
 #include "engines/tstrukturcompo.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/tekstfil.h"
 #include "engines/filbilleder.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "platform/mappelaeser.h"
+#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QSet>
@@ -15,7 +17,6 @@
 
 namespace {
 
-const QString Ukendt = QStringLiteral("Der opstod en ukendt fejl.");
 
 const QString &postnavn(const SLPost &p)
 {
@@ -52,7 +53,7 @@ void TStrukturCompo::addSLfil(const QString &dir)
 QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
 {
     QString mappe = stier::udenSkraastreg(aDirectory);
-    if (!stier::erMappe(mappe))
+    if (!filinfo::erMappe(mappe))
         mappe = Struktur1 ? Struktur1->rec(Struktur1->foersteNode()).mappe : QString();
     Mappenavn = mappe;
     SL.clear();
@@ -122,7 +123,7 @@ QString TStrukturCompo::getDirectory()
     if (!node.isValid())
         return {};
     const QString mappe = Struktur1->rec(node).mappe;
-    if (stier::erMappe(mappe))
+    if (filinfo::erMappe(mappe))
         makeStruktur2(mappe);
     return mappe;
 }
@@ -131,7 +132,7 @@ QString TStrukturCompo::getFileDirectory(bool FjernSelect)
 {
     if (MultiSelect)
         return {};
-    const QString start = stier::erMappe(Mappenavn) ? Mappenavn : QString();
+    const QString start = filinfo::erMappe(Mappenavn) ? Mappenavn : QString();
     const int r = Struktur2->valgtRaekke();
     if (r < 0) {
         Filnavn.clear();
@@ -139,9 +140,9 @@ QString TStrukturCompo::getFileDirectory(bool FjernSelect)
     }
     const StrukturRec &rec = Struktur2->raekke(r).rec;
     QString ud = start;
-    if (stier::erMappe(rec.mappe))
+    if (filinfo::erMappe(rec.mappe))
         ud = rec.mappe;
-    else if (stier::erFil(rec.filnavn))
+    else if (filinfo::erFil(rec.filnavn))
         ud = rec.filnavn;
     if (FjernSelect && Struktur2->antalValgte() > 1)
         Struktur2->fravaelgAlle();
@@ -151,7 +152,7 @@ QString TStrukturCompo::getFileDirectory(bool FjernSelect)
 QString TStrukturCompo::getFocusDirectory(const QModelIndex &node)
 {
     const QString mappe = Struktur1->rec(node).mappe;
-    if (node.isValid() && stier::erMappe(mappe)) {
+    if (node.isValid() && filinfo::erMappe(mappe)) {
         Struktur1->vaelg(node);
         Mappenavn = mappe;
         return mappe;
@@ -181,20 +182,20 @@ QString TStrukturCompo::udfoldFileDirectory() const
     if (r < 0)
         return {};
     const StrukturRec &rec = Struktur2->raekke(r).rec;
-    if (stier::erMappe(rec.mappe))
+    if (filinfo::erMappe(rec.mappe))
         return rec.mappe;
-    if (stier::erFil(rec.filnavn))
+    if (filinfo::erFil(rec.filnavn))
         return rec.filnavn;
     return {};
 }
 
 int TStrukturCompo::getNodeId() const
 {
-    if (AktiveStruktur == 1) {
+    if (AktiveStruktur == Trae::Mappe) {
         const QModelIndex n = Struktur1->valgtNode();
         return n.isValid() ? Struktur1->rec(n).ID : IdIngen;
     }
-    if (AktiveStruktur == 2) {
+    if (AktiveStruktur == Trae::Fil) {
         const int r = Struktur2->valgtRaekke();
         return r >= 0 ? Struktur2->raekke(r).rec.ID : IdIngen;
     }
@@ -204,19 +205,19 @@ int TStrukturCompo::getNodeId() const
 QString TStrukturCompo::valgtElement(bool kunNavn)
 {
     Filnavn.clear();
-    if (AktiveStruktur == 1) {
+    if (AktiveStruktur == Trae::Mappe) {
         const QModelIndex n = Struktur1->valgtNode();
         if (!n.isValid())
             return {};
         Mappenavn = Struktur1->rec(n).mappe;
         return kunNavn ? stier::getLastDirectory(Mappenavn, visteDrevMapper()) : Mappenavn;
     }
-    if (AktiveStruktur == 2) {
+    if (AktiveStruktur == Trae::Fil) {
         const int r = Struktur2->valgtRaekke();
         if (r < 0)
             return {};
         const StrukturRec &rec = Struktur2->raekke(r).rec;
-        if (stier::erFil(rec.filnavn)) {
+        if (filinfo::erFil(rec.filnavn)) {
             Filnavn = rec.filnavn;
             return kunNavn ? stier::getLastDirectory(Filnavn) : Filnavn;
         }
@@ -241,18 +242,18 @@ int TStrukturCompo::loadLister(QStringList &mapper, QStringList &filer)
     mapper.clear();
     filer.clear();
     Filnavn.clear();
-    if (AktiveStruktur == 1) {
+    if (AktiveStruktur == Trae::Mappe) {
         for (const QModelIndex &n : Struktur1->valgteNoder()) {
             const QString m = Struktur1->rec(n).mappe;
-            if (stier::erMappe(m))
+            if (filinfo::erMappe(m))
                 mapper.append(m);
         }
     } else {
         for (int r : Struktur2->valgteRaekker()) {
             const StrukturRec &rec = Struktur2->raekke(r).rec;
-            if (stier::erMappe(rec.mappe))
+            if (filinfo::erMappe(rec.mappe))
                 mapper.append(rec.mappe);
-            else if (stier::erFil(rec.filnavn))
+            else if (filinfo::erFil(rec.filnavn))
                 filer.append(rec.filnavn);
         }
     }
@@ -271,7 +272,7 @@ int TStrukturCompo::getSelectListe(QStringList &liste) const
 
 QString TStrukturCompo::SelectFil(const QString &fName)
 {
-    if (!stier::erFil(fName) || stier::erMappe(fName))
+    if (!filinfo::erFil(fName) || filinfo::erMappe(fName))
         return Filnavn;
     makeStruktur2(stier::mappeAf(fName));
     for (int r = 0; r < Struktur2->antal(); ++r) {
@@ -285,7 +286,7 @@ QString TStrukturCompo::SelectFil(const QString &fName)
     if (Struktur2->antal() > 0) {
         Struktur2->vaelg(0);
         const QString &fil = Struktur2->raekke(0).rec.filnavn;
-        if (stier::erFil(fil))
+        if (filinfo::erFil(fil))
             Filnavn = fil;
     }
     return Filnavn;
@@ -293,7 +294,7 @@ QString TStrukturCompo::SelectFil(const QString &fName)
 
 void TStrukturCompo::SelectMapperFiler(int actionNumber)
 {
-    if (AktiveStruktur != 2 || Struktur2->antal() == 0)
+    if (AktiveStruktur != Trae::Fil || Struktur2->antal() == 0)
         return;
     const int valgte = Struktur2->antalValgte();
     if (actionNumber == 2 || (actionNumber == 3 && valgte == Struktur2->antal())) {
@@ -321,24 +322,24 @@ void TStrukturCompo::SelectMapperFiler(int actionNumber)
     }
     emit Struktur2->fokusOenskes();
     const int r = Struktur2->valgtRaekke();
-    if (r >= 0 && stier::erFil(Struktur2->raekke(r).rec.filnavn))
+    if (r >= 0 && filinfo::erFil(Struktur2->raekke(r).rec.filnavn))
         Filnavn = Struktur2->raekke(r).rec.filnavn;
 }
 
 void TStrukturCompo::deselectMapper()
 {
-    if (AktiveStruktur == 1)
+    if (AktiveStruktur == Trae::Mappe)
         Struktur1->fravaelgAlle();
 }
 
 QStringList TStrukturCompo::getParamListe() const
 {
     QStringList ud;
-    if (AktiveStruktur == 1)
+    if (AktiveStruktur == Trae::Mappe)
         return ud;
     for (int r : Struktur2->valgteRaekker()) {
         const QString sti = stier::delimKon(Mappenavn) + Struktur2->raekke(r).tekst;
-        if (stier::erFil(sti) && !stier::erMappe(sti))
+        if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
             ud.append(sti);
     }
     return ud;
@@ -359,14 +360,14 @@ bool TStrukturCompo::GemStrukturen()
     QStringList linjer;
     for (const QModelIndex &n : Struktur1->alleNoder()) {
         const QString m = Struktur1->rec(n).mappe;
-        if (stier::erMappe(m))
+        if (filinfo::erMappe(m))
             linjer.append(m);
     }
     switch (tekstfil::skriv(GemHentFilnavn, linjer)) {
     case tekstfil::Skrivning::Skrevet:
         return true;
     case tekstfil::Skrivning::Fejl:
-        informer(Ukendt);
+        informer(beskeder::ukendtFejl());
         break;
     case tekstfil::Skrivning::Afvist:   // told when it was read
         break;
@@ -409,15 +410,15 @@ void TStrukturCompo::drevKlik(QAction *item)
 {
     const QString drev = item ? item->data().toString() : QString();
     if (drev.isEmpty()) {
-        informer(Ukendt + QLatin1Char('\r'));
+        informer(beskeder::ukendtFejl() + QLatin1Char('\r'));
         return;
     }
-    if (AktiveStruktur == 1) {
+    if (AktiveStruktur == Trae::Mappe) {
         Struktur1->ryd();
         makeDrive(drev);
         udfoldDirectory();
         emit onDirectoryChange(drev, false);
-    } else if (AktiveStruktur == 2) {
+    } else if (AktiveStruktur == Trae::Fil) {
         makeStruktur2(drev);
         emit onDirectoryChange(drev, true);
     }

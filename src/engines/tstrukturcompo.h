@@ -9,7 +9,7 @@ class QAction;
 // The tree engine of one explorer window: the folder tree (from its base
 // classes), the file tree listing one folder, every question about what is
 // selected in either tree, the saved folder structure and the drive menu.
-// `AktiveStruktur` (1 folder tree, 2 file tree) says which tree a query
+// `AktiveStruktur` (the folder tree or the file tree) says which tree a query
 // looks at; the window sets it before asking.
 class TStrukturCompo : public TMakeStrukturer
 {

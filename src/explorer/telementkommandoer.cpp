@@ -3,16 +3,18 @@
 #include "core/dialogs.h"
 #include "engines/navnekontrol.h"
 #include "engines/nyenavne.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tdeletecompo.h"
 #include "engines/tmetodecompo.h"
 #include "engines/tskrivtekstfiler.h"
 #include "engines/tstrukturcompo.h"
 #include "explorer/trammeforbindelse.h"
 #include "explorer/trenameform.h"
+#include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
 #include "platform/senestedokumenter.h"
+#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -22,17 +24,6 @@
 namespace {
 
 const QString Koerende = QStringLiteral("Der er allerede en funktion kørende.\r");
-
-// The file names of "Ny fil" and its twelve templates.
-const QList<std::pair<const char *, const char *>> Skabeloner = {
-    {"aOpretTekstfil", "Tekstfil.txt"}, {"Action1", "Tekstfil.txt"},
-    {"Action2", "RichText.rtf"},        {"Action3", "Hjemmeside.html"},
-    {"Action4", "ASP.asp"},             {"Action5", "Includefile.inc"},
-    {"Action6", "ASA.asa"},             {"Action7", "StyleSheet.css"},
-    {"Action8", "JavaScript.js"},       {"Action10", "VBscript.vbs"},
-    {"Action11", "WindowsScriptFiles.wsf"}, {"Action12", "Batch.bat"},
-    {"Action13", "PowerShell.ps1"},
-};
 
 } // namespace
 
@@ -52,23 +43,6 @@ TElementKommandoer::~TElementKommandoer()
 {
     delete m_renameForm;
     delete m_extForm;
-}
-
-void TElementKommandoer::bind()
-{
-    m_vindue.setArbejde(QStringLiteral("Rename"), [this] { Rename(); });
-    m_vindue.setArbejde(QStringLiteral("RenameExt"), [this] { RenameExt(); });
-    m_vindue.setArbejde(QStringLiteral("NyMappe"), [this] { NyMappe(); });
-    for (const auto &[kommando, filnavn] : Skabeloner) {
-        const QString navn = QString::fromLatin1(filnavn);
-        m_vindue.setArbejde(QLatin1String(kommando), [this, navn] { nyFil(navn); });
-    }
-    m_vindue.setArbejde(QStringLiteral("DeleteToPapirkurv"), [this] { slet(true); });
-    m_vindue.setArbejde(QStringLiteral("DeletePermanent"), [this] { slet(false); });
-    m_vindue.setArbejde(QStringLiteral("insertFilSFWS"), [this] { tilfoejSeneste(); });
-    m_vindue.setArbejde(QStringLiteral("Rens"), [this] { rensSeneste(); });
-    m_vindue.setArbejde(QStringLiteral("aEmptyRB"), [this] { toemPapirkurv(); });
-    m_vindue.setArbejde(QStringLiteral("aHTMLbutton"), [this] { htmlForklaring(); });
 }
 
 bool TElementKommandoer::maaKoere(const QString &spoergsmaal)
@@ -107,7 +81,7 @@ bool TElementKommandoer::visDialog(TOmdoebDialog &dialog, const QString &mappe, 
 
 void TElementKommandoer::startOmdoebIStedet()
 {
-    QAction *f2 = m_vindue.kommando(QStringLiteral("Rename2"));
+    QAction *f2 = m_vindue.kommando(stifinderregler::Kommando::Rename2);
     m_vindue.opdaterKommandoer();
     if (f2->isEnabled())
         f2->trigger();
@@ -126,7 +100,7 @@ void TElementKommandoer::Rename()
             return;
         }
         const QString gammel = m_motor->getSelectedMedSti();
-        const bool fil = stier::erFil(gammel);
+        const bool fil = filinfo::erFil(gammel);
         // A file keeps its extension: the user types the name without it.
         const QString ext = fil ? stier::udvidelse(stier::getLastDirectory(gammel)) : QString();
         const QString mappe = stier::mappeAf(gammel);
@@ -150,14 +124,14 @@ void TElementKommandoer::Rename()
         if (ny.isEmpty())
             return;
         if (fil) {
-            m_motor->setAktiveStruktur(2);
+            m_motor->setAktiveStruktur(Trae::Fil);
             m_motor->setFilnavn(ny);
             m_motor->setMappenavn(stier::mappeAf(ny));
             m_vindue.mappeKontrol(m_motor->SelectFil(ny), true);
         } else {
-            m_motor->setAktiveStruktur(1);
+            m_motor->setAktiveStruktur(Trae::Mappe);
             m_motor->setMappenavn(ny);
-            m_vindue.visIMappetrae(ny);
+            m_vindue.navigation()->visIMappetrae(ny);
             const QString p = m_motor->getDirectory();
             m_vindue.mappeKontrol(p.isEmpty() ? ny : p, true);
         }
@@ -190,12 +164,11 @@ void TElementKommandoer::RenameExt()
     }
     const bool alleMapper = dialog->checkIndex() == 1;
     const QString ny = skrevet.startsWith(QLatin1Char('.')) ? skrevet : QLatin1Char('.') + skrevet;
-    m_vindue.begyndFunktion();
+    const Aktivitetsvagt vagt(m_vindue, Twinform::Aktivitet::Anden);
     const int antal = m_metode.RenameFilExt(mappe, gammel, ny, alleMapper);
     if (antal >= 0)
         m_vindue.setBeskedInfo(QStringLiteral("Der blev omdøbt ") + QString::number(antal)
                                + (antal == 1 ? QStringLiteral(" fil.") : QStringLiteral(" filer.")));
-    m_vindue.afslutFunktion(0);
 }
 
 void TElementKommandoer::NyMappe()
@@ -205,14 +178,14 @@ void TElementKommandoer::NyMappe()
                                  "Skal der indsættes en ny mappe?")))
         return;
     const QString p = m_metode.OpretNyMappe(QStringLiteral("Ny mappe"));
-    if (!stier::erMappe(p))
+    if (!filinfo::erMappe(p))
         return;
-    if (m_motor->aktiveStruktur() == 1) {
-        m_vindue.visIMappetrae(p);
+    if (m_motor->aktiveStruktur() == Trae::Mappe) {
+        m_vindue.navigation()->visIMappetrae(p);
         const QString r = m_motor->getDirectory();
         m_vindue.mappeKontrol(r.isEmpty() ? p : r, true);
     } else {
-        m_vindue.visMappeITraeer(m_motor->mappenavn());
+        m_vindue.navigation()->visMappeITraeer(m_motor->mappenavn());
     }
     m_metode.SelectMappe(p);
     startOmdoebIStedet();
@@ -222,12 +195,12 @@ void TElementKommandoer::nyFil(const QString &filnavn)
 {
     // Without a current folder the file would land in "/"; nothing is written then.
     const QString mappe = m_motor->mappenavn();
-    const QString p = stier::erMappe(mappe) ? m_skriver->opretTekstfil(stier::delimKon(mappe) + filnavn) : QString();
-    if (p.isEmpty() || !stier::erFil(p)) {
+    const QString p = filinfo::erMappe(mappe) ? m_skriver->opretTekstfil(stier::delimKon(mappe) + filnavn) : QString();
+    if (p.isEmpty() || !filinfo::erFil(p)) {
         m_ramme.dialogs().inform(QStringLiteral("Fejlinformation:\rDet kunne ikke lade sig gøre at oprette en fil."));
         return;
     }
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     const QString r = m_motor->SelectFil(p);
     m_vindue.visning()->filStruktur()->setFocus();
     m_vindue.mappeKontrol(r.isEmpty() ? p : r, false);
@@ -238,10 +211,10 @@ void TElementKommandoer::slet(bool tilPapirkurv)
 {
     if (!maaKoere(QStringLiteral("Skal der slettes alligevel?")))
         return;
-    m_vindue.begyndFunktion();
+    Aktivitetsvagt vagt(m_vindue, Twinform::Aktivitet::Sletning);
     QCoreApplication::processEvents();
     const StifinderEgenskaber e = m_vindue.samlEgenskaber();
-    m_sletter.setIntSpm(e.saetIndSlet);
+    m_sletter.setIntSpm(spoergsmaalFraTal(e.saetIndSlet));
     m_sletter.setCloseBoxAfter(e.lukProgress);
     QStringList mapper, filer;
     m_motor->loadLister(mapper, filer);
@@ -254,24 +227,25 @@ void TElementKommandoer::slet(bool tilPapirkurv)
         // The view moves to the nearest folder that still exists; "/" at
         // the latest, when even the drive has gone.
         QString mappe = stier::udenSkraastreg(m_motor->mappenavn());
-        while (!mappe.isEmpty() && !stier::erMappe(mappe))
+        while (!mappe.isEmpty() && !filinfo::erMappe(mappe))
             mappe = stier::mappeAf(mappe);
         if (mappe.isEmpty())
             mappe = QStringLiteral("/");
         m_motor->setMappenavn(mappe);
-        m_vindue.visMappeITraeer(mappe);
+        m_vindue.navigation()->visMappeITraeer(mappe);
         m_ramme.UdskrivInfo(tilPapirkurv ? QStringLiteral("Der blev slettet til papirkurv")
                                          : QStringLiteral("Der blev slettet permanent"));
     }
     m_motor->setFilnavn({});
-    m_vindue.afslutFunktion(2, slettet ? m_sletter.getResult() : QString());
+    if (slettet)
+        vagt.setResultat(m_sletter.getResult());
 }
 
 void TElementKommandoer::tilfoejSeneste()
 {
     const QString fil = m_motor->filnavn();
     Dialogs &d = m_ramme.dialogs();
-    if (!stier::erFil(fil) || stier::erMappe(fil)) {
+    if (!filinfo::erFil(fil) || filinfo::erMappe(fil)) {
         d.inform(QStringLiteral("Der er ikke valgt en fil."));
         return;
     }

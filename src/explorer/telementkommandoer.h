@@ -23,8 +23,7 @@ class Twinform;
 // then brings the window back in line through its public methods.
 //
 // The window creates one with its frame connection, its operations object
-// and its delete object, and calls bind() once: the commands then have
-// their work and follow their enable rules.
+// and its delete object; the window's command table runs its commands.
 class TElementKommandoer : public QObject
 {
     Q_OBJECT
@@ -32,11 +31,6 @@ class TElementKommandoer : public QObject
 public:
     TElementKommandoer(Twinform &vindue, TRammeForbindelse &ramme, TMetodeCompo &metode, TDeleteCompo &sletter);
     ~TElementKommandoer() override;
-
-    // Binds Rename, RenameExt, NyMappe, aOpretTekstfil and the twelve
-    // templates Action1…Action13, DeleteToPapirkurv, DeletePermanent,
-    // insertFilSFWS, Rens, aEmptyRB and aHTMLbutton to their work.
-    void bind();
 
     void Rename();
     void RenameExt();

@@ -1,10 +1,11 @@
 #include "explorer/tfavoritside.h"
 
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/treopenfilerx.h"
 #include "explorer/knapper.h"
 #include "explorer/treopentegner.h"
+#include "platform/filinfo.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -41,7 +42,7 @@ TFavoritside::TFavoritside(TReopenFilerX *mapper, TReopenFilerX *filer, Dialogs 
     connect(kommando("FLopenEdit"), &QAction::triggered, this, [this] { emit aabnFil(valgtSti(m_filer), 1); });
     connect(kommando("FLopenProgram"), &QAction::triggered, this, [this] {
         const QString sti = valgtSti(m_filer);
-        if (stier::erFil(sti))
+        if (filinfo::erFil(sti))
             emit aabnMedProgram(sti);
     });
     opdaterKommandoer();
@@ -211,7 +212,7 @@ void TFavoritside::lavStruktur(const Underside &u, bool punkt)
     QSet<QString> set;
     for (const QString &sti : u.liste->stier()) {
         const QString mappe = u.filer ? stier::mappeAf(sti) : sti;
-        if (stier::erMappe(mappe) && !set.contains(mappe)) {
+        if (filinfo::erMappe(mappe) && !set.contains(mappe)) {
             set.insert(mappe);
             mapper.append(mappe);
         }
@@ -226,7 +227,7 @@ void TFavoritside::lavStruktur(const Underside &u, bool punkt)
 void TFavoritside::kopier(const Underside &u)
 {
     const QString sti = valgtSti(u);
-    const bool findes = u.filer ? stier::erFil(sti) && !stier::erMappe(sti) : stier::erMappe(sti);
+    const bool findes = u.filer ? filinfo::erFil(sti) && !filinfo::erMappe(sti) : filinfo::erMappe(sti);
     if (!findes) {
         m_dialogs.inform(u.filer ? QStringLiteral("Filen kunne ikke findes.\rSlet eventuelt valgte element.")
                                  : QStringLiteral("Mappen kunne ikke findes.\rSlet eventuelt valgte element."));

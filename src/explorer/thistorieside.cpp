@@ -1,10 +1,11 @@
 #include "explorer/thistorieside.h"
 
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/treopenfilery.h"
 #include "explorer/knapper.h"
 #include "explorer/treopentegner.h"
+#include "platform/filinfo.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -155,7 +156,7 @@ void THistorieside::lavStruktur(bool punkt)
 {
     QStringList mapper;
     for (const QString &sti : m_liste->stier())
-        if (stier::erMappe(sti))
+        if (filinfo::erMappe(sti))
             mapper.append(sti);
     if (mapper.isEmpty()) {
         m_dialogs.inform(QStringLiteral("Der blev ikke fundet eksisterende emner i historielisten."));

@@ -228,9 +228,9 @@ void TIndstillingsside::saml(StifinderEgenskaber &e) const
     e.gaaTilIndstillinger = m_gaaTil->isChecked();
 }
 
-void TIndstillingsside::setAktivStruktur(int trae)
+void TIndstillingsside::setAktivStruktur(Trae trae)
 {
-    m_aktivStruktur->setText(trae == 1 ? QStringLiteral("Struktur 1") : QStringLiteral("Struktur 2"));
+    m_aktivStruktur->setText(trae == Trae::Mappe ? QStringLiteral("Struktur 1") : QStringLiteral("Struktur 2"));
 }
 
 void TIndstillingsside::setElementetsArt(const QString &art)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engines/strukturrec.h"
+
 #include <QWidget>
 
 class QAction;
@@ -23,7 +25,7 @@ public:
     void saet(const StifinderEgenskaber &e);
     void saml(StifinderEgenskaber &e) const;
 
-    void setAktivStruktur(int trae);           // "Struktur 1" / "Struktur 2"
+    void setAktivStruktur(Trae trae);          // "Struktur 1" / "Struktur 2"
     void setElementetsArt(const QString &art);  // "Mappe" / "Fil"
     void setMappenavn(const QString &navn);
     void setFilnavn(const QString &navn);

@@ -1,9 +1,10 @@
 #include "explorer/tklipbordskommandoer.h"
 
+#include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "engines/filbilleder.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
 #include "engines/tmetodecompo.h"
@@ -18,7 +19,9 @@
 #include "explorer/trammeforbindelse.h"
 #include "explorer/tsidebog.h"
 #include "explorer/tstifinderegenskabsside.h"
+#include "explorer/tstifindernavigation.h"
 #include "explorer/twinform.h"
+#include "platform/filinfo.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -67,10 +70,6 @@ TKopilister *TKlipbordsKommandoer::lister() const
 void TKlipbordsKommandoer::bind()
 {
     Twinform &w = m_vindue;
-    w.setArbejde(QStringLiteral("Copy"), [this] { kopier(false); });
-    w.setArbejde(QStringLiteral("Cut"), [this] { kopier(true); });
-    w.setArbejde(QStringLiteral("Paste"), [this] { Paste(); });
-    w.setArbejde(QStringLiteral("AnnullerKopiering"), [this] { m_klipbord->annullerAlle(); });
     w.setKopilister([this](const QStringList &mapper, const QStringList &filer) {
         m_klipbord->RegisterElements(mapper + filer);
     }, [this] { return lister()->getElementAntal(); });
@@ -142,16 +141,19 @@ void TKlipbordsKommandoer::Paste()
     // Without ticked entries the paste stops before the engine runs, and
     // the engine's counts are still those of the last paste.
     const bool harElementer = lister()->getElementAntal() > 0;
-    m_vindue.begyndFunktion();
-    const bool helt = m_klipbord->PasteExecute(valgFra(m_vindue));
-    m_vindue.afslutFunktion(1, m_klipbord->getResult());
+    bool helt = false;
+    {
+        Aktivitetsvagt vagt(m_vindue, Twinform::Aktivitet::Kopiering);
+        helt = m_klipbord->PasteExecute(valgFra(m_vindue));
+        vagt.setResultat(m_klipbord->getResult());
+    }
     if (harElementer)
         meldUdeladte();
     const QString destination = m_klipbord->getDestination();
     // Both trees show the folder the elements went into, the folder tree
     // with it selected, so the two agree.
-    if (helt && m_vindue.samlEgenskaber().autoOpdater && stier::erMappe(destination))
-        m_vindue.visMappeITraeer(destination);
+    if (helt && m_vindue.samlEgenskaber().autoOpdater && filinfo::erMappe(destination))
+        m_vindue.navigation()->visMappeITraeer(destination);
     opdater();
 }
 
@@ -204,7 +206,7 @@ void TKlipbordsKommandoer::overfoerTil(const QList<TKlipbordsKommandoer *> &modt
             m->modtagOverfoersel();
         }
     } catch (...) {
-        m_ramme.dialogs().inform(QStringLiteral("Der opstod desværre en ukendt fejl.\r"));
+        m_ramme.dialogs().inform(beskeder::ukendtFejlDesvaerre() + QLatin1Char('\r'));
     }
     m_vindue.sidebog()->egenskabsside()->setAktiver(false);
 }

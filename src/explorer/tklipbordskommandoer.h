@@ -18,7 +18,8 @@ class Twinform;
 // cancel commands, restore and transfer, and dropped files. The lists are
 // the window's own unless the frame hands it the shared ones.
 //
-// The window creates one and calls bind() once; the frame connects the
+// The window creates one and calls bind() once to connect the lists with
+// its pages; the window's command table runs its commands. The frame connects the
 // requests to show the lists window and to transfer the lists.
 class TKlipbordsKommandoer : public QObject
 {

@@ -1,6 +1,6 @@
 #include "explorer/tstiboks.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/stifinderregler.h"
 
 #include <QMouseEvent>

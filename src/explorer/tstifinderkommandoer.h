@@ -2,43 +2,80 @@
 
 #include "engines/stifinderregler.h"
 
-#include <QHash>
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
-#include <QStringList>
+#include <QStyle>
 
+#include <array>
 #include <functional>
 
 class QAction;
 class QIcon;
 class QMenu;
 class QWidget;
+class Twinform;
 
-// The explorer window's command table: every command as a named action
-// with its caption, hint, keys and picture, the menus built from them, and
-// the enable rules applied from a snapshot of the window's state.
-//
-// A command runs only the work bound to it with setArbejde. A command with
-// no work bound
-// stays disabled whatever its rule says, so nothing pretends to work.
+namespace stifinderkommandoer {
+
+using stifinderregler::Kommando;
+
+// What a command needs beyond its rule: a piece of work the rest of the
+// program hands the window, or (Mangler) a window the program does not have,
+// which keeps the command disabled.
+enum class Forudsaetning { Ingen, Starter, MedProgram, Omdoebning, Mangler };
+
+using Handling = void (*)(Twinform &vindue);
+
+// One command of the explorer window: everything about it in one row.
+struct Raekke
+{
+    Kommando id;
+    const char *navn;       // the action's object name
+    const char *tekst;
+    const char *hint;
+    QList<QKeySequence> taster;
+    const char *tema;       // theme icon names, "|" between alternatives
+    QStyle::StandardPixmap reserve;  // SP_CustomBase: no picture
+    stifinderregler::Regel regel;
+    Handling handling;      // null only with Forudsaetning::Mangler
+    Forudsaetning kraever = Forudsaetning::Ingen;
+};
+
+// The rows in toolbar order, row i holding command i.
+const QList<Raekke> &tabel();
+const Raekke &raekke(Kommando id);
+
+} // namespace stifinderkommandoer
+
+// The explorer window's command table made into actions: each row's
+// caption, hint, keys and picture, the menus built from them, the rows'
+// enable rules applied from a snapshot of the window's state, and each
+// row's handler run on the window.
 class TStifinderKommandoer : public QObject
 {
     Q_OBJECT
 
 public:
+    using Kommando = stifinderregler::Kommando;
+
     // The actions become the window's own, with keys that act while the
-    // window or any of its children has the focus.
-    explicit TStifinderKommandoer(QWidget *vindue);
+    // window or any of its children has the focus. The handlers run on
+    // `maal`; without one the commands only show.
+    explicit TStifinderKommandoer(QWidget *vindue, Twinform *maal = nullptr);
 
-    QAction *kommando(const QString &navn) const;
-    QStringList navne() const { return m_navne; }
+    QAction *kommando(Kommando id) const { return m_kommandoer.at(int(id)); }
 
-    void setArbejde(const QString &navn, std::function<void()> arbejde);
-    bool harArbejde(const QString &navn) const { return m_arbejde.contains(navn); }
+    // Replaces a command's work by other work (a test watching a command).
+    void erstat(Kommando id, std::function<void()> arbejde);
+    // Whether the window has what the command needs beyond its rule.
+    std::function<bool(stifinderkommandoer::Forudsaetning)> harForudsaetning;
+    bool tilgaengelig(Kommando id) const;
     // Runs a command's work. While it runs (a paste keeps the program alive
     // by processing events, a dialog waits for its answer) the window must
     // not go away under it: koerer() says so, and ledig() follows when the
     // last running command has returned.
-    void koer(const QString &navn);
+    void koer(Kommando id);
     bool koerer() const { return m_koerer > 0; }
 
     void opdater(const stifinderregler::Tilstand &t);
@@ -65,12 +102,12 @@ signals:
 
 private:
     void opretTabel(QWidget *vindue);
-    QMenu *lavMenu(QWidget *vindue, const QStringList &navne);
-    QMenu *lavGenvejsmenu(QWidget *vindue, const QList<QPair<QString, QString>> &punkter);
+    QMenu *lavMenu(QWidget *vindue, const QList<Kommando> &kommandoer);
+    QMenu *lavGenvejsmenu(QWidget *vindue, const QList<QPair<QString, Kommando>> &punkter);
 
-    QStringList m_navne;
-    QHash<QString, QAction *> m_kommandoer;
-    QHash<QString, std::function<void()>> m_arbejde;
+    Twinform *m_maal;
+    std::array<QAction *, stifinderregler::AntalKommandoer> m_kommandoer{};
+    std::array<std::function<void()>, stifinderregler::AntalKommandoer> m_erstatninger;
     int m_koerer = 0;
     QMenu *m_elementMenu = nullptr;
     QMenu *m_drevMenu = nullptr;

@@ -19,6 +19,8 @@ TStifinderLinjer::TStifinderLinjer(TStifinderKommandoer *kommandoer, QWidget *vi
     lavRedskabslinje(vindue);
 }
 
+using stifinderregler::Kommando;
+
 QToolBar *TStifinderLinjer::lavGruppe(const QString &navn, QWidget *parent)
 {
     auto *g = new QToolBar(parent);
@@ -30,7 +32,7 @@ QToolBar *TStifinderLinjer::lavGruppe(const QString &navn, QWidget *parent)
     return g;
 }
 
-QToolButton *TStifinderLinjer::delt(QToolBar *gruppe, const QString &kommando, QMenu *menu)
+QToolButton *TStifinderLinjer::delt(QToolBar *gruppe, Kommando kommando, QMenu *menu)
 {
     auto *b = knapper::knap(m_k->kommando(kommando), gruppe);
     b->setMenu(menu);
@@ -44,24 +46,24 @@ void TStifinderLinjer::lavTopPanel(QWidget *vindue)
 {
     auto *bar = lavGruppe(QStringLiteral("topPanel"), vindue);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto tilfoej = [this, bar](const QStringList &navne) {
-        for (const QString &n : navne)
-            bar->addAction(m_k->kommando(n));
+    auto tilfoej = [this, bar](std::initializer_list<Kommando> kommandoer) {
+        for (const Kommando id : kommandoer)
+            bar->addAction(m_k->kommando(id));
     };
-    tilfoej({"ActionUpd", "AnnullerKopiering"});
+    tilfoej({Kommando::ActionUpd, Kommando::AnnullerKopiering});
     bar->addSeparator();
-    tilfoej({"Cut", "Copy", "Paste"});
+    tilfoej({Kommando::Cut, Kommando::Copy, Kommando::Paste});
     bar->addSeparator();
-    tilfoej({"DeleteToPapirkurv", "DeletePermanent"});
+    tilfoej({Kommando::DeleteToPapirkurv, Kommando::DeletePermanent});
     bar->addSeparator();
-    tilfoej({"Rename2", "Rename", "RenameExt"});
+    tilfoej({Kommando::Rename2, Kommando::Rename, Kommando::RenameExt});
     bar->addSeparator();
-    tilfoej({"NyMappe"});
-    QToolButton *nyFil = delt(bar, QStringLiteral("aOpretTekstfil"), m_k->nyFilMenu());
+    tilfoej({Kommando::NyMappe});
+    QToolButton *nyFil = delt(bar, Kommando::aOpretTekstfil, m_k->nyFilMenu());
     connect(bar, &QToolBar::toolButtonStyleChanged, nyFil, &QToolButton::setToolButtonStyle);
-    tilfoej({"Info"});
+    tilfoej({Kommando::Info});
     bar->addSeparator();
-    tilfoej({"insertFilSFWS", "Rens", "aEmptyRB"});
+    tilfoej({Kommando::insertFilSFWS, Kommando::Rens, Kommando::aEmptyRB});
     auto *fyld = new QWidget(bar);
     fyld->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(fyld);
@@ -99,52 +101,51 @@ void TStifinderLinjer::lavRedskabslinje(QWidget *vindue)
     layout->setColumnStretch(1, 1);
 
     m_venstre = lavGruppe(QStringLiteral("mappeGruppe"), m_redskabslinje);
-    m_venstre->addAction(m_k->kommando("Fokus"));
+    m_venstre->addAction(m_k->kommando(Kommando::Fokus));
     m_kunDrevMenu = new QMenu(m_venstre);
-    delt(m_venstre, QStringLiteral("KunDrev"), m_kunDrevMenu);
-    for (const char *n : {"OpdaterKunEn", "OpdaterAlle", "aMedtagPrivat", "UdfoldStruktur", "SammenfoldStruktur"})
-        m_venstre->addAction(m_k->kommando(QLatin1String(n)));
-    m_strukturKnap = delt(m_venstre, QStringLiteral("strukturKnap"), nullptr);
-    m_venstre->addAction(m_k->kommando("reloadKnap"));
-    m_venstre->addAction(m_k->kommando("deselectAll"));
+    delt(m_venstre, Kommando::KunDrev, m_kunDrevMenu);
+    for (const Kommando n : {Kommando::OpdaterKunEn, Kommando::OpdaterAlle, Kommando::aMedtagPrivat, Kommando::UdfoldStruktur, Kommando::SammenfoldStruktur})
+        m_venstre->addAction(m_k->kommando(n));
+    m_strukturKnap = delt(m_venstre, Kommando::strukturKnap, nullptr);
+    m_venstre->addAction(m_k->kommando(Kommando::reloadKnap));
+    m_venstre->addAction(m_k->kommando(Kommando::deselectAll));
     layout->addWidget(m_venstre, 0, 0);
 
     auto *midte = lavGruppe(QStringLiteral("filGruppe"), m_redskabslinje);
-    for (const char *n : {"Fokus2", "indstilMappestruktur"})
-        midte->addAction(m_k->kommando(QLatin1String(n)));
+    for (const Kommando n : {Kommando::Fokus2, Kommando::indstilMappestruktur})
+        midte->addAction(m_k->kommando(n));
     m_drevMenu = new QMenu(midte);
-    auto *drev = knapper::knap(m_k->kommando("drevKnap"), midte);
+    auto *drev = knapper::knap(m_k->kommando(Kommando::drevKnap), midte);
     drev->setMenu(m_drevMenu);
     drev->setPopupMode(QToolButton::InstantPopup);
     midte->addWidget(drev);
-    midte->addAction(m_k->kommando("opdater2"));
+    midte->addAction(m_k->kommando(Kommando::opdater2));
 
     m_markerGruppe = new QWidget(midte);
     m_markerGruppe->setObjectName(QStringLiteral("markerGruppe"));
     auto *marker = new QHBoxLayout(m_markerGruppe);
     marker->setContentsMargins(0, 0, 0, 0);
     marker->setSpacing(0);
-    m_markerKnap = knapper::knap(m_k->kommando("aSelectButton"), m_markerGruppe);
+    m_markerKnap = knapper::knap(m_k->kommando(Kommando::aSelectButton), m_markerGruppe);
     m_markerKnap->setMenu(m_k->markerMenu());
     m_markerKnap->setPopupMode(QToolButton::MenuButtonPopup);
     marker->addWidget(m_markerKnap);
-    for (const char *n : {"selectAlleElementer", "deselectElementer", "inverterSelection"}) {
-        QToolButton *b = knapper::knap(m_k->kommando(QLatin1String(n)), m_markerGruppe);
+    for (const Kommando n : {Kommando::selectAlleElementer, Kommando::deselectElementer, Kommando::inverterSelection}) {
+        QToolButton *b = knapper::knap(m_k->kommando(n), m_markerGruppe);
         marker->addWidget(b);
         m_markerKnapper.append(b);
     }
     midte->addWidget(m_markerGruppe);
     midte->addSeparator();
-    delt(midte, QStringLiteral("aRun"), m_k->koerMenu())->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    delt(midte, QStringLiteral("aHTMLbutton"), m_k->htmlMenu());
-    midte->addAction(m_k->kommando("aShowPic"));
+    delt(midte, Kommando::aRun, m_k->koerMenu())->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    delt(midte, Kommando::aHTMLbutton, m_k->htmlMenu());
+    midte->addAction(m_k->kommando(Kommando::aShowPic));
     layout->addWidget(midte, 0, 1);
     m_midte = midte;
 
     auto *hoejre = lavGruppe(QStringLiteral("hoejreGruppe"), m_redskabslinje);
-    for (const char *n : {"aInsertFavoritmappe", "gemStruktur", "hentStruktur", "bestemFremvisning", "aTopPanel",
-                          "opdaterFunktioner"})
-        hoejre->addAction(m_k->kommando(QLatin1String(n)));
+    for (const Kommando n : {Kommando::aInsertFavoritmappe, Kommando::gemStruktur, Kommando::hentStruktur, Kommando::bestemFremvisning, Kommando::aTopPanel, Kommando::opdaterFunktioner})
+        hoejre->addAction(m_k->kommando(n));
     layout->addWidget(hoejre, 0, 2);
     m_hoejre = hoejre;
     setMarkerButton(false);
@@ -173,7 +174,7 @@ void TStifinderLinjer::setMarkerButton(bool alle)
     const QStringList tekster = {QStringLiteral("Marker alt"), QStringLiteral("Fjern alle markeringer"),
                                  QStringLiteral("Inverter nuværende markering")};
     for (int i = 0; i < m_markerKnapper.size(); ++i) {
-        m_k->kommando(m_markerKnapper.at(i)->defaultAction()->objectName())->setText(alle ? QString() : tekster.at(i));
+        m_markerKnapper.at(i)->defaultAction()->setText(alle ? QString() : tekster.at(i));
         // Without room for their captions only the split button is seen.
         m_markerKnapper.at(i)->setVisible(alle);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engines/stifinderregler.h"
+
 #include <QObject>
 #include <QToolBar>
 
@@ -44,7 +46,7 @@ protected:
 
 private:
     QToolBar *lavGruppe(const QString &navn, QWidget *parent);
-    QToolButton *delt(QToolBar *gruppe, const QString &kommando, QMenu *menu);
+    QToolButton *delt(QToolBar *gruppe, stifinderregler::Kommando kommando, QMenu *menu);
     void lavTopPanel(QWidget *vindue);
     void lavRedskabslinje(QWidget *vindue);
     void placerGrupper();

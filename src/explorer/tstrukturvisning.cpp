@@ -1,13 +1,12 @@
 #include "explorer/tstrukturvisning.h"
 
-#include "shell/tlinjetrae.h"
-
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/strukturrec.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
 #include "shell/tlinjetrae.h"
+#include "platform/filinfo.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -23,8 +22,7 @@
 
 namespace {
 
-// The engine gives image indexes; until the program ships its own pictures
-// the style's standard icons stand in for them.
+// The engine gives image indexes; the style's standard icons show them.
 QIcon mappeBillede(int indeks)
 {
     QStyle *s = QApplication::style();
@@ -107,6 +105,11 @@ void TStrukturVisning::setMappeLinjer(bool medLinjer)
 }
 
 TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, QWidget *parent)
+    : TStrukturVisning(motor, Valg{}, parent)
+{
+}
+
+TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, Valg valg, QWidget *parent)
     : QWidget(parent)
     , m_motor(motor)
     , m_mapper(new TMappeModel(this))
@@ -124,20 +127,21 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, QWidget *parent)
     m_filView->setRootIsDecorated(false);
     m_filView->setUniformRowHeights(true);   // a folder may hold 100,000 rows
 
-    auto *drevknap = new QToolButton(this);
-    drevknap->setText(QStringLiteral("Drev"));
-    drevknap->setPopupMode(QToolButton::InstantPopup);
-    m_drevmenu = new QMenu(drevknap);
-    drevknap->setMenu(m_drevmenu);
-    connect(m_drevmenu, &QMenu::aboutToShow, this, &TStrukturVisning::fyldDrevmenu);
-
-    auto *splitter = new QSplitter(this);
-    splitter->addWidget(m_mappeView);
-    splitter->addWidget(m_filView);
+    m_deler = new QSplitter(this);
+    m_deler->addWidget(m_mappeView);
+    m_deler->addWidget(m_filView);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(drevknap, 0, Qt::AlignLeft);
-    layout->addWidget(splitter);
+    if (valg.drevknap) {
+        auto *drevknap = new QToolButton(this);
+        drevknap->setText(QStringLiteral("Drev"));
+        drevknap->setPopupMode(QToolButton::InstantPopup);
+        m_drevmenu = new QMenu(drevknap);
+        drevknap->setMenu(m_drevmenu);
+        connect(m_drevmenu, &QMenu::aboutToShow, this, &TStrukturVisning::fyldDrevmenu);
+        layout->addWidget(drevknap, 0, Qt::AlignLeft);
+    }
+    layout->addWidget(m_deler);
 
     // The engine expands and collapses through the model; the user through the view.
     connect(m_mapper, &TMappeModel::udfoldningAendret, m_mappeView, &QTreeView::setExpanded);
@@ -149,11 +153,13 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, QWidget *parent)
     });
     connect(m_filer, &TFilModel::fokusOenskes, m_filView, [this] { m_filView->setFocus(); });
 
+    if (!valg.egneKlik)
+        return;
     connect(m_mappeView, &QTreeView::clicked, this, &TStrukturVisning::mappeKlik);
     connect(m_mappeView, &TTraeVisning::tastValg, this, [this] { mappeKlik({}); });
     connect(m_mappeView, &QTreeView::doubleClicked, this, &TStrukturVisning::mappeDobbeltklik);
-    connect(m_filView, &QTreeView::clicked, this, [this] { m_motor->setAktiveStruktur(2); });
-    connect(m_filView, &TTraeVisning::tastValg, this, [this] { m_motor->setAktiveStruktur(2); });
+    connect(m_filView, &QTreeView::clicked, this, [this] { m_motor->setAktiveStruktur(Trae::Fil); });
+    connect(m_filView, &TTraeVisning::tastValg, this, [this] { m_motor->setAktiveStruktur(Trae::Fil); });
     connect(m_filView, &QTreeView::doubleClicked, this, &TStrukturVisning::filDobbeltklik);
 }
 
@@ -170,23 +176,23 @@ int TStrukturVisning::filRaekkeVed(const QPoint &punkt) const
 
 void TStrukturVisning::mappeKlik(const QModelIndex &)
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     m_motor->getDirectory();
 }
 
 void TStrukturVisning::mappeDobbeltklik(const QModelIndex &)
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     const QString mappe = m_motor->udfoldDirectory();
-    if (stier::erMappe(mappe))
+    if (filinfo::erMappe(mappe))
         m_motor->makeStruktur2(mappe);
 }
 
 void TStrukturVisning::filDobbeltklik(const QModelIndex &)
 {
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     const QString element = m_motor->udfoldFileDirectory();
-    if (stier::erMappe(element))
+    if (filinfo::erMappe(element))
         m_motor->makeStruktur2(element);
 }
 

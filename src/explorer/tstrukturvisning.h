@@ -7,6 +7,7 @@
 class QMenu;
 class QModelIndex;
 class QPoint;
+class QSplitter;
 class QTreeView;
 class TFilModel;
 class TMappeModel;
@@ -38,7 +39,19 @@ class TStrukturVisning : public QWidget
     Q_OBJECT
 
 public:
+    struct Valg
+    {
+        // The drive menu button above the trees; a window with its own drive
+        // menus leaves it out.
+        bool drevknap = true;
+        // Clicks and keys in the trees drive the engine here; a window that
+        // keeps its own bookkeeping of every click takes them up itself from
+        // the trees' signals.
+        bool egneKlik = true;
+    };
+
     explicit TStrukturVisning(TStrukturCompo *motor, QWidget *parent = nullptr);
+    TStrukturVisning(TStrukturCompo *motor, Valg valg, QWidget *parent = nullptr);
 
     TTraeVisning *mappeStruktur() const;
     // Connecting lines in the folder tree.
@@ -46,6 +59,8 @@ public:
     TTraeVisning *filStruktur() const { return m_filView; }
     TMappeModel *mappeModel() const { return m_mapper; }
     TFilModel *filModel() const { return m_filer; }
+    // The splitter between the two trees.
+    QSplitter *deler() const { return m_deler; }
 
     // Hit testing in viewport coordinates: an invalid index or -1 for none.
     QModelIndex mappeNodeVed(const QPoint &punkt) const;
@@ -62,5 +77,6 @@ private:
     TFilModel *m_filer;
     TTraeVisning *m_mappeView;
     TTraeVisning *m_filView;
-    QMenu *m_drevmenu;
+    QSplitter *m_deler;
+    QMenu *m_drevmenu = nullptr;
 };

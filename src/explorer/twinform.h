@@ -3,14 +3,15 @@
 #include "engines/stifinderegenskaber.h"
 #include "engines/stifinderregler.h"
 
-#include <QPersistentModelIndex>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
 class QAction;
 class QMenu;
+namespace stifinderkommandoer {
+enum class Forudsaetning;
+}
 class TElementKommandoer;
 class TKlipbordsKommandoer;
 class TMetodeCompo;
@@ -21,6 +22,7 @@ class TSidebog;
 class TStiboks;
 class TStifinderKommandoer;
 class TStifinderLinjer;
+class TStifinderNavigation;
 class TStrukturCompo;
 class TStrukturVisning;
 
@@ -56,24 +58,20 @@ public:
     void anvendFaellesValg();
     // F1: the help page of the active tree.
     void showStrukturInfo();
-    // Shows a folder in the folder tree within the drive scope of the
-    // start-up choice; a user who stands in the private section stays there.
-    void visIMappetrae(const QString &sti);
-    // The same, then lists the folder in the file tree and brings the window
-    // in line: what the window shows after a paste, a delete or a rename.
-    void visMappeITraeer(const QString &sti);
-    // Builds a homemade structure of `mapper` in the folder tree (a point
-    // structure or a level structure) and lists the current folder.
-    void visHjemmelavetStruktur(const QStringList &mapper, bool punkt);
-    // A change of "Vis strukturer som" lets a saved structure be loaded
-    // again in the new form.
-    void genaktiverStrukturKnapper();
+    // Save and load of structures are open until the next change of
+    // selection; a change of "Vis strukturer som" opens them again.
+    void setStrukturKnapper(bool aabne);
+    void genaktiverStrukturKnapper() { setStrukturKnapper(true); }
+    // The current element went into a favourite list.
+    void favoritIndsat();
 
     // The activity counter. Every time-consuming function brackets its work
-    // with begyndFunktion and afslutFunktion (type 1 paste, 2 delete, 0 other).
-    void setAktivitetsNr(int delta, int type, const QString &resultat = {});
+    // with begyndFunktion and afslutFunktion, best through an Aktivitetsvagt;
+    // the end of a copy or a deletion tells what it moved or removed.
+    enum class Aktivitet { Anden, Kopiering, Sletning };
+    void setAktivitetsNr(int delta, Aktivitet art, const QString &resultat = {});
     void begyndFunktion();
-    void afslutFunktion(int type, const QString &resultat = {});
+    void afslutFunktion(Aktivitet art, const QString &resultat = {});
     void setBeskedInfo(const QString &tekst);
 
     // Whether one of the window's commands is running now: a paste or a
@@ -94,24 +92,30 @@ public:
     // missing piece stay disabled.
     void setStarter(std::function<void(const QString &sti, int maade)> runFilname,
                     std::function<void(const QStringList &filer)> OpenFilMedProgram);
-    using Omdoeber = std::function<QString(const QString &gammel, const QString &ny, const QModelIndex &node)>;
-    void setOmdoebning(Omdoeber RenameMappe, Omdoeber RenameFil,
-                       std::function<QModelIndex()> editSelected = {});
     void setKopilister(std::function<void(const QStringList &mapper, const QStringList &filer)> RegisterElements,
                        std::function<int()> elementAntal);
-    // Binds the work a command runs (paste, delete, …).
-    void setArbejde(const QString &kommando, std::function<void()> arbejde);
-    // Interval of the two one-shot refresh timers after an in-place rename.
-    void setOmdoebInterval(int ms);
+    // Replaces the work of a command (a test watching a command).
+    void setArbejde(stifinderregler::Kommando kommando, std::function<void()> arbejde);
+    // Runs or edits (maade 1) a file with the starter the program supplied.
+    void koerFil(const QString &sti, int maade);
+    void koerValgteFil(int maade);
+    // Opens the active program with the selected files.
+    void aabnMedProgram();
 
+    TRammeForbindelse &ramme() const { return m_ramme; }
     TStrukturCompo *motor() const { return m_motor; }
     TMetodeCompo *metodeX() const { return m_metodeX; }
     TStrukturVisning *visning() const { return m_visning; }
     TStiboks *stiboks() const { return m_stiboks; }
     TSidebog *sidebog() const { return m_sidebog; }
     TStifinderLinjer *linjer() const { return m_linjer; }
-    QAction *kommando(const QString &navn) const;
+    QAction *kommando(stifinderregler::Kommando id) const;
     TKlipbordsKommandoer *klipbordsKommandoer() const { return m_klipbordsKommandoer; }
+    TElementKommandoer *elementKommandoer() const { return m_elementKommandoer; }
+    // Other element commands in place of the window's own (a test's, with
+    // scripted confirmations and delete window).
+    void setElementKommandoer(TElementKommandoer *k);
+    TStifinderNavigation *navigation() const { return m_navigation; }
     TReopenFilerY *historieDir() const { return m_historieDir; }
     TReopenFilerX *FavDir() const { return m_favDir; }
     TReopenFilerX *FavFiler() const { return m_favFiler; }
@@ -144,8 +148,6 @@ protected:
     void dropEvent(QDropEvent *e) override;
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
-private slots:
-
 private:
     // Creation.
     void FormCreate();
@@ -154,37 +156,19 @@ private:
     void forbindMotor();
     void forbindTraeer();
     void forbindSider();
-    void bindKommandoer();
     void bindOmdoebning();
+    void bindDrevmenuer();
     void anvendEgenskaber(const StifinderEgenskaber &e);
     bool makeOpstartStrukturer();
     void FormClose();
     void blevLedig();
 
-    // Navigation.
     void udskrivSti(const QString &sti);
-    void stiValgt(const QString &sti);
-    void visMappeIFiltrae(const QString &sti);
-    void visFilIFiltrae(const QString &sti);
-    void bygStruktur(const QStringList &mapper, bool punkt);
-    void lavStruktur(const QStringList &mapper, bool punkt);
-    void tilbageFrem(bool tilbage);
-    void insertFavorit();
     QString drevAf(const QString &sti) const;
-
-    // Tree events.
-    void mappeKlik();
-    void filKlik();
-    void mappeDobbeltklik();
-    void filDobbeltklik();
+    bool harForudsaetning(stifinderkommandoer::Forudsaetning f) const;
     void traeValgAendret(bool mappetrae);
     void visKontekstmenu(bool mappetrae, const QPoint &punkt);
-
-    // In-place renaming.
-    void startOmdoeb();
-    void omdoebAccepteret(const QPersistentModelIndex &node, bool mappetrae, const QString &ny);
-    void mappeTimerUdloeb();
-    void filTimerUdloeb();
+    void filtrerTekstfelt(QWidget *fokus);
 
     void fokusOpdatering();
     void planlaegOpdatering();
@@ -208,13 +192,13 @@ private:
     bool m_strukturKnapper = true;
     bool m_opdateringPlanlagt = false;
     bool m_breddeSat = false;
-    QString OldNodeTekst;
     StifinderEgenskaber m_egenskaber;
 
     TStrukturCompo *m_motor = nullptr;
     TMetodeCompo *m_metodeX = nullptr;
     TElementKommandoer *m_elementKommandoer = nullptr;
     TKlipbordsKommandoer *m_klipbordsKommandoer = nullptr;
+    TStifinderNavigation *m_navigation = nullptr;
     TReopenFilerY *m_historieDir = nullptr;
     TReopenFilerX *m_favDir = nullptr;
     TReopenFilerX *m_favFiler = nullptr;
@@ -228,14 +212,31 @@ private:
     TSidebog *m_sidebog = nullptr;
     QWidget *m_venstreSoejle = nullptr;
 
-    QTimer m_mappeTimer;
-    QTimer m_filTimer;
-
     std::function<void(const QString &, int)> m_runFilname;
     std::function<void(const QStringList &)> m_medProgram;
-    Omdoeber m_renameMappe;
-    Omdoeber m_renameFil;
-    std::function<QModelIndex()> m_editSelected;
     std::function<void(const QStringList &, const QStringList &)> m_registerElements;
     std::function<int()> m_elementAntal;
+};
+
+// Brackets a time-consuming function of an explorer window: begins it when
+// made and ends it when it goes, on every way out, with the result given.
+class Aktivitetsvagt
+{
+public:
+    Aktivitetsvagt(Twinform &vindue, Twinform::Aktivitet art)
+        : m_vindue(vindue)
+        , m_art(art)
+    {
+        m_vindue.begyndFunktion();
+    }
+    ~Aktivitetsvagt() { m_vindue.afslutFunktion(m_art, m_resultat); }
+    Aktivitetsvagt(const Aktivitetsvagt &) = delete;
+    Aktivitetsvagt &operator=(const Aktivitetsvagt &) = delete;
+
+    void setResultat(const QString &resultat) { m_resultat = resultat; }
+
+private:
+    Twinform &m_vindue;
+    Twinform::Aktivitet m_art;
+    QString m_resultat;
 };

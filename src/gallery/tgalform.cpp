@@ -4,12 +4,13 @@
 #include "core/tekstfil.h"
 #include "engines/galleri/farver.h"
 #include "engines/galleri/tbilledindlaeser.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "gallery/tbibpan.h"
 #include "gallery/tprogresscompo.h"
 #include "gallery/trulskakt.h"
 #include "platform/skrivebord.h"
 #include "shell/aktivering.h"
+#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -356,9 +357,9 @@ QString TGalForm::valgtMappe() const
     const QString sti = stier::udenSkraastreg(m_hoved.editSti ? m_hoved.editSti().trimmed() : QString());
     if (sti.isEmpty())
         return {};
-    if (stier::erMappe(sti))
+    if (filinfo::erMappe(sti))
         return sti;
-    if (stier::erFil(sti))
+    if (filinfo::erFil(sti))
         return stier::mappeAf(sti);
     return {};
 }
@@ -462,11 +463,11 @@ void TGalForm::sletBillede()
                        + QStringLiteral("\rSkal filen slettes til papirkurven?")))
         return;
     QCoreApplication::processEvents();
-    if (!stier::erFil(fil) || !m_hoved.selectFromGal)
+    if (!filinfo::erFil(fil) || !m_hoved.selectFromGal)
         return;
     QPointer<TGalForm> selv(this);
     m_hoved.selectFromGal(fil, true);
-    if (!selv || stier::findes(fil))
+    if (!selv || filinfo::findes(fil))
         return;
     // The picture went to the trash: it leaves the grid too.
     int nr = -1;

@@ -1,5 +1,7 @@
 #include "platform/fejlgrund.h"
 
+#include "core/beskeder.h"
+
 #include <cerrno>
 
 namespace fejlgrund {
@@ -33,7 +35,7 @@ QString grund(int fejlnummer)
 QString saetning(int fejlnummer)
 {
     switch (fejlnummer) {
-    case 0: return QStringLiteral("Der opstod en ukendt fejl.");
+    case 0: return beskeder::ukendtFejl();
     case EACCES:
     case EPERM: return QStringLiteral("Måske mangler der rettigheder dertil.");
     case ENOSPC:

@@ -72,7 +72,7 @@ TProgramfunktioner::TProgramfunktioner(const FindKommando &kommando, VisHjaelpes
         if (QAction *a = kommando ? kommando(k.kommando) : nullptr)
             b->setDefaultAction(a);
         else
-            b->setEnabled(false);   // the command is not part of the program yet
+            b->setEnabled(false);   // a command without its window
         b->setText(QString::fromUtf8(k.tekst));
         b->setObjectName(QString("knap_") + k.kommando);
         gitter->addWidget(b, i / 3, i % 3);

@@ -3,9 +3,10 @@
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tekstsoegning/tfundmodel.h"
 #include "engines/tekstsoegning/ttekstsoegning.h"
+#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,9 +89,9 @@ Tfindform::Tfindform(Dialogs &dialogs, bool inde, const QString &optMappe, const
     nyKommando("Gem", "Gem", "Gem listen og luk");
     connect(kommando("Aktuelle"), &QAction::triggered, this, [this] {
         const QString sti = m_hoved.editSti ? m_hoved.editSti() : QString();
-        if (stier::erMappe(sti))
+        if (filinfo::erMappe(sti))
             setMappe(sti);
-        else if (!sti.isEmpty() && stier::erMappe(stier::mappeAf(sti)))
+        else if (!sti.isEmpty() && filinfo::erMappe(stier::mappeAf(sti)))
             setMappe(stier::mappeAf(sti));
     });
     connect(kommando("FindIBibliotek"), &QAction::triggered, this, &Tfindform::FindSD);
@@ -557,12 +558,12 @@ void Tfindform::hentMappeFraHovedvindue()
         return;
     m_opstart = false;
     setProperty("taget", sti);
-    if (stier::erMappe(sti)) {
+    if (filinfo::erMappe(sti)) {
         setMappe(sti);
         m_dialogs.inform(QStringLiteral("Der er ikke registreret en filtype.\rBestem hvilken filtype, der skal søges i."));
         visSide(SideSoeg);
         m_filterboks->setFocus();
-    } else if (stier::erFil(sti)) {
+    } else if (filinfo::erFil(sti)) {
         setMappe(stier::mappeAf(sti));
         if (ErExtListet(u'*' + stier::udvidelse(sti))) {
             visSide(SideSoeg);
@@ -584,7 +585,7 @@ void Tfindform::vaelgFil()
 
 void Tfindform::filValgt(const QString &fil)
 {
-    if (!stier::erFil(fil) || stier::erMappe(fil)) {
+    if (!filinfo::erFil(fil) || filinfo::erMappe(fil)) {
         m_dialogs.inform(QStringLiteral("Der skal være valgt en tekstfiltype.\r"
                                         "Tekstfiler kan for eksempel være filer med følgende efternavne:\r"
                                         "txt, rtf, asp, html, inc, css, js, asa, wsf, vbs, xml, bat eller ps1"));
@@ -605,7 +606,7 @@ void Tfindform::filValgt(const QString &fil)
 
 void Tfindform::FindSD()
 {
-    if (m_soeger || !stier::erMappe(m_mappe))
+    if (m_soeger || !filinfo::erMappe(m_mappe))
         return;
     m_fund->ryd();
     visAntal();
@@ -697,7 +698,7 @@ void Tfindform::aabn(bool rediger)
     const QString fil = valgtDokument();
     if (fil.isEmpty() || !m_hoved.aabnFil)
         return;
-    if (!stier::erFil(fil)) {
+    if (!filinfo::erFil(fil)) {
         m_dialogs.inform(rediger ? QStringLiteral("Filen blev ikke fundet.") : QStringLiteral("Filen blev ikke fundet.\r"));
         return;
     }
@@ -725,7 +726,7 @@ void Tfindform::aabnAlle()
         return;
     QStringList filer;
     for (int i : r)
-        if (stier::erFil(m_fund->raekke(i).dokument))
+        if (filinfo::erFil(m_fund->raekke(i).dokument))
             filer.append(m_fund->raekke(i).dokument);
     if (!filer.isEmpty() && m_hoved.aabnMedProgram)
         m_hoved.aabnMedProgram(program, filer);

@@ -8,10 +8,11 @@
 #include "engines/kalender/datomappe.h"
 #include "engines/kalender/kalenderdatoer.h"
 #include "engines/kalender/tdatoforskel.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "shell/aktivering.h"
 #include "tools/tdatofinder.h"
 #include "tools/tkalendergruppe.h"
+#include "platform/filinfo.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -393,7 +394,7 @@ void Tkalenderform::opretMappe()
 void Tkalenderform::indsaetAktuelle()
 {
     const QString sti = m_hoved.editSti ? m_hoved.editSti() : QString();
-    if (sti.isEmpty() || !stier::erMappe(sti)) {
+    if (sti.isEmpty() || !filinfo::erMappe(sti)) {
         m_dialogs.inform(QStringLiteral("Der skal være valgt en mappe."));
         return;
     }

@@ -26,6 +26,8 @@
 #include <functional>
 #include <memory>
 
+using stifinderregler::Kommando;
+
 // Closing the program or an explorer window while a copy runs, with the
 // real windows offscreen: the copy is stopped through its "Stop", it
 // unwinds, and only then do windows go. Nothing copied so far is left as a
@@ -65,12 +67,12 @@ class TestLivsforloeb : public QObject
     void klarTilSaetInd(Twinform *s)
     {
         QCOMPARE(s->klipbordsKommandoer()->klipbord()->RegisterElements({kilde()}), 1);
-        s->motor()->setAktiveStruktur(2);
+        s->motor()->setAktiveStruktur(Trae::Fil);
         s->mappeKontrol(s->motor()->makeStruktur2(maal()), true);
         // Events are let through at every file, so the close can come mid-copy.
         s->klipbordsKommandoer()->progressform()->setInterval(0);
         s->opdaterKommandoer();
-        QVERIFY(s->kommando("Paste")->isEnabled());
+        QVERIFY(s->kommando(Kommando::Paste)->isEnabled());
     }
 
     int ankomne() const { return int(QDir(maal() + "/kilde").entryList(QDir::Files).size()); }
@@ -143,7 +145,7 @@ private slots:
             // destroyed yet, and the main window stays until the copy ends.
             stifinderLevedeUnderKopieringen = s && w.isVisible();
         });
-        s->kommando("Paste")->trigger();
+        s->kommando(Kommando::Paste)->trigger();
 
         QVERIFY(ankomneVedLukning >= 3);
         QVERIFY(stifinderLevedeUnderKopieringen);
@@ -227,7 +229,7 @@ private slots:
 
         int ankomneVedLukning = 0;
         midtIKopieringen(&w, &ankomneVedLukning, [this] { return ankomne(); }, [&] { w.close(); });
-        s->kommando("Paste")->trigger();
+        s->kommando(Kommando::Paste)->trigger();
         QTRY_VERIFY(sete.size() >= 2);
 
         QVERIFY(spoergsmaaletOeverst);

@@ -107,8 +107,8 @@ private slots:
         TBoernevinduer *b = w.boernevinduer();
         Twinform *v = b->stifindere().value(0);
         QVERIFY(v);
-        const struct { int trae; const char *side; } tilfaelde[] = {{1, "Mappestrukturen.html"},
-                                                                 {2, "Filstrukturen.html"}};
+        const struct { Trae trae; const char *side; } tilfaelde[] = {{Trae::Mappe, "Mappestrukturen.html"},
+                                                                 {Trae::Fil, "Filstrukturen.html"}};
         for (const auto &t : tilfaelde) {
             b->styring()->visBarn(v);
             v->motor()->setAktiveStruktur(t.trae);

@@ -35,6 +35,8 @@
 
 #include <memory>
 
+using stifinderregler::Kommando;
+
 // The main window as its explorer windows see it: the shared choices, the
 // function bar, the update method and the homemade-structures menu.
 class TestStifinderRamme : public QObject
@@ -119,13 +121,13 @@ private slots:
 
         // "Bloker funktioner" switched from one explorer window.
         QVERIFY(!w.egenskabsside()->blokerCheck()->isChecked());
-        vinduer[1]->kommando("ActionUpd")->trigger();
+        vinduer[1]->kommando(Kommando::ActionUpd)->trigger();
         QVERIFY(w.egenskabsside()->blokerCheck()->isChecked());
         for (Twinform *v : vinduer)
             QVERIFY(v->tilstand().bloker);
 
         // F7 hides the function bar of every explorer window.
-        vinduer[0]->kommando("aTopPanel")->trigger();
+        vinduer[0]->kommando(Kommando::aTopPanel)->trigger();
         QCOMPARE(w.Vistoppanel, 0);
         for (Twinform *v : vinduer)
             QVERIFY(v->linjer()->topPanel()->isHidden());
@@ -147,7 +149,7 @@ private slots:
         start(w);
         Twinform *v = w.boernevinduer()->stifindere().value(0);
         QVERIFY(v);
-        v->motor()->setAktiveStruktur(2);
+        v->motor()->setAktiveStruktur(Trae::Fil);
         v->mappeKontrol(v->motor()->makeStruktur2(m_hjem->sti()), true);
         QCOMPARE(w.stistrimmel()->sti(), m_hjem->sti());
     }
@@ -163,7 +165,7 @@ private slots:
         Twinform *v = b->aktiverWinform(false, m_hjem->sti() + "/Musik");
         QCOMPARE(v, b->stifindere().first());
         QCOMPARE(b->styring()->aktivtBarn(), v);
-        QCOMPARE(v->motor()->aktiveStruktur(), 2);
+        QCOMPARE(v->motor()->aktiveStruktur(), Trae::Fil);
         QCOMPARE(w.stistrimmel()->sti(), m_hjem->sti() + "/Musik");
 
         // Without an explorer window one is opened.
@@ -193,9 +195,9 @@ private slots:
 
         // The other window pastes into its folder without asking.
         v[1]->findChild<QRadioButton *>("saetIndSlet2")->click();   // "Spørg aldrig"
-        v[1]->motor()->setAktiveStruktur(2);
+        v[1]->motor()->setAktiveStruktur(Trae::Fil);
         v[1]->mappeKontrol(v[1]->motor()->makeStruktur2(m_hjem->sti() + "/mål"), true);
-        v[1]->kommando("Paste")->trigger();
+        v[1]->kommando(Kommando::Paste)->trigger();
         QCOMPARE(tekstfil::hent(m_hjem->sti() + "/mål/brev.txt"), QStringList{"Hej"});
         QVERIFY(QFile::exists(m_hjem->sti() + "/kilde/brev.txt"));
         QCOMPARE(w.processCount, 0);
@@ -313,13 +315,13 @@ private slots:
         start(w);
         Twinform *v = w.boernevinduer()->stifindere().value(0);
         QVERIFY(QDir().mkpath(m_hjem->sti() + "/kilde"));
-        v->motor()->setAktiveStruktur(2);
+        v->motor()->setAktiveStruktur(Trae::Fil);
         v->mappeKontrol(v->motor()->makeStruktur2(m_hjem->sti()), true);
         TFilModel *filer = v->visning()->filModel();
         filer->valg()->select(filer->index(0, 0), QItemSelectionModel::ClearAndSelect);
         v->findChild<QCheckBox *>("visKlipbord")->click();   // ticked after start-up
         v->opdaterKommandoer();
-        v->kommando("Copy")->trigger();
+        v->kommando(Kommando::Copy)->trigger();
         auto *liste = qobject_cast<Tlisteform *>(w.boernevinduer()->styring()->aktivtBarn());
         QVERIFY(liste);
         QCOMPARE(liste->lister(), v->klipbordsKommandoer()->lister());
@@ -389,13 +391,13 @@ private slots:
         Twinform *v = w.boernevinduer()->aktivStifinder();
         QCOMPARE(w.OnClickCaption, QString("Arbejde"));
         QVERIFY(w.OnClickIndex >= 2);
-        QCOMPARE(v->motor()->aktiveStruktur(), 1);
+        QCOMPARE(v->motor()->aktiveStruktur(), Trae::Mappe);
         QVERIFY(!topnoder(v).isEmpty());
 
         // F3 finds the structure by name after the menu was refilled.
         QVERIFY(QFile::remove(mappe + "R&D.txt"));
         m->loadMappeStruktur();
-        v->kommando("aReloadStruktur")->trigger();
+        v->kommando(Kommando::aReloadStruktur)->trigger();
         QCOMPARE(w.OnClickCaption, QString("Arbejde"));
         QVERIFY(d.informationer.isEmpty());
 

@@ -198,7 +198,7 @@ void TestFiltrae::nodeIdOgValgtElement()
 {
     m_mapper->tilfoejNode({}, "d", 3, StrukturRec{D, {}, IdMappe});
     m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     QCOMPARE(m_motor->getNodeId(), int(IdIngen));
     QCOMPARE(m_motor->getSelectedMedSti(), QString());
 
@@ -215,7 +215,7 @@ void TestFiltrae::nodeIdOgValgtElement()
     QCOMPARE(m_motor->mappenavn(), D + "/sub");
     QVERIFY(m_motor->filnavn().isEmpty());
 
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     QCOMPARE(m_motor->getNodeId(), int(IdIngen));
     m_mapper->vaelg(m_mapper->foersteNode());
     QCOMPARE(m_motor->getNodeId(), int(IdMappe));
@@ -223,14 +223,14 @@ void TestFiltrae::nodeIdOgValgtElement()
     m_motor->deselectMapper();
     QCOMPARE(m_motor->getNodeId(), int(IdIngen));
 
-    m_motor->setAktiveStruktur(0);
+    m_motor->setAktiveStruktur(Trae::Ingen);
     QCOMPARE(m_motor->getNodeId(), int(IdIngen));
 }
 
 void TestFiltrae::loadListerIBeggeTraeer()
 {
     m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     m_filer->vaelgFlere({raekke("sub"), raekke("a.txt"), raekke(m_ugyldig)});
     QStringList mapper{"gammel"}, filer{"gammel"};
     QCOMPARE(m_motor->loadLister(mapper, filer), 3);
@@ -241,7 +241,7 @@ void TestFiltrae::loadListerIBeggeTraeer()
     QCOMPARE(m_motor->getSelectListe(liste), 3);   // the folder has no extension
     QCOMPARE(liste, (QStringList{"før", "a.txt", m_ugyldig}));
 
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     const QModelIndex a = m_mapper->tilfoejNode({}, "d", 3, StrukturRec{D, {}, IdMappe});
     const QModelIndex b = m_mapper->tilfoejNode({}, "væk", 3, StrukturRec{D + "/væk", {}, IdMappe});
     m_mapper->valg()->select(a, QItemSelectionModel::Select);
@@ -254,11 +254,11 @@ void TestFiltrae::loadListerIBeggeTraeer()
 void TestFiltrae::paramStreng()
 {
     m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     m_filer->vaelgFlere({raekke("sub"), raekke("a.txt"), raekke("med blank.txt")});
     QCOMPARE(m_motor->makeParamString(), "\"" + D + "/a.txt\" \"" + D + "/med blank.txt\"");
     QCOMPARE(m_motor->getParamListe(), (QStringList{D + "/a.txt", D + "/med blank.txt"}));
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     QCOMPARE(m_motor->makeParamString(), QString());
 }
 
@@ -285,11 +285,11 @@ void TestFiltrae::vaelgAlleIngenOgOmvendt()
     const int n = m_filer->antal();
     QSignalSpy fokus(m_filer, &TFilModel::fokusOenskes);
 
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     m_motor->SelectMapperFiler(1);
     QCOMPARE(m_filer->antalValgte(), 0);   // only acts on the file tree
 
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     m_motor->SelectMapperFiler(1);
     QCOMPARE(m_filer->antalValgte(), n);
     QCOMPARE(fokus.count(), 1);

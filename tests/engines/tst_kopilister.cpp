@@ -64,7 +64,7 @@ struct Vindue
     {
         const QModelIndex node = mapper.tilfoejNode({}, QFileInfo(sti).fileName(), 0, StrukturRec{sti, {}, IdMappe});
         mapper.vaelg(node);
-        metode.StrukturY->setAktiveStruktur(1);
+        metode.StrukturY->setAktiveStruktur(Trae::Mappe);
     }
 
     // Lists `mappe` in the file tree, selects the rows named and makes that
@@ -77,7 +77,7 @@ struct Vindue
             if (navne.contains(filer.raekke(r).tekst))
                 raekker.append(r);
         filer.vaelgFlere(raekker);
-        metode.StrukturY->setAktiveStruktur(2);
+        metode.StrukturY->setAktiveStruktur(Trae::Fil);
     }
 };
 
@@ -215,7 +215,7 @@ void TestKopilister::destination()
     QDir().mkpath(dir.filePath("D/Under"));
     TKopilister l("Stifinder 1");
     Vindue v(&l);
-    v.metode.StrukturY->setAktiveStruktur(1);
+    v.metode.StrukturY->setAktiveStruktur(Trae::Mappe);
     QCOMPARE(v.klipbord.getDestination(), QString());
     v.vaelgMappe(dir.filePath("D"));
     QCOMPARE(v.klipbord.getDestination(), dir.filePath("D"));
@@ -274,7 +274,7 @@ void TestKopilister::indsaetUdenPosterEllerDestination()
     Vindue v(&l);
     QVERIFY(!v.klipbord.PasteExecute(v.valg));
     l.CopyListAdd(2, 2, dir.filePath("f"), true);
-    v.metode.StrukturY->setAktiveStruktur(1);
+    v.metode.StrukturY->setAktiveStruktur(Trae::Mappe);
     QVERIFY(!v.klipbord.PasteExecute(v.valg));
     QCOMPARE(v.dialogs.informationer,
              (QStringList{"Der er ingen elementer i Klipbordet.\rVælg elementer og prøv igen.",

@@ -378,13 +378,13 @@ void TestMappetrae::drevmenu()
     QCOMPARE(menu[1]->property("billede").toInt(), 12);
 
     QSignalSpy skift(m_motor, &TStrukturCompo::onDirectoryChange);
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     menu[3]->trigger();
     QCOMPARE(tekster(*m_mapper), QStringList{"MIN USB (" + m_maskine.usb() + ")"});
     QCOMPARE(tekster(*m_mapper, m_mapper->foersteNode()), QStringList{"Billeder"});
     QCOMPARE(skift.takeFirst(), (QVariantList{m_maskine.usb(), false}));
 
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     menu[2]->trigger();
     QCOMPARE(m_motor->mappenavn(), m_maskine.data());
     QCOMPARE(m_filer->antal(), 1);

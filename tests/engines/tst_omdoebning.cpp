@@ -27,6 +27,8 @@ const QByteArray HtmlBytes = "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<title></ti
 
 } // namespace
 
+Q_DECLARE_METATYPE(Trae)
+
 class TestOmdoebning : public QObject
 {
     Q_OBJECT
@@ -122,25 +124,25 @@ QModelIndex TestOmdoebning::filRaekke(const QString &tekst)
 
 void TestOmdoebning::editSelectedKunMappeOgFil_data()
 {
-    QTest::addColumn<int>("trae");
+    QTest::addColumn<Trae>("trae");
     QTest::addColumn<int>("id");          // -1: nothing selected
     QTest::addColumn<bool>("redigeres");
     QTest::addColumn<QString>("besked");
 
-    QTest::newRow("mappetræ: intet valgt") << 1 << -1 << false << "Der er ikke valgt element, der skal omdøbes.";
-    QTest::newRow("mappetræ: mappe") << 1 << int(IdMappe) << true << "";
-    QTest::newRow("mappetræ: privat mappe") << 1 << int(IdPrivat) << false << "Navn\rmå ikke omdøbes.";
-    QTest::newRow("mappetræ: drev") << 1 << int(IdDrev) << false << "Navn\rmå ikke omdøbes.";
-    QTest::newRow("mappetræ: Windows") << 1 << int(IdBeskyttet) << false << "Navn\rmå ikke omdøbes.";
-    QTest::newRow("filtræ: intet valgt") << 2 << -1 << false << "Der er ikke valgt element, der skal omdøbes.";
-    QTest::newRow("filtræ: fil") << 2 << int(IdFil) << true << "";
-    QTest::newRow("filtræ: mappe") << 2 << int(IdMappe) << true << "";
-    QTest::newRow("filtræ: beskyttet, uden punktum") << 2 << int(IdBeskyttet) << false << "Navn\rmå ikke omdøbes";
+    QTest::newRow("mappetræ: intet valgt") << Trae::Mappe << -1 << false << "Der er ikke valgt element, der skal omdøbes.";
+    QTest::newRow("mappetræ: mappe") << Trae::Mappe << int(IdMappe) << true << "";
+    QTest::newRow("mappetræ: privat mappe") << Trae::Mappe << int(IdPrivat) << false << "Navn\rmå ikke omdøbes.";
+    QTest::newRow("mappetræ: drev") << Trae::Mappe << int(IdDrev) << false << "Navn\rmå ikke omdøbes.";
+    QTest::newRow("mappetræ: Windows") << Trae::Mappe << int(IdBeskyttet) << false << "Navn\rmå ikke omdøbes.";
+    QTest::newRow("filtræ: intet valgt") << Trae::Fil << -1 << false << "Der er ikke valgt element, der skal omdøbes.";
+    QTest::newRow("filtræ: fil") << Trae::Fil << int(IdFil) << true << "";
+    QTest::newRow("filtræ: mappe") << Trae::Fil << int(IdMappe) << true << "";
+    QTest::newRow("filtræ: beskyttet, uden punktum") << Trae::Fil << int(IdBeskyttet) << false << "Navn\rmå ikke omdøbes";
 }
 
 void TestOmdoebning::editSelectedKunMappeOgFil()
 {
-    QFETCH(int, trae);
+    QFETCH(Trae, trae);
     QFETCH(int, id);
     QFETCH(bool, redigeres);
     QFETCH(QString, besked);
@@ -157,21 +159,21 @@ void TestOmdoebning::editSelectedKunMappeOgFil()
     const QModelIndex node = m_metode->editSelected();
     QCOMPARE(node.isValid(), redigeres);
     if (redigeres)
-        QCOMPARE(node.model(), trae == 1 ? static_cast<QAbstractItemModel *>(m_mapper)
+        QCOMPARE(node.model(), trae == Trae::Mappe ? static_cast<QAbstractItemModel *>(m_mapper)
                                          : static_cast<QAbstractItemModel *>(m_filer));
     QCOMPARE(m_dialogs.informationer, besked.isEmpty() ? QStringList() : QStringList{besked});
 }
 
 void TestOmdoebning::renameMappe_data()
 {
-    QTest::addColumn<int>("trae");
+    QTest::addColumn<Trae>("trae");
     QTest::addColumn<QStringList>("mapper");   // existing folders; the first is renamed
     QTest::addColumn<QString>("nytNavn");
     QTest::addColumn<QString>("resultat");
     QTest::addColumn<QStringList>("efter");
 
-    for (int trae : {1, 2}) {
-        const QByteArray t = trae == 1 ? "mappetræ: " : "filtræ: ";
+    for (Trae trae : {Trae::Mappe, Trae::Fil}) {
+        const QByteArray t = trae == Trae::Mappe ? "mappetræ: " : "filtræ: ";
         QTest::newRow((t + "samme navn").constData()) << trae << QStringList{"A"} << "A" << "A" << QStringList{"A"};
         QTest::newRow((t + "nyt navn").constData()) << trae << QStringList{"A"} << "Æbler og pærer" << "Æbler og pærer"
                                       << QStringList{"Æbler og pærer"};
@@ -187,7 +189,7 @@ void TestOmdoebning::renameMappe_data()
 
 void TestOmdoebning::renameMappe()
 {
-    QFETCH(int, trae);
+    QFETCH(Trae, trae);
     QFETCH(QStringList, mapper);
     QFETCH(QString, nytNavn);
     QFETCH(QString, resultat);
@@ -197,7 +199,7 @@ void TestOmdoebning::renameMappe()
         lavFil(D + "/" + m + "/indhold-" + m);
     const QString gammel = D + "/" + mapper.first();
     QModelIndex node;
-    if (trae == 1) {
+    if (trae == Trae::Mappe) {
         node = mappeNode(gammel);
     } else {
         m_motor->makeStruktur2(D);
@@ -211,8 +213,8 @@ void TestOmdoebning::renameMappe()
     // Every folder kept its own contents: nothing was merged or replaced.
     QCOMPARE(navne(D + "/" + resultat), QStringList{"indhold-" + mapper.first()});
     if (resultat != mapper.first())
-        QCOMPARE(m_motor->mappenavn(), trae == 1 ? D + "/" + resultat : D);
-    if (trae == 2)
+        QCOMPARE(m_motor->mappenavn(), trae == Trae::Mappe ? D + "/" + resultat : D);
+    if (trae == Trae::Fil)
         QCOMPARE(m_filer->raekke(node.row()).rec.mappe, D + "/" + resultat);
 }
 
@@ -221,7 +223,7 @@ void TestOmdoebning::renameMappeFejlerMedBesked()
     // The node's folder was removed behind the program's back.
     const QModelIndex node = mappeNode(D + "/borte");
     m_mapper->vaelg(node);
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
 
     QCOMPARE(m_metode->RenameMappe("borte", "ny", node), QString("borte"));
     QCOMPARE(m_dialogs.informationer,
@@ -235,7 +237,7 @@ void TestOmdoebning::renameMappeAfVaekMappeIFiltraeet()
     QDir().mkpath(D + "/borte");
     m_motor->makeStruktur2(D);
     QDir(D + "/borte").removeRecursively();
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
 
     QCOMPARE(m_metode->RenameMappe("borte", "ny", filRaekke("borte")), QString());
     QCOMPARE(m_dialogs.informationer, QStringList());
@@ -279,7 +281,7 @@ void TestOmdoebning::renameFil()
     for (const QString &f : filer)
         lavFil(D + "/" + f, f.toUtf8());
     m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     if (svar == "ja")
         m_dialogs.svarJa();
     else if (svar == "nej")
@@ -304,7 +306,7 @@ void TestOmdoebning::renameFilUdenForFiltraeet()
 {
     lavFil(D + "/a.txt");
     m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
 
     QCOMPARE(m_metode->RenameFil("a.txt", "b.txt", filRaekke("a.txt")), QString("a.txt"));
     QCOMPARE(m_dialogs.informationer, QStringList{"Der opstod en fejl ved omdøbning af fil."});
@@ -317,7 +319,7 @@ void TestOmdoebning::renameFilAfVaekFil()
     m_motor->makeStruktur2(D);
     QFile::remove(D + "/a.txt");
     lavFil(D + "/b.txt");
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
 
     // Nothing is touched, least of all the file that already has the new name.
     QCOMPARE(m_metode->RenameFil("a.txt", "b.txt", m_filer->index(0)), QString());
@@ -345,7 +347,7 @@ void TestOmdoebning::ubrugeligeNavneAfvises()
     QDir().mkpath(D + "/m");
     lavFil(D + "/f.txt");
     m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
 
     QCOMPARE(m_metode->RenameMappe("m", navn, filRaekke("m")), QString("m"));
     QCOMPARE(m_metode->RenameFil("f.txt", navn, filRaekke("f.txt")), QString("f.txt"));
@@ -362,7 +364,7 @@ void TestOmdoebning::nyMappeToGange()
 {
     mappeNode(D);
     m_mapper->vaelg(m_mapper->index(0, 0));
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
 
     QCOMPARE(m_metode->OpretNyMappe(), D + "/Ny mappe");
     QCOMPARE(m_metode->OpretNyMappe(), D + "/Ny mappe Kopi (1)");
@@ -375,7 +377,7 @@ void TestOmdoebning::nyMappeIFiltraeetVedSidenAfValgtMappe()
 {
     QDir().mkpath(D + "/sub");
     m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     // A click on a folder in the file tree makes it the current folder.
     m_motor->getFocusFilDirectory(filRaekke("sub").row());
     QCOMPARE(m_motor->mappenavn(), D + "/sub");
@@ -387,12 +389,12 @@ void TestOmdoebning::nyMappeIFiltraeetVedSidenAfValgtMappe()
 
 void TestOmdoebning::nyMappeUdenForaelder()
 {
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     QCOMPARE(m_metode->OpretNyMappe(), QString());   // nothing selected
     const QModelIndex borte = mappeNode(D + "/borte");
     m_mapper->vaelg(borte);
     QCOMPARE(m_metode->OpretNyMappe(), QString());
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     m_motor->setMappenavn(D + "/borte");
     QCOMPARE(m_metode->OpretNyMappe(), QString());
     QCOMPARE(m_dialogs.informationer, QStringList());
@@ -411,7 +413,7 @@ void TestOmdoebning::selectMappe()
     const QModelIndex top = mappeNode(D + "/a");
     mappeNode(D + "/b");
     m_mapper->tilfoejNode(top, "dyb", 0, StrukturRec{D + "/a/dyb", {}, IdMappe});
-    m_motor->setAktiveStruktur(1);
+    m_motor->setAktiveStruktur(Trae::Mappe);
     QSignalSpy fokus1(m_metode, &TMetodeCompo::mappetraeFokusOenskes);
 
     QVERIFY(m_metode->SelectMappe(D + "/b"));
@@ -423,7 +425,7 @@ void TestOmdoebning::selectMappe()
     QDir().mkpath(D + "/Ny mappe");
     lavFil(D + "/Ny mappe.txt");
     m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     QSignalSpy fokus2(m_filer, &TFilModel::fokusOenskes);
     QVERIFY(m_metode->SelectMappe(D + "/Ny mappe"));
     QCOMPARE(m_filer->raekke(m_filer->valgtRaekke()).tekst, QString("Ny mappe"));
@@ -495,7 +497,7 @@ void TestOmdoebning::renameFilExt()
     lavFil(m_tmp->path() + "/ude/g.txt");
     QFile::link(m_tmp->path() + "/ude", D + "/link");
 
-    m_motor->setAktiveStruktur(2);
+    m_motor->setAktiveStruktur(Trae::Fil);
     QCOMPARE(m_metode->RenameFilExt(D, ".txt", ".log", false), 3);
     // a.log was taken: a.txt stays and a.log keeps its own contents.
     QCOMPARE(navne(D), (QStringList{"C.log", "a.log", "a.txt", "b.log", "d.doc", "link", "sub"}));

@@ -84,7 +84,7 @@ struct Opstilling
             paste.setPasteFiler(filer);
         };
         paste.onPasteElements = [this](bool ja) { haendelser.append(ja); };
-        paste.setIntSpm(2);
+        paste.setIntSpm(Spoergsmaal::Aldrig);
         sletning.setInterval(0);
     }
 
@@ -467,7 +467,7 @@ void TestPaste::bekraeftelse()
     lavFil(dir.filePath("kilde/f"));
     o.mapper = {dir.filePath("kilde/M")};
     o.filer = {dir.filePath("kilde/f")};
-    o.paste.setIntSpm(0);
+    o.paste.setIntSpm(Spoergsmaal::Altid);
 
     o.bekraeftelse.svar.enqueue(false);
     QVERIFY(!o.paste.PasteElementer());
@@ -510,7 +510,7 @@ void TestPaste::stopEfterFoersteFil()
         paste.setPasteMapper({dir.filePath("kilde/M")});
         paste.setPasteFiler(filer);
     };
-    paste.setIntSpm(2);
+    paste.setIntSpm(Spoergsmaal::Aldrig);
     paste.setIntPasteMetode(0);
 
     QVERIFY(!paste.PasteElementer());
@@ -552,7 +552,7 @@ void TestPaste::stopMidtIEnFil()
         paste.setConstDest(dir.filePath("dest"));
         paste.setPasteFiler({dir.filePath("kilde/stor")});
     };
-    paste.setIntSpm(2);
+    paste.setIntSpm(Spoergsmaal::Aldrig);
     paste.setIntPasteMetode(1);
     QVERIFY(!paste.PasteElementer());
     // The old file stands untouched and no partial file is left.
@@ -592,7 +592,7 @@ void TestPaste::mappeIndISinEgenUndermappe()
 
     // Alone it leaves nothing to do: nothing is asked or counted.
     o.filer.clear();
-    o.paste.setIntSpm(0);
+    o.paste.setIntSpm(Spoergsmaal::Altid);
     QVERIFY(!o.koer(flyt));
     QCOMPARE(o.bekraeftelse.kald.size(), 0);
     QCOMPARE(o.haendelser.last(), false);
@@ -768,7 +768,7 @@ void TestPaste::anden_startAfvises()
     // A paste started from inside a running one (a click processed while
     // the progress window lets events through) is refused.
     o.paste.onPasteElements = [&](bool) { indre = o.paste.PasteElementer(); };
-    o.paste.setIntSpm(0);
+    o.paste.setIntSpm(Spoergsmaal::Altid);
     o.bekraeftelse.svar.enqueue(true);
     QVERIFY(o.paste.PasteElementer());
     QCOMPARE(indre, 0);
@@ -1032,7 +1032,7 @@ void TestPaste::mappeIndISigSelvGennemBindMontering()
     Opstilling o;
     o.dest = dir.filePath("alias/U");
     o.mapper = {dir.filePath("kilde/M")};
-    o.paste.setIntSpm(0);
+    o.paste.setIntSpm(Spoergsmaal::Altid);
 
     QVERIFY(!o.koer(flyt));
     QCOMPARE(o.dialogs.informationer,

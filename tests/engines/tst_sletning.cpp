@@ -33,6 +33,8 @@ struct Sletter
 
 } // namespace
 
+Q_DECLARE_METATYPE(Spoergsmaal)
+
 class TestSletning : public QObject
 {
     Q_OBJECT
@@ -40,23 +42,23 @@ class TestSletning : public QObject
 private slots:
     void initTestCase() { saetDanskLocale(); }
 
-    // 0 asks always, 1 only before a permanent deletion, 2 never. A "Nej"
+    // Always, only before a permanent deletion, never. A "Nej"
     // deletes nothing and shows no delete window.
     void spoergsmaalsmaader_data()
     {
-        QTest::addColumn<int>("spm");
+        QTest::addColumn<Spoergsmaal>("spm");
         QTest::addColumn<bool>("tilPapirkurv");
         QTest::addColumn<bool>("spoerges");
-        QTest::newRow("altid, papirkurv") << 0 << true << true;
-        QTest::newRow("altid, permanent") << 0 << false << true;
-        QTest::newRow("kun før slet, papirkurv") << 1 << true << false;
-        QTest::newRow("kun før slet, permanent") << 1 << false << true;
-        QTest::newRow("aldrig, papirkurv") << 2 << true << false;
-        QTest::newRow("aldrig, permanent") << 2 << false << false;
+        QTest::newRow("altid, papirkurv") << Spoergsmaal::Altid << true << true;
+        QTest::newRow("altid, permanent") << Spoergsmaal::Altid << false << true;
+        QTest::newRow("kun før slet, papirkurv") << Spoergsmaal::KunFoerSlet << true << false;
+        QTest::newRow("kun før slet, permanent") << Spoergsmaal::KunFoerSlet << false << true;
+        QTest::newRow("aldrig, papirkurv") << Spoergsmaal::Aldrig << true << false;
+        QTest::newRow("aldrig, permanent") << Spoergsmaal::Aldrig << false << false;
     }
     void spoergsmaalsmaader()
     {
-        QFETCH(int, spm);
+        QFETCH(Spoergsmaal, spm);
         QFETCH(bool, tilPapirkurv);
         QFETCH(bool, spoerges);
         MidlertidigHjem hjem;
@@ -100,7 +102,7 @@ private slots:
         for (const char *f : {"/x.txt", "/y.txt", "/z.txt"})
             lavFil(d.path() + f, "1024");
         Sletter s;
-        s.motor.setIntSpm(2);
+        s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setCloseBoxAfter(false);
         QVERIFY(s.motor.DeleteElementer({d.path() + "/m1", d.path() + "/m2"},
                                         {d.path() + "/x.txt", d.path() + "/y.txt", d.path() + "/z.txt"}, false));
@@ -129,7 +131,7 @@ private slots:
         QTemporaryDir d;
         lavFil(d.path() + "/tom.txt", "");
         Sletter s;
-        s.motor.setIntSpm(2);
+        s.motor.setIntSpm(Spoergsmaal::Aldrig);
         QVERIFY(s.motor.DeleteElementer({}, {d.path() + "/tom.txt"}, true));
         QVERIFY(s.vindue.forloeb.contains("destination: Papirkurvs sletning: 1 bytes"));
         QCOMPARE(s.motor.getResult(), QString("1 bytes"));
@@ -143,7 +145,7 @@ private slots:
         QTemporaryDir d;
         lavFil(d.path() + "/m/u/a.txt", "abc");
         Sletter s;
-        s.motor.setIntSpm(2);
+        s.motor.setIntSpm(Spoergsmaal::Aldrig);
         QVERIFY(s.motor.DeleteElementer({d.path() + "/m", d.path() + "/m", d.path() + "/m/u"},
                                         {d.path() + "/m/u/a.txt"}, false));
         QCOMPARE(s.vindue.mapper, QStringList{d.path() + "/m"});
@@ -159,7 +161,7 @@ private slots:
         QTemporaryDir d;
         lavFil(d.path() + "/b.txt");
         Sletter s;
-        s.motor.setIntSpm(2);
+        s.motor.setIntSpm(Spoergsmaal::Aldrig);
         QVERIFY(s.motor.DeleteElementer({d.path() + "/borte"}, {d.path() + "/b.txt"}, false));
         QCOMPARE(s.dialogs.informationer, QStringList{"Mappen\r" + d.path() + "/borte\reksisterer ikke."});
         QCOMPARE(navne(d.path()), QStringList());
@@ -182,7 +184,7 @@ private slots:
         lavFil(data + "/bruger/Egenskaber/MainEgenskaber.txt");
         lavFil(hjem.sti() + "/Dokumenter/slet-mig.txt");
         Sletter s;
-        s.motor.setIntSpm(2);
+        s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setBeskyttede({data});
         const QString over = QFileInfo(hjem.sti()).path();
         QVERIFY(s.motor.DeleteElementer({"/", hjem.sti() + "/", over, data}, {hjem.sti() + "/Dokumenter/slet-mig.txt"},
@@ -196,7 +198,7 @@ private slots:
         QVERIFY(!QFile::exists(hjem.sti() + "/Dokumenter/slet-mig.txt"));
 
         // Nothing left to delete: no question, no window.
-        s.motor.setIntSpm(0);
+        s.motor.setIntSpm(Spoergsmaal::Altid);
         QVERIFY(!s.motor.DeleteElementer({data}, {}, tilPapirkurv));
         QVERIFY(s.bekraeftelse.kald.isEmpty());
     }
@@ -212,7 +214,7 @@ private slots:
         lavFil(rod + "/m/a.txt", "1234");
         lavFil(rod + "/m/mnt/fremmed.txt", "fremmed");
         Sletter s;
-        s.motor.setIntSpm(2);
+        s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setMonteringspunkter(QSet<QString>{"/", rod + "/drev", rod + "/m/mnt"});
         QVERIFY(s.motor.DeleteElementer({rod + "/drev", rod + "/m"}, {}, false));
         QCOMPARE(s.dialogs.informationer.size(), 2);
@@ -258,7 +260,7 @@ private slots:
         if (!bind.ok())
             QSKIP(qPrintable(bind.grund()));
         Sletter s;
-        s.motor.setIntSpm(2);
+        s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setMonteringspunkter(std::nullopt);
 
         QVERIFY(s.motor.DeleteElementer({QFile::decodeName(rod + "/m")}, {}, false));
@@ -292,7 +294,7 @@ private slots:
         k.dataHjem = rod + "/data";
         k.mountinfo = rod + "/mountinfo";
         Sletter s;
-        s.motor.setIntSpm(2);
+        s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setPapirkurvKilder(k);
         QVERIFY(s.motor.DeleteElementer({}, {rod + "/bliver.txt"}, true));
         QVERIFY(QFile::exists(rod + "/bliver.txt"));
@@ -319,7 +321,7 @@ private slots:
         lavFil(rod + "/a.txt");
         lavFil(rod + "/m/b.txt");
         Sletter s;
-        s.motor.setIntSpm(2);
+        s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setPapirkurvKilder(k);
         QVERIFY(s.motor.DeleteElementer({rod + "/m"}, {rod + "/a.txt"}, true));
         const QString trash = rod + "/hjem/.local/share/Trash";
@@ -329,15 +331,15 @@ private slots:
         TMetodeCompo metode(&dialogs);
         metode.setPapirkurvKilder(k);
         dialogs.svarNej();
-        QCOMPARE(metode.EmptyRecycleBin(true, rod), 1);
+        QCOMPARE(metode.EmptyRecycleBin(true, rod), TMetodeCompo::Toemning::Afvist);
         QCOMPARE(dialogs.spoergsmaal,
                  QStringList{"Skal papirkurven på drevet " + rod + " tømmes?\rDe 2 elementer i den slettes permanent."});
         QCOMPARE(navne(trash + "/files"), QStringList({"a.txt", "m"}));
         dialogs.svarJa();
-        QCOMPARE(metode.EmptyRecycleBin(true, rod), 0);
+        QCOMPARE(metode.EmptyRecycleBin(true, rod), TMetodeCompo::Toemning::Tom);
         QCOMPARE(navne(trash + "/files"), QStringList());
         QCOMPARE(navne(trash + "/info"), QStringList());
-        QCOMPARE(metode.EmptyRecycleBin(true, rod), 0);
+        QCOMPARE(metode.EmptyRecycleBin(true, rod), TMetodeCompo::Toemning::Tom);
         QCOMPARE(dialogs.informationer, QStringList{"Papirkurven på drevet " + rod + " er tom."});
     }
 };

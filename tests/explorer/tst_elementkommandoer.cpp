@@ -5,11 +5,12 @@
 #include "engines/tmetodecompo.h"
 #include "engines/tstrukturcompo.h"
 #include "explorer/tdeleteform.h"
-#include "explorer/tdeleteobjekt.h"
+#include "explorer/tkopieringsform.h"
 #include "explorer/telementkommandoer.h"
 #include "explorer/trenameform.h"
 #include "explorer/tstedredigering.h"
 #include "explorer/tstrukturvisning.h"
+#include "explorer/tstifindernavigation.h"
 #include "explorer/twinform.h"
 
 #include "fakebekraeftelse.h"
@@ -28,6 +29,8 @@
 #include <QSignalSpy>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+using stifinderregler::Kommando;
 
 using namespace testfiler;
 
@@ -99,14 +102,14 @@ void TestElementkommandoer::init()
     m_ramme->registrer(m_w);
     m_metode = new TMetodeCompo(&m_ramme->dialogs(), m_w);
     m_metode->setStrukturY(m_w->motor());
-    m_w->setOmdoebning(
+    m_w->navigation()->setOmdoebning(
         [this](const QString &g, const QString &n, const QModelIndex &i) { return m_metode->RenameMappe(g, n, i); },
         [this](const QString &g, const QString &n, const QModelIndex &i) { return m_metode->RenameFil(g, n, i); },
         [this] { return m_metode->editSelected(); });
     m_sletter = new TDeleteCompo(&m_ramme->dialogs(), &m_bekraeftelse, &m_slettevindue, m_w);
     m_sletter->setMonteringspunkter(QSet<QString>{"/"});
     m_k = new TElementKommandoer(*m_w, *m_ramme, *m_metode, *m_sletter);
-    m_k->bind();
+    m_w->setElementKommandoer(m_k);
     m_w->resize(1000, 700);
     m_w->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_w));
@@ -124,14 +127,14 @@ void TestElementkommandoer::cleanup()
 
 void TestElementkommandoer::vaelgFil(const QString &fil)
 {
-    m_w->motor()->setAktiveStruktur(2);
+    m_w->motor()->setAktiveStruktur(Trae::Fil);
     m_w->mappeKontrol(m_w->motor()->SelectFil(fil), true);
     m_w->opdaterKommandoer();
 }
 
 void TestElementkommandoer::vaelgMappe(const QString &mappe)
 {
-    m_w->motor()->setAktiveStruktur(1);
+    m_w->motor()->setAktiveStruktur(Trae::Mappe);
     QVERIFY(m_w->motor()->udfoldStruktur1(mappe, true));
     m_w->mappeKontrol(m_w->motor()->getDirectory(), true);
     m_w->opdaterKommandoer();
@@ -176,7 +179,7 @@ void TestElementkommandoer::omdoebFilMedDialog()
     lavFil("m/andet.txt");
     vaelgFil(d("m/rapport.txt"));
     spilBruger({skrevet});
-    m_w->kommando("Rename")->trigger();
+    m_w->kommando(Kommando::Rename)->trigger();
     QCOMPARE(m_dialoger.size(), 1);
     QCOMPARE(m_dialoger[0].caption, QString("Omdøb"));
     QCOMPARE(m_dialoger[0].mappe, d("m"));
@@ -198,7 +201,7 @@ void TestElementkommandoer::omdoebFilUdenFiltypeSpoerger()
     vaelgFil(d("m/LAESMIG"));
     spilBruger({"NOTER.md"});
     m_ramme->beskeder.svarJa();
-    m_w->kommando("Rename")->trigger();
+    m_w->kommando(Kommando::Rename)->trigger();
     QCOMPARE(m_ramme->beskeder.spoergsmaal,
              QStringList{"Filen var af type: \rSkal den omdøbes til at være af type .md?"});
     QCOMPARE(navne(d("m")), QStringList{"NOTER.md"});
@@ -212,7 +215,7 @@ void TestElementkommandoer::omdoebMappeTilOptagetNavn()
     lavFil("m/Arkiv/b.txt", "b");
     vaelgMappe(d("m/gammel"));
     spilBruger({"Arkiv"});
-    m_w->kommando("Rename")->trigger();
+    m_w->kommando(Kommando::Rename)->trigger();
     QCOMPARE(m_dialoger[0].mappe, d("m"));
     QCOMPARE(m_dialoger[0].gammel, QString("gammel"));
     QCOMPARE(m_dialoger[0].filtypelinje, QString()); // a folder has no extension to keep
@@ -232,7 +235,7 @@ void TestElementkommandoer::tomtNavnGiverDialogIgen()
     lavFil("m/a.txt");
     vaelgFil(d("m/a.txt"));
     spilBruger({"", "x/y"});
-    m_w->kommando("Rename")->trigger();
+    m_w->kommando(Kommando::Rename)->trigger();
     QCOMPARE(m_dialoger.size(), 3);
     QCOMPARE(m_dialoger[2].tilbudt, QString("x/y"));
     QCOMPARE(m_ramme->beskeder.informationer.first(),
@@ -241,7 +244,7 @@ void TestElementkommandoer::tomtNavnGiverDialogIgen()
     QCOMPARE(navne(d("m")), QStringList{"a.txt"});
 
     // Nothing selected.
-    m_w->motor()->setAktiveStruktur(2);
+    m_w->motor()->setAktiveStruktur(Trae::Fil);
     m_w->motor()->SelectMapperFiler(2);
     m_k->Rename();
     QCOMPARE(m_ramme->beskeder.informationer.last(), QString("Der er ikke valgt element, der skal omdøbes."));
@@ -275,9 +278,9 @@ void TestElementkommandoer::filtypedialog()
     lavFil("m/u/d.txt");
     vaelgFil(d("m/a.txt"));
     m_w->opdaterKommandoer();
-    QVERIFY(m_w->kommando("RenameExt")->isEnabled());
+    QVERIFY(m_w->kommando(Kommando::RenameExt)->isEnabled());
     spilBruger({skrevet}, check);
-    m_w->kommando("RenameExt")->trigger();
+    m_w->kommando(Kommando::RenameExt)->trigger();
     QCOMPARE(m_dialoger[0].caption, QString("Omdøb filtype"));
     QCOMPARE(m_dialoger[0].mappe, d("m"));
     QCOMPARE(m_dialoger[0].gammel, QString(".txt"));
@@ -290,7 +293,7 @@ void TestElementkommandoer::filtypedialog()
     // One file: "fil".
     vaelgFil(d("m/c.dat"));
     spilBruger({"txt"});
-    m_w->kommando("RenameExt")->trigger();
+    m_w->kommando(Kommando::RenameExt)->trigger();
     QCOMPARE(m_ramme->notifikationer.last(), QString("Information: Der blev omdøbt 1 fil."));
 }
 
@@ -302,7 +305,7 @@ void TestElementkommandoer::nyMappeOgNyFilFaarFrieNavne()
     lavFil("m/Tekstfil.txt", "gammel");
     vaelgMappe(d("m"));
     m_w->opdaterKommandoer();
-    m_w->kommando("NyMappe")->trigger();
+    m_w->kommando(Kommando::NyMappe)->trigger();
     QVERIFY(QFileInfo(d("m/Ny mappe Kopi (1)")).isDir());
     auto *felt = m_w->findChild<TStedRedigering *>();
     QVERIFY(felt);
@@ -311,7 +314,7 @@ void TestElementkommandoer::nyMappeOgNyFilFaarFrieNavne()
 
     m_w->motor()->setMappenavn(d("m"));
     m_w->opdaterKommandoer();
-    m_w->kommando("aOpretTekstfil")->trigger();
+    m_w->kommando(Kommando::aOpretTekstfil)->trigger();
     QCOMPARE(m_w->motor()->filnavn(), d("m/Tekstfil (1).txt"));
     QVERIFY(QFile::exists(d("m/Tekstfil (1).txt")));
     QCOMPARE(tekstfil::hent(d("m/Tekstfil.txt")), QStringList{"gammel"});
@@ -321,7 +324,7 @@ void TestElementkommandoer::nyMappeOgNyFilFaarFrieNavne()
     QTest::keyClick(felt, Qt::Key_Escape);
 
     m_w->motor()->setMappenavn(d("m"));
-    m_w->kommando("Action3")->trigger();
+    m_w->kommando(Kommando::Action3)->trigger();
     QVERIFY(QFile::exists(d("m/Hjemmeside.html")));
 }
 
@@ -351,7 +354,7 @@ void TestElementkommandoer::sletFraFiltraeet()
     trae->vaelgFlere(raekker);
     m_bekraeftelse.svar.enqueue(true);
     m_w->opdaterKommandoer();
-    m_w->kommando(tilPapirkurv ? "DeleteToPapirkurv" : "DeletePermanent")->trigger();
+    m_w->kommando(tilPapirkurv ? Kommando::DeleteToPapirkurv : Kommando::DeletePermanent)->trigger();
     QCOMPARE(m_bekraeftelse.kald.size(), 1);
     QCOMPARE(navne(d("m")), QStringList{"b.txt"});
     QCOMPARE(m_ramme->statuslinje.last(),
@@ -372,7 +375,7 @@ void TestElementkommandoer::sletVistMappeGaarTilForaelder()
     m_w->motor()->setMappenavn(d("m/u/v"));
     m_bekraeftelse.svar.enqueue(true);
     m_w->opdaterKommandoer();
-    m_w->kommando("DeletePermanent")->trigger();
+    m_w->kommando(Kommando::DeletePermanent)->trigger();
     QVERIFY(!QFile::exists(d("m/u/v")));
     QCOMPARE(m_w->motor()->mappenavn(), d("m/u"));
     QCOMPARE(m_ramme->editSti(), d("m/u"));
@@ -387,14 +390,14 @@ void TestElementkommandoer::sletIPrivatafsnittetBliverDer()
     ::lavFil(projekt + "/gammel/a.txt");
     TStrukturCompo *motor = m_w->motor();
     motor->setShowPrivate(true);
-    motor->setAktiveStruktur(1);
+    motor->setAktiveStruktur(Trae::Mappe);
     QVERIFY(motor->udfoldStruktur1(projekt + "/gammel", true));
     QVERIFY(motor->udfoldIPrivat(projekt + "/gammel"));
     m_w->mappeKontrol(motor->getDirectory(), true);
     QCOMPARE(m_ramme->editSti(), projekt + "/gammel");
     m_bekraeftelse.svar.enqueue(true);
     m_w->opdaterKommandoer();
-    m_w->kommando("DeletePermanent")->trigger();
+    m_w->kommando(Kommando::DeletePermanent)->trigger();
     QVERIFY(!QFile::exists(projekt + "/gammel"));
     QVERIFY(motor->valgtIPrivat());
     TMappeModel *mapper = motor->struktur1();
@@ -410,11 +413,11 @@ void TestElementkommandoer::spoergsmaalNaarFunktionKoerer()
     vaelgFil(d("m/a.txt"));
     m_ramme->v.processCount = 1;
     spilBruger({"b"});
-    const QList<std::pair<const char *, QString>> kommandoer = {
-        {"Rename", "Skal der omdøbes alligevel?"},
-        {"RenameExt", "Skal fil-efternavne omdøbes alligevel?"},
-        {"DeletePermanent", "Skal der slettes alligevel?"},
-        {"NyMappe", "Er der sikkehed for, at den nye mappe ikke vil påvirke den kørende funktion? For eksempel "
+    const QList<std::pair<Kommando, QString>> kommandoer = {
+        {Kommando::Rename, "Skal der omdøbes alligevel?"},
+        {Kommando::RenameExt, "Skal fil-efternavne omdøbes alligevel?"},
+        {Kommando::DeletePermanent, "Skal der slettes alligevel?"},
+        {Kommando::NyMappe, "Er der sikkehed for, at den nye mappe ikke vil påvirke den kørende funktion? For eksempel "
                     "indgå i en kørende kopiering, altså \"Sæt-ind\" funktion.\r\rSkal der indsættes en ny mappe?"},
     };
     for (const auto &[kommando, tekst] : kommandoer) {
@@ -452,8 +455,8 @@ void TestElementkommandoer::senesteFiler()
     lavFil("m/a.txt");
     vaelgFil(d("m/a.txt"));
     m_w->opdaterKommandoer();
-    QVERIFY(m_w->kommando("insertFilSFWS")->isEnabled());
-    m_w->kommando("insertFilSFWS")->trigger();
+    QVERIFY(m_w->kommando(Kommando::insertFilSFWS)->isEnabled());
+    m_w->kommando(Kommando::insertFilSFWS)->trigger();
     const QString liste = m_hjem->sti() + "/.local/share/recently-used.xbel";
     QFile f(liste);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -467,12 +470,12 @@ void TestElementkommandoer::senesteFiler()
     QCOMPARE(m_ramme->beskeder.informationer.last(),
              QString("Der blev gjort et forsøg på at indsætte valgte fil i Seneste filer."));
 
-    m_w->kommando("Rens")->trigger();
+    m_w->kommando(Kommando::Rens)->trigger();
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(!f.readAll().contains("<bookmark "));
     QCOMPARE(m_ramme->beskeder.informationer.last(), QString("Der blev gjort et forsøg på at tømme Seneste filer."));
 
-    m_w->kommando("aHTMLbutton")->trigger();
+    m_w->kommando(Kommando::aHTMLbutton)->trigger();
     QVERIFY(m_ramme->beskeder.informationer.last().startsWith("Det er op til dig selv at vurdere"));
 }
 
@@ -513,17 +516,19 @@ void TestElementkommandoer::dialogensTaster()
     QCOMPARE(hint[0][0].toString(), QString("Annuller og luk boksen"));
 }
 
-// The window's delete object drives the real delete window: its texts are
+// The delete engine drives the real delete window: its texts are
 // written, and with "Luk progressbokse" it is closed when done.
 void TestElementkommandoer::sletteobjektetsVinduer()
 {
     lavFil("m/u/a.txt", "123");
     lavFil("m/b.txt", "");
-    TDeleteObjekt objekt(&m_ramme->dialogs(), m_opt.path() + "/", m_w);
-    objekt.setIntSpm(2);
+    Tkopieringsform spm(m_opt.path() + "/", m_w);
+    Tdeleteform vindue(m_w);
+    TDeleteCompo objekt(&m_ramme->dialogs(), &spm, &vindue);
+    objekt.setIntSpm(Spoergsmaal::Aldrig);
     objekt.setCloseBoxAfter(true);
     QVERIFY(objekt.DeleteElementer({d("m/u")}, {d("m/b.txt")}, false));
-    Tdeleteform *boks = objekt.deleteBox();
+    Tdeleteform *boks = &vindue;
     QCOMPARE(boks->mappeLabel->text(), QString("Følgende 1 mappe slettes:"));
     QCOMPARE(boks->infoLabel->text(), QString("Antal filer: 2"));
     QCOMPARE(boks->destLabel->text(), QString("Vedvarende sletning: 4 bytes"));

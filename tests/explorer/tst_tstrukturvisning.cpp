@@ -42,7 +42,7 @@ void TestStrukturVisning::traeerFoelgerMotoren()
     const QRect r = vindue.mappeStruktur()->visualRect(a);
     QCOMPARE(vindue.mappeNodeVed(r.center()), a);
     QTest::mouseClick(vindue.mappeStruktur()->viewport(), Qt::LeftButton, {}, r.center());
-    QCOMPARE(motor.aktiveStruktur(), 1);
+    QCOMPARE(motor.aktiveStruktur(), Trae::Mappe);
     QCOMPARE(motor.mappenavn(), dir.path() + "/a");
     QCOMPARE(vindue.filModel()->antal(), 1);
 
@@ -54,7 +54,7 @@ void TestStrukturVisning::traeerFoelgerMotoren()
     // double-click on the row that was pressed.
     QTest::mouseClick(filer->viewport(), Qt::LeftButton, {}, br.center());
     QTest::mouseDClick(filer->viewport(), Qt::LeftButton, {}, br.center());
-    QCOMPARE(motor.aktiveStruktur(), 2);
+    QCOMPARE(motor.aktiveStruktur(), Trae::Fil);
     QCOMPARE(motor.mappenavn(), dir.path() + "/a/b");
     QCOMPARE(vindue.filModel()->antal(), 0);
     QCOMPARE(vindue.filRaekkeVed(br.center()), -1);

@@ -62,7 +62,7 @@ private slots:
         QVERIFY(stifinder);
         // Deleting from the gallery asks once, in the gallery.
         stifinder->findChild<QRadioButton *>("saetIndSlet2")->click();   // "Spørg aldrig"
-        stifinder->motor()->setAktiveStruktur(2);
+        stifinder->motor()->setAktiveStruktur(Trae::Fil);
         stifinder->mappeKontrol(stifinder->motor()->makeStruktur2(mappe), true);
         QCOMPARE(w.stistrimmel()->sti(), mappe);
 

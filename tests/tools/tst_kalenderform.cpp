@@ -3,7 +3,7 @@
 #include "core/datamapper.h"
 #include "engines/kalender/kalenderdatoer.h"
 #include "engines/kalender/tdatoforskel.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "explorer/twinform.h"
 #include "fakedialogs.h"
 #include "shell/tprogramfunktioner.h"

@@ -1,13 +1,11 @@
 #include "engines/datamappe/skabelonkopi.h"
 
+#include "platform/navneskift.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
 
 namespace skabelonkopi {
 
@@ -68,14 +66,7 @@ QString lavMidlertidigMappe(const QString &maal)
 // silently replace an empty folder).
 bool flytPaaPlads(const QString &fra, const QString &til)
 {
-    const QByteArray kilde = QFile::encodeName(fra);
-    const QByteArray maal = QFile::encodeName(til);
-    if (::renameat2(AT_FDCWD, kilde.constData(), AT_FDCWD, maal.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // File systems without RENAME_NOREPLACE.
-    return !QFileInfo::exists(til) && ::rename(kilde.constData(), maal.constData()) == 0;
+    return navneskift::flyt(fra, til) == navneskift::Udfald::Ok;
 }
 
 } // namespace

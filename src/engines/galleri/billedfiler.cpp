@@ -3,7 +3,7 @@
 #include "engines/galleri/farver.h"
 #include "engines/galleri/felter.h"
 #include "platform/mappelaeser.h"
-#include "platform/navnekode.h"
+#include "platform/filinfo.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,9 +11,6 @@
 #include <QPainter>
 
 #include <cmath>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace billedfiler {
 
@@ -45,16 +42,7 @@ bool medtages(Art art, FilType type)
 // is refused before it could block; a link is followed to its file.
 bool aabn(const QString &sti, QFile &fil)
 {
-    const int fd = ::open(navnekode::kod(sti).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fil.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    return filinfo::aabnFil(sti, fil);
 }
 
 // Of the pictures in an icon file, the one a desktop shows at 32 x 32:

@@ -3,8 +3,9 @@
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
 #include "engines/kalender/kalenderdatoer.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "platform/sletning.h"
+#include "platform/filinfo.h"
 
 #include <QDir>
 
@@ -36,7 +37,7 @@ bool gem(const QString &fil, const QString &tekst, Dialogs &dialogs)
     // The notes folder is the program's own; it may have been removed since
     // start-up.
     const QString mappe = stier::mappeAf(fil);
-    if (!stier::erMappe(mappe))
+    if (!filinfo::erMappe(mappe))
         QDir().mkpath(mappe);
     if (tekstfil::gem(fil, tekstfil::splitLinjer(tekst)))
         return true;

@@ -2,8 +2,9 @@
 
 #include "core/dialogs.h"
 #include "engines/kalender/kalenderdatoer.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "platform/drev.h"
+#include "platform/filinfo.h"
 
 #include <QDir>
 
@@ -28,14 +29,14 @@ QString sti(const QString &kalenderMappe, const QDate &dato)
 std::optional<Kaede> opret(const QString &kalenderMappe, const QDate &dato, Dialogs &dialogs)
 {
     const QString rod = stier::udenSkraastreg(kalenderMappe);
-    if (!stier::erMappe(rod)) {
+    if (!filinfo::erMappe(rod)) {
         dialogs.inform(QStringLiteral("Kalendermappen findes ikke:\r") + rod
                        + QStringLiteral("\rVælg en anden kalendermappe med \"Indsæt aktuelle\"."));
         return std::nullopt;
     }
     const QStringList mapper = trin(rod, dato);
     for (const QString &mappe : mapper) {
-        if (stier::erMappe(mappe))
+        if (filinfo::erMappe(mappe))
             continue;
         if (!QDir().mkdir(mappe)) {
             dialogs.inform(QStringLiteral("Mappen kunne ikke oprettes:\r") + mappe);

@@ -3,9 +3,10 @@
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
 #include "engines/kalender/kalenderdatoer.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tstarter.h"
 #include "platform/skript.h"
+#include "platform/filinfo.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -33,7 +34,7 @@ TDatoforskel::TDatoforskel(Dialogs &dialogs, const QString &scriptDir, const QSt
 bool TDatoforskel::Beregn(const QString &dato1, const QString &dato2)
 {
     m_timer.stop();
-    if (!stier::erFil(m_script)) {
+    if (!filinfo::erFil(m_script)) {
         m_dialogs.inform(QStringLiteral("Der mangler en fil!"));
         return false;
     }
@@ -60,7 +61,7 @@ bool TDatoforskel::Beregn(const QString &dato1, const QString &dato2)
 
 bool TDatoforskel::fjernGammeltResultat()
 {
-    if (!stier::findes(m_resultatfil) || QFile::remove(m_resultatfil))
+    if (!filinfo::findes(m_resultatfil) || QFile::remove(m_resultatfil))
         return true;
     m_dialogs.inform(QStringLiteral("Resultatet af den forrige beregning kunne ikke fjernes:\r") + m_resultatfil);
     return false;
@@ -68,7 +69,7 @@ bool TDatoforskel::fjernGammeltResultat()
 
 void TDatoforskel::tik()
 {
-    if (stier::findes(m_resultatfil)) {
+    if (filinfo::findes(m_resultatfil)) {
         m_timer.stop();
         laesResultat();
         return;

@@ -6,13 +6,11 @@
 #include "engines/tekstsoegning/tekstmatcher.h"
 #include "engines/tekstsoegning/utf8.h"
 
-#include "platform/navnekode.h"
+#include "platform/filinfo.h"
 
-#include <cerrno>
+#include <QFile>
+
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -83,18 +81,12 @@ Laesning laesDokument(const QString &sti, qint64 maksStoerrelse, QByteArray &ind
     // Non-blocking, and only a regular file is read: anything else where a
     // file should be (a pipe put there since the folder was listed, a
     // device) is refused before a byte is read.
-    const int fd = ::open(navnekode::kod(sti).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+    QFile fil;
+    qint64 stoerrelse = 0;
+    if (!filinfo::aabnFil(sti, fil, &stoerrelse))
         return Laesning::Ulaeselig;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return Laesning::Ulaeselig;
-    }
-    if (st.st_size > maksStoerrelse) {
-        ::close(fd);
+    if (stoerrelse > maksStoerrelse)
         return Laesning::ForStor;
-    }
     // Read to the end, not to the size seen at the start: a file that grows
     // while it is read is read as it stands. Pieces are checked for UTF-8
     // as they arrive.
@@ -102,7 +94,7 @@ Laesning laesDokument(const QString &sti, qint64 maksStoerrelse, QByteArray &ind
     Laesning status = Laesning::Ok;
     utf8::Kontrol kontrol;
     qsizetype laest = 0;
-    indhold.resize(qsizetype(st.st_size) + 1);
+    indhold.resize(qsizetype(stoerrelse) + 1);
     for (;;) {
         if (laest == indhold.size()) {
             if (laest > maksStoerrelse) {
@@ -111,9 +103,7 @@ Laesning laesDokument(const QString &sti, qint64 maksStoerrelse, QByteArray &ind
             }
             indhold.resize(laest * 2);
         }
-        const ssize_t r = ::read(fd, indhold.data() + laest, size_t(qMin(indhold.size() - laest, Stykke)));
-        if (r < 0 && errno == EINTR)
-            continue;
+        const qint64 r = fil.read(indhold.data() + laest, qMin(indhold.size() - laest, Stykke));
         if (r < 0) {
             status = Laesning::Ulaeselig;
             break;
@@ -126,7 +116,6 @@ Laesning laesDokument(const QString &sti, qint64 maksStoerrelse, QByteArray &ind
         if (laest >= 3)
             kontrol.tilfoej(indhold.constData(), laest);
     }
-    ::close(fd);
     indhold.resize(laest);
     if (status == Laesning::Ok && laest > maksStoerrelse)
         status = Laesning::ForStor;

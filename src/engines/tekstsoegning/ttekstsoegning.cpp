@@ -1,10 +1,11 @@
 #include "engines/tekstsoegning/ttekstsoegning.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tekstsoegning/filtyper.h"
 #include "engines/tekstsoegning/linjebryder.h"
 #include "engines/tekstsoegning/tekstmatcher.h"
 #include "platform/mappelaeser.h"
+#include "platform/filinfo.h"
 
 #include <QElapsedTimer>
 #include <QMutex>
@@ -79,7 +80,7 @@ TTekstsoegning::Resultat TTekstsoegning::soeg(const QString &mappe, const QStrin
 {
     Resultat resultat;
     const Tekstmatcher matcher(valg.tekst, valg.heleOrd, valg.storeSmaa);
-    if (!stier::erMappe(mappe) || valg.tekst.isEmpty())
+    if (!filinfo::erMappe(mappe) || valg.tekst.isEmpty())
         return resultat;
 
     Arbejde a;

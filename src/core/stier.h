@@ -3,10 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// Path rules every engine shares. Paths use "/", folders have no trailing
-// "/" except the root "/", and paths compare exactly (Linux names are case
-// sensitive). Existence tests go through the system's own calls so names that
-// are not valid UTF-8 are found too.
+// Path rules every part shares, on the text alone. Paths use "/", folders
+// have no trailing "/" except the root "/", and paths compare exactly (Linux
+// names are case sensitive). What exists is asked of platform/filinfo.h.
 namespace stier {
 
 // The path with one "/" appended unless it already ends in "/"; "" gives "/".
@@ -25,10 +24,6 @@ QString udenUdvidelse(const QString &navn);
 
 // One trailing "/" dropped, except from the root.
 QString udenSkraastreg(const QString &sti);
-
-bool findes(const QString &sti);      // any entry, links not followed
-bool erMappe(const QString &sti);     // a folder, or a link to one
-bool erFil(const QString &sti);       // exists and is not a folder
 
 // "/home/ann/Dok" with drive "/" → "/", "home", "ann", "Dok";
 // with drive "/media/ann/USB" the path "/media/ann/USB/x" → "/media/ann/USB", "x".

@@ -1,8 +1,4 @@
-#include "engines/stier.h"
-
-#include "platform/navnekode.h"
-
-#include <sys/stat.h>
+#include "core/stier.h"
 
 namespace stier {
 
@@ -47,30 +43,6 @@ QString udvidelse(const QString &navn)
 QString udenUdvidelse(const QString &navn)
 {
     return navn.left(navn.size() - udvidelse(navn).size());
-}
-
-bool findes(const QString &sti)
-{
-    struct stat st;
-    return !sti.isEmpty() && ::lstat(navnekode::kod(sti).constData(), &st) == 0;
-}
-
-bool erMappe(const QString &sti)
-{
-    struct stat st;
-    return !sti.isEmpty() && ::stat(navnekode::kod(sti).constData(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool erFil(const QString &sti)
-{
-    if (sti.isEmpty())
-        return false;
-    const QByteArray b = navnekode::kod(sti);
-    struct stat st;
-    if (::stat(b.constData(), &st) == 0)
-        return !S_ISDIR(st.st_mode);
-    // A dangling link is still an element the user can see and remove.
-    return ::lstat(b.constData(), &st) == 0;
 }
 
 QStringList dele(const QString &sti, const QString &drev)

@@ -1,0 +1,92 @@
+#include "platform/filinfo.h"
+
+#include "platform/navnekode.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace filinfo {
+
+bool findes(const QString &sti)
+{
+    struct stat st;
+    return !sti.isEmpty() && ::lstat(navnekode::kod(sti).constData(), &st) == 0;
+}
+
+bool erMappe(const QString &sti)
+{
+    struct stat st;
+    return !sti.isEmpty() && ::stat(navnekode::kod(sti).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool erFil(const QString &sti)
+{
+    if (sti.isEmpty())
+        return false;
+    const QByteArray b = navnekode::kod(sti);
+    struct stat st;
+    if (::stat(b.constData(), &st) == 0)
+        return !S_ISDIR(st.st_mode);
+    // A dangling link is still an element the user can see and remove.
+    return ::lstat(b.constData(), &st) == 0;
+}
+
+bool erLink(const QString &sti)
+{
+    struct stat st;
+    return !sti.isEmpty() && ::lstat(navnekode::kod(sti).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+qint64 stoerrelse(const QString &sti)
+{
+    struct stat st;
+    if (sti.isEmpty() || ::stat(navnekode::kod(sti).constData(), &st) != 0)
+        return -1;
+    return qint64(st.st_size);
+}
+
+std::optional<Id> id(const QString &sti, bool foelgLink)
+{
+    struct stat st;
+    const QByteArray b = navnekode::kod(sti);
+    if ((foelgLink ? ::stat(b.constData(), &st) : ::lstat(b.constData(), &st)) != 0)
+        return std::nullopt;
+    return Id{quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+int mappeFejl(const QString &sti)
+{
+    struct stat st;
+    if (::stat(navnekode::kod(sti).constData(), &st) != 0)
+        return errno;
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+}
+
+Oprettelse opretMappe(const QString &sti)
+{
+    if (::mkdir(navnekode::kod(sti).constData(), 0777) == 0)
+        return Oprettelse::Ok;
+    return errno == EEXIST ? Oprettelse::Findes : Oprettelse::Fejl;
+}
+
+bool aabnFil(const QString &sti, QFile &fil, qint64 *stoerrelse)
+{
+    const int fd = ::open(navnekode::kod(sti).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (stoerrelse)
+        *stoerrelse = qint64(st.st_size);
+    return fil.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+}
+
+} // namespace filinfo

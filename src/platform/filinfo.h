@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+class QFile;
+
+// What the file system says about one path, asked with the path's exact
+// bytes so that names that are not valid UTF-8 are found too.
+namespace filinfo {
+
+bool findes(const QString &sti);      // any entry, links not followed
+bool erMappe(const QString &sti);     // a folder, or a link to one
+bool erFil(const QString &sti);       // exists and is not a folder (a dangling link counts)
+bool erLink(const QString &sti);      // a symbolic link itself
+
+// The size of a file (links followed); -1 when it cannot be asked.
+qint64 stoerrelse(const QString &sti);
+
+// Device and inode: what makes an element the same element whatever its name.
+struct Id
+{
+    quint64 enhed = 0;
+    quint64 inode = 0;
+};
+std::optional<Id> id(const QString &sti, bool foelgLink);
+
+// 0 for a folder; otherwise the system's error number (ENOTDIR for an
+// element that is not a folder).
+int mappeFejl(const QString &sti);
+
+// Creates the one folder `sti` (0777 less the umask); Findes when the name
+// is taken, which a caller looking for a free name tries again after.
+enum class Oprettelse { Ok, Findes, Fejl };
+Oprettelse opretMappe(const QString &sti);
+
+// Opens a regular file for reading. A pipe or device where a file should be
+// is refused before it could block; a link is followed to its file. The
+// file's size at opening is given in `stoerrelse`.
+bool aabnFil(const QString &sti, QFile &fil, qint64 *stoerrelse = nullptr);
+
+} // namespace filinfo
