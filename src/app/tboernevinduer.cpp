@@ -14,6 +14,7 @@
 #include "explorer/tklipbordskommandoer.h"
 #include "explorer/tlisteform.h"
 #include "explorer/trammeforbindelse.h"
+#include "explorer/tstifindernavigation.h"
 #include "explorer/twinform.h"
 #include "platform/aabner.h"
 #include "platform/filinfo.h"
@@ -488,7 +489,7 @@ void TBoernevinduer::aInsertGenvej()
     const QString sti = m_ramme.editSti();
     QString mappe = sti;
     QString navn;
-    if (stier::erFil(sti) && !stier::erMappe(sti)) {
+    if (filinfo::erFil(sti) && !filinfo::erMappe(sti)) {
         mappe = stier::mappeAf(sti);
         navn = stier::udenUdvidelse(QFileInfo(sti).fileName());
     } else {
@@ -502,7 +503,7 @@ void TBoernevinduer::aInsertGenvej()
     if (!g)
         return;
     const QString fast = m_placeringsMappe ? *m_placeringsMappe : QString();
-    g->udfyld(sti, stier::erMappe(fast) ? fast : mappe, navn);
+    g->udfyld(sti, filinfo::erMappe(fast) ? fast : mappe, navn);
 }
 
 void TBoernevinduer::aFindDoc()
@@ -735,10 +736,10 @@ Tmappestrukturform *TBoernevinduer::aabnStrukturer()
         hoved.editSti = m_ramme.editSti;
         hoved.visStruktur = [this](const QStringList &mapper, bool punkt) {
             if (Twinform *w = aktiverWinform(false))
-                w->visHjemmelavetStruktur(mapper, punkt);
+                w->navigation()->visHjemmelavetStruktur(mapper, punkt);
         };
         hoved.visMappe = [this](const QString &mappe, bool koerHaendelser) {
-            if (!stier::erMappe(mappe)) {
+            if (!filinfo::erMappe(mappe)) {
                 m_ramme.dialogs->inform(QStringLiteral("Mappen findes ikke:\r") + mappe);
                 return;
             }
@@ -768,7 +769,7 @@ void TBoernevinduer::aInsertMappe()
     if (!w)
         return;
     const QString mappe = w->motor()->mappenavn();
-    if (!stier::erMappe(mappe)) {
+    if (!filinfo::erMappe(mappe)) {
         m_ramme.dialogs->inform(QStringLiteral("Der skal være valgt en mappe."));
         return;
     }

@@ -1,7 +1,8 @@
 #include "engines/notater.h"
 
 #include "core/filnavn.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 #include "platform/mappelaeser.h"
 #include "platform/navnekode.h"
 #include "platform/raafil.h"
@@ -44,7 +45,7 @@ QString TNotater::sti(const QString &titel) const
 
 bool TNotater::findes(const QString &sti)
 {
-    return stier::erFil(sti);
+    return filinfo::erFil(sti);
 }
 
 bool TNotater::kanGemmes(const QString &sti)

@@ -6,7 +6,8 @@
 #include "core/tekstfil.h"
 #include "engines/genveje/genvejsliste.h"
 #include "engines/genveje/tgenvejsmager.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 #include "shell/aktivering.h"
 
 #include <QAction>
@@ -337,12 +338,12 @@ void Tgenvejform::opdaterKommandoer()
     if (!m_liste)
         return;
     const QString sti = editSti();
-    const bool mappe = !sti.isEmpty() && stier::erMappe(sti);
+    const bool mappe = !sti.isEmpty() && filinfo::erMappe(sti);
     const QString fast = m_fastPlacering->text();
-    const bool fastMappe = !fast.isEmpty() && stier::erMappe(fast);
+    const bool fastMappe = !fast.isEmpty() && filinfo::erMappe(fast);
     const QString gemt = m_hoved.PlaceringsMappe ? *m_hoved.PlaceringsMappe : QString();
     kommando("aIndfoerMappe")->setEnabled(mappe);
-    kommando("aIndfoerProgram")->setEnabled(!sti.isEmpty() && stier::erFil(sti) && !mappe);
+    kommando("aIndfoerProgram")->setEnabled(!sti.isEmpty() && filinfo::erFil(sti) && !mappe);
     kommando("aIndfoerPlacering")->setEnabled(!sti.isEmpty());
     kommando("aOpretGenvej")->setEnabled(!m_maal->text().isEmpty() && !m_navn->text().isEmpty()
                                          && !m_placering->text().isEmpty());
@@ -364,14 +365,14 @@ void Tgenvejform::udfyld(const QString &maal, const QString &placering, const QS
 void Tgenvejform::indfoerMappe()
 {
     const QString sti = editSti();
-    if (stier::erMappe(sti))
+    if (filinfo::erMappe(sti))
         m_maal->setText(sti);
 }
 
 void Tgenvejform::indfoerProgram()
 {
     const QString sti = editSti();
-    if (stier::erFil(sti) && !stier::erMappe(sti))
+    if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
         m_maal->setText(sti);
 }
 
@@ -380,9 +381,9 @@ void Tgenvejform::indfoerPlacering()
     const QString sti = editSti();
     if (sti.isEmpty())
         return;
-    if (stier::erMappe(sti))
+    if (filinfo::erMappe(sti))
         m_placering->setText(sti);
-    else if (stier::erFil(sti))
+    else if (filinfo::erFil(sti))
         m_placering->setText(stier::mappeAf(sti));
 }
 
@@ -405,7 +406,7 @@ void Tgenvejform::genvejLavet(const QString &, const QString &placering)
 void Tgenvejform::indfoerFast()
 {
     const QString sti = editSti();
-    if (!stier::erMappe(sti))
+    if (!filinfo::erMappe(sti))
         return;
     m_fastPlacering->setText(sti);
     m_placering->setText(sti);
@@ -432,7 +433,7 @@ void Tgenvejform::loadGenveje()
 
 void Tgenvejform::vis()
 {
-    if (m_hoved.visKalMappe && stier::erMappe(m_fastPlacering->text()))
+    if (m_hoved.visKalMappe && filinfo::erMappe(m_fastPlacering->text()))
         m_hoved.visKalMappe(m_fastPlacering->text());
 }
 

@@ -5,7 +5,8 @@
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
 #include "engines/mappestruktur/tstrukturredigering.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 #include "shell/aktivering.h"
 #include "tools/tstrukturtegner.h"
 
@@ -207,7 +208,7 @@ QWidget *Tmappestrukturform::bygRedigeringsside()
                           QStringLiteral("Indfør aktuelle mappe i strukturen"));
     connect(aktuelle, &QPushButton::clicked, this, [this] {
         const QString sti = m_hoved.editSti ? m_hoved.editSti() : QString();
-        if (stier::erMappe(sti))
+        if (filinfo::erMappe(sti))
             tilfoejMappe(sti);
     });
     for (QPushButton *k : {ny, fjern, op, ned, aktuelle})
@@ -314,7 +315,7 @@ void Tmappestrukturform::opdaterKnapper()
     saet("fjernKnap", r >= 0 && r < m_redigeringsListe->count());
     saet("opKnap", m_redigering->kanFlytte(r, -1));
     saet("nedKnap", m_redigering->kanFlytte(r, 1));
-    saet("aktuelleKnap", m_hoved.editSti && stier::erMappe(m_hoved.editSti()));
+    saet("aktuelleKnap", m_hoved.editSti && filinfo::erMappe(m_hoved.editSti()));
 }
 
 void Tmappestrukturform::skiftPanel()

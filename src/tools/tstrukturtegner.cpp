@@ -1,6 +1,7 @@
 #include "tools/tstrukturtegner.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 
 #include <QPainter>
 
@@ -14,7 +15,7 @@ TStrukturtegner::TStrukturtegner(const QColor &cirkel, bool visMangler, QObject 
 QString TStrukturtegner::tekst(const QModelIndex &index) const
 {
     const QString t = index.data(Qt::DisplayRole).toString();
-    if (m_visMangler && !stier::erMappe(t))
+    if (m_visMangler && !filinfo::erMappe(t))
         return t + manglerTekst();
     return t;
 }

@@ -2,7 +2,7 @@
 #include "app/tmainform.h"
 #include "app/tstrukturmenu.h"
 #include "engines/mappestruktur/tstrukturredigering.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/systeminfo/twmi.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
@@ -247,7 +247,7 @@ private slots:
         sf = b->aktivStifinder();
         QVERIFY(sf);
         QCOMPARE(topnoder(sf).size(), 1);   // the one drive all three lie on
-        QCOMPARE(sf->motor()->aktiveStruktur(), 1);
+        QCOMPARE(sf->motor()->aktiveStruktur(), Trae::Mappe);
         QCOMPARE(d.informationer, QStringList());
     }
 

@@ -1,6 +1,7 @@
 #include "engines/dos/konsoller.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 #include "platform/aabner.h"
 #include "platform/terminal.h"
 
@@ -12,10 +13,10 @@ namespace konsoller {
 
 QString konsolmappe(const QString &editSti)
 {
-    if (!editSti.isEmpty() && stier::erMappe(editSti))
+    if (!editSti.isEmpty() && filinfo::erMappe(editSti))
         return stier::udenSkraastreg(editSti);
     const QString mappe = editSti.isEmpty() ? QString() : stier::mappeAf(editSti);
-    if (!mappe.isEmpty() && stier::erMappe(mappe))
+    if (!mappe.isEmpty() && filinfo::erMappe(mappe))
         return mappe;
     return QDir::homePath();
 }

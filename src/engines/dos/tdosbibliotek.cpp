@@ -4,7 +4,8 @@
 #include "core/dialogs.h"
 #include "core/filnavn.h"
 #include "core/tekstfil.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 
 
 namespace {
@@ -63,7 +64,7 @@ bool TDosbibliotek::gem(const QString &kommando, const QString &beskrivelse)
         return false;
     }
     const QString fil = beskrivelsesfil(kommando);
-    if (stier::findes(fil)
+    if (filinfo::findes(fil)
         && !m_dialogs.ask(QStringLiteral("Filen ") + kommando
                               + QStringLiteral(" eksisterer allerede.\rSkal den overskrives?"),
                           false)) {

@@ -1,6 +1,6 @@
 #include "engines/genveje/genvejsliste.h"
 
-#include "engines/stier.h"
+#include "core/stier.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -3,7 +3,8 @@
 #include "core/dialogs.h"
 #include "core/filnavn.h"
 #include "engines/genveje/genvejsliste.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 #include "engines/tstarter.h"
 #include "platform/skript.h"
 
@@ -39,8 +40,8 @@ QString TGenvejsmager::navnefejl(const QString &navn)
 
 bool TGenvejsmager::makeGenvej(const QString &maal, const QString &placering, const QString &navn)
 {
-    const bool erMappe = stier::erMappe(maal);
-    if (!erMappe && !stier::erFil(maal)) {
+    const bool erMappe = filinfo::erMappe(maal);
+    if (!erMappe && !filinfo::erFil(maal)) {
         m_dialogs.inform(QStringLiteral("Genvejens mål blev ikke fundet."));
         return false;
     }
@@ -50,11 +51,11 @@ bool TGenvejsmager::makeGenvej(const QString &maal, const QString &placering, co
     }
     QString fil;
     bool startet = false;
-    if (stier::erMappe(placering)) {
+    if (filinfo::erMappe(placering)) {
         fil = genvejsliste::fil(placering, navn);
         const QString script = m_scriptDir + (erMappe ? QStringLiteral("createShortcutMappe.sh")
                                                       : QStringLiteral("createShortcut.sh"));
-        if (stier::erFil(script)) {
+        if (filinfo::erFil(script)) {
             QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
             miljoe.insert(QStringLiteral("MARVIKEL_PROGRAM"), m_programfil);
             const QString absMaal = QFileInfo(maal).absoluteFilePath();

@@ -2,7 +2,8 @@
 
 #include "core/dialogs.h"
 #include "engines/genveje/genvejsliste.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 #include "engines/tstarter.h"
 #include "platform/skript.h"
 #include "platform/specialmapper.h"
@@ -27,15 +28,15 @@ QString TOpstartsprogram::autostartMappe()
 
 void TOpstartsprogram::makeOpstartProg(const QString &programfil, const QString &placeringsMappe)
 {
-    if (!stier::erFil(programfil)) {
+    if (!filinfo::erFil(programfil)) {
         m_dialogs.inform(QStringLiteral("Genvejens mål blev ikke fundet."));
         return;
     }
     QString fil;
     bool startet = false;
-    if (stier::erMappe(placeringsMappe)) {
+    if (filinfo::erMappe(placeringsMappe)) {
         fil = genvejsliste::fil(placeringsMappe, QStringLiteral("Marvikel"));
-        if (stier::erFil(m_script)) {
+        if (filinfo::erFil(m_script)) {
             const int kode = skript::start(m_script, {placeringsMappe, QStringLiteral("Marvikel"), programfil});
             startet = kode > 32;
             if (!startet)
@@ -58,7 +59,7 @@ void TOpstartsprogram::skift(const QString &fil)
         return;
     }
     const QString maal = mappe + u'/' + QFileInfo(fil).fileName();
-    if (stier::findes(maal)) {
+    if (filinfo::findes(maal)) {
         if (!QFile::remove(maal)) {
             mislykket();
             return;

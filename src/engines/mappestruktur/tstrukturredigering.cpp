@@ -2,7 +2,8 @@
 
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,7 +70,7 @@ bool TStrukturredigering::gem()
         return false;
     const QString navn = mappestrukturer::navnAf(m_navn);
     const QString fil = filForNavn();
-    if (stier::findes(fil)
+    if (filinfo::findes(fil)
         && !m_dialogs.ask(QStringLiteral("Skal filen \"") + navn + QStringLiteral(".txt\" overskrives?")))
         return false;
     if (!QDir().mkpath(m_mappe)) {
@@ -131,7 +132,7 @@ bool TStrukturredigering::slet()
     if (!m_dialogs.ask(spoergsmaal))
         return false;
     m_MsRedigeret = false;
-    if (!stier::findes(s.fil)) {
+    if (!filinfo::findes(s.fil)) {
         m_dialogs.inform(QStringLiteral("Filen blev ikke fundet."));
         emit aendret();
         return false;

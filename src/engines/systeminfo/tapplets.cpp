@@ -1,7 +1,7 @@
 #include "engines/systeminfo/tapplets.h"
 
 #include "core/dialogs.h"
-#include "engines/stier.h"
+#include "core/stier.h"
 #include "engines/tstarter.h"
 #include "platform/skriptudfald.h"
 

@@ -2,7 +2,8 @@
 
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
-#include "engines/stier.h"
+#include "core/stier.h"
+#include "platform/filinfo.h"
 #include "engines/tstarter.h"
 #include "platform/aabner.h"
 #include "platform/skript.h"
@@ -46,7 +47,7 @@ void TWmi::fejl(int kode)
 
 bool TWmi::fjern(const QString &fil)
 {
-    if (!stier::findes(fil) || QFile::remove(fil))
+    if (!filinfo::findes(fil) || QFile::remove(fil))
         return true;
     m_dialogs.inform(QStringLiteral("Den gamle fil kunne ikke fjernes:\r") + fil);
     return false;
@@ -54,9 +55,9 @@ bool TWmi::fjern(const QString &fil)
 
 bool TWmi::hentClasses()
 {
-    if (m_namespaceDone || !stier::erFil(wmiFile()))
+    if (m_namespaceDone || !filinfo::erFil(wmiFile()))
         return false;
-    if (!stier::erMappe(m_wmiMappe)) {
+    if (!filinfo::erMappe(m_wmiMappe)) {
         m_dialogs.inform(QStringLiteral("Mappen til output findes ikke:\r") + m_wmiMappe);
         return false;
     }
@@ -76,7 +77,7 @@ bool TWmi::hentClasses()
 
 QStringList TWmi::indlaesClasses()
 {
-    if (!stier::erFil(classFile()))
+    if (!filinfo::erFil(classFile()))
         return {};
     QStringList klasser{foersteEmne()};
     for (const QString &linje : tekstfil::hent(classFile())) {
@@ -90,19 +91,19 @@ QStringList TWmi::indlaesClasses()
 
 bool TWmi::kanIndlaese() const
 {
-    return !m_wmiDone && stier::erFil(classFile());
+    return !m_wmiDone && filinfo::erFil(classFile());
 }
 
 bool TWmi::kanSkrive(const QString &klasse, bool html) const
 {
-    return erKlassenavn(klasse) && stier::erFil(html ? udskrivFileHTML() : udskrivFile());
+    return erKlassenavn(klasse) && filinfo::erFil(html ? udskrivFileHTML() : udskrivFile());
 }
 
 bool TWmi::skrivProgram(const QString &klasse, bool html)
 {
     if (!kanSkrive(klasse, html))
         return false;
-    if (!stier::erMappe(m_wmiMappe)) {
+    if (!filinfo::erMappe(m_wmiMappe)) {
         m_dialogs.inform(QStringLiteral("Mappen til output findes ikke:\r") + m_wmiMappe);
         return false;
     }
@@ -126,7 +127,7 @@ bool TWmi::skrivProgram(const QString &klasse, bool html)
 
 void TWmi::tik()
 {
-    if (m_venterPaa.isEmpty() || !stier::findes(m_venterPaa))
+    if (m_venterPaa.isEmpty() || !filinfo::findes(m_venterPaa))
         return;
     const QString fil = m_venterPaa;
     if (fil == classFile()) {
