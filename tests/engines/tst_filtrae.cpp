@@ -7,6 +7,8 @@
 #include "testfiler.h"
 #include "testmiljoe.h"
 
+#include "testmappe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -43,7 +45,7 @@ private:
     int raekke(const QString &tekst) const;
     QStringList tekster() const;
 
-    QTemporaryDir m_tmp;
+    Testmappe m_tmp;
     QString D;
     QString m_ugyldig;   // a file name that is not valid UTF-8
     TMappeModel *m_mapper = nullptr;
@@ -140,7 +142,7 @@ void TestFiltrae::listning()
 // Folders first, then files, each in Danish order with numbers by value.
 void TestFiltrae::danskNavneorden()
 {
-    QTemporaryDir dir;
+    Testmappe dir;
     for (const char *m : {"mappe10", "Ål", "mappe9"})
         QDir().mkpath(dir.path() + '/' + QString::fromUtf8(m));
     for (const char *f : {"ål.txt", "fil10.txt", "æble.txt", "øl.txt", "fil9.txt", "zebra.txt"})

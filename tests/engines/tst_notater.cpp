@@ -3,6 +3,8 @@
 #include "engines/notater.h"
 #include "testmiljoe.h"
 
+#include "testmappe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,7 +33,7 @@ private slots:
 
     void gemOgHentEnNote()
     {
-        QTemporaryDir tmp;
+        Testmappe tmp;
         TNotater n(tmp.path() + "/Noter/");
         // The folder is made by the first save.
         const QString sti = n.sti("Indkøb");
@@ -48,7 +50,7 @@ private slots:
 
     void titlerMedSkraastregOgPunktumBlivesIMappen()
     {
-        QTemporaryDir tmp;
+        Testmappe tmp;
         QVERIFY(QDir().mkpath(tmp.path() + "/Noter"));
         TNotater n(tmp.path() + "/Noter/");
         const QStringList navne{"a/b", "..", "../../ud", ".skjult", "100%", QString(300, u'ø')};
@@ -69,7 +71,7 @@ private slots:
 
     void listenSpringerOverAndetEndNoter()
     {
-        QTemporaryDir tmp;
+        Testmappe tmp;
         const QString mappe = tmp.path() + "/";
         QVERIFY(QDir().mkpath(mappe + "mappe.txt"));
         for (const char *navn : {"note.txt", "andet.rtf", ".note.txt.marvikel-1-1", ".txt"}) {
@@ -84,7 +86,7 @@ private slots:
 
     void navnSomIkkeErUtf8()
     {
-        QTemporaryDir tmp;
+        Testmappe tmp;
         const QByteArray navn = QFile::encodeName(tmp.path()) + "/caf\xe9.txt";
         FILE *f = fopen(navn.constData(), "w");
         QVERIFY(f);
@@ -106,7 +108,7 @@ private slots:
 
     void mislykketGemmeBevarerDenGamleNote()
     {
-        QTemporaryDir tmp;
+        Testmappe tmp;
         // The notes folder's place is taken by a file: nothing can be saved.
         QFile blokering(tmp.path() + "/Noter");
         QVERIFY(blokering.open(QIODevice::WriteOnly));

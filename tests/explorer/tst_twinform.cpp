@@ -24,6 +24,8 @@
 #include "fakeramme.h"
 #include "testmiljoe.h"
 
+#include "testmappe.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QToolButton>
@@ -46,6 +48,7 @@ class TestTwinform : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -80,8 +83,8 @@ private:
     void vaelgIMappetrae(Twinform *w, const QString &mappe);
 
     MidlertidigHjem *m_hjem = nullptr;
-    QTemporaryDir m_data;
-    QTemporaryDir m_opt;
+    Testmappe m_data;
+    Testmappe m_opt;
     FakeRamme *m_ramme = nullptr;
     QList<QPointer<Twinform>> m_vinduer;
 };
@@ -94,6 +97,12 @@ void TestTwinform::initTestCase()
         QVERIFY(QDir().mkpath(d(QLatin1String(m))));
     QVERIFY(tekstfil::gem(d("a/c.txt"), {"c"}));
     QVERIFY(tekstfil::gem(d("x/noter.txt"), {"n"}));
+}
+
+void TestTwinform::cleanupTestCase()
+{
+    delete m_hjem;
+    m_hjem = nullptr;
 }
 
 void TestTwinform::init()

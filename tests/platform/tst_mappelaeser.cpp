@@ -1,6 +1,8 @@
 #include "platform/mappelaeser.h"
 #include "platform/navnekode.h"
 
+#include "testmappe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -43,7 +45,7 @@ void TestMappeLaeser::navnekodeRundtur()
 
 void TestMappeLaeser::ugyldigtUtf8NavnBevares()
 {
-    QTemporaryDir dir;
+    Testmappe dir;
     const QByteArray sti = QFile::encodeName(dir.path()) + "/r\xe6kke.txt";
     const int fd = ::open(sti.constData(), O_CREAT | O_WRONLY, 0644);
     QVERIFY(fd >= 0);
@@ -62,7 +64,7 @@ void TestMappeLaeser::ugyldigtUtf8NavnBevares()
 
 void TestMappeLaeser::arterOgLinks()
 {
-    QTemporaryDir dir;
+    Testmappe dir;
     const QString d = dir.path();
     QDir().mkdir(d + "/mappe");
     QFile f(d + "/fil.txt");
@@ -93,7 +95,7 @@ void TestMappeLaeser::arterOgLinks()
 
 void TestMappeLaeser::skjulteNavne()
 {
-    QTemporaryDir dir;
+    Testmappe dir;
     QFile f(dir.path() + "/.hidden");
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("snap\nNoter med blank\n\n*.txt\n");
@@ -106,7 +108,7 @@ void TestMappeLaeser::skjulteNavne()
     QVERIFY(!MappeLaeser::erSkjult("Snap", s));
 
     // A pipe named .hidden must not block the listing.
-    QTemporaryDir dir2;
+    Testmappe dir2;
     QCOMPARE(::mkfifo(QFile::encodeName(dir2.path() + "/.hidden").constData(), 0600), 0);
     QVERIFY(MappeLaeser::skjulteNavne(dir2.path()).isEmpty());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "testmappe.h"
+
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QtGlobal>
@@ -25,6 +27,6 @@ public:
     QString sti() const { return m_dir.path(); }
 
 private:
-    QTemporaryDir m_dir;
+    Testmappe m_dir;
     QByteArray m_gammelt;
 };
