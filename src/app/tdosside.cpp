@@ -2,6 +2,7 @@
 
 #include "app/hint.h"
 #include "app/ikoner.h"
+#include "app/navngivnekommandoer.h"
 #include "core/dialogs.h"
 #include "engines/dos/konsoller.h"
 #include "engines/dos/tdosbibliotek.h"
@@ -144,17 +145,15 @@ TDosside::TDosside(Dialogs &dialogs, const Hovedvindue &hoved, QWidget *parent)
 QAction *TDosside::lavKommando(const char *navn, const QString &tekst, const QString &hintTekst, const char *tema,
                                int reserve, void (TDosside::*handling)())
 {
-    auto *a = new QAction(ikoner::hent(tema, QStyle::StandardPixmap(reserve)), tekst, this);
-    a->setObjectName(QLatin1String(navn));
-    hint::saet(a, hintTekst);
+    QAction *a = navngivne::lav(this, navn, tekst, hintTekst);
+    a->setIcon(ikoner::hent(tema, QStyle::StandardPixmap(reserve)));
     connect(a, &QAction::triggered, this, handling);
-    addAction(a);
     return a;
 }
 
 QAction *TDosside::kommando(const char *navn) const
 {
-    return findChild<QAction *>(QLatin1String(navn), Qt::FindDirectChildrenOnly);
+    return navngivne::find(this, QLatin1String(navn));
 }
 
 QWidget *TDosside::lavKommandoside()

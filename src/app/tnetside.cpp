@@ -2,6 +2,7 @@
 
 #include "app/hint.h"
 #include "app/ikoner.h"
+#include "app/navngivnekommandoer.h"
 #include "engines/netsoegning.h"
 
 #include <QAction>
@@ -54,14 +55,7 @@ TNetside::TNetside(Ramme ramme, QWidget *parent)
 QAction *TNetside::lavKommando(const char *navn, const QString &tekst, const QString &hintTekst,
                                const QKeySequence &tast)
 {
-    auto *a = new QAction(tekst, this);
-    a->setObjectName(QLatin1String(navn));
-    hint::saet(a, hintTekst);
-    a->setShortcut(tast);
-    // Acts while the focus is on the page, never taking a key from another window.
-    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(a);
-    return a;
+    return navngivne::lavMedLokalTast(this, navn, tekst, hintTekst, tast);
 }
 
 QWidget *TNetside::lavSoegning()
@@ -189,7 +183,7 @@ QWidget *TNetside::lavBeskedcenter()
 
 QAction *TNetside::kommando(const QString &navn) const
 {
-    return findChild<QAction *>(navn, Qt::FindDirectChildrenOnly);
+    return navngivne::find(this, navn);
 }
 
 void TNetside::vaelg(QRadioButton *radio)

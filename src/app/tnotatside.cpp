@@ -2,6 +2,7 @@
 
 #include "app/hint.h"
 #include "app/ikoner.h"
+#include "app/navngivnekommandoer.h"
 #include "core/dialogs.h"
 #include "engines/netsoegning.h"
 
@@ -129,15 +130,7 @@ TNotatside::TNotatside(Ramme ramme, QWidget *parent)
 QAction *TNotatside::lavKommando(const char *navn, const QString &tekst, const QString &hintTekst,
                                  const QKeySequence &tast)
 {
-    auto *a = new QAction(tekst, this);
-    a->setObjectName(QLatin1String(navn));
-    hint::saet(a, hintTekst);
-    a->setShortcut(tast);
-    // The page's keys act while the focus is on the page, so they never
-    // take a key from an explorer window.
-    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(a);
-    return a;
+    return navngivne::lavMedLokalTast(this, navn, tekst, hintTekst, tast);
 }
 
 void TNotatside::lavMemoMenu()
@@ -191,7 +184,7 @@ void TNotatside::lavMemoMenu()
 
 QAction *TNotatside::kommando(const QString &navn) const
 {
-    return findChild<QAction *>(navn, Qt::FindDirectChildrenOnly);
+    return navngivne::find(this, navn);
 }
 
 bool TNotatside::aendret() const

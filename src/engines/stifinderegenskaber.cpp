@@ -1,8 +1,8 @@
 #include "engines/stifinderegenskaber.h"
 
 #include "core/indstillingsfil.h"
-#include "core/tekstfil.h"
 #include "core/stier.h"
+#include "core/tekstfil.h"
 #include "platform/filinfo.h"
 
 

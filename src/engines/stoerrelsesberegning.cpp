@@ -1,8 +1,8 @@
 #include "engines/stoerrelsesberegning.h"
 
 #include "core/stier.h"
-#include "platform/mappelaeser.h"
 #include "platform/filinfo.h"
+#include "platform/mappelaeser.h"
 
 
 #include <vector>

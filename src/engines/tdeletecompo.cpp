@@ -3,13 +3,13 @@
 #include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "engines/bekraeftelse.h"
 #include "engines/fremdrift.h"
-#include "core/stier.h"
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
-#include "platform/systemmapper.h"
 #include "platform/filinfo.h"
+#include "platform/systemmapper.h"
 
 #include <QDir>
 

@@ -4,8 +4,8 @@
 #include "core/dansk.h"
 #include "core/stier.h"
 #include "engines/tmappemodel.h"
-#include "platform/mappelaeser.h"
 #include "platform/filinfo.h"
+#include "platform/mappelaeser.h"
 
 #include <QSet>
 

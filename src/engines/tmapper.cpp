@@ -1,7 +1,7 @@
 #include "engines/tmapper.h"
 
-#include "engines/filbilleder.h"
 #include "core/stier.h"
+#include "engines/filbilleder.h"
 #include "platform/filinfo.h"
 
 QString TMapper::mappeEllerBesked(const QString &mappe, const QString &besked) const

@@ -3,17 +3,17 @@
 #include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "engines/filbilleder.h"
 #include "engines/navnekontrol.h"
 #include "engines/nyenavne.h"
-#include "core/stier.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
+#include "platform/filinfo.h"
 #include "platform/mappelaeser.h"
 #include "platform/navneskift.h"
 #include "platform/papirkurv.h"
-#include "platform/filinfo.h"
 
 
 namespace {

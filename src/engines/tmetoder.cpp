@@ -3,10 +3,10 @@
 #include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "engines/filbilleder.h"
 #include "engines/kopilister.h"
 #include "engines/nyenavne.h"
-#include "core/stier.h"
 #include "engines/tstrukturcompo.h"
 #include "platform/filinfo.h"
 

@@ -3,16 +3,16 @@
 #include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
-#include "engines/kopifremdrift.h"
 #include "core/stier.h"
+#include "engines/kopifremdrift.h"
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
 #include "platform/fejlgrund.h"
+#include "platform/filinfo.h"
 #include "platform/identitet.h"
 #include "platform/mappelaeser.h"
 #include "platform/midlertidige.h"
 #include "platform/navnekode.h"
-#include "platform/filinfo.h"
 
 #include <algorithm>
 

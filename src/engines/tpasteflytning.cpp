@@ -5,17 +5,17 @@
 
 #include "core/dansk.h"
 #include "core/dialogs.h"
-#include "engines/fremdrift.h"
 #include "core/stier.h"
+#include "engines/fremdrift.h"
 #include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
 #include "platform/fejlgrund.h"
+#include "platform/filinfo.h"
 #include "platform/filkopi.h"
 #include "platform/identitet.h"
 #include "platform/mappelaeser.h"
 #include "platform/navneskift.h"
 #include "platform/sletning.h"
-#include "platform/filinfo.h"
 
 #include <algorithm>
 

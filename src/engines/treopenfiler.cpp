@@ -1,8 +1,8 @@
 #include "engines/treopenfiler.h"
 
 #include "core/dialogs.h"
-#include "core/tekstfil.h"
 #include "core/stier.h"
+#include "core/tekstfil.h"
 #include "platform/filinfo.h"
 
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "engines/tskrivtekstfiler.h"
 
 #include "core/dialogs.h"
-#include "core/tekstfil.h"
 #include "core/stier.h"
-#include "platform/navneskift.h"
+#include "core/tekstfil.h"
 #include "platform/filinfo.h"
+#include "platform/navneskift.h"
 
 namespace {
 

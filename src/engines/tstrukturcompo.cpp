@@ -2,13 +2,13 @@
 
 #include "core/beskeder.h"
 #include "core/dansk.h"
+#include "core/stier.h"
 #include "core/tekstfil.h"
 #include "engines/filbilleder.h"
-#include "core/stier.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
-#include "platform/mappelaeser.h"
 #include "platform/filinfo.h"
+#include "platform/mappelaeser.h"
 
 #include <QAction>
 #include <QSet>

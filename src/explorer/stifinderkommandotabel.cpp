@@ -1,8 +1,8 @@
 // The explorer window's command table: one row per command with its
 // caption, hint, keys, picture, enable rule and handler.
 
-#include "engines/tmappemodel.h"
 #include "engines/tklipbord.h"
+#include "engines/tmappemodel.h"
 #include "explorer/telementkommandoer.h"
 #include "explorer/tklipbordskommandoer.h"
 #include "explorer/trammeforbindelse.h"

@@ -1,9 +1,9 @@
 #include "explorer/telementkommandoer.h"
 
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "engines/navnekontrol.h"
 #include "engines/nyenavne.h"
-#include "core/stier.h"
 #include "engines/tdeletecompo.h"
 #include "engines/tmetodecompo.h"
 #include "engines/tskrivtekstfiler.h"
@@ -13,8 +13,8 @@
 #include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
-#include "platform/senestedokumenter.h"
 #include "platform/filinfo.h"
+#include "platform/senestedokumenter.h"
 
 #include <QAction>
 #include <QCoreApplication>

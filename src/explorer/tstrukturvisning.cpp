@@ -5,8 +5,8 @@
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
-#include "shell/tlinjetrae.h"
 #include "platform/filinfo.h"
+#include "shell/tlinjetrae.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

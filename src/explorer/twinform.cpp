@@ -2,6 +2,7 @@
 
 #include "core/dialogs.h"
 #include "core/stier.h"
+#include "engines/tdeletecompo.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tmetodecompo.h"
@@ -10,14 +11,13 @@
 #include "engines/tstrukturcompo.h"
 #include "explorer/knapper.h"
 #include "explorer/taktivitetsviser.h"
-#include "engines/tdeletecompo.h"
 #include "explorer/tdeleteform.h"
-#include "explorer/tkopieringsform.h"
 #include "explorer/telementkommandoer.h"
 #include "explorer/tfavoritside.h"
 #include "explorer/thistorieside.h"
 #include "explorer/tindstillingsside.h"
 #include "explorer/tklipbordskommandoer.h"
+#include "explorer/tkopieringsform.h"
 #include "explorer/trammeforbindelse.h"
 #include "explorer/tsidebog.h"
 #include "explorer/tstedredigering.h"
@@ -27,8 +27,8 @@
 #include "explorer/tstifinderlinjer.h"
 #include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
-#include "shell/aktivering.h"
 #include "platform/filinfo.h"
+#include "shell/aktivering.h"
 
 #include <QAction>
 #include <QApplication>

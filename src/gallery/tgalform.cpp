@@ -1,16 +1,16 @@
 #include "gallery/tgalform.h"
 
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "core/tekstfil.h"
 #include "engines/galleri/farver.h"
 #include "engines/galleri/tbilledindlaeser.h"
-#include "core/stier.h"
 #include "gallery/tbibpan.h"
 #include "gallery/tprogresscompo.h"
 #include "gallery/trulskakt.h"
+#include "platform/filinfo.h"
 #include "platform/skrivebord.h"
 #include "shell/aktivering.h"
-#include "platform/filinfo.h"
 
 #include <QAction>
 #include <QApplication>

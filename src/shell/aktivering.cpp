@@ -25,3 +25,15 @@ void foelgAktivering(QWidget *vindue, QEvent *e, const std::function<void()> &ak
         break;
     }
 }
+
+void lukVindue(QWidget *vindue)
+{
+    QWidget *ramme = vindue;
+    for (QWidget *p = vindue->parentWidget(); p; p = p->parentWidget()) {
+        if (qobject_cast<QMdiSubWindow *>(p)) {
+            ramme = p;
+            break;
+        }
+    }
+    ramme->close();
+}

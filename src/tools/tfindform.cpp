@@ -2,8 +2,8 @@
 
 #include "core/dansk.h"
 #include "core/dialogs.h"
-#include "core/tekstfil.h"
 #include "core/stier.h"
+#include "core/tekstfil.h"
 #include "engines/tekstsoegning/tfundmodel.h"
 #include "engines/tekstsoegning/ttekstsoegning.h"
 #include "platform/filinfo.h"

@@ -2,11 +2,12 @@
 
 #include "app/hint.h"
 #include "app/ikoner.h"
+#include "app/navngivnekommandoer.h"
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "core/tekstfil.h"
 #include "engines/genveje/genvejsliste.h"
 #include "engines/genveje/tgenvejsmager.h"
-#include "core/stier.h"
 #include "platform/filinfo.h"
 #include "shell/aktivering.h"
 
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -157,17 +157,14 @@ Tgenvejform::Tgenvejform(Dialogs &dialogs, bool inde, const QString &optMappe, c
 QAction *Tgenvejform::lavKommando(const char *navn, const QString &tekstCaption, const QString &hintTekst,
                                   void (Tgenvejform::*handling)())
 {
-    auto *a = new QAction(tekstCaption, this);
-    a->setObjectName(QLatin1String(navn));
-    hint::saet(a, hintTekst);
+    QAction *a = navngivne::lav(this, navn, tekstCaption, hintTekst);
     connect(a, &QAction::triggered, this, handling);
-    addAction(a);
     return a;
 }
 
 QAction *Tgenvejform::kommando(const char *navn) const
 {
-    return findChild<QAction *>(QLatin1String(navn), Qt::FindDirectChildrenOnly);
+    return navngivne::find(this, QLatin1String(navn));
 }
 
 QWidget *Tgenvejform::lavHovedpanel()
@@ -235,17 +232,7 @@ QWidget *Tgenvejform::lavHovedpanel()
     auto *bund = new QHBoxLayout;
     auto *luk = new QPushButton(QStringLiteral("Luk"));
     luk->setObjectName(QStringLiteral("lukKnap"));
-    connect(luk, &QPushButton::clicked, this, [this] {
-        // Inside the frame the frame's window closes with us.
-        QWidget *ramme = this;
-        for (QWidget *p = parentWidget(); m_showInternt && p; p = p->parentWidget()) {
-            if (qobject_cast<QMdiSubWindow *>(p)) {
-                ramme = p;
-                break;
-            }
-        }
-        ramme->close();
-    });
+    connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
     bund->addWidget(luk);
     if (m_hoved.aVisStifinder) {
         auto *stifinder = new QToolButton;

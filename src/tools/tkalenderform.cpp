@@ -3,16 +3,16 @@
 #include "app/hint.h"
 #include "app/ikoner.h"
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "core/tekstfil.h"
 #include "engines/kalender/dagsnotater.h"
 #include "engines/kalender/datomappe.h"
 #include "engines/kalender/kalenderdatoer.h"
 #include "engines/kalender/tdatoforskel.h"
-#include "core/stier.h"
+#include "platform/filinfo.h"
 #include "shell/aktivering.h"
 #include "tools/tdatofinder.h"
 #include "tools/tkalendergruppe.h"
-#include "platform/filinfo.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -22,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -224,17 +223,7 @@ QWidget *Tkalenderform::bygBund()
     auto *l = new QHBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
     auto *luk = knap(QStringLiteral("Luk"), "lukKnap");
-    connect(luk, &QPushButton::clicked, this, [this] {
-        // Inside the frame the frame's window closes with us.
-        QWidget *ramme = this;
-        for (QWidget *p = parentWidget(); m_showInternt && p; p = p->parentWidget()) {
-            if (qobject_cast<QMdiSubWindow *>(p)) {
-                ramme = p;
-                break;
-            }
-        }
-        ramme->close();
-    });
+    connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
     l->addWidget(luk);
     l->addStretch();
     m_infoKnap = new QToolButton;

@@ -3,9 +3,9 @@
 #include "app/hint.h"
 #include "app/ikoner.h"
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "core/tekstfil.h"
 #include "engines/mappestruktur/tstrukturredigering.h"
-#include "core/stier.h"
 #include "platform/filinfo.h"
 #include "shell/aktivering.h"
 #include "tools/tstrukturtegner.h"
@@ -20,7 +20,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -231,17 +230,7 @@ QWidget *Tmappestrukturform::bygBund()
         l->addWidget(stifinder);
     }
     auto *luk = knap(QStringLiteral("Luk"), "lukKnap");
-    connect(luk, &QPushButton::clicked, this, [this] {
-        // Inside the frame the frame's window closes with us.
-        QWidget *ramme = this;
-        for (QWidget *p = parentWidget(); m_showInternt && p; p = p->parentWidget()) {
-            if (qobject_cast<QMdiSubWindow *>(p)) {
-                ramme = p;
-                break;
-            }
-        }
-        ramme->close();
-    });
+    connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
     l->addWidget(luk);
     l->addStretch();
     m_panelKnap = new QToolButton;

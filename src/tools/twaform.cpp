@@ -2,12 +2,12 @@
 
 #include "app/hint.h"
 #include "engines/systeminfo/tapplets.h"
+#include "shell/aktivering.h"
 #include "tools/thjaelpevisning.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -60,15 +60,7 @@ TwaForm::TwaForm(Dialogs &dialogs, const QString &appletsDir, const QString &inf
     venstre->addStretch();
     auto *luk = new QPushButton(QStringLiteral("Luk"));
     luk->setObjectName(QStringLiteral("lukKnap"));
-    connect(luk, &QPushButton::clicked, this, [this] {
-        QWidget *ramme = this;
-        for (QWidget *p = parentWidget(); p; p = p->parentWidget())
-            if (qobject_cast<QMdiSubWindow *>(p)) {
-                ramme = p;
-                break;
-            }
-        ramme->close();
-    });
+    connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
     auto *bund = new QHBoxLayout;
     bund->addWidget(luk);
     bund->addStretch();

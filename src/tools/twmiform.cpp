@@ -6,6 +6,7 @@
 #include "core/tekstfil.h"
 #include "engines/systeminfo/tapplets.h"
 #include "engines/systeminfo/twmi.h"
+#include "shell/aktivering.h"
 #include "tools/thjaelpevisning.h"
 
 #include <QCloseEvent>
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -83,15 +83,7 @@ TwmiForm::TwmiForm(Dialogs &dialogs, const Mapper &mapper, bool inde, const Hove
         bund->addWidget(stifinder);
     }
     auto *luk = knap(QStringLiteral("Luk"), "lukKnap");
-    connect(luk, &QPushButton::clicked, this, [this] {
-        QWidget *ramme = this;
-        for (QWidget *p = parentWidget(); m_showInternt && p; p = p->parentWidget())
-            if (qobject_cast<QMdiSubWindow *>(p)) {
-                ramme = p;
-                break;
-            }
-        ramme->close();
-    });
+    connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
     bund->addWidget(luk);
     bund->addStretch();
     auto *info = new QToolButton;

@@ -1,8 +1,8 @@
 #include "../platform/falskmaskine.h"
 
 #include "core/tekstfil.h"
-#include "engines/tmappemodel.h"
 #include "engines/tfilmodel.h"
+#include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
 
 #include "fakedialogs.h"

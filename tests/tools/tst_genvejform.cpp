@@ -5,9 +5,9 @@
 #include "core/tekstfil.h"
 #include "engines/genveje/tgenvejsmager.h"
 #include "fakedialogs.h"
+#include "shell/tvinduesstyring.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
-#include "shell/tvinduesstyring.h"
 #include "tools/tgenvejform.h"
 
 #include <QAction>

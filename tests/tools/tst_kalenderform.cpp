@@ -1,9 +1,9 @@
 #include "app/tboernevinduer.h"
 #include "app/tmainform.h"
 #include "core/datamapper.h"
+#include "core/stier.h"
 #include "engines/kalender/kalenderdatoer.h"
 #include "engines/kalender/tdatoforskel.h"
-#include "core/stier.h"
 #include "explorer/twinform.h"
 #include "fakedialogs.h"
 #include "shell/tprogramfunktioner.h"
@@ -11,8 +11,8 @@
 #include "testfiler.h"
 #include "testmiljoe.h"
 #include "tools/tdatofinder.h"
-#include "tools/tkalendergruppe.h"
 #include "tools/tkalenderform.h"
+#include "tools/tkalendergruppe.h"
 
 #include <QAction>
 #include <QCalendarWidget>

@@ -1,8 +1,8 @@
 #include "engines/dos/konsoller.h"
 
 #include "core/stier.h"
-#include "platform/filinfo.h"
 #include "platform/aabner.h"
+#include "platform/filinfo.h"
 #include "platform/terminal.h"
 
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "core/filnavn.h"
-#include "core/tekstfil.h"
 #include "core/stier.h"
+#include "core/tekstfil.h"
 #include "platform/filinfo.h"
 
 

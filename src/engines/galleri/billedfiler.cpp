@@ -2,8 +2,8 @@
 
 #include "engines/galleri/farver.h"
 #include "engines/galleri/felter.h"
-#include "platform/mappelaeser.h"
 #include "platform/filinfo.h"
+#include "platform/mappelaeser.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -2,10 +2,10 @@
 
 #include "core/dialogs.h"
 #include "core/filnavn.h"
-#include "engines/genveje/genvejsliste.h"
 #include "core/stier.h"
-#include "platform/filinfo.h"
+#include "engines/genveje/genvejsliste.h"
 #include "engines/tstarter.h"
+#include "platform/filinfo.h"
 #include "platform/skript.h"
 
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "engines/genveje/topstartsprogram.h"
 
 #include "core/dialogs.h"
-#include "engines/genveje/genvejsliste.h"
 #include "core/stier.h"
-#include "platform/filinfo.h"
+#include "engines/genveje/genvejsliste.h"
 #include "engines/tstarter.h"
+#include "platform/filinfo.h"
 #include "platform/skript.h"
 #include "platform/specialmapper.h"
 

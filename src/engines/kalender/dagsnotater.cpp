@@ -1,11 +1,11 @@
 #include "engines/kalender/dagsnotater.h"
 
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "core/tekstfil.h"
 #include "engines/kalender/kalenderdatoer.h"
-#include "core/stier.h"
-#include "platform/sletning.h"
 #include "platform/filinfo.h"
+#include "platform/sletning.h"
 
 #include <QDir>
 

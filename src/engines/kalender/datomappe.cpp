@@ -1,8 +1,8 @@
 #include "engines/kalender/datomappe.h"
 
 #include "core/dialogs.h"
-#include "engines/kalender/kalenderdatoer.h"
 #include "core/stier.h"
+#include "engines/kalender/kalenderdatoer.h"
 #include "platform/drev.h"
 #include "platform/filinfo.h"
 

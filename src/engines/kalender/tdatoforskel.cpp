@@ -1,12 +1,12 @@
 #include "engines/kalender/tdatoforskel.h"
 
 #include "core/dialogs.h"
+#include "core/stier.h"
 #include "core/tekstfil.h"
 #include "engines/kalender/kalenderdatoer.h"
-#include "core/stier.h"
 #include "engines/tstarter.h"
-#include "platform/skript.h"
 #include "platform/filinfo.h"
+#include "platform/skript.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #include "engines/mappestruktur/tstrukturredigering.h"
 
 #include "core/dialogs.h"
-#include "core/tekstfil.h"
 #include "core/stier.h"
+#include "core/tekstfil.h"
 #include "platform/filinfo.h"
 
 #include <QDir>

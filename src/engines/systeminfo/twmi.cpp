@@ -1,11 +1,11 @@
 #include "engines/systeminfo/twmi.h"
 
 #include "core/dialogs.h"
-#include "core/tekstfil.h"
 #include "core/stier.h"
-#include "platform/filinfo.h"
+#include "core/tekstfil.h"
 #include "engines/tstarter.h"
 #include "platform/aabner.h"
+#include "platform/filinfo.h"
 #include "platform/skript.h"
 #include "platform/terminal.h"
 

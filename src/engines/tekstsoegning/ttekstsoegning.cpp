@@ -4,8 +4,8 @@
 #include "engines/tekstsoegning/filtyper.h"
 #include "engines/tekstsoegning/linjebryder.h"
 #include "engines/tekstsoegning/tekstmatcher.h"
-#include "platform/mappelaeser.h"
 #include "platform/filinfo.h"
+#include "platform/mappelaeser.h"
 
 #include <QElapsedTimer>
 #include <QMutex>
