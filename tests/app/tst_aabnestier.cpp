@@ -32,8 +32,8 @@ private slots:
         const QString fil = m_hjem->sti() + "/Noter/indkøb.txt";
         QVERIFY(QDir().mkpath(mappe));
         QVERIFY(QDir().mkpath(m_hjem->sti() + "/Noter"));
-        testfiler::lavFil(m_hjem->sti() + "/Noter/a.txt", "a");
-        testfiler::lavFil(fil, "mælk");
+        QVERIFY(testfiler::lavFil(m_hjem->sti() + "/Noter/a.txt", "a"));
+        QVERIFY(testfiler::lavFil(fil, "mælk"));
         const QString mangler = m_hjem->sti() + "/findes ikke";
 
         FakeDialogs d;

@@ -47,8 +47,8 @@ class TestLivsforloeb : public QObject
     void forbered()
     {
         for (int i = 0; i < AntalFiler; ++i)
-            testfiler::lavFil(kilde() + QStringLiteral("/fil%1.bin").arg(i, 2, 10, QLatin1Char('0')),
-                              QByteArray(64 * 1024, char('a' + i % 26)));
+            QVERIFY(testfiler::lavFil(kilde() + QStringLiteral("/fil%1.bin").arg(i, 2, 10, QLatin1Char('0')),
+                              QByteArray(64 * 1024, char('a' + i % 26))));
         QVERIFY(QDir().mkpath(maal()));
         StifinderEgenskaber e;
         e.saetIndSlet = 2;   // "Spørg aldrig"

@@ -197,7 +197,7 @@ private slots:
         QTemporaryDir tmp;
         const QString kal = tmp.path() + "/Kalender";
         QDir().mkpath(kal + "/2013/10 Oktober");
-        testfiler::lavFil(kal + "/2013/10 Oktober/gammel.txt", "bevar");
+        QVERIFY(testfiler::lavFil(kal + "/2013/10 Oktober/gammel.txt", "bevar"));
         FakeDialogs d;
         const auto k = datomappe::opret(kal, QDate(2013, 10, 30), d);
         QVERIFY(k);
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(d.informationer.size(), 1);
         QVERIFY(d.informationer[0].startsWith("Kalendermappen findes ikke:\r" + tmp.path() + "/USB/Kalender"));
         // A file where the year folder should be.
-        testfiler::lavFil(tmp.path() + "/2020", "fil");
+        QVERIFY(testfiler::lavFil(tmp.path() + "/2020", "fil"));
         QVERIFY(!datomappe::opret(tmp.path(), QDate(2020, 1, 1), d));
         QCOMPARE(d.informationer.last(), "Mappen kunne ikke oprettes:\r" + tmp.path() + "/2020");
         QCOMPARE(testfiler::indhold(tmp.path() + "/2020"), QByteArray("fil"));
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(n.status, dagsnotater::Status::Ok);
         QCOMPARE(n.tekst, QString("Tandlæge kl. 9\nKøb mælk"));
 
-        testfiler::lavFil(mappe + "/31-10-2013.txt", "naboen");
+        QVERIFY(testfiler::lavFil(mappe + "/31-10-2013.txt", "naboen"));
         QVERIFY(dagsnotater::slet(fil, d));
         QCOMPARE(testfiler::navne(mappe), QStringList{"31-10-2013.txt"});
         QVERIFY(dagsnotater::slet(fil, d));   // already gone
@@ -295,7 +295,7 @@ private slots:
         QFETCH(QString, ialt);
         QTemporaryDir opt;
         // An earlier computation's result must never be taken for this one's.
-        testfiler::lavFil(opt.path() + "/datediff.txt", "9\r\n9\r\n9\r\n9\r\n");
+        QVERIFY(testfiler::lavFil(opt.path() + "/datediff.txt", "9\r\n9\r\n9\r\n9\r\n"));
         FakeDialogs d;
         TDatoforskel f(d, scriptMappe, opt.path());
         f.setInterval(10);
@@ -342,7 +342,7 @@ private slots:
         QFETCH(QByteArray, script);
         QFETCH(QString, besked);
         QTemporaryDir tmp;
-        testfiler::lavFil(tmp.path() + "/datediff.sh", script);
+        QVERIFY(testfiler::lavFil(tmp.path() + "/datediff.sh", script));
         FakeDialogs d;
         TDatoforskel f(d, tmp.path(), tmp.path());
         f.setInterval(10);

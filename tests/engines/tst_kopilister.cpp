@@ -108,7 +108,7 @@ private slots:
 void TestKopilister::tilfoejOgRegistrer()
 {
     QTemporaryDir dir;
-    lavFil(dir.filePath("M/f"));
+    QVERIFY(lavFil(dir.filePath("M/f")));
     TKopilister l("Stifinder 1");
     QSignalSpy antal(&l, &TKopilister::antalAendret);
 
@@ -189,8 +189,8 @@ void TestKopilister::kopierFraMappetrae()
 void TestKopilister::kopierFraFiltrae()
 {
     QTemporaryDir dir;
-    lavFil(dir.filePath("D/billede.png"));
-    lavFil(dir.filePath("D/tekst.txt"));
+    QVERIFY(lavFil(dir.filePath("D/billede.png")));
+    QVERIFY(lavFil(dir.filePath("D/tekst.txt")));
     QDir().mkpath(dir.filePath("D/Under"));
     TKopilister l("Stifinder 1");
     Vindue v(&l);
@@ -211,7 +211,7 @@ void TestKopilister::kopierFraFiltrae()
 void TestKopilister::destination()
 {
     QTemporaryDir dir;
-    lavFil(dir.filePath("D/fil"));
+    QVERIFY(lavFil(dir.filePath("D/fil")));
     QDir().mkpath(dir.filePath("D/Under"));
     TKopilister l("Stifinder 1");
     Vindue v(&l);
@@ -231,10 +231,10 @@ void TestKopilister::destination()
 void TestKopilister::indsaetSpringerDestinationenOverOgFjernerForsvundne()
 {
     QTemporaryDir dir;
-    lavFil(dir.filePath("Dest/x"));
-    lavFil(dir.filePath("A/a"));
-    lavFil(dir.filePath("f1"));
-    lavFil(dir.filePath("f2"));
+    QVERIFY(lavFil(dir.filePath("Dest/x")));
+    QVERIFY(lavFil(dir.filePath("A/a")));
+    QVERIFY(lavFil(dir.filePath("f1")));
+    QVERIFY(lavFil(dir.filePath("f2")));
     TKopilister l("Stifinder 1");
     Vindue v(&l);
     for (const char *m : {"A", "Dest", "Borte"})
@@ -269,7 +269,7 @@ void TestKopilister::indsaetSpringerDestinationenOverOgFjernerForsvundne()
 void TestKopilister::indsaetUdenPosterEllerDestination()
 {
     QTemporaryDir dir;
-    lavFil(dir.filePath("f"));
+    QVERIFY(lavFil(dir.filePath("f")));
     TKopilister l("Stifinder 1");
     Vindue v(&l);
     QVERIFY(!v.klipbord.PasteExecute(v.valg));
@@ -287,8 +287,8 @@ void TestKopilister::rydVedBekraeftelseOgGendan()
 {
     QTemporaryDir dir;
     QDir().mkpath(dir.filePath("Dest"));
-    lavFil(dir.filePath("A/a"));
-    lavFil(dir.filePath("f"));
+    QVERIFY(lavFil(dir.filePath("A/a")));
+    QVERIFY(lavFil(dir.filePath("f")));
     TKopilister l("Stifinder 1");
     Vindue v(&l);
     l.RegisterElements(dir.filePath("A"));
@@ -322,8 +322,8 @@ void TestKopilister::rydVedBekraeftelseOgGendan()
 void TestKopilister::flytteflagetGaelderAlleMarkerede()
 {
     QTemporaryDir dir;
-    lavFil(dir.filePath("K/a"));
-    lavFil(dir.filePath("K/b"));
+    QVERIFY(lavFil(dir.filePath("K/a")));
+    QVERIFY(lavFil(dir.filePath("K/b")));
     QDir().mkpath(dir.filePath("Dest"));
     TKopilister l("Stifinder 1");
     Vindue v(&l);
@@ -349,8 +349,8 @@ void TestKopilister::flytteflagetGaelderAlleMarkerede()
 void TestKopilister::delteOgEgneLister()
 {
     QTemporaryDir dir;
-    lavFil(dir.filePath("f"));
-    lavFil(dir.filePath("g"));
+    QVERIFY(lavFil(dir.filePath("f")));
+    QVERIFY(lavFil(dir.filePath("g")));
     QDir().mkpath(dir.filePath("M"));
 
     // Shared: what one window copies, the other sees; the move flag is each
@@ -416,9 +416,9 @@ void TestKopilister::overfoerRegel()
 void TestKopilister::stoerrelsenBeregnesIBaggrunden()
 {
     QTemporaryDir dir;
-    lavFil(dir.filePath("M/a"), QByteArray(1000, 'a'));
-    lavFil(dir.filePath("M/U/b"), QByteArray(24, 'b'));
-    lavFil(dir.filePath("f"), QByteArray(1024, 'f'));
+    QVERIFY(lavFil(dir.filePath("M/a"), QByteArray(1000, 'a')));
+    QVERIFY(lavFil(dir.filePath("M/U/b"), QByteArray(24, 'b')));
+    QVERIFY(lavFil(dir.filePath("f"), QByteArray(1024, 'f')));
     TKopilister l("Stifinder 1");
     Vindue v(&l);
     l.RegisterElements(dir.filePath("M"));

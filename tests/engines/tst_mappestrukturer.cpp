@@ -162,7 +162,7 @@ private slots:
         QFETCH(QStringList, mapper);
         QFETCH(int, sprunget);
         Fikstur f;
-        testfiler::lavFil(f.mappe + "Skadet.txt", bytes);
+        QVERIFY(testfiler::lavFil(f.mappe + "Skadet.txt", bytes));
         const ms::Indhold i = ms::hent(f.mappe + "Skadet.txt");
         QVERIFY(i.laest);
         QCOMPARE(i.mapper, mapper);
@@ -298,7 +298,7 @@ private slots:
         Fikstur f;
         f.gemNy("Bliver", {f.sti("A")});
         f.gemNy("Går", {f.sti("B")});
-        testfiler::lavFil(f.mappe + "andet.dat", "x");
+        QVERIFY(testfiler::lavFil(f.mappe + "andet.dat", "x"));
         f.r.vaelg(f.index("Går"));
         f.d.svarNej();
         QVERIFY(!f.r.slet());

@@ -196,7 +196,7 @@ void TestOmdoebning::renameMappe()
     QFETCH(QStringList, efter);
 
     for (const QString &m : mapper)
-        lavFil(D + "/" + m + "/indhold-" + m);
+        QVERIFY(lavFil(D + "/" + m + "/indhold-" + m));
     const QString gammel = D + "/" + mapper.first();
     QModelIndex node;
     if (trae == Trae::Mappe) {
@@ -279,7 +279,7 @@ void TestOmdoebning::renameFil()
     QFETCH(QStringList, efter);
 
     for (const QString &f : filer)
-        lavFil(D + "/" + f, f.toUtf8());
+        QVERIFY(lavFil(D + "/" + f, f.toUtf8()));
     m_motor->makeStruktur2(D);
     m_motor->setAktiveStruktur(Trae::Fil);
     if (svar == "ja")
@@ -304,7 +304,7 @@ void TestOmdoebning::renameFil()
 
 void TestOmdoebning::renameFilUdenForFiltraeet()
 {
-    lavFil(D + "/a.txt");
+    QVERIFY(lavFil(D + "/a.txt"));
     m_motor->makeStruktur2(D);
     m_motor->setAktiveStruktur(Trae::Mappe);
 
@@ -315,10 +315,10 @@ void TestOmdoebning::renameFilUdenForFiltraeet()
 
 void TestOmdoebning::renameFilAfVaekFil()
 {
-    lavFil(D + "/a.txt");
+    QVERIFY(lavFil(D + "/a.txt"));
     m_motor->makeStruktur2(D);
     QFile::remove(D + "/a.txt");
-    lavFil(D + "/b.txt");
+    QVERIFY(lavFil(D + "/b.txt"));
     m_motor->setAktiveStruktur(Trae::Fil);
 
     // Nothing is touched, least of all the file that already has the new name.
@@ -345,7 +345,7 @@ void TestOmdoebning::ubrugeligeNavneAfvises()
     QFETCH(QString, besked);
 
     QDir().mkpath(D + "/m");
-    lavFil(D + "/f.txt");
+    QVERIFY(lavFil(D + "/f.txt"));
     m_motor->makeStruktur2(D);
     m_motor->setAktiveStruktur(Trae::Fil);
 
@@ -423,7 +423,7 @@ void TestOmdoebning::selectMappe()
     QVERIFY(!m_metode->SelectMappe(D + "/a/dyb"));    // only the top level
 
     QDir().mkpath(D + "/Ny mappe");
-    lavFil(D + "/Ny mappe.txt");
+    QVERIFY(lavFil(D + "/Ny mappe.txt"));
     m_motor->makeStruktur2(D);
     m_motor->setAktiveStruktur(Trae::Fil);
     QSignalSpy fokus2(m_filer, &TFilModel::fokusOenskes);
@@ -493,8 +493,8 @@ void TestOmdoebning::nyTekstfilFejl()
 void TestOmdoebning::renameFilExt()
 {
     for (const char *f : {"a.txt", "b.txt", "C.TXT", "a.log", "d.doc", "sub/e.txt", "sub/dyb/f.txt"})
-        lavFil(D + "/" + f, f);
-    lavFil(m_tmp->path() + "/ude/g.txt");
+        QVERIFY(lavFil(D + "/" + f, f));
+    QVERIFY(lavFil(m_tmp->path() + "/ude/g.txt"));
     QFile::link(m_tmp->path() + "/ude", D + "/link");
 
     m_motor->setAktiveStruktur(Trae::Fil);
@@ -516,7 +516,7 @@ void TestOmdoebning::renameFilExt()
     QCOMPARE(navne(m_tmp->path() + "/ude"), QStringList{"g.txt"});
 
     // A multi-part extension is replaced whole, and nothing found is 0.
-    lavFil(D + "/arkiv.tar.gz");
+    QVERIFY(lavFil(D + "/arkiv.tar.gz"));
     QCOMPARE(m_metode->RenameFilExt(D, ".tar.gz", ".tgz", false), 1);
     QVERIFY(QFileInfo::exists(D + "/arkiv.tgz"));
     QCOMPARE(m_metode->RenameFilExt(D, ".xyz", ".abc", true), 0);
@@ -525,7 +525,7 @@ void TestOmdoebning::renameFilExt()
 
 void TestOmdoebning::renameFilExtFejl()
 {
-    lavFil(D + "/a.txt");
+    QVERIFY(lavFil(D + "/a.txt"));
     QCOMPARE(m_metode->RenameFilExt(D + "/borte", ".txt", ".log", false), -1);
     QCOMPARE(m_dialogs.informationer, QStringList{"Der opstod en ukendt fejl!"});
     QCOMPARE(m_metode->RenameFilExt(D, ".txt", "/../../a.log", false), -1);

@@ -261,11 +261,11 @@ void TestPaste::metoder()
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
     const QString kilde = mappe ? dir.filePath("kilde/M") : dir.filePath("kilde/a.txt");
-    lavFil(mappe ? kilde + "/a.txt" : kilde, "ny");
+    QVERIFY(lavFil(mappe ? kilde + "/a.txt" : kilde, "ny"));
     if (findes) {
-        lavFil(mappe ? o.dest + "/M/a.txt" : o.dest + "/a.txt", "gammel");
+        QVERIFY(lavFil(mappe ? o.dest + "/M/a.txt" : o.dest + "/a.txt", "gammel"));
         if (mappe)
-            lavFil(o.dest + "/M/b.txt", "gammel");
+            QVERIFY(lavFil(o.dest + "/M/b.txt", "gammel"));
     }
     (mappe ? o.mapper : o.filer) = QStringList{kilde};
     o.paste.setIntPasteMetode(metode);
@@ -293,10 +293,10 @@ void TestPaste::kopiMedOptaellingOgFremdrift()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    lavFil(dir.filePath("kilde/M/a"), QByteArray(600, 'a'));
-    lavFil(dir.filePath("kilde/M/U/b"), QByteArray(400, 'b'));
+    QVERIFY(lavFil(dir.filePath("kilde/M/a"), QByteArray(600, 'a')));
+    QVERIFY(lavFil(dir.filePath("kilde/M/U/b"), QByteArray(400, 'b')));
     QDir().mkpath(dir.filePath("kilde/M/Tom"));
-    lavFil(dir.filePath("kilde/f.txt"), QByteArray(3 * 1024 * 1024, 'f'));
+    QVERIFY(lavFil(dir.filePath("kilde/f.txt"), QByteArray(3 * 1024 * 1024, 'f')));
     o.mapper = {dir.filePath("kilde/M")};
     o.filer = {dir.filePath("kilde/f.txt")};
     o.paste.setIntPasteMetode(0);
@@ -361,8 +361,8 @@ void TestPaste::konfliktSvarHolderResten()
     Opstilling o;
     o.dest = dir.filePath("dest");
     for (const QString &f : {"M/1", "M/2", "M/U/3", "M/U/4", "f"}) {
-        lavFil(dir.filePath("kilde/" + f), "ny");
-        lavFil(o.dest + "/" + f, "gammel");
+        QVERIFY(lavFil(dir.filePath("kilde/" + f), "ny"));
+        QVERIFY(lavFil(o.dest + "/" + f, "gammel"));
     }
     o.mapper = {dir.filePath("kilde/M")};
     o.filer = {dir.filePath("kilde/f")};
@@ -388,9 +388,9 @@ void TestPaste::erstatMappeMedSammeSvarForAlle()
     Opstilling o;
     o.dest = dir.filePath("dest");
     for (const QString &m : {"A", "B", "C"})
-        lavFil(dir.filePath("kilde/" + m + "/fil"), "ny");
-    lavFil(o.dest + "/A/fil", "gammel");
-    lavFil(o.dest + "/C/fil", "gammel");
+        QVERIFY(lavFil(dir.filePath("kilde/" + m + "/fil"), "ny"));
+    QVERIFY(lavFil(o.dest + "/A/fil", "gammel"));
+    QVERIFY(lavFil(o.dest + "/C/fil", "gammel"));
     o.mapper = {dir.filePath("kilde/A"), dir.filePath("kilde/B"), dir.filePath("kilde/C")};
     o.paste.setIntPasteMetode(1);
     o.dialogs.svarNej(true);   // "Nej" with "Gør det samme med alle"
@@ -411,9 +411,9 @@ void TestPaste::markoerordetKopi()
     QTemporaryDir dir;
     Opstilling o;
     o.dest = dir.filePath("dest");
-    lavFil(dir.filePath("kilde/rapport.txt"), "1");
-    lavFil(dir.filePath("kilde2/rapport Kopi (1).txt"), "2");
-    lavFil(o.dest + "/rapport.txt", "0");
+    QVERIFY(lavFil(dir.filePath("kilde/rapport.txt"), "1"));
+    QVERIFY(lavFil(dir.filePath("kilde2/rapport Kopi (1).txt"), "2"));
+    QVERIFY(lavFil(o.dest + "/rapport.txt", "0"));
     o.paste.setIntPasteMetode(2);
     o.filer = {dir.filePath("kilde/rapport.txt")};
     QVERIFY(o.paste.PasteElementer());
@@ -434,8 +434,8 @@ void TestPaste::overskrivIkkeTaellerOgInformerer()
     Opstilling o;
     o.dest = dir.filePath("dest");
     for (const QString &f : {"a", "b", "c"}) {
-        lavFil(dir.filePath("kilde/" + f), "ny");
-        lavFil(o.dest + "/" + f, "gammel");
+        QVERIFY(lavFil(dir.filePath("kilde/" + f), "ny"));
+        QVERIFY(lavFil(o.dest + "/" + f, "gammel"));
         o.filer.append(dir.filePath("kilde/" + f));
     }
     o.paste.setIntPasteMetode(0);
@@ -448,7 +448,7 @@ void TestPaste::overskrivIkkeTaellerOgInformerer()
     QVERIFY(!o.paste.KopierFraLister());
     QCOMPARE(o.paste.ikkePastede, 6);
     // Left alone before does not make a complete copy count as incomplete.
-    lavFil(dir.filePath("kilde/ny"), "ny");
+    QVERIFY(lavFil(dir.filePath("kilde/ny"), "ny"));
     o.paste.setPasteFiler({dir.filePath("kilde/ny")});
     QVERIFY(o.paste.KopierFraLister());
 
@@ -463,8 +463,8 @@ void TestPaste::bekraeftelse()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    lavFil(dir.filePath("kilde/M/a"));
-    lavFil(dir.filePath("kilde/f"));
+    QVERIFY(lavFil(dir.filePath("kilde/M/a")));
+    QVERIFY(lavFil(dir.filePath("kilde/f")));
     o.mapper = {dir.filePath("kilde/M")};
     o.filer = {dir.filePath("kilde/f")};
     o.paste.setIntSpm(Spoergsmaal::Altid);
@@ -501,10 +501,10 @@ void TestPaste::stopEfterFoersteFil()
     QDir().mkpath(dest);
     QStringList filer;
     for (const QString &f : {"1", "2", "3"}) {
-        lavFil(dir.filePath("kilde/" + f), "data");
+        QVERIFY(lavFil(dir.filePath("kilde/" + f), "data"));
         filer.append(dir.filePath("kilde/" + f));
     }
-    lavFil(dir.filePath("kilde/M/4"), "data");
+    QVERIFY(lavFil(dir.filePath("kilde/M/4"), "data"));
     paste.onLoadLister = [&] {
         paste.setConstDest(dest);
         paste.setPasteMapper({dir.filePath("kilde/M")});
@@ -522,8 +522,8 @@ void TestPaste::stopEfterFoersteFil()
 
     // A move stopped on the way to another volume leaves every source that
     // did not arrive where it was, also an empty folder not yet made there.
-    lavFil(dir.filePath("dest2/.keep"));
-    lavFil(dir.filePath("kilde/N/a"), "data");
+    QVERIFY(lavFil(dir.filePath("dest2/.keep")));
+    QVERIFY(lavFil(dir.filePath("kilde/N/a"), "data"));
     QDir().mkpath(dir.filePath("kilde/N/tom"));
     paste.onLoadLister = [&] {
         paste.setConstDest(dir.filePath("dest2"));
@@ -546,8 +546,8 @@ void TestPaste::stopMidtIEnFil()
     progress.setInterval(0);
     FakeDialogs dialogs;
     TPasteObjekt paste({&dialogs, nullptr, nullptr, &progress, nullptr});
-    lavFil(dir.filePath("kilde/stor"), QByteArray(4 * 1024 * 1024, 's'));
-    lavFil(dir.filePath("dest/stor"), "gammel");
+    QVERIFY(lavFil(dir.filePath("kilde/stor"), QByteArray(4 * 1024 * 1024, 's')));
+    QVERIFY(lavFil(dir.filePath("dest/stor"), "gammel"));
     paste.onLoadLister = [&] {
         paste.setConstDest(dir.filePath("dest"));
         paste.setPasteFiler({dir.filePath("kilde/stor")});
@@ -574,8 +574,8 @@ void TestPaste::mappeIndISinEgenUndermappe()
     QFETCH(bool, gennemLink);
     QTemporaryDir dir;
     Opstilling o;
-    lavFil(dir.filePath("kilde/M/U/fil"));
-    lavFil(dir.filePath("kilde/anden"));
+    QVERIFY(lavFil(dir.filePath("kilde/M/U/fil")));
+    QVERIFY(lavFil(dir.filePath("kilde/anden")));
     QVERIFY(QFile::link(dir.filePath("kilde/M/U"), dir.filePath("genvej")));
     o.dest = gennemLink ? dir.filePath("genvej") : dir.filePath("kilde/M/U");
     o.mapper = {dir.filePath("kilde/M")};
@@ -614,8 +614,8 @@ void TestPaste::indsaetIMappenDerHolderElementerne()
     QFETCH(bool, haardtLink);
     QTemporaryDir dir;
     Opstilling o;
-    lavFil(dir.filePath("kilde/M/fil"), "indhold");
-    lavFil(dir.filePath("kilde/a.txt"), "indhold");
+    QVERIFY(lavFil(dir.filePath("kilde/M/fil"), "indhold"));
+    QVERIFY(lavFil(dir.filePath("kilde/a.txt"), "indhold"));
     o.mapper = {dir.filePath("kilde/M")};
     o.filer = {dir.filePath("kilde/a.txt")};
     o.dest = dir.filePath("kilde");
@@ -655,11 +655,11 @@ void TestPaste::flytTilAndetDrevHvorEnKopiFejler()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    lavFil(dir.filePath("kilde/M/a"), "a");
-    lavFil(dir.filePath("kilde/M/b"), "b");
-    lavFil(dir.filePath("kilde/M/U/c"), "c");
-    lavFil(dir.filePath("kilde/f"), "f");
-    lavFil(dir.filePath("kilde/g"), "g");
+    QVERIFY(lavFil(dir.filePath("kilde/M/a"), "a"));
+    QVERIFY(lavFil(dir.filePath("kilde/M/b"), "b"));
+    QVERIFY(lavFil(dir.filePath("kilde/M/U/c"), "c"));
+    QVERIFY(lavFil(dir.filePath("kilde/f"), "f"));
+    QVERIFY(lavFil(dir.filePath("kilde/g"), "g"));
     o.mapper = {dir.filePath("kilde/M")};
     o.filer = {dir.filePath("kilde/f"), dir.filePath("kilde/g")};
     if (renameSigerAndetDrev)
@@ -693,7 +693,7 @@ void TestPaste::linkTilMappeFlyttesSomLink()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    lavFil(dir.filePath("rigtig/fil"), "bliver");
+    QVERIFY(lavFil(dir.filePath("rigtig/fil"), "bliver"));
     QDir().mkpath(dir.filePath("kilde"));
     QVERIFY(QFile::link(dir.filePath("rigtig"), dir.filePath("kilde/link")));
     o.mapper = {dir.filePath("kilde/link")};
@@ -710,8 +710,8 @@ void TestPaste::fuldDiskBevarerDetGamleMaal()
     QTemporaryDir dir;
     Opstilling o;
     o.dest = dir.filePath("dest");
-    lavFil(dir.filePath("kilde/f"), QByteArray(2 * 1024 * 1024, 'n'));
-    lavFil(o.dest + "/f", "det gamle");
+    QVERIFY(lavFil(dir.filePath("kilde/f"), QByteArray(2 * 1024 * 1024, 'n')));
+    QVERIFY(lavFil(o.dest + "/f", "det gamle"));
     o.filer = {dir.filePath("kilde/f")};
     o.paste.setIntPasteMetode(1);
     filkopi::saetSkriveFejl([](const QString &) { return ENOSPC; });
@@ -733,8 +733,8 @@ void TestPaste::skrivebeskyttetMaalmappe()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    lavFil(dir.filePath("kilde/M/a"));
-    lavFil(dir.filePath("kilde/f"));
+    QVERIFY(lavFil(dir.filePath("kilde/M/a")));
+    QVERIFY(lavFil(dir.filePath("kilde/f")));
     o.mapper = {dir.filePath("kilde/M")};
     o.filer = {dir.filePath("kilde/f")};
     if (!goerSkrivebeskyttet(o.dest, true))
@@ -762,7 +762,7 @@ void TestPaste::anden_startAfvises()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    lavFil(dir.filePath("kilde/f"));
+    QVERIFY(lavFil(dir.filePath("kilde/f")));
     o.filer = {dir.filePath("kilde/f")};
     int indre = -1;
     // A paste started from inside a running one (a click processed while
@@ -802,7 +802,7 @@ void TestPaste::kilderMedSammeNavn()
     QDir().mkpath(o.dest);
     for (const QString &kilde : {"A", "B"}) {
         const QString sti = dir.filePath(kilde + "/x.txt");
-        lavFil(mappe ? sti + "/fil" : sti, kilde.toUtf8());
+        QVERIFY(lavFil(mappe ? sti + "/fil" : sti, kilde.toUtf8()));
         (mappe ? o.mapper : o.filer).append(sti);
     }
     o.paste.setIntPasteMetode(metode);
@@ -842,9 +842,9 @@ void TestPaste::kildeAendretUnderFlytning()
     QDir().mkpath(o.dest);
     const QByteArray stor(3 * 1024 * 1024, 's');
     const QString aendres = dir.filePath("kilde/M/aendres");
-    lavFil(aendres, stor);
-    lavFil(dir.filePath("kilde/M/bliver"), "uændret");
-    lavFil(dir.filePath("kilde/f"), "f");
+    QVERIFY(lavFil(aendres, stor));
+    QVERIFY(lavFil(dir.filePath("kilde/M/bliver"), "uændret"));
+    QVERIFY(lavFil(dir.filePath("kilde/f"), "f"));
     o.mapper = {dir.filePath("kilde/M")};
     o.filer = {dir.filePath("kilde/f")};
     o.paste.setDrevTest([](const QString &, const QString &) { return true; });
@@ -878,8 +878,8 @@ void TestPaste::kopierneGoresVarigeFoerKilderSlettes()
         Opstilling o;
         o.dest = dir.filePath("dest");
         QDir().mkpath(o.dest);
-        lavFil(dir.filePath("kilde/M/U/a"), "a");
-        lavFil(dir.filePath("kilde/f"), "f");
+        QVERIFY(lavFil(dir.filePath("kilde/M/U/a"), "a"));
+        QVERIFY(lavFil(dir.filePath("kilde/f"), "f"));
         o.mapper = {dir.filePath("kilde/M")};
         o.filer = {dir.filePath("kilde/f")};
         o.paste.setDrevTest([](const QString &, const QString &) { return true; });
@@ -916,9 +916,9 @@ void TestPaste::mappeDerKanLaesesMenIkkeAabnes()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    lavFil(dir.filePath("kilde/M/a"), "a");
-    lavFil(dir.filePath("kilde/M/L/b"), "b");
-    lavFil(dir.filePath("kilde/M/L/c"), "c");
+    QVERIFY(lavFil(dir.filePath("kilde/M/a"), "a"));
+    QVERIFY(lavFil(dir.filePath("kilde/M/L/b"), "b"));
+    QVERIFY(lavFil(dir.filePath("kilde/M/L/c"), "c"));
     for (const char *sti : {"dest", "kilde", "kilde/M", "kilde/M/a", "kilde/M/L", "kilde/M/L/b", "kilde/M/L/c"})
         ::chown(QFile::encodeName(dir.filePath(sti)).constData(), 65534, 65534);
     QVERIFY(::chmod(QFile::encodeName(dir.filePath("kilde/M/L")).constData(), 0644) == 0);
@@ -947,8 +947,8 @@ void TestPaste::fejlDybtIndeNavngivesMedSinGrund()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    lavFil(dir.filePath("kilde/M/U/V/dyb"), "d");
-    lavFil(dir.filePath("kilde/M/a"), "a");
+    QVERIFY(lavFil(dir.filePath("kilde/M/U/V/dyb"), "d"));
+    QVERIFY(lavFil(dir.filePath("kilde/M/a"), "a"));
     o.mapper = {dir.filePath("kilde/M")};
     filkopi::saetSkriveFejl([](const QString &maal) { return maal.endsWith("/dyb") ? ENOSPC : 0; });
 
@@ -968,11 +968,11 @@ void TestPaste::flereFilerEndOptalt()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    lavFil(dir.filePath("kilde/M/a"), "a");
+    QVERIFY(lavFil(dir.filePath("kilde/M/a"), "a"));
     o.mapper = {dir.filePath("kilde/M")};
     o.progress.vedOversigt = [&] {
         for (const char *n : {"b", "c", "d", "e"})
-            lavFil(dir.filePath("kilde/M/") + n, "x");
+            QVERIFY(lavFil(dir.filePath("kilde/M/") + n, "x"));
     };
     QVERIFY(o.paste.PasteElementer());
     QCOMPARE(o.progress.oversigt, QString("Der kopieres 1 fil: 1 bytes"));
@@ -997,11 +997,11 @@ void TestPaste::forladteMidlertidigeFilerFjernes()
     const QString levende = o.dest + QString("/.stor.bin.marvikel-%1-8").arg(::getppid());
     const QString forladtInde = o.dest + QString("/M/.x.marvikel-%1-9").arg(doed);
     for (const QString &sti : {forladt, levende, forladtInde}) {
-        lavFil(sti, "halv");
+        QVERIFY(lavFil(sti, "halv"));
         const struct timespec gammel[2] = {{1000000000, 0}, {1000000000, 0}};
         ::utimensat(AT_FDCWD, QFile::encodeName(sti).constData(), gammel, 0);
     }
-    lavFil(dir.filePath("kilde/M/a"), "a");
+    QVERIFY(lavFil(dir.filePath("kilde/M/a"), "a"));
     o.mapper = {dir.filePath("kilde/M")};
 
     QVERIFY(o.paste.PasteElementer());
@@ -1023,7 +1023,7 @@ void TestPaste::mappeIndISigSelvGennemBindMontering()
 {
     QFETCH(bool, flyt);
     QTemporaryDir dir;
-    lavFil(dir.filePath("kilde/M/U/fil"));
+    QVERIFY(lavFil(dir.filePath("kilde/M/U/fil")));
     QDir().mkpath(dir.filePath("alias"));
     const rodfiksturer::Montering alias =
         rodfiksturer::Montering::bind(rodfiksturer::b(dir.filePath("kilde/M")), rodfiksturer::b(dir.filePath("alias")));
@@ -1048,14 +1048,14 @@ void TestPaste::mappeIndISigSelvGennemBindMontering()
 void TestPaste::flytAfMappeMedMonteretDrev()
 {
     QTemporaryDir dir;
-    lavFil(dir.filePath("kilde/M/a.txt"), "a");
-    lavFil(dir.filePath("kilde/f"), "f");
+    QVERIFY(lavFil(dir.filePath("kilde/M/a.txt"), "a"));
+    QVERIFY(lavFil(dir.filePath("kilde/f"), "f"));
     QDir().mkpath(dir.filePath("kilde/M/drev"));
     QDir().mkpath(dir.filePath("dest"));
     const rodfiksturer::Montering drev = rodfiksturer::Montering::tmpfs(rodfiksturer::b(dir.filePath("kilde/M/drev")));
     if (!drev.ok())
         QSKIP(qPrintable(drev.grund()));
-    lavFil(dir.filePath("kilde/M/drev/paa-drevet.txt"), "må ikke slettes");
+    QVERIFY(lavFil(dir.filePath("kilde/M/drev/paa-drevet.txt"), "må ikke slettes"));
     Opstilling o;
     o.dest = dir.filePath("dest");
     o.mapper = {dir.filePath("kilde/M")};
@@ -1093,7 +1093,7 @@ void TestPaste::drevDerFolderBogstaver()
     if (!exfat.ok())
         QSKIP(qPrintable(exfat.grund()));
     const QString rod = exfat.sti();
-    lavFil(rod + "/Dir/Foto.JPG", "billede");
+    QVERIFY(lavFil(rod + "/Dir/Foto.JPG", "billede"));
     QDir().mkpath(rod + "/Dir/Under");
     Opstilling o;
     o.dest = rod + "/dir";

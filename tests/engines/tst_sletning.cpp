@@ -63,8 +63,8 @@ private slots:
         QFETCH(bool, spoerges);
         MidlertidigHjem hjem;
         QTemporaryDir d;
-        lavFil(d.path() + "/m/a.txt");
-        lavFil(d.path() + "/b.txt");
+        QVERIFY(lavFil(d.path() + "/m/a.txt"));
+        QVERIFY(lavFil(d.path() + "/b.txt"));
         Sletter s;
         s.motor.setIntSpm(spm);
 
@@ -96,11 +96,11 @@ private slots:
     void vinduetsTekster()
     {
         QTemporaryDir d;
-        lavFil(d.path() + "/m1/a.txt", "12345");
-        lavFil(d.path() + "/m1/u/b.txt", "123");
-        lavFil(d.path() + "/m2/c.txt", "1");
+        QVERIFY(lavFil(d.path() + "/m1/a.txt", "12345"));
+        QVERIFY(lavFil(d.path() + "/m1/u/b.txt", "123"));
+        QVERIFY(lavFil(d.path() + "/m2/c.txt", "1"));
         for (const char *f : {"/x.txt", "/y.txt", "/z.txt"})
-            lavFil(d.path() + f, "1024");
+            QVERIFY(lavFil(d.path() + f, "1024"));
         Sletter s;
         s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setCloseBoxAfter(false);
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(navne(d.path()), QStringList());
 
         // One folder: singular.
-        lavFil(d.path() + "/m3/a.txt");
+        QVERIFY(lavFil(d.path() + "/m3/a.txt"));
         QVERIFY(s.motor.DeleteElementer({d.path() + "/m3"}, {}, false));
         QVERIFY(s.vindue.forloeb.contains("mapper: Følgende 1 mappe slettes:"));
     }
@@ -129,7 +129,7 @@ private slots:
     {
         MidlertidigHjem hjem;
         QTemporaryDir d;
-        lavFil(d.path() + "/tom.txt", "");
+        QVERIFY(lavFil(d.path() + "/tom.txt", ""));
         Sletter s;
         s.motor.setIntSpm(Spoergsmaal::Aldrig);
         QVERIFY(s.motor.DeleteElementer({}, {d.path() + "/tom.txt"}, true));
@@ -143,7 +143,7 @@ private slots:
     void mappeListetToGange()
     {
         QTemporaryDir d;
-        lavFil(d.path() + "/m/u/a.txt", "abc");
+        QVERIFY(lavFil(d.path() + "/m/u/a.txt", "abc"));
         Sletter s;
         s.motor.setIntSpm(Spoergsmaal::Aldrig);
         QVERIFY(s.motor.DeleteElementer({d.path() + "/m", d.path() + "/m", d.path() + "/m/u"},
@@ -159,7 +159,7 @@ private slots:
     void mappeFindesIkke()
     {
         QTemporaryDir d;
-        lavFil(d.path() + "/b.txt");
+        QVERIFY(lavFil(d.path() + "/b.txt"));
         Sletter s;
         s.motor.setIntSpm(Spoergsmaal::Aldrig);
         QVERIFY(s.motor.DeleteElementer({d.path() + "/borte"}, {d.path() + "/b.txt"}, false));
@@ -181,8 +181,8 @@ private slots:
         QFETCH(bool, tilPapirkurv);
         MidlertidigHjem hjem;
         const QString data = hjem.sti() + "/Marvikel";
-        lavFil(data + "/bruger/Egenskaber/MainEgenskaber.txt");
-        lavFil(hjem.sti() + "/Dokumenter/slet-mig.txt");
+        QVERIFY(lavFil(data + "/bruger/Egenskaber/MainEgenskaber.txt"));
+        QVERIFY(lavFil(hjem.sti() + "/Dokumenter/slet-mig.txt"));
         Sletter s;
         s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setBeskyttede({data});
@@ -210,9 +210,9 @@ private slots:
     {
         QTemporaryDir d;
         const QString rod = QFileInfo(d.path()).canonicalFilePath();
-        lavFil(rod + "/drev/paa-drevet.txt");
-        lavFil(rod + "/m/a.txt", "1234");
-        lavFil(rod + "/m/mnt/fremmed.txt", "fremmed");
+        QVERIFY(lavFil(rod + "/drev/paa-drevet.txt"));
+        QVERIFY(lavFil(rod + "/m/a.txt", "1234"));
+        QVERIFY(lavFil(rod + "/m/mnt/fremmed.txt", "fremmed"));
         Sletter s;
         s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setMonteringspunkter(QSet<QString>{"/", rod + "/drev", rod + "/m/mnt"});
@@ -246,8 +246,8 @@ private slots:
         QFETCH(QByteArray, navn);
         QTemporaryDir d;
         const QByteArray rod = QFile::encodeName(QFileInfo(d.path()).canonicalFilePath());
-        lavFil(QFile::decodeName(rod + "/ude/fremmed.txt"), "fremmed");
-        lavFil(QFile::decodeName(rod + "/m/a.txt"), "1234");
+        QVERIFY(lavFil(QFile::decodeName(rod + "/ude/fremmed.txt"), "fremmed"));
+        QVERIFY(lavFil(QFile::decodeName(rod + "/m/a.txt"), "1234"));
         QVERIFY(::mkdir((rod + "/m/" + navn).constData(), 0755) == 0);
         // Qt cannot remove a name that is not valid UTF-8: removed here,
         // after the mount is undone and before the temporary folder goes.
@@ -285,11 +285,11 @@ private slots:
     {
         QTemporaryDir d;
         const QString rod = QFileInfo(d.path()).canonicalFilePath();
-        lavFil(rod + "/data/Trash", "en fil, ingen mappe");
-        lavFil(rod + "/.Trash-" + QString::number(::getuid()), "heller ikke her");
-        lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:2 / " + rod.toUtf8()
-                                       + " rw - ext4 /dev/sda2 rw\n");
-        lavFil(rod + "/bliver.txt", "12");
+        QVERIFY(lavFil(rod + "/data/Trash", "en fil, ingen mappe"));
+        QVERIFY(lavFil(rod + "/.Trash-" + QString::number(::getuid()), "heller ikke her"));
+        QVERIFY(lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:2 / " + rod.toUtf8()
+                                       + " rw - ext4 /dev/sda2 rw\n"));
+        QVERIFY(lavFil(rod + "/bliver.txt", "12"));
         papirkurv::Kilder k;
         k.dataHjem = rod + "/data";
         k.mountinfo = rod + "/mountinfo";
@@ -313,13 +313,13 @@ private slots:
         // no real trash is ever touched.
         QTemporaryDir d;
         const QString rod = QFileInfo(d.path()).canonicalFilePath();
-        lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:2 / " + rod.toUtf8()
-                                       + " rw - ext4 /dev/sda2 rw\n");
+        QVERIFY(lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:2 / " + rod.toUtf8()
+                                       + " rw - ext4 /dev/sda2 rw\n"));
         papirkurv::Kilder k;
         k.dataHjem = rod + "/hjem/.local/share";
         k.mountinfo = rod + "/mountinfo";
-        lavFil(rod + "/a.txt");
-        lavFil(rod + "/m/b.txt");
+        QVERIFY(lavFil(rod + "/a.txt"));
+        QVERIFY(lavFil(rod + "/m/b.txt"));
         Sletter s;
         s.motor.setIntSpm(Spoergsmaal::Aldrig);
         s.motor.setPapirkurvKilder(k);

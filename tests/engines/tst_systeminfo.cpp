@@ -97,7 +97,7 @@ private slots:
         QVERIFY(!wmi.skrivProgram("", true));
 
         // Text: an earlier program of the class is removed first.
-        testfiler::lavFil(wmiMappe + "/Linux_OperatingSystem.sh", "gammel");
+        QVERIFY(testfiler::lavFil(wmiMappe + "/Linux_OperatingSystem.sh", "gammel"));
         QSignalSpy koerte(&wmi, &TWmi::programKoert);
         QVERIFY(wmi.skrivProgram("Linux_OperatingSystem", false));
         QVERIFY(koerte.wait(10000));

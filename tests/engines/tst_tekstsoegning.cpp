@@ -279,11 +279,11 @@ private slots:
     {
         QTemporaryDir d;
         const QString m = d.path() + "/";
-        lavFil(m + "a.txt", "hej og hej");
-        lavFil(m + "A.TXT", "HEJ");
-        lavFil(m + "c.log", "hej");
+        QVERIFY(lavFil(m + "a.txt", "hej og hej"));
+        QVERIFY(lavFil(m + "A.TXT", "HEJ"));
+        QVERIFY(lavFil(m + "c.log", "hej"));
         QDir().mkpath(m + "under.txt");
-        lavFil(m + "under.txt/d.txt", "hej");
+        QVERIFY(lavFil(m + "under.txt/d.txt", "hej"));
         // An unreadable document in the middle: it is passed over and the
         // rest are still searched.
         QVERIFY(QFile::link("/proc/self/mem", m + "b.txt"));
@@ -336,8 +336,8 @@ private slots:
         // Windows-1252.
         QTemporaryDir d2;
         const QByteArray aeer = "a" + QByteArray("\xC3\xA6").repeated(100000);
-        lavFil(d2.path() + "/utf8.txt", aeer + " hej");
-        lavFil(d2.path() + "/cp1252.txt", aeer.left(150001) + "\xE6" + aeer.mid(150001) + " hej");
+        QVERIFY(lavFil(d2.path() + "/utf8.txt", aeer + " hej"));
+        QVERIFY(lavFil(d2.path() + "/cp1252.txt", aeer.left(150001) + "\xE6" + aeer.mid(150001) + " hej"));
         QMap<QString, qint64> positioner;
         s.soeg(d2.path(), "*.txt", {"hej", false, false}, [&](QList<FundRaekke> &&raekker) {
             for (const FundRaekke &f : raekker)

@@ -12,12 +12,12 @@
 
 namespace {
 
-void lavFil(const QString &sti, qint64 bytes = 0)
+// Callers wrap it in QVERIFY: a fixture that could not be written stops the test.
+[[nodiscard]] bool lavFil(const QString &sti, qint64 bytes = 0)
 {
     QDir().mkpath(QFileInfo(sti).path());
     QFile f(sti);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(bytes, 'x'));
+    return f.open(QIODevice::WriteOnly) && f.write(QByteArray(bytes, 'x')) == bytes && f.flush();
 }
 
 class FalskeKopilister : public Kopilister
@@ -132,8 +132,8 @@ void TestTMetoder::filbilleder()
 void TestTMetoder::filstoerrelse()
 {
     const QString d = m_dir.path() + "/stoerrelse";
-    lavFil(d + "/tom.txt");
-    lavFil(d + "/fem.txt", 5);
+    QVERIFY(lavFil(d + "/tom.txt"));
+    QVERIFY(lavFil(d + "/fem.txt", 5));
     QCOMPARE(TMetoder::getFilensSize(d + "/tom.txt"), qint64(1));
     QCOMPARE(TMetoder::getFilensSize(d + "/fem.txt"), qint64(5));
     QCOMPARE(TMetoder::getFilensSize(d + "/mangler.txt"), qint64(-1));
@@ -164,7 +164,7 @@ void TestTMetoder::nytMappenavn()
     QTemporaryDir dir;
     for (const QString &f : findes) {
         if (f.startsWith("fil:"))
-            lavFil(dir.path() + "/" + f.mid(4));
+            QVERIFY(lavFil(dir.path() + "/" + f.mid(4)));
         else
             QDir().mkpath(dir.path() + "/" + f);
     }
@@ -176,7 +176,7 @@ void TestTMetoder::nytFilnavnVedOmdoebning()
 {
     QTemporaryDir dir;
     const QString a = dir.path() + "/a.txt";
-    lavFil(a);
+    QVERIFY(lavFil(a));
     FakeDialogs d;
     TMetoder m(&d);
 
@@ -192,8 +192,8 @@ void TestTMetoder::nytFilnavnVedOmdoebning()
     d.svarJa();
     QCOMPARE(m.getNewFilename(a, "b.doc", ""), dir.path() + "/b.doc");
 
-    lavFil(dir.path() + "/b.txt");
-    lavFil(dir.path() + "/b (1).txt");
+    QVERIFY(lavFil(dir.path() + "/b.txt"));
+    QVERIFY(lavFil(dir.path() + "/b (1).txt"));
     QCOMPARE(m.getNewFilename(a, "b", ""), dir.path() + "/b (2).txt");
     QCOMPARE(m.getNewFilename(a, "b", "_ny"), dir.path() + "/b_ny.txt");
     QCOMPARE(d.ubesvarede, 0);
@@ -219,7 +219,7 @@ void TestTMetoder::nytFilnavnTilKopi()
     QFETCH(QString, forventet);
     QTemporaryDir dir;
     for (const QString &f : findes)
-        lavFil(dir.path() + "/" + f);
+        QVERIFY(lavFil(dir.path() + "/" + f));
     QCOMPARE(TMetoder::getNewFilnavn(dir.path() + "/" + navn, "Kopi"), dir.path() + "/" + forventet);
 }
 
@@ -227,10 +227,10 @@ void TestTMetoder::mappeInfoFoelgerIkkeLinks()
 {
     QTemporaryDir dir;
     const QString d = dir.path();
-    lavFil(d + "/rod/a.txt", 10);
-    lavFil(d + "/rod/under/b.txt", 20);
-    lavFil(d + "/rod/under/.skjult", 5);
-    lavFil(d + "/ude/stor.bin", 1000);
+    QVERIFY(lavFil(d + "/rod/a.txt", 10));
+    QVERIFY(lavFil(d + "/rod/under/b.txt", 20));
+    QVERIFY(lavFil(d + "/rod/under/.skjult", 5));
+    QVERIFY(lavFil(d + "/ude/stor.bin", 1000));
     QFile::link(d + "/ude", d + "/rod/link-til-ude");
     QFile::link(d + "/rod", d + "/rod/under/sloejfe");
 
@@ -256,10 +256,10 @@ void TestTMetoder::klipbordIBaggrunden()
 {
     QTemporaryDir dir;
     const QString d = dir.path();
-    lavFil(d + "/m1/x.bin", 1024);
-    lavFil(d + "/m1/y/z.bin", 1024);
-    lavFil(d + "/f.txt", 0);
-    lavFil(d + "/umarkeret.txt", 99);
+    QVERIFY(lavFil(d + "/m1/x.bin", 1024));
+    QVERIFY(lavFil(d + "/m1/y/z.bin", 1024));
+    QVERIFY(lavFil(d + "/f.txt", 0));
+    QVERIFY(lavFil(d + "/umarkeret.txt", 99));
 
     FalskeKopilister k;
     k.mapper = {{d + "/m1\r\n", true}, {d + "/fjernet", true}, {d + "/ogsaa-fjernet", false}};

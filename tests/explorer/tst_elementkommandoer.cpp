@@ -74,7 +74,7 @@ private slots:
 
 private:
     QString d(const QString &rel) const { return m_hjem->sti() + "/data/" + rel; }
-    void lavFil(const QString &rel, const QByteArray &indhold = "x") { ::lavFil(d(rel), indhold); }
+    [[nodiscard]] bool lavFil(const QString &rel, const QByteArray &indhold = "x") { return ::lavFil(d(rel), indhold); }
     void vaelgFil(const QString &fil);
     void vaelgMappe(const QString &mappe);
     // The user types each text in turn; an empty queue presses "Annuller".
@@ -175,8 +175,8 @@ void TestElementkommandoer::omdoebFilMedDialog()
 {
     QFETCH(QString, skrevet);
     QFETCH(QString, resultat);
-    lavFil("m/rapport.txt", "r");
-    lavFil("m/andet.txt");
+    QVERIFY(lavFil("m/rapport.txt", "r"));
+    QVERIFY(lavFil("m/andet.txt"));
     vaelgFil(d("m/rapport.txt"));
     spilBruger({skrevet});
     m_w->kommando(Kommando::Rename)->trigger();
@@ -197,7 +197,7 @@ void TestElementkommandoer::omdoebFilMedDialog()
 // without.
 void TestElementkommandoer::omdoebFilUdenFiltypeSpoerger()
 {
-    lavFil("m/LAESMIG");
+    QVERIFY(lavFil("m/LAESMIG"));
     vaelgFil(d("m/LAESMIG"));
     spilBruger({"NOTER.md"});
     m_ramme->beskeder.svarJa();
@@ -211,8 +211,8 @@ void TestElementkommandoer::omdoebFilUdenFiltypeSpoerger()
 // is left alone.
 void TestElementkommandoer::omdoebMappeTilOptagetNavn()
 {
-    lavFil("m/gammel/a.txt");
-    lavFil("m/Arkiv/b.txt", "b");
+    QVERIFY(lavFil("m/gammel/a.txt"));
+    QVERIFY(lavFil("m/Arkiv/b.txt", "b"));
     vaelgMappe(d("m/gammel"));
     spilBruger({"Arkiv"});
     m_w->kommando(Kommando::Rename)->trigger();
@@ -232,7 +232,7 @@ void TestElementkommandoer::omdoebMappeTilOptagetNavn()
 // so nothing typed is lost; cancel stops.
 void TestElementkommandoer::tomtNavnGiverDialogIgen()
 {
-    lavFil("m/a.txt");
+    QVERIFY(lavFil("m/a.txt"));
     vaelgFil(d("m/a.txt"));
     spilBruger({"", "x/y"});
     m_w->kommando(Kommando::Rename)->trigger();
@@ -272,10 +272,10 @@ void TestElementkommandoer::filtypedialog()
     QFETCH(int, check);
     QFETCH(QStringList, filer);
     QFETCH(QString, besked);
-    lavFil("m/a.txt");
-    lavFil("m/b.txt");
-    lavFil("m/c.dat");
-    lavFil("m/u/d.txt");
+    QVERIFY(lavFil("m/a.txt"));
+    QVERIFY(lavFil("m/b.txt"));
+    QVERIFY(lavFil("m/c.dat"));
+    QVERIFY(lavFil("m/u/d.txt"));
     vaelgFil(d("m/a.txt"));
     m_w->opdaterKommandoer();
     QVERIFY(m_w->kommando(Kommando::RenameExt)->isEnabled());
@@ -301,8 +301,8 @@ void TestElementkommandoer::filtypedialog()
 // names and end in in-place renaming.
 void TestElementkommandoer::nyMappeOgNyFilFaarFrieNavne()
 {
-    lavFil("m/Ny mappe/x.txt");
-    lavFil("m/Tekstfil.txt", "gammel");
+    QVERIFY(lavFil("m/Ny mappe/x.txt"));
+    QVERIFY(lavFil("m/Tekstfil.txt", "gammel"));
     vaelgMappe(d("m"));
     m_w->opdaterKommandoer();
     m_w->kommando(Kommando::NyMappe)->trigger();
@@ -340,9 +340,9 @@ void TestElementkommandoer::sletFraFiltraeet_data()
 void TestElementkommandoer::sletFraFiltraeet()
 {
     QFETCH(bool, tilPapirkurv);
-    lavFil("m/a.txt", "12345");
-    lavFil("m/b.txt", "1");
-    lavFil("m/u/c.txt", "12");
+    QVERIFY(lavFil("m/a.txt", "12345"));
+    QVERIFY(lavFil("m/b.txt", "1"));
+    QVERIFY(lavFil("m/u/c.txt", "12"));
     vaelgFil(d("m/a.txt"));
     TFilModel *trae = m_w->motor()->struktur2();
     QList<int> raekker;
@@ -370,7 +370,7 @@ void TestElementkommandoer::sletFraFiltraeet()
 // that still exists.
 void TestElementkommandoer::sletVistMappeGaarTilForaelder()
 {
-    lavFil("m/u/v/a.txt");
+    QVERIFY(lavFil("m/u/v/a.txt"));
     vaelgMappe(d("m/u/v"));
     m_w->motor()->setMappenavn(d("m/u/v"));
     m_bekraeftelse.svar.enqueue(true);
@@ -387,7 +387,7 @@ void TestElementkommandoer::sletVistMappeGaarTilForaelder()
 void TestElementkommandoer::sletIPrivatafsnittetBliverDer()
 {
     const QString projekt = m_hjem->sti() + "/Documents/projekt";
-    ::lavFil(projekt + "/gammel/a.txt");
+    QVERIFY(::lavFil(projekt + "/gammel/a.txt"));
     TStrukturCompo *motor = m_w->motor();
     motor->setShowPrivate(true);
     motor->setAktiveStruktur(Trae::Mappe);
@@ -409,7 +409,7 @@ void TestElementkommandoer::sletIPrivatafsnittetBliverDer()
 // own text, and "Nej" stops it.
 void TestElementkommandoer::spoergsmaalNaarFunktionKoerer()
 {
-    lavFil("m/a.txt");
+    QVERIFY(lavFil("m/a.txt"));
     vaelgFil(d("m/a.txt"));
     m_ramme->v.processCount = 1;
     spilBruger({"b"});
@@ -439,7 +439,7 @@ void TestElementkommandoer::spoergsmaalNaarFunktionKoerer()
 
 void TestElementkommandoer::intetValgtTilSletning()
 {
-    lavFil("m/a.txt");
+    QVERIFY(lavFil("m/a.txt"));
     vaelgFil(d("m/a.txt"));
     m_w->motor()->SelectMapperFiler(2);
     m_k->slet(true);
@@ -452,7 +452,7 @@ void TestElementkommandoer::intetValgtTilSletning()
 // which stays a well-formed list.
 void TestElementkommandoer::senesteFiler()
 {
-    lavFil("m/a.txt");
+    QVERIFY(lavFil("m/a.txt"));
     vaelgFil(d("m/a.txt"));
     m_w->opdaterKommandoer();
     QVERIFY(m_w->kommando(Kommando::insertFilSFWS)->isEnabled());
@@ -520,8 +520,8 @@ void TestElementkommandoer::dialogensTaster()
 // written, and with "Luk progressbokse" it is closed when done.
 void TestElementkommandoer::sletteobjektetsVinduer()
 {
-    lavFil("m/u/a.txt", "123");
-    lavFil("m/b.txt", "");
+    QVERIFY(lavFil("m/u/a.txt", "123"));
+    QVERIFY(lavFil("m/b.txt", ""));
     Tkopieringsform spm(m_opt.path() + "/", m_w);
     Tdeleteform vindue(m_w);
     TDeleteCompo objekt(&m_ramme->dialogs(), &spm, &vindue);

@@ -49,8 +49,8 @@ class TestGalform : public QObject
     {
         const QByteArray jpg = billede(120, 80, "JPEG");
         for (int i = 0; i < n; ++i)
-            testfiler::lavFil(sti(QString("%1.jpg").arg(i, 2, 10, QLatin1Char('0'))), jpg);
-        testfiler::lavFil(sti("b.bmp"), billede(60, 40, "BMP"));
+            QVERIFY(testfiler::lavFil(sti(QString("%1.jpg").arg(i, 2, 10, QLatin1Char('0'))), jpg));
+        QVERIFY(testfiler::lavFil(sti("b.bmp"), billede(60, 40, "BMP")));
     }
 
     TGalForm::Hovedvindue hoved()
@@ -265,7 +265,7 @@ private slots:
 
     void ingenBilleder()
     {
-        testfiler::lavFil(sti("tekst.txt"));
+        QVERIFY(testfiler::lavFil(sti("tekst.txt")));
         auto w = vindue();
         w->kommando("aIndlaes")->trigger();
         QCOMPARE(m_d.informationer,

@@ -69,7 +69,7 @@ private slots:
         const QStringList bliver = {".b.txt.marvikel-" + levende + "-1", ".frisk.marvikel-" + doed + "-4", "a.txt",
                                     ".mappe.marvikel-" + doed + "-5"};
         for (const QString &n : {fjernes[0], fjernes[1], bliver[0], bliver[1], bliver[2]})
-            lavFil(dir.filePath(n), "halv");
+            QVERIFY(lavFil(dir.filePath(n), "halv"));
         QVERIFY(QFile::link("a.txt", dir.filePath(fjernes[2])));
         QVERIFY(QDir().mkdir(dir.filePath(bliver[3])));
         for (const QString &n : fjernes + bliver)

@@ -73,7 +73,7 @@ private slots:
         MidlertidigHjem hjem;
         QTemporaryDir data;
         const QString fil = data.path() + "/rapport 100%.txt";
-        lavFil(fil, "indhold");
+        QVERIFY(lavFil(fil, "indhold"));
         Papirkurv kurv;
         const papirkurv::Svar s = kurv.flyt(fil, Tid);
         QVERIFY2(s.ok, qPrintable(s.grund));
@@ -93,8 +93,8 @@ private slots:
         MidlertidigHjem hjem;
         QTemporaryDir data;
         Papirkurv kurv;
-        lavFil(data.path() + "/a/notat.txt", "1");
-        lavFil(data.path() + "/b/notat.txt", "2");
+        QVERIFY(lavFil(data.path() + "/a/notat.txt", "1"));
+        QVERIFY(lavFil(data.path() + "/b/notat.txt", "2"));
         QVERIFY(kurv.flyt(data.path() + "/a/notat.txt", Tid).ok);
         const papirkurv::Svar s = kurv.flyt(data.path() + "/b/notat.txt", Tid);
         QVERIFY(s.ok);
@@ -117,12 +117,12 @@ private slots:
         QCOMPARE(mangler.grund, QString("elementet findes ikke"));
 
         // A home trash that is a file, not a folder, cannot be used.
-        lavFil(hjem.sti() + "/.local/share/Trash", "ikke en mappe");
+        QVERIFY(lavFil(hjem.sti() + "/.local/share/Trash", "ikke en mappe"));
         Kilder k;
         k.dataHjem = hjem.sti() + "/.local/share";
         // A trash whose folders are missing refuses before the element moves.
         const QString fil = data.path() + "/bliver.txt";
-        lavFil(fil);
+        QVERIFY(lavFil(fil));
         const papirkurv::Svar s = papirkurv::flytTilKurv(fil, Kurv{data.path() + "/ingen-kurv", {}}, Tid);
         QVERIFY(!s.ok);
         QVERIFY(QFile::exists(fil));
@@ -148,7 +148,7 @@ private slots:
             ::chmod(QFile::encodeName(top.path() + "/.Trash").constData(), 01777);
         }
         const QString mappe = top.path() + "/Billeder/ferie";
-        lavFil(mappe + "/strand.jpg", "jpg");
+        QVERIFY(lavFil(mappe + "/strand.jpg", "jpg"));
         const std::optional<Kurv> kurv = Papirkurv::volumenKurv(top.path());
         QVERIFY(kurv);
         const QString forventet = deltKurv ? top.path() + "/.Trash/" + uid() : top.path() + "/.Trash-" + uid();
@@ -166,9 +166,9 @@ private slots:
     {
         QTemporaryDir d;
         const QString rod = QFileInfo(d.path()).canonicalFilePath();
-        lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:1 /x " + rod.toUtf8()
-                                       + "/bind rw - ext4 /dev/sda1 rw\n");
-        lavFil(rod + "/bind/a.txt", "a");
+        QVERIFY(lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:1 /x " + rod.toUtf8()
+                                       + "/bind rw - ext4 /dev/sda1 rw\n"));
+        QVERIFY(lavFil(rod + "/bind/a.txt", "a"));
         Kilder k;
         k.dataHjem = rod + "/hjem/.local/share";
         k.mountinfo = rod + "/mountinfo";
@@ -190,10 +190,10 @@ private slots:
     {
         QTemporaryDir d;
         const QString rod = QFileInfo(d.path()).canonicalFilePath();
-        lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:2 / " + rod.toUtf8()
-                                       + " rw - ext4 /dev/sda2 rw\n");
-        lavFil(rod + "/data", "en fil, hvor datamappen skulle være");
-        lavFil(rod + "/a.txt", "a");
+        QVERIFY(lavFil(rod + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n23 22 8:2 / " + rod.toUtf8()
+                                       + " rw - ext4 /dev/sda2 rw\n"));
+        QVERIFY(lavFil(rod + "/data", "en fil, hvor datamappen skulle være"));
+        QVERIFY(lavFil(rod + "/a.txt", "a"));
         Kilder k;
         k.dataHjem = rod + "/data";
         k.mountinfo = rod + "/mountinfo";
@@ -220,9 +220,9 @@ private slots:
     void topmappe()
     {
         QTemporaryDir d;
-        lavFil(d.path() + "/mountinfo",
+        QVERIFY(lavFil(d.path() + "/mountinfo",
                "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
-               "40 22 8:17 / /media/ann/USB rw - vfat /dev/sdb1 rw\n");
+               "40 22 8:17 / /media/ann/USB rw - vfat /dev/sdb1 rw\n"));
         Kilder k;
         k.dataHjem = d.path();
         k.mountinfo = d.path() + "/mountinfo";
@@ -238,12 +238,12 @@ private slots:
         QTemporaryDir top;
         const std::optional<Kurv> kurv = Papirkurv::volumenKurv(top.path());
         QVERIFY(kurv);
-        lavFil(top.path() + "/a.txt");
-        lavFil(top.path() + "/m/b/c.txt");
+        QVERIFY(lavFil(top.path() + "/a.txt"));
+        QVERIFY(lavFil(top.path() + "/m/b/c.txt"));
         QVERIFY(papirkurv::flytTilKurv(top.path() + "/a.txt", *kurv, Tid).ok);
         QVERIFY(papirkurv::flytTilKurv(top.path() + "/m", *kurv, Tid).ok);
-        lavFil(kurv->mappe + "/info/forsvundet.trashinfo", "[Trash Info]\n");
-        lavFil(kurv->mappe + "/directorysizes", "4096 1 m\n");
+        QVERIFY(lavFil(kurv->mappe + "/info/forsvundet.trashinfo", "[Trash Info]\n"));
+        QVERIFY(lavFil(kurv->mappe + "/directorysizes", "4096 1 m\n"));
         const papirkurv::Toemning t = papirkurv::toem(*kurv);
         QCOMPARE(t.elementer, 2);
         QVERIFY(t.fejl.isEmpty());
@@ -259,8 +259,8 @@ private slots:
         QTemporaryDir d;
         const QString usb = d.path() + "/usb";
         QDir().mkpath(usb + "/.Trash-" + uid() + "/files");
-        lavFil(d.path() + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n40 22 8:17 / " + usb.toUtf8()
-                                            + " rw - vfat /dev/sdb1 rw\n");
+        QVERIFY(lavFil(d.path() + "/mountinfo", "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n40 22 8:17 / " + usb.toUtf8()
+                                            + " rw - vfat /dev/sdb1 rw\n"));
         Kilder k;
         k.dataHjem = hjem.sti() + "/.local/share";
         k.mountinfo = d.path() + "/mountinfo";
@@ -286,9 +286,9 @@ private slots:
     void sletterTraeOgTaeller()
     {
         QTemporaryDir d;
-        lavFil(d.path() + "/t/a.txt", "12345");
-        lavFil(d.path() + "/t/tom.txt", "");
-        lavFil(d.path() + "/t/u/v/b.txt", "123");
+        QVERIFY(lavFil(d.path() + "/t/a.txt", "12345"));
+        QVERIFY(lavFil(d.path() + "/t/tom.txt", ""));
+        QVERIFY(lavFil(d.path() + "/t/u/v/b.txt", "123"));
         qint64 kaldt = 0;
         sletning::Valg valg;
         valg.monteringspunkter = QSet<QString>();
@@ -310,8 +310,8 @@ private slots:
     void linkFoelgesIkke()
     {
         QTemporaryDir d, ude;
-        lavFil(ude.path() + "/vigtig/data.txt", "behold");
-        lavFil(d.path() + "/t/x.txt");
+        QVERIFY(lavFil(ude.path() + "/vigtig/data.txt", "behold"));
+        QVERIFY(lavFil(d.path() + "/t/x.txt"));
         QVERIFY(QFile::link(ude.path() + "/vigtig", d.path() + "/t/link-til-mappe"));
         QVERIFY(QFile::link(ude.path() + "/vigtig/data.txt", d.path() + "/t/link-til-fil"));
         sletning::Resultat r;
@@ -329,7 +329,7 @@ private slots:
     void enkeltElementFjernerKunDetNavngivne()
     {
         QTemporaryDir d;
-        lavFil(d.path() + "/mappe/fil.txt", "x");
+        QVERIFY(lavFil(d.path() + "/mappe/fil.txt", "x"));
         sletning::Resultat r;
         QVERIFY(!sletning::sletFil(d.path() + "/mappe", r));
         QVERIFY(!sletning::sletTomMappe(d.path() + "/mappe", r));
@@ -351,9 +351,9 @@ private slots:
     {
         QTemporaryDir d;
         const QString t = sletning::kanonisk(d.path() + "/t");
-        lavFil(t + "/a.txt");
-        lavFil(t + "/mnt/drev/fremmed.txt", "fremmed");
-        lavFil(t + "/mnt/b.txt");
+        QVERIFY(lavFil(t + "/a.txt"));
+        QVERIFY(lavFil(t + "/mnt/drev/fremmed.txt", "fremmed"));
+        QVERIFY(lavFil(t + "/mnt/b.txt"));
         sletning::Valg valg;
         valg.monteringspunkter = QSet<QString>{t + "/mnt/drev"};
         sletning::Resultat r;
@@ -378,8 +378,8 @@ private slots:
         if (::geteuid() == 0)
             QSKIP("root may remove files in a read-only folder");
         QTemporaryDir d;
-        lavFil(d.path() + "/t/laast/fil.txt");
-        lavFil(d.path() + "/t/fri.txt");
+        QVERIFY(lavFil(d.path() + "/t/laast/fil.txt"));
+        QVERIFY(lavFil(d.path() + "/t/fri.txt"));
         ::chmod(QFile::encodeName(d.path() + "/t/laast").constData(), 0500);
         sletning::Resultat r;
         QVERIFY(!sletning::slet(d.path() + "/t", r));

@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(b[0].mime, QString("text/plain"));
         QCOMPARE(b[0].programmer.value("Marvikel"), 1);
 
-        lavFil(liste, AndetProgram);
+        QVERIFY(lavFil(liste, AndetProgram));
         QVERIFY(senestedokumenter::tilfoej("/tmp/andet.txt", liste));
         QVERIFY(senestedokumenter::tilfoej("/tmp/andet.txt", liste));
         QVERIFY(senestedokumenter::tilfoej("/tmp/billede.png", liste));
@@ -122,7 +122,7 @@ private slots:
     {
         QTemporaryDir d;
         const QString liste = d.path() + "/recently-used.xbel";
-        lavFil(liste, "<xbel version=\"1.0\"><bookmark href=");
+        QVERIFY(lavFil(liste, "<xbel version=\"1.0\"><bookmark href="));
         QVERIFY(senestedokumenter::tilfoej("/tmp/a.txt", liste));
         QCOMPARE(laes(liste).size(), 1);
     }
@@ -132,7 +132,7 @@ private slots:
     {
         QTemporaryDir d;
         const QString liste = d.path() + "/recently-used.xbel";
-        lavFil(liste, AndetProgram);
+        QVERIFY(lavFil(liste, AndetProgram));
         QVERIFY(senestedokumenter::rens(liste));
         QVERIFY(QFile::exists(liste));
         QFile f(liste);

@@ -119,10 +119,10 @@ private slots:
         Miljoe m;
         Tfindform &f = *m.f;
         const QString mappe = m.dir.path() + "/dok";
-        lavFil(mappe + "/a.txt", "hej og hej");
+        QVERIFY(lavFil(mappe + "/a.txt", "hej og hej"));
         QVERIFY(QFile::link("/proc/self/mem", mappe + "/b.txt"));
-        lavFil(mappe + "/c.txt", "Hej\r\nigen hej");
-        lavFil(mappe + "/d.log", "hej");
+        QVERIFY(lavFil(mappe + "/c.txt", "Hej\r\nigen hej"));
+        QVERIFY(lavFil(mappe + "/d.log", "hej"));
         f.setMappe(mappe);
         QVERIFY(f.ErExtListet("*.txt"));
         QVERIFY(!f.kommando("FindIBibliotek")->isEnabled());
@@ -178,8 +178,8 @@ private slots:
         Miljoe m;
         Tfindform &f = *m.f;
         const QString mappe = m.dir.path() + "/dok";
-        lavFil(mappe + "/a.txt", "x");
-        lavFil(mappe + "/a.xyz", "x");
+        QVERIFY(lavFil(mappe + "/a.txt", "x"));
+        QVERIFY(lavFil(mappe + "/a.xyz", "x"));
 
         m.editSti = mappe;
         f.hentMappeFraHovedvindue();

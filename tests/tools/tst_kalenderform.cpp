@@ -228,7 +228,7 @@ private slots:
         w->kalender()->setDato(dag);
         QCOMPARE(w->notat()->toPlainText(), QString("Tandlæge"));
 
-        testfiler::lavFil(m_mapper->notat(dag.addDays(1)), "naboen");
+        QVERIFY(testfiler::lavFil(m_mapper->notat(dag.addDays(1)), "naboen"));
         klik(w.get(), "sletKnap");
         QCOMPARE(testfiler::navne(m_mapper->m.brugerNotatMappe), QStringList{"31-10-2013.txt"});
         QCOMPARE(w->notat()->toPlainText(), QString());
@@ -268,7 +268,7 @@ private slots:
     {
         auto w = lavVindue();
         const QDate dag(2013, 10, 30);
-        testfiler::lavFil(m_mapper->notat(dag), "gammel\r\n");
+        QVERIFY(testfiler::lavFil(m_mapper->notat(dag), "gammel\r\n"));
         w->kalender()->setDato(dag);
         QCOMPARE(w->notat()->toPlainText(), QString("gammel"));
         const QString ny = QString(8000, QLatin1Char('n'));
@@ -315,7 +315,7 @@ private slots:
         auto w = lavVindue();
         m_hoved.editSti = m_mapper->tmp.path() + "/ingen";
         klik(w.get(), "indsaetKnap");
-        testfiler::lavFil(m_mapper->tmp.path() + "/fil.txt");
+        QVERIFY(testfiler::lavFil(m_mapper->tmp.path() + "/fil.txt"));
         m_hoved.editSti = m_mapper->tmp.path() + "/fil.txt";
         klik(w.get(), "indsaetKnap");
         QCOMPARE(m_d.informationer, (QStringList{"Der skal være valgt en mappe.", "Der skal være valgt en mappe."}));
@@ -408,7 +408,7 @@ private slots:
 
     void eksterntVindue()
     {
-        testfiler::lavFil(m_mapper->m.OptMappe + "kalender.txt", "-5000\r\n-5000\r\n");
+        QVERIFY(testfiler::lavFil(m_mapper->m.OptMappe + "kalender.txt", "-5000\r\n-5000\r\n"));
         {
             auto w = lavVindue(false);
             QCOMPARE(w->minimumSize(), QSize(940, 550));

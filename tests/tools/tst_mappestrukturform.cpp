@@ -89,7 +89,7 @@ private slots:
         QDir().mkpath(opt);
         for (const char *m : {"A", "B"})
             QDir().mkpath(tmp.path() + "/" + m);
-        testfiler::lavFil(dir + "Ind%2FUd.txt", (tmp.path() + "/A\r\n" + tmp.path() + "/Væk\r\n").toUtf8());
+        QVERIFY(testfiler::lavFil(dir + "Ind%2FUd.txt", (tmp.path() + "/A\r\n" + tmp.path() + "/Væk\r\n").toUtf8()));
         FakeDialogs d;
         bool MsRedigeret = false;
         QString editSti = tmp.path() + "/B";
