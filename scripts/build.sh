@@ -14,7 +14,4 @@ if command -v ccache >/dev/null 2>&1; then
   export CCACHE_BASEDIR CCACHE_NOHASHDIR
 fi
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $LAUNCHER >/dev/null
-# Sources are found by globbing; make moc look again so a header added since
-# the last build is never missed (it only re-runs moc on changed files).
-find "$BUILD_DIR" -maxdepth 2 -path '*_autogen/timestamp' -delete 2>/dev/null || true
 cmake --build "$BUILD_DIR" "$@"

@@ -8,6 +8,5 @@ BUILD_DIR="${MARVIKEL_BUILD_DIR:-build}"
 XDG_RUNTIME_DIR="$(mktemp -d)"
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 export XDG_RUNTIME_DIR
-trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 export QT_QPA_PLATFORM=offscreen
 dbus-run-session -- ctest --test-dir "$BUILD_DIR" --output-on-failure -j2

@@ -58,6 +58,13 @@ QRect tilpas(QWidget *vindue, const QRect &oensket)
     return tilpas(oensket, rammeFor(vindue), vindue->minimumSize());
 }
 
+void placer(QWidget *vindue, const QRect &oensket)
+{
+    const QRect g = tilpas(vindue, oensket);
+    vindue->resize(g.size());
+    vindue->move(g.topLeft());
+}
+
 QSize maksIndre(const QWidget *vindue)
 {
     const QMargins ramme = rammeFor(vindue);

@@ -41,6 +41,10 @@ QRect tilpas(const QRect &oensket, const QMargins &ramme, const QSize &mindst = 
 // yet shown would place its inside there, with the title bar above it.
 QRect tilpas(QWidget *vindue, const QRect &oensket);
 
+// Moves and sizes `vindue` to tilpas(vindue, oensket): a free window's
+// stored place, however the file was left, never hides the window.
+void placer(QWidget *vindue, const QRect &oensket);
+
 // The largest inner size `vindue` can have on the screen it stands on.
 QSize maksIndre(const QWidget *vindue);
 

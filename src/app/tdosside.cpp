@@ -7,6 +7,7 @@
 #include "engines/dos/konsoller.h"
 #include "engines/dos/tdosbibliotek.h"
 #include "platform/aabner.h"
+#include "shell/vinduesdele.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,45 +28,6 @@
 namespace {
 
 constexpr int raekkeHoejde = 19;
-
-// The rows of the command list: a light red square, the caption beside it
-// and a silver line under the row.
-class TDosTegner : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *maler, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        const QRect r = option.rect;
-        const bool valgt = option.state & QStyle::State_Selected;
-        const QPalette &p = option.palette;
-        maler->save();
-        maler->fillRect(r, valgt ? p.highlight() : p.base());
-        maler->fillRect(QRect(r.left() + 2, r.top() + 5, 10, 10), QColor(255, 128, 128));
-        maler->setPen(valgt ? p.color(QPalette::HighlightedText) : p.color(QPalette::Text));
-        const QRect tekst(r.left() + 14, r.top() + 1, r.width() - 16, r.height() - 2);
-        maler->drawText(tekst, Qt::AlignLeft | Qt::AlignVCenter,
-                        option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, tekst.width()));
-        maler->setPen(QColor(192, 192, 192));
-        maler->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        maler->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
-    {
-        return {option.rect.width(), qMax(raekkeHoejde, option.fontMetrics.height() + 2)};
-    }
-};
-
-QLabel *overskrift(const QString &tekst)
-{
-    auto *l = new QLabel(tekst);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
 
 QToolButton *knap(QAction *a, bool medTekst)
 {
@@ -167,7 +129,10 @@ QWidget *TDosside::lavKommandoside()
     m_dosBoxen->setObjectName(QStringLiteral("dosBoxen"));
     m_dosBoxen->setModel(liste);
     m_dosBoxen->setSelectionModel(liste->valg());
-    m_dosBoxen->setItemDelegate(new TDosTegner(m_dosBoxen));
+    m_dosBoxen->setItemDelegate(new vinduesdele::TMaerketRaekke(
+        // A light red square.
+        [](QPainter *maler, const QRect &felt, bool, const QPalette &) { maler->fillRect(felt, QColor(255, 128, 128)); },
+        raekkeHoejde, m_dosBoxen));
     m_dosBoxen->setSelectionMode(QAbstractItemView::SingleSelection);
     m_dosBoxen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_dosBoxen->setUniformItemSizes(true);
@@ -208,7 +173,7 @@ QWidget *TDosside::lavIndfoerside()
     auto *side = new QWidget;
     auto *l = new QVBoxLayout(side);
     l->setContentsMargins(4, 4, 4, 4);
-    l->addWidget(overskrift(QStringLiteral("Kommando")));
+    l->addWidget(vinduesdele::overskrift(QStringLiteral("Kommando")));
     auto *raekke = new QHBoxLayout;
     m_dosEdit = new QLineEdit;
     m_dosEdit->setObjectName(QStringLiteral("dosEdit"));
@@ -219,7 +184,7 @@ QWidget *TDosside::lavIndfoerside()
     raekke->addWidget(knap(kommando("googleUrlDos"), false));
     l->addLayout(raekke);
 
-    l->addWidget(overskrift(QStringLiteral("Beskrivelse")));
+    l->addWidget(vinduesdele::overskrift(QStringLiteral("Beskrivelse")));
     m_dosMemo = new QPlainTextEdit;
     m_dosMemo->setObjectName(QStringLiteral("dosMemo"));
     m_dosMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

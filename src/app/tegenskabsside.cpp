@@ -4,6 +4,7 @@
 #include "app/ikoner.h"
 #include "app/mainegenskaber.h"
 #include "app/tvippeknap.h"
+#include "shell/vinduesdele.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -25,15 +26,6 @@
 #include <climits>
 
 namespace {
-
-QLabel *overskrift(const QString &tekst, QWidget *parent)
-{
-    auto *label = new QLabel(tekst, parent);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    return label;
-}
 
 QLabel *broedtekst(const QString &tekst, QWidget *parent)
 {
@@ -154,7 +146,7 @@ QWidget *TEgenskabsside::lavProgramside()
     vaelg(m_fontbox, 1);
     layout->addWidget(boks);
 
-    layout->addWidget(overskrift(QStringLiteral("Mappe og filstruktur"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Mappe og filstruktur")));
     m_fontnavnBox = radiogruppe(QStringLiteral("FontnavnBox"), QStringLiteral("Fontnavn"),
                                 {QStringLiteral("Tahoma"), QStringLiteral("Lucida Fax"),
                                  QStringLiteral("Lucida Sans"), QStringLiteral("Arial"),
@@ -170,7 +162,7 @@ QWidget *TEgenskabsside::lavProgramside()
                QStringLiteral("Vis Stifindere med eller uden linjer i mappestrukturen"));
     layout->addWidget(m_strukturLinjer);
 
-    layout->addWidget(overskrift(QStringLiteral("Bogfaner"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Bogfaner")));
     m_bogfanerBox = radiogruppe(QStringLiteral("bogfanerBox"), QStringLiteral("Fremstillings muligheder"),
                                 {QStringLiteral("Fladknapper"), QStringLiteral("Knapper"),
                                  QStringLiteral("Tabs")},
@@ -179,8 +171,8 @@ QWidget *TEgenskabsside::lavProgramside()
     vaelg(m_bogfanerBox, 2);
     layout->addWidget(boks);
 
-    layout->addWidget(overskrift(QStringLiteral("Program"), side));
-    layout->addWidget(overskrift(QStringLiteral("Elementer i søgelister"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Program")));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Elementer i søgelister")));
     auto *maxRaekke = new QHBoxLayout;
     m_maxFindEdit = new QLineEdit(side);
     m_maxFindEdit->setObjectName(QStringLiteral("maxFindEdit"));
@@ -227,7 +219,7 @@ QWidget *TEgenskabsside::lavProgramside()
     hint::saet(m_minimerCheck, QStringLiteral("Fungerer ved næste programopstart"));
     layout->addWidget(m_minimerCheck);
 
-    layout->addWidget(overskrift(QStringLiteral("StartUp-program"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("StartUp-program")));
     auto *udfoer = new QToolButton(side);
     udfoer->setObjectName(QStringLiteral("startUpKnap"));
     udfoer->setText(QStringLiteral("Udfør"));
@@ -252,7 +244,7 @@ QWidget *TEgenskabsside::lavKlipbordside()
     layout->addWidget(broedtekst(QStringLiteral("Denne egenskab kan kun ændres, hvis alle stifindere "
                                                "og andre elementer er lukkede."),
                                 side));
-    layout->addWidget(overskrift(QStringLiteral("Klipbord"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Klipbord")));
     m_sammeKlipbord = afkrydsning(QStringLiteral("aSammeKlipbord"),
                                   QStringLiteral("Anvend samme klipbord"), side);
     m_sammeKlipbord->setChecked(true);
@@ -268,15 +260,15 @@ QWidget *TEgenskabsside::lavStrukturside()
 {
     auto *side = new QWidget;
     auto *layout = sidelayout(side);
-    layout->addWidget(overskrift(QStringLiteral("Hjemmelavede strukturer"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Hjemmelavede strukturer")));
     layout->addWidget(broedtekst(QStringLiteral("Valget gælder for hjemmelavede strukturer samt for "
                                                "visningen af gemt struktur, når den hentes."),
                                 side));
     auto *forklaring = new QFormLayout;
     forklaring->setRowWrapPolicy(QFormLayout::WrapLongRows);
-    forklaring->addRow(overskrift(QStringLiteral("Niveaustruktur:"), side),
+    forklaring->addRow(vinduesdele::overskrift(QStringLiteral("Niveaustruktur:")),
                        broedtekst(QStringLiteral("Viser punkterne i deres egentlige sammenhæng."), side));
-    forklaring->addRow(overskrift(QStringLiteral("Punktstruktur:"), side),
+    forklaring->addRow(vinduesdele::overskrift(QStringLiteral("Punktstruktur:")),
                        broedtekst(QStringLiteral("Viser punkterne punkt for punkt."), side));
     layout->addLayout(forklaring);
 
@@ -296,7 +288,7 @@ QWidget *TEgenskabsside::lavSikkerhedsside()
 {
     auto *side = new QWidget;
     auto *layout = sidelayout(side);
-    layout->addWidget(overskrift(QStringLiteral("Sikkerhed"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Sikkerhed")));
     layout->addWidget(broedtekst(
         QStringLiteral("Der kan være risiko for funktionsoverlapning angående nogle funktioner, "
                        "imens der kopieres eller slettes. Det kan for eksempel være, hvis en mappe, "
@@ -324,7 +316,7 @@ QWidget *TEgenskabsside::lavSikkerhedsside()
                        "\"Bloker funktioner\" er valgt."),
         side));
 
-    layout->addWidget(overskrift(QStringLiteral("Stifindere"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Stifindere")));
     m_vhaFunkCheck = afkrydsning(QStringLiteral("vhaFunkCheck"), QStringLiteral("Vis hints"), side);
     layout->addWidget(m_vhaFunkCheck);
     layout->addWidget(broedtekst(QStringLiteral("Vis knap og funktionsoplysning - hints - når for "
@@ -342,7 +334,7 @@ QWidget *TEgenskabsside::lavPanelside()
     auto *layout = sidelayout(side);
     layout->addWidget(broedtekst(QStringLiteral("Bestem om følgende tabs skal være synlige eller skjulte."),
                                 side));
-    layout->addWidget(overskrift(QStringLiteral("Panel indhold"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Panel indhold")));
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const QStringList navne{QStringLiteral("Søg på nettet"), QStringLiteral("Notater"),

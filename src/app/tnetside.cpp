@@ -4,6 +4,7 @@
 #include "app/ikoner.h"
 #include "app/navngivnekommandoer.h"
 #include "engines/netsoegning.h"
+#include "shell/vinduesdele.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -25,15 +26,6 @@ QToolButton *knap(QAction *a, QWidget *eier)
     b->setDefaultAction(a);
     b->setToolButtonStyle(a->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     return b;
-}
-
-QLabel *overskrift(const QString &tekst, QWidget *eier)
-{
-    auto *l = new QLabel(tekst, eier);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
 }
 
 } // namespace
@@ -174,7 +166,7 @@ QWidget *TNetside::lavBeskedcenter()
     knapper->addWidget(m_send);
     auto *layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(overskrift(QStringLiteral("Besked center"), side));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Besked center")));
     layout->addWidget(m_bcEdit);
     layout->addWidget(m_bcEditTekst);
     layout->addLayout(knapper);

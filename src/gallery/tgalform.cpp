@@ -1,5 +1,6 @@
 #include "gallery/tgalform.h"
 
+#include "app/skaermplacering.h"
 #include "core/dialogs.h"
 #include "core/stier.h"
 #include "core/tekstfil.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -264,15 +264,7 @@ void TGalForm::hentPosition()
         top = t;
         hoejde = h;
     }
-    // A stored place is kept on the screen the window opens on.
-    if (const QScreen *skaerm = QGuiApplication::primaryScreen()) {
-        const QRect s = skaerm->availableGeometry();
-        hoejde = qBound(qMin(400, s.height()), hoejde, s.height());
-        venstre = qBound(s.left(), venstre, qMax(s.left(), s.right() - udeBredde + 1));
-        top = qBound(s.top(), top, qMax(s.top(), s.bottom() - hoejde + 1));
-    }
-    move(venstre, top);
-    resize(udeBredde, hoejde);
+    skaermplacering::placer(this, QRect(venstre, top, udeBredde, qMax(400, hoejde)));
 }
 
 void TGalForm::gemPosition()

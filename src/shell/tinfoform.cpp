@@ -5,6 +5,7 @@
 #include "engines/hjaelp/thjaelpsoegning.h"
 #include "shell/thjaelp.h"
 #include "shell/turlform1.h"
+#include "shell/vinduesdele.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -147,10 +148,7 @@ QWidget *Tinfoform::bygSidepanel(const Hovedkommandoer &k)
     panel->setObjectName("sidepanel");
     panel->setFixedWidth(sidepanelBredde);
     auto *l = new QVBoxLayout(panel);
-    auto *titel = new QLabel("Information");
-    QFont f = titel->font();
-    f.setBold(true);
-    titel->setFont(f);
+    auto *titel = vinduesdele::overskrift("Information");
     l->addWidget(titel);
     for (QAction *a : {k.aVisStifinder, k.aVisInfoStruk, k.aPanelV}) {
         if (a) {

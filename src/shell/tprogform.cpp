@@ -7,6 +7,7 @@
 #include "engines/tmenuexefiler.h"
 #include "platform/aabner.h"
 #include "platform/desktopfil.h"
+#include "shell/vinduesdele.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -216,11 +217,7 @@ QWidget *TProgform::bygHoejre()
     auto *w = new QWidget;
     auto *l = new QVBoxLayout(w);
     l->setContentsMargins(12, 0, 0, 0);
-    auto *titel = new QLabel(QStringLiteral("Indfør program"));
-    QFont f = titel->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.4);
-    titel->setFont(f);
+    auto *titel = vinduesdele::overskrift(QStringLiteral("Indfør program"), 1.4);
     l->addWidget(titel);
     for (const char *trin : {"1. Vælg det program der skal indføres, altså en programfil.",
                              "Det kan indføres via struktur 2.",

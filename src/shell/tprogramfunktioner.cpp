@@ -1,5 +1,6 @@
 #include "shell/tprogramfunktioner.h"
 
+#include "shell/vinduesdele.h"
 #include <QAction>
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -45,15 +46,6 @@ const struct
     {"Window applets", "Applets.html"},
 };
 
-QLabel *overskrift(const QString &tekst)
-{
-    auto *l = new QLabel(tekst);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
 } // namespace
 
 TProgramfunktioner::TProgramfunktioner(const FindKommando &kommando, VisHjaelpeside infoHelp, QWidget *parent)
@@ -87,10 +79,10 @@ TProgramfunktioner::TProgramfunktioner(const FindKommando &kommando, VisHjaelpes
 
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(4, 4, 4, 4);
-    l->addWidget(overskrift("Nem-funktioner"));
+    l->addWidget(vinduesdele::overskrift("Nem-funktioner"));
     l->addLayout(gitter);
     l->addSpacing(8);
-    l->addWidget(overskrift("Information"));
+    l->addWidget(vinduesdele::overskrift("Information"));
     l->addWidget(m_liste, 1);
 }
 

@@ -4,6 +4,7 @@
 #include "app/ikoner.h"
 #include "core/dialogs.h"
 #include "engines/kalender/kalenderdatoer.h"
+#include "shell/vinduesdele.h"
 
 #include <QDate>
 #include <QGridLayout>
@@ -22,10 +23,7 @@ TDatofinder::TDatofinder(Dialogs &dialogs, QWidget *parent)
 {
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
-    auto *overskrift = new QLabel(QStringLiteral("Find datoer"));
-    QFont f = overskrift->font();
-    f.setBold(true);
-    overskrift->setFont(f);
+    auto *overskrift = vinduesdele::overskrift(QStringLiteral("Find datoer"));
     l->addWidget(overskrift);
     m_titel = new QLabel;
     m_titel->setObjectName("titelLinje");

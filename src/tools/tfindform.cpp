@@ -1,5 +1,6 @@
 #include "tools/tfindform.h"
 
+#include "app/skaermplacering.h"
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "core/stier.h"
@@ -7,6 +8,7 @@
 #include "engines/tekstsoegning/tfundmodel.h"
 #include "engines/tekstsoegning/ttekstsoegning.h"
 #include "platform/filinfo.h"
+#include "shell/vinduesdele.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +19,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -46,15 +46,6 @@ QPushButton *knap(QAction *a)
     QObject::connect(a, &QAction::changed, k, [k, a] { k->setEnabled(a->isEnabled()); });
     k->setEnabled(a->isEnabled());
     return k;
-}
-
-QLabel *fedLabel(const QString &tekst)
-{
-    auto *l = new QLabel(tekst);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
 }
 
 } // namespace
@@ -114,7 +105,7 @@ Tfindform::Tfindform(Dialogs &dialogs, bool inde, const QString &optMappe, const
     auto *layout = new QVBoxLayout(this);
     if (!m_showInternt)
         layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(fedLabel(QStringLiteral("Søg i dokumenter")));
+    layout->addWidget(vinduesdele::overskrift(QStringLiteral("Søg i dokumenter")));
     auto *mapperaekke = new QHBoxLayout;
     mapperaekke->addWidget(new QLabel(QStringLiteral("Søgemappe")));
     m_mappeFelt = new QLineEdit;
@@ -324,7 +315,7 @@ QWidget *Tfindform::bygFiltreside()
     midte->addLayout(venstre, 3);
 
     auto *forklaring = new QVBoxLayout;
-    forklaring->addWidget(fedLabel(QStringLiteral("Åben alle funktionen:")));
+    forklaring->addWidget(vinduesdele::overskrift(QStringLiteral("Åben alle funktionen:")));
     for (const char *tekst :
          {"Denne funktion kræver at der er indført et program, der kan åbne dokumenter, der sendes som parametre til "
           "programmet.",
@@ -365,15 +356,8 @@ void Tfindform::HentOpt()
         g.setSize(QSize(tal[3], tal[2]));
     if (ok[4])
         m_filterItemIndex = qMax(0, tal[4]);
-    // Within the screen, however the file was left.
-    if (const QScreen *s = QGuiApplication::primaryScreen()) {
-        const QRect skaerm = s->availableGeometry();
-        g.setSize(g.size().boundedTo(skaerm.size()).expandedTo(QSize(400, 300)));
-        g.moveTo(qBound(skaerm.left(), g.left(), qMax(skaerm.left(), skaerm.right() - g.width())),
-                 qBound(skaerm.top(), g.top(), qMax(skaerm.top(), skaerm.bottom() - g.height())));
-    }
-    resize(g.size());
-    move(g.topLeft());
+    g.setSize(g.size().expandedTo(QSize(400, 300)));
+    skaermplacering::placer(this, g);
 }
 
 void Tfindform::gemOpt()

@@ -3,6 +3,7 @@
 #include "app/hint.h"
 #include "app/ikoner.h"
 #include "app/navngivnekommandoer.h"
+#include "app/skaermplacering.h"
 #include "core/dialogs.h"
 #include "core/stier.h"
 #include "core/tekstfil.h"
@@ -10,13 +11,14 @@
 #include "engines/genveje/tgenvejsmager.h"
 #include "platform/filinfo.h"
 #include "shell/aktivering.h"
+#include "shell/vinduesdele.h"
+#include "shell/vinduesdele.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,7 +26,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -33,40 +34,6 @@ namespace {
 
 constexpr int fastBredde = 570;
 constexpr int fastHoejde = 620;
-
-// The rows of the shortcut list: a small circle in the menu highlight
-// colour, the name beside it and a silver line under the row.
-class TGenvejsTegner : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *maler, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        const QRect r = option.rect;
-        const bool valgt = option.state & QStyle::State_Selected;
-        const QPalette &p = option.palette;
-        maler->save();
-        maler->fillRect(r, valgt ? p.highlight() : p.base());
-        maler->setRenderHint(QPainter::Antialiasing);
-        maler->setPen(Qt::NoPen);
-        maler->setBrush(valgt ? p.color(QPalette::HighlightedText) : p.color(QPalette::Highlight));
-        maler->drawEllipse(QRect(r.left() + 2, r.top() + 5, 10, 10));
-        maler->setRenderHint(QPainter::Antialiasing, false);
-        maler->setPen(valgt ? p.color(QPalette::HighlightedText) : p.color(QPalette::Text));
-        const QRect tekst(r.left() + 14, r.top() + 1, r.width() - 16, r.height() - 2);
-        maler->drawText(tekst, Qt::AlignLeft | Qt::AlignVCenter,
-                        option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, tekst.width()));
-        maler->setPen(QColor(192, 192, 192));
-        maler->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        maler->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
-    {
-        return {option.rect.width(), qMax(19, option.fontMetrics.height() + 2)};
-    }
-};
 
 QLabel *tekst(const QString &t, bool fed = false)
 {
@@ -234,13 +201,8 @@ QWidget *Tgenvejform::lavHovedpanel()
     luk->setObjectName(QStringLiteral("lukKnap"));
     connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
     bund->addWidget(luk);
-    if (m_hoved.aVisStifinder) {
-        auto *stifinder = new QToolButton;
-        stifinder->setObjectName(QStringLiteral("stifinderKnap"));
-        stifinder->setDefaultAction(m_hoved.aVisStifinder);
-        stifinder->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    if (QToolButton *stifinder = vinduesdele::stifinderKnap(m_hoved.aVisStifinder))
         bund->addWidget(stifinder);
-    }
     bund->addStretch();
     m_infoKnap = new QToolButton;
     m_infoKnap->setObjectName(QStringLiteral("infoKnap"));
@@ -266,7 +228,16 @@ QWidget *Tgenvejform::lavSidepanel()
     m_liste = new QListWidget;
     m_liste->setObjectName(QStringLiteral("genvejsliste"));
     hint::saet(m_liste, QStringLiteral("Favoritfiler"));
-    m_liste->setItemDelegate(new TGenvejsTegner(m_liste));
+    m_liste->setItemDelegate(new vinduesdele::TMaerketRaekke(
+        // A small circle in the menu highlight colour.
+        [](QPainter *maler, const QRect &felt, bool valgt, const QPalette &p) {
+            maler->setRenderHint(QPainter::Antialiasing);
+            maler->setPen(Qt::NoPen);
+            maler->setBrush(valgt ? p.color(QPalette::HighlightedText) : p.color(QPalette::Highlight));
+            maler->drawEllipse(felt);
+            maler->setRenderHint(QPainter::Antialiasing, false);
+        },
+        19, m_liste));
     m_liste->installEventFilter(this);
     connect(m_liste, &QListWidget::itemSelectionChanged, this, &Tgenvejform::opdaterKommandoer);
     connect(m_liste, &QListWidget::itemDoubleClicked, this, [this] {
@@ -304,15 +275,7 @@ void Tgenvejform::laesIndstillinger()
 void Tgenvejform::placerEksternt()
 {
     setFixedSize(fastBredde, fastHoejde);
-    int venstre = m_aLeft;
-    int top = m_aTop;
-    // A position saved on a larger or another screen must not hide the window.
-    if (const QScreen *skaerm = QGuiApplication::primaryScreen()) {
-        const QRect r = skaerm->availableGeometry();
-        venstre = qBound(r.left(), venstre, qMax(r.left(), r.right() - fastBredde));
-        top = qBound(r.top(), top, qMax(r.top(), r.bottom() - fastHoejde));
-    }
-    move(venstre, top);
+    skaermplacering::placer(this, QRect(m_aLeft, m_aTop, fastBredde, fastHoejde));
 }
 
 QString Tgenvejform::editSti() const

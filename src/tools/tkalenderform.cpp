@@ -2,6 +2,7 @@
 
 #include "app/hint.h"
 #include "app/ikoner.h"
+#include "app/skaermplacering.h"
 #include "core/dialogs.h"
 #include "core/stier.h"
 #include "core/tekstfil.h"
@@ -11,6 +12,7 @@
 #include "engines/kalender/tdatoforskel.h"
 #include "platform/filinfo.h"
 #include "shell/aktivering.h"
+#include "shell/vinduesdele.h"
 #include "tools/tdatofinder.h"
 #include "tools/tkalendergruppe.h"
 
@@ -18,13 +20,11 @@
 #include <QFormLayout>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -71,11 +71,7 @@ Tkalenderform::Tkalenderform(const DataMapper &mapper, Dialogs &dialogs, bool in
     setAttribute(Qt::WA_DeleteOnClose);
     connect(m_datoforskel, &TDatoforskel::beregnet, this, &Tkalenderform::visResultat);
 
-    auto *overskrift = new QLabel(QStringLiteral("Kalender"));
-    QFont f = overskrift->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.4);
-    overskrift->setFont(f);
+    auto *overskrift = vinduesdele::overskrift(QStringLiteral("Kalender"), 1.4);
 
     m_sider = new QTabWidget;
     m_sider->setObjectName("sider");
@@ -250,13 +246,7 @@ void Tkalenderform::placerEksternt()
         venstre = 20;
         top = 40;
     }
-    // A position saved on a larger or another screen must not hide the window.
-    if (const QScreen *skaerm = QGuiApplication::primaryScreen()) {
-        const QRect r = skaerm->availableGeometry();
-        venstre = qBound(r.left(), venstre, qMax(r.left(), r.right() - fastBredde));
-        top = qBound(r.top(), top, qMax(r.top(), r.bottom() - fastHoejde));
-    }
-    move(venstre, top);
+    skaermplacering::placer(this, QRect(venstre, top, fastBredde, fastHoejde));
 }
 
 void Tkalenderform::gemPosition()

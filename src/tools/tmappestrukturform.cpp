@@ -2,26 +2,27 @@
 
 #include "app/hint.h"
 #include "app/ikoner.h"
+#include "app/skaermplacering.h"
 #include "core/dialogs.h"
 #include "core/stier.h"
 #include "core/tekstfil.h"
 #include "engines/mappestruktur/tstrukturredigering.h"
 #include "platform/filinfo.h"
 #include "shell/aktivering.h"
+#include "shell/vinduesdele.h"
+#include "shell/vinduesdele.h"
 #include "tools/tstrukturtegner.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -104,10 +105,7 @@ QWidget *Tmappestrukturform::bygVenstrePanel()
     m_venstrePanel->setFrameShape(QFrame::StyledPanel);
     auto *l = new QVBoxLayout(m_venstrePanel);
     l->setContentsMargins(6, 6, 6, 6);
-    auto *titel = new QLabel(QStringLiteral("Eksisterende strukturer"));
-    QFont f = titel->font();
-    f.setBold(true);
-    titel->setFont(f);
+    auto *titel = vinduesdele::overskrift(QStringLiteral("Eksisterende strukturer"));
     l->addWidget(titel);
     m_strukturListe = tegnetListe("strukturListe", QStringLiteral("Indførte strukturer"),
                                   TStrukturtegner::lysegroen(), false);
@@ -222,13 +220,8 @@ QWidget *Tmappestrukturform::bygBund()
     auto *w = new QWidget;
     auto *l = new QHBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
-    if (m_hoved.aVisStifinder) {
-        auto *stifinder = new QToolButton;
-        stifinder->setObjectName(QStringLiteral("stifinderKnap"));
-        stifinder->setDefaultAction(m_hoved.aVisStifinder);
-        stifinder->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    if (QToolButton *stifinder = vinduesdele::stifinderKnap(m_hoved.aVisStifinder))
         l->addWidget(stifinder);
-    }
     auto *luk = knap(QStringLiteral("Luk"), "lukKnap");
     connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
     l->addWidget(luk);
@@ -331,16 +324,7 @@ void Tmappestrukturform::placerEksternt()
     QRect r(20, 40, 860, 580);
     if (ok[0] && ok[1] && ok[2] && ok[3] && tal[2] > 0 && tal[3] > 0)
         r = QRect(tal[0], tal[1], tal[3], tal[2]);
-    // A place saved on a larger or another screen must not hide the window.
-    if (const QScreen *skaerm = QGuiApplication::primaryScreen()) {
-        const QRect s = skaerm->availableGeometry();
-        r.setWidth(qMin(r.width(), s.width()));
-        r.setHeight(qMin(r.height(), s.height()));
-        r.moveLeft(qBound(s.left(), r.left(), qMax(s.left(), s.right() - r.width())));
-        r.moveTop(qBound(s.top(), r.top(), qMax(s.top(), s.bottom() - r.height())));
-    }
-    resize(r.size());
-    move(r.topLeft());
+    skaermplacering::placer(this, r);
     m_venstrePanel->setVisible(linjer.value(4) != QStringLiteral("0"));
 }
 

@@ -3,6 +3,7 @@
 #include "app/hint.h"
 #include "engines/systeminfo/tapplets.h"
 #include "shell/aktivering.h"
+#include "shell/vinduesdele.h"
 #include "tools/thjaelpevisning.h"
 
 #include <QGroupBox>
@@ -13,16 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QLabel *overskrift(const QString &tekst, qreal skala)
-{
-    auto *l = new QLabel(tekst);
-    QFont f = l->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * skala);
-    l->setFont(f);
-    return l;
-}
 
 } // namespace
 
@@ -36,7 +27,7 @@ TwaForm::TwaForm(Dialogs &dialogs, const QString &appletsDir, const QString &inf
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *venstre = new QVBoxLayout;
-    venstre->addWidget(overskrift(QStringLiteral("Window Applets"), 1.4));
+    venstre->addWidget(vinduesdele::overskrift(QStringLiteral("Window Applets"), 1.4));
     venstre->addWidget(new QLabel(QStringLiteral("Nemadgang til forskellige skrivebordselementer")));
     const int grupper[] = {4, 5, 5, 4, 2};
     int i = 0;
@@ -76,7 +67,7 @@ TwaForm::TwaForm(Dialogs &dialogs, const QString &appletsDir, const QString &inf
     rulle->setMaximumWidth(knapper->sizeHint().width() + 60);
 
     auto *hoejre = new QVBoxLayout;
-    hoejre->addWidget(overskrift(QStringLiteral("Information"), 1.2));
+    hoejre->addWidget(vinduesdele::overskrift(QStringLiteral("Information"), 1.2));
     hoejre->addWidget(new THjaelpevisning(infoDir + QStringLiteral("Applets2.html"), infoHelp), 1);
 
     auto *l = new QHBoxLayout(this);

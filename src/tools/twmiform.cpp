@@ -2,23 +2,24 @@
 
 #include "app/hint.h"
 #include "app/ikoner.h"
+#include "app/skaermplacering.h"
 #include "core/dialogs.h"
 #include "core/tekstfil.h"
 #include "engines/systeminfo/tapplets.h"
 #include "engines/systeminfo/twmi.h"
 #include "shell/aktivering.h"
+#include "shell/vinduesdele.h"
+#include "shell/vinduesdele.h"
 #include "tools/thjaelpevisning.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -35,16 +36,6 @@ QPushButton *knap(const QString &tekst, const char *navn, const QString &hint = 
     if (!hint.isEmpty())
         hint::saet(k, hint);
     return k;
-}
-
-QLabel *overskrift(const QString &tekst)
-{
-    auto *l = new QLabel(tekst);
-    QFont f = l->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.3);
-    l->setFont(f);
-    return l;
 }
 
 } // namespace
@@ -69,19 +60,14 @@ TwmiForm::TwmiForm(Dialogs &dialogs, const Mapper &mapper, bool inde, const Hove
     connect(m_wmi, &TWmi::klasserKlar, this, &TwmiForm::opdaterKnapper);
 
     auto *venstre = new QVBoxLayout;
-    venstre->addWidget(overskrift(QStringLiteral("WMI")));
+    venstre->addWidget(vinduesdele::overskrift(QStringLiteral("WMI"), 1.3));
     venstre->addWidget(bygKnapper());
     venstre->addWidget(bygSoegning());
     venstre->addStretch();
 
     auto *bund = new QHBoxLayout;
-    if (m_hoved.aVisStifinder) {
-        auto *stifinder = new QToolButton;
-        stifinder->setObjectName(QStringLiteral("stifinderKnap"));
-        stifinder->setDefaultAction(m_hoved.aVisStifinder);
-        stifinder->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    if (QToolButton *stifinder = vinduesdele::stifinderKnap(m_hoved.aVisStifinder))
         bund->addWidget(stifinder);
-    }
     auto *luk = knap(QStringLiteral("Luk"), "lukKnap");
     connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
     bund->addWidget(luk);
@@ -106,7 +92,7 @@ TwmiForm::TwmiForm(Dialogs &dialogs, const Mapper &mapper, bool inde, const Hove
     l->addWidget(venstreW);
     if (m_showInternt) {
         auto *hoejre = new QVBoxLayout;
-        hoejre->addWidget(overskrift(QStringLiteral("Information")));
+        hoejre->addWidget(vinduesdele::overskrift(QStringLiteral("Information"), 1.3));
         hoejre->addWidget(new THjaelpevisning(mapper.infoDir + QStringLiteral("WMI2.html"), m_hoved.infoHelp), 1);
         l->addLayout(hoejre, 1);
     }
@@ -237,12 +223,7 @@ void TwmiForm::placerEksternt()
         venstre = 20;
         top = 40;
     }
-    if (const QScreen *skaerm = QGuiApplication::primaryScreen()) {
-        const QRect r = skaerm->availableGeometry();
-        venstre = qBound(r.left(), venstre, qMax(r.left(), r.right() - fastBredde));
-        top = qBound(r.top(), top, qMax(r.top(), r.bottom() - hoejde));
-    }
-    move(venstre, top);
+    skaermplacering::placer(this, QRect(venstre, top, fastBredde, hoejde));
 }
 
 void TwmiForm::closeEvent(QCloseEvent *e)

@@ -164,7 +164,7 @@ private slots:
         // Byte for byte, links skipped rather than followed.
         QCOMPARE(indhold(m.dosMappe),
                  QStringList({"ping.txt", "skrivebeskyttet.txt", "undermappe", "undermappe/bin.dat"}));
-        for (const QString &fil : {"ping.txt", "undermappe/bin.dat", "skrivebeskyttet.txt"})
+        for (const char *fil : {"ping.txt", "undermappe/bin.dat", "skrivebeskyttet.txt"})
             QCOMPARE(laes(m.dosMappe + fil), laes(m_program + "/Dos/" + fil));
         QCOMPARE(laes(m.OptMappe + "Spm_kopiering.txt"), QByteArray("731\r\n355\r\n"));
         // A read-only template file becomes a file the user can change.

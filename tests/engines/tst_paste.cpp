@@ -360,7 +360,7 @@ void TestPaste::konfliktSvarHolderResten()
     QTemporaryDir dir;
     Opstilling o;
     o.dest = dir.filePath("dest");
-    for (const QString &f : {"M/1", "M/2", "M/U/3", "M/U/4", "f"}) {
+    for (const QString f : {"M/1", "M/2", "M/U/3", "M/U/4", "f"}) {
         QVERIFY(lavFil(dir.filePath("kilde/" + f), "ny"));
         QVERIFY(lavFil(o.dest + "/" + f, "gammel"));
     }
@@ -375,7 +375,7 @@ void TestPaste::konfliktSvarHolderResten()
     QCOMPARE(o.konflikt.ubesvarede, 0);
     QCOMPARE(o.konflikt.filnavne.first(), QString("1"));
     QCOMPARE(o.konflikt.mappenavne.first(), o.dest + "/M");
-    for (const QString &f : {"M/1", "M/2", "M/U/3", "M/U/4", "f"})
+    for (const QString f : {"M/1", "M/2", "M/U/3", "M/U/4", "f"})
         QCOMPARE(indhold(o.dest + "/" + f), QByteArray(nye.contains(f) ? "ny" : "gammel"));
     QCOMPARE(o.paste.ikkePastede, qint64(ikkePastede));
     if (svar.first() == 20)
@@ -387,7 +387,7 @@ void TestPaste::erstatMappeMedSammeSvarForAlle()
     QTemporaryDir dir;
     Opstilling o;
     o.dest = dir.filePath("dest");
-    for (const QString &m : {"A", "B", "C"})
+    for (const QString m : {"A", "B", "C"})
         QVERIFY(lavFil(dir.filePath("kilde/" + m + "/fil"), "ny"));
     QVERIFY(lavFil(o.dest + "/A/fil", "gammel"));
     QVERIFY(lavFil(o.dest + "/C/fil", "gammel"));
@@ -433,7 +433,7 @@ void TestPaste::overskrivIkkeTaellerOgInformerer()
     QTemporaryDir dir;
     Opstilling o;
     o.dest = dir.filePath("dest");
-    for (const QString &f : {"a", "b", "c"}) {
+    for (const QString f : {"a", "b", "c"}) {
         QVERIFY(lavFil(dir.filePath("kilde/" + f), "ny"));
         QVERIFY(lavFil(o.dest + "/" + f, "gammel"));
         o.filer.append(dir.filePath("kilde/" + f));
@@ -500,7 +500,7 @@ void TestPaste::stopEfterFoersteFil()
     const QString dest = dir.filePath("dest");
     QDir().mkpath(dest);
     QStringList filer;
-    for (const QString &f : {"1", "2", "3"}) {
+    for (const QString f : {"1", "2", "3"}) {
         QVERIFY(lavFil(dir.filePath("kilde/" + f), "data"));
         filer.append(dir.filePath("kilde/" + f));
     }
@@ -800,7 +800,7 @@ void TestPaste::kilderMedSammeNavn()
     Opstilling o;
     o.dest = dir.filePath("dest");
     QDir().mkpath(o.dest);
-    for (const QString &kilde : {"A", "B"}) {
+    for (const QString kilde : {"A", "B"}) {
         const QString sti = dir.filePath(kilde + "/x.txt");
         QVERIFY(lavFil(mappe ? sti + "/fil" : sti, kilde.toUtf8()));
         (mappe ? o.mapper : o.filer).append(sti);

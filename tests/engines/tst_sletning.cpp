@@ -239,7 +239,7 @@ private slots:
         QTest::addColumn<QByteArray>("navn");
         QTest::newRow("latin-1") << QByteArray("\xe6ndret");
         QTest::newRow("ugyldig utf-8") << QByteArray("ugyldig\xff\xfe");
-        QTest::newRow("utf-8") << QByteArray("\xc3\xa6ble");
+        QTest::newRow("utf-8") << QByteArray("\xc3\xa6" "ble");
     }
     void monteretMappeMedVilkaarligtNavn()
     {

@@ -208,7 +208,7 @@ private slots:
             const int n = int(r.bounded(20, 600));
             for (int i = 0; i < n; ++i)
                 tekst += ord.at(r.bounded(int(ord.size()))) + skift.at(r.bounded(int(skift.size())));
-            for (const QString &soeg : {"og", "æ", "aa", "ørnen", "tekst"}) {
+            for (const QString soeg : {"og", "æ", "aa", "ørnen", "tekst"}) {
                 for (bool hele : {false, true}) {
                     for (bool store : {false, true}) {
                         const QStringList forventet = kontrolFund(tekst, soeg, hele, store);

@@ -1,8 +1,11 @@
 #!/bin/sh
-# Installs the build into a temporary root, starts the installed program with
-# a fresh home and checks that it found its shipped folder (the command
-# templates are copied from it at first start), that a second start hands its
-# folder to the running program, and that it ends cleanly on SIGTERM.
+# The smoke test of the real program: installs the build into a temporary
+# root, starts the installed program offscreen with a fresh home and checks
+# that it found its shipped folder (the command templates are copied from it
+# at first start), that a second start hands its folder to the running
+# program (its main window is up and its event loop runs), and that it ends
+# cleanly on SIGTERM, saving its settings as a close does. A crash at any
+# point fails it.
 set -eu
 BUILD_DIR="$1"
 ROD="$(mktemp -d)"
@@ -47,8 +50,15 @@ vent_paa 'ls "$HOME"/Marvikel/*/Dos/"df -h.txt" >/dev/null 2>&1' \
 # A second start with a folder hands it over and stops at once.
 "$PROGRAM" "$HOME" || fejl "anden start overdrog ikke til det kørende program"
 
+# A clean close saves the main window's settings again: taken away now,
+# the file must be back, whole, when the program has ended.
+EGENSKABER=$(ls -d "$HOME"/Marvikel/*/Egenskaber | head -n 1)
+INDSTILLINGER="$EGENSKABER/MainEgenskaber.txt"
+rm -f "$INDSTILLINGER"
+
 kill -TERM "$PID"
 STATUS=0
 wait "$PID" || STATUS=$?
 PID=""
 [ "$STATUS" -eq 0 ] || { cat "$ROD/log" >&2; fejl "programmet sluttede med $STATUS efter SIGTERM"; }
+[ -f "$INDSTILLINGER" ] && [ "$(grep -c '' "$INDSTILLINGER")" -eq 45 ] || fejl "hovedvinduets indstillinger blev ikke gemt ved lukning"

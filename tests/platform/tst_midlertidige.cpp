@@ -43,7 +43,7 @@ private slots:
         QTest::addColumn<qint64>("pid");
         QTest::newRow("med navn") << QByteArray(".rapport.txt.marvikel-123-4") << qint64(123);
         QTest::newRow("uden navn") << QByteArray(".marvikel-123-4") << qint64(123);
-        QTest::newRow("navn der ikke er utf-8") << QByteArray(".\xe6ble.marvikel-77-1") << qint64(77);
+        QTest::newRow("navn der ikke er utf-8") << QByteArray(".\xe6" "ble.marvikel-77-1") << qint64(77);
         QTest::newRow("ikke skjult") << QByteArray("rapport.marvikel-123-4") << qint64(-1);
         QTest::newRow("uden nummer") << QByteArray(".rapport.marvikel-123") << qint64(-1);
         QTest::newRow("omdøbningens stedfortræder") << QByteArray(".marvikel-omdoeb-Ab12Cd") << qint64(-1);
