@@ -94,8 +94,10 @@ void TEgenskabsKommandoer::omdoebt(const QString &ny)
 {
     TStrukturCompo *motor = m_vindue.motor();
     motor->setAktiveStruktur(Trae::Fil);
+    // A file made hidden is not listed while hidden elements are not shown;
+    // the view then shows its folder.
     const QString r = motor->SelectFil(ny);
-    m_vindue.mappeKontrol(r.isEmpty() ? ny : r, false);
+    m_vindue.mappeKontrol(filinfo::erFil(r) ? r : stier::mappeAf(ny), false);
 }
 
 void TEgenskabsKommandoer::htmlListe(THtmlLister::Art art)

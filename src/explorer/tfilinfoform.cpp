@@ -117,8 +117,11 @@ QWidget *Tfilinfoform::lavFilSide()
     attributter->addWidget(cbReadOnly);
     attributter->addWidget(cbHidden);
     attributter->addStretch(1);
-    attributter->addWidget(Anvend);
     form->addRow(QStringLiteral("Attributter:"), attributter);
+    auto *anvendRaekke = new QHBoxLayout;
+    anvendRaekke->addStretch(1);
+    anvendRaekke->addWidget(Anvend);
+    form->addRow(anvendRaekke);
     form->addRow(QStringLiteral("Filtype:"), LabelFiltype = vaerdi(side));
     connect(cbReadOnly, &QCheckBox::clicked, Anvend, [this] { Anvend->setEnabled(true); });
     connect(cbHidden, &QCheckBox::clicked, Anvend, [this] { Anvend->setEnabled(true); });

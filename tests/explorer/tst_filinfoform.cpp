@@ -71,6 +71,7 @@ void TestFilinfoform::stoerrelsesknapper()
     f.resize(350, f.height());
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(f.width(), 350);
     QVERIFY(!f.Mindre->isEnabled());
     f.Stoerre->click();
     f.Stoerre->click();
@@ -163,10 +164,21 @@ void TestFilinfoform::egenskaberFraStifinderen()
     QCOMPARE(f->EditFilnavn->text(), "b.txt");
     QCOMPARE(f->LabelSize->text(), "5 bytes (5 bytes)");
 
-    // Hidden through the window: the explorer moves to the new name.
+    // Hidden through the window: the explorer moves to the new name, or to
+    // its folder while hidden elements are not shown.
+    w.motor()->setShowHidden(true);
     f->cbHidden->click();
     f->Anvend->click();
     QCOMPARE(w.motor()->filnavn(), mappe + "/.b.txt");
+    QCOMPARE(ramme.editSti(), mappe + "/.b.txt");
+    w.motor()->setShowHidden(false);
+    f->cbHidden->click();
+    f->Anvend->click();
+    QCOMPARE(w.motor()->filnavn(), mappe + "/b.txt");
+    f->cbHidden->click();
+    f->Anvend->click();
+    QCOMPARE(ramme.editSti(), mappe);
+    QVERIFY(!QFile::exists(mappe + "/b.txt"));
 
     // With nothing selected in the file tree the command itself is off;
     // its work shows the folder the tree lists.
