@@ -1,7 +1,8 @@
 #!/bin/sh
 # Times the tree engine against the anchor `find DIR -maxdepth 1 -printf '%y %p\n'`
-# (an entry and its type: what the file tree needs) on the same fixtures in the
-# same run, and prints both times, their ratio and our peak memory.
+# (an entry and its type: what the file tree needs), and the properties
+# window's folder total against `du -sb` and `du -sl`, on the same fixtures in
+# the same run, and prints the times, their ratio and our peak memory.
 #
 #   bench/run-tree-bench.sh            build dir: $MARVIKEL_BUILD_DIR or ./build
 #   BENCH_DIR=/path RUNDER=7 bench/run-tree-bench.sh
@@ -55,3 +56,42 @@ maal() {
 echo "Median af $RUNDER kørsler (varm cache):"
 maal filtrae "$BENCH_DIR/filtrae" ""
 maal mappetrae "$BENCH_DIR/mappetrae" "-mindepth 1 -type d"
+
+# The folder total of the properties window against `du -sb` (apparent size,
+# hard links once, like ours) and `du -sl` (hard links every time), on a tree
+# of TOTAL_FILER files in TOTAL_MAPPER folders. The three take turns within
+# each round, each timed as a whole process; the medians and our peak memory
+# are printed.
+TOTAL_FILER=100000
+TOTAL_MAPPER=2000
+TMARK="$BENCH_DIR/.lavet-total-$TOTAL_FILER-$TOTAL_MAPPER-$SEED"
+if [ ! -e "$TMARK" ]; then
+    rm -rf "$BENCH_DIR/total"
+    echo "Laver mappetotal-træ i $BENCH_DIR/total ..."
+    "$BENCH" lavtotal "$BENCH_DIR" "$TOTAL_FILER" "$TOTAL_MAPPER" "$SEED"
+    touch "$TMARK"
+fi
+
+ms() { echo $(( ($2 - $1) / 1000 )); }
+median_af() { sort -n "$1" | awk '{ v[NR] = $1 } END { printf "%.2f", v[int((NR + 1) / 2)] / 1000 }'; }
+
+T="$BENCH_DIR/total"
+du -sb "$T" >/dev/null   # warm the cache for all three
+: >"$BENCH_DIR/vores.txt"; : >"$BENCH_DIR/dusb.txt"; : >"$BENCH_DIR/dusl.txt"
+i=0
+while [ "$i" -lt "$RUNDER" ]; do
+    s=$(date +%s%N); "$BENCH" total "$T" >/dev/null; e=$(date +%s%N); ms "$s" "$e" >>"$BENCH_DIR/vores.txt"
+    s=$(date +%s%N); du -sb "$T" >/dev/null; e=$(date +%s%N); ms "$s" "$e" >>"$BENCH_DIR/dusb.txt"
+    s=$(date +%s%N); du -sl "$T" >/dev/null; e=$(date +%s%N); ms "$s" "$e" >>"$BENCH_DIR/dusl.txt"
+    i=$((i + 1))
+done
+/usr/bin/time -v "$BENCH" total "$T" >"$BENCH_DIR/total.txt" 2>"$BENCH_DIR/time.txt"
+rss=$(awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); printf "%.1f", $2 / 1024 }' "$BENCH_DIR/time.txt")
+vores=$(median_af "$BENCH_DIR/vores.txt")
+dusb=$(median_af "$BENCH_DIR/dusb.txt")
+dusl=$(median_af "$BENCH_DIR/dusl.txt")
+printf 'mappetotal %s filer, %s mapper, %s bytes (du -sb: %s)\n' \
+    "$(awk '/^filer/ { print $2 }' "$BENCH_DIR/total.txt")" "$(awk '/^mapper/ { print $2 }' "$BENCH_DIR/total.txt")" \
+    "$(awk '/^bytes/ { print $2 }' "$BENCH_DIR/total.txt")" "$(du -sb "$T" | cut -f1)"
+printf '           vores %8s ms  du -sb %8s ms  du -sl %8s ms  forhold %5sx (du -sb)  top-RSS %6s MB\n' \
+    "$vores" "$dusb" "$dusl" "$(awk -v a="$vores" -v b="$dusb" 'BEGIN { printf "%.2f", a / b }')" "$rss"

@@ -5,6 +5,13 @@
 //                                          (MAPPER subfolders), reproducibly from SEED
 //   bench_trae filtrae DIR RUNDER          lists DIR in the file tree RUNDER times
 //   bench_trae mappetrae DIR RUNDER        expands DIR in the folder tree RUNDER times
+//   bench_trae lavtotal DIR FILER MAPPER SEED
+//                                          makes DIR/total: FILER files of random
+//                                          (sparse) sizes in MAPPER nested folders,
+//                                          with some hard links and links
+//   bench_trae total DIR [RUNDER [TRAADE]] totals DIR as the properties window does;
+//                                          without RUNDER it prints the size, the file
+//                                          and folder counts and what it passed over
 //
 // Each timing run prints the median wall time in milliseconds on the line
 // "median_ms <value>" and the entries found on "antal <value>".
@@ -12,6 +19,7 @@
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
+#include "platform/mappetotal.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,6 +75,37 @@ int lav(const QString &rod, int filer, int mapper, unsigned seed)
     return 0;
 }
 
+// A tree of `mapper` folders, each under a random earlier one (so depths
+// vary), holding `filer` files whose sizes are set without writing data.
+// One file in 500 gets a second hard link elsewhere, one in 1000 a link.
+int lavTotal(const QString &rod, int filer, int mapper, unsigned seed)
+{
+    std::mt19937 tal(seed);
+    std::vector<QByteArray> stier{QFile::encodeName(rod + "/total")};
+    QDir().mkpath(rod + "/total");
+    for (int i = 1; i < mapper; ++i) {
+        std::uniform_int_distribution<int> mor(0, int(stier.size()) - 1);
+        stier.push_back(stier[size_t(mor(tal))] + '/' + navn(tal, i));
+        if (::mkdir(stier.back().constData(), 0755) != 0)
+            return 1;
+    }
+    std::uniform_int_distribution<int> hvor(0, int(stier.size()) - 1);
+    std::uniform_int_distribution<qint64> stoerrelse(0, 1 << 20);
+    std::uniform_int_distribution<int> udv(0, int(std::size(Udvidelser)) - 1);
+    for (int i = 0; i < filer; ++i) {
+        const QByteArray sti = stier[size_t(hvor(tal))] + '/' + navn(tal, i) + Udvidelser[udv(tal)];
+        const int fd = ::open(sti.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        if (fd < 0 || ::ftruncate(fd, stoerrelse(tal)) != 0)
+            return 1;
+        ::close(fd);
+        if (i % 500 == 0)
+            ::link(sti.constData(), (stier[size_t(hvor(tal))] + "/hardlink " + QByteArray::number(i)).constData());
+        if (i % 1000 == 0)
+            ::symlink(sti.constData(), (stier[size_t(hvor(tal))] + "/link " + QByteArray::number(i)).constData());
+    }
+    return 0;
+}
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -101,6 +140,27 @@ int tid(const QString &hvad, const QString &dir, int runder)
     return 0;
 }
 
+int total(const QString &dir, int runder, int traade)
+{
+    if (runder <= 0) {
+        const mappetotal::Resultat r = mappetotal::beregn(dir, nullptr, nullptr, traade);
+        std::printf("bytes %lld\nfiler %lld\nmapper %lld\nulaeste_mapper %lld\nulaeste_elementer %lld\n"
+                    "andre_drev %lld\nfejl %d\n",
+                    r.bytes, r.filer, r.mapper, r.ulaesteMapper, r.ulaesteFiler, r.andreDrev, r.fejl);
+        return r.fejl == 0 ? 0 : 1;
+    }
+    std::vector<double> tider;
+    mappetotal::Resultat r;
+    for (int i = 0; i < runder; ++i) {
+        QElapsedTimer ur;
+        ur.start();
+        r = mappetotal::beregn(dir, nullptr, nullptr, traade);
+        tider.push_back(double(ur.nsecsElapsed()) / 1e6);
+    }
+    std::printf("antal %lld\nmedian_ms %.2f\n", r.filer + r.mapper, median(tider));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -111,6 +171,11 @@ int main(int argc, char **argv)
         return lav(a[2], a[3].toInt(), a[4].toInt(), a[5].toUInt());
     if (a.size() == 4 && (a[1] == QLatin1String("filtrae") || a[1] == QLatin1String("mappetrae")))
         return tid(a[1], a[2], std::max(1, a[3].toInt()));
-    std::fprintf(stderr, "brug: bench_trae lav DIR FILER MAPPER SEED | filtrae DIR RUNDER | mappetrae DIR RUNDER\n");
+    if (a.size() == 6 && a[1] == QLatin1String("lavtotal"))
+        return lavTotal(a[2], a[3].toInt(), a[4].toInt(), a[5].toUInt());
+    if (a.size() >= 3 && a.size() <= 5 && a[1] == QLatin1String("total"))
+        return total(a[2], a.size() > 3 ? a[3].toInt() : 0, a.size() > 4 ? a[4].toInt() : 2);
+    std::fprintf(stderr, "brug: bench_trae lav DIR FILER MAPPER SEED | filtrae DIR RUNDER | mappetrae DIR RUNDER\n"
+                         "       | lavtotal DIR FILER MAPPER SEED | total DIR [RUNDER [TRAADE]]\n");
     return 2;
 }

@@ -3,6 +3,7 @@
 
 #include "engines/tklipbord.h"
 #include "engines/tmappemodel.h"
+#include "explorer/tegenskabskommandoer.h"
 #include "explorer/telementkommandoer.h"
 #include "explorer/tklipbordskommandoer.h"
 #include "explorer/trammeforbindelse.h"
@@ -90,7 +91,8 @@ const QList<Raekke> &tabel()
         {Kommando::aOpretTekstfil, "aOpretTekstfil", "Ny fil", "Opret en ny tekstfil", {}, "document-new",
          QStyle::SP_FileIcon, r::nytElement, nyFil<Tekstfil>},
         {Kommando::Info, "Info", "Egenskaber", "Se valgte elements egenskaber: Ctrl+E", {K(Qt::CTRL | Qt::Key_E)},
-         "document-properties", QStyle::SP_FileDialogInfoView, r::egenskaber, nullptr, F::Mangler},
+         "document-properties", QStyle::SP_FileDialogInfoView, r::egenskaber,
+         [](Twinform &w) { w.egenskabsKommandoer()->Info(); }},
         {Kommando::insertFilSFWS, "insertFilSFWS", "Tilføj", "Indfør fil i skrivebordets Seneste filer", {},
          "document-open-recent", QStyle::SP_ArrowUp, r::fil,
          [](Twinform &w) { w.elementKommandoer()->tilfoejSeneste(); }},
@@ -185,14 +187,14 @@ const QList<Raekke> &tabel()
         {Kommando::aHTMLbutton, "aHTMLbutton", "", "Musik, film og billeder", {}, "text-html", QStyle::SP_MediaVolume,
          r::fil, [](Twinform &w) { w.elementKommandoer()->htmlForklaring(); }},
         {Kommando::aHTMLmusikliste, "aHTMLmusikliste", "Musikliste",
-         "Skriver en hjemmeside hvorfra den valgte musik kan afspilles", {}, "", Ingen, r::aktuelFil, nullptr,
-         F::Mangler},
+         "Skriver en hjemmeside hvorfra den valgte musik kan afspilles", {}, "", Ingen, r::aktuelFil, [](Twinform &w) { w.egenskabsKommandoer()->htmlListe(THtmlLister::Art::Musik); },
+         F::Starter},
         {Kommando::aHTMLfilmliste, "aHTMLfilmliste", "Filmliste",
-         "Skriver en hjemmeside hvorfra de valgte film kan afspilles", {}, "", Ingen, r::aktuelFil, nullptr,
-         F::Mangler},
+         "Skriver en hjemmeside hvorfra de valgte film kan afspilles", {}, "", Ingen, r::aktuelFil, [](Twinform &w) { w.egenskabsKommandoer()->htmlListe(THtmlLister::Art::Film); },
+         F::Starter},
         {Kommando::aHTMLbilledliste, "aHTMLbilledliste", "Billedliste",
-         "Skriver en hjemmeside hvorfra de valgte billeder kan vises", {}, "", Ingen, r::aktuelFil, nullptr,
-         F::Mangler},
+         "Skriver en hjemmeside hvorfra de valgte billeder kan vises", {}, "", Ingen, r::aktuelFil, [](Twinform &w) { w.egenskabsKommandoer()->htmlListe(THtmlLister::Art::Billeder); },
+         F::Starter},
         {Kommando::aShowPic, "aShowPic", "Billeder", "Vis billeder af type jpg, ico eller bmp", {}, "image-x-generic",
          QStyle::SP_DesktopIcon, r::fil, nullptr, F::Mangler},
 

@@ -22,6 +22,7 @@
 #include "explorer/tsidebog.h"
 #include "explorer/tstedredigering.h"
 #include "explorer/tstiboks.h"
+#include "explorer/tegenskabskommandoer.h"
 #include "explorer/tstifinderegenskabsside.h"
 #include "explorer/tstifinderkommandoer.h"
 #include "explorer/tstifinderlinjer.h"
@@ -94,6 +95,7 @@ void Twinform::FormCreate()
     auto *sletter = new TDeleteCompo(&m_ramme.dialogs(), new Tkopieringsform(m_ramme.optMappe(), this),
                                      new Tdeleteform(this), this);
     m_elementKommandoer = new TElementKommandoer(*this, m_ramme, *m_metodeX, *sletter);
+    m_egenskabsKommandoer = new TEgenskabsKommandoer(*this, m_ramme);
     m_klipbordsKommandoer = new TKlipbordsKommandoer(*this, m_ramme);
     m_klipbordsKommandoer->bind();
     anvendFaellesValg();

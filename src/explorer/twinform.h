@@ -12,6 +12,7 @@ class QMenu;
 namespace stifinderkommandoer {
 enum class Forudsaetning;
 }
+class TEgenskabsKommandoer;
 class TElementKommandoer;
 class TKlipbordsKommandoer;
 class TMetodeCompo;
@@ -112,6 +113,7 @@ public:
     QAction *kommando(stifinderregler::Kommando id) const;
     TKlipbordsKommandoer *klipbordsKommandoer() const { return m_klipbordsKommandoer; }
     TElementKommandoer *elementKommandoer() const { return m_elementKommandoer; }
+    TEgenskabsKommandoer *egenskabsKommandoer() const { return m_egenskabsKommandoer; }
     // Other element commands in place of the window's own (a test's, with
     // scripted confirmations and delete window).
     void setElementKommandoer(TElementKommandoer *k);
@@ -197,6 +199,7 @@ private:
     TStrukturCompo *m_motor = nullptr;
     TMetodeCompo *m_metodeX = nullptr;
     TElementKommandoer *m_elementKommandoer = nullptr;
+    TEgenskabsKommandoer *m_egenskabsKommandoer = nullptr;
     TKlipbordsKommandoer *m_klipbordsKommandoer = nullptr;
     TStifinderNavigation *m_navigation = nullptr;
     TReopenFilerY *m_historieDir = nullptr;

@@ -427,8 +427,8 @@ void TestTwinform::kommandoUdenArbejdeErSlaaetFra()
     w->setKopilister([](const QStringList &, const QStringList &) {}, [] { return 2; });
     vaelgIMappetrae(w, d("a"));
     w->opdaterKommandoer();
-    // The rules would allow this; without a properties window it stays disabled.
-    QVERIFY(!w->kommando(Kommando::Info)->isEnabled());
+    // The properties of the selected folder are the window's own work too.
+    QVERIFY(w->kommando(Kommando::Info)->isEnabled());
     QVERIFY(w->kommando(Kommando::OpdaterAlle)->isEnabled());
     QVERIFY(w->kommando(Kommando::deselectAll)->isEnabled());
     // Renaming, new folders, deleting and the copy lists are the window's own work.
