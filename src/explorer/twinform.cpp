@@ -20,6 +20,7 @@
 #include "explorer/tkopieringsform.h"
 #include "explorer/trammeforbindelse.h"
 #include "explorer/tsidebog.h"
+#include "explorer/tsoegside.h"
 #include "explorer/tstedredigering.h"
 #include "explorer/tstiboks.h"
 #include "explorer/tstifinderegenskabsside.h"
@@ -27,6 +28,7 @@
 #include "explorer/tstifinderlinjer.h"
 #include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
+#include "explorer/ttraekogslip.h"
 #include "platform/filinfo.h"
 #include "shell/aktivering.h"
 
@@ -96,6 +98,7 @@ void Twinform::FormCreate()
     m_elementKommandoer = new TElementKommandoer(*this, m_ramme, *m_metodeX, *sletter);
     m_klipbordsKommandoer = new TKlipbordsKommandoer(*this, m_ramme);
     m_klipbordsKommandoer->bind();
+    m_traek = new TTraekOgSlip(*this);
     anvendFaellesValg();
     if (!makeOpstartStrukturer()) {
         m_motor->setAktiveStruktur(Trae::Mappe);
@@ -308,6 +311,12 @@ void Twinform::setKopilister(std::function<void(const QStringList &, const QStri
     m_registerElements = std::move(RegisterElements);
     m_elementAntal = std::move(elementAntal);
     opdaterKommandoer();
+}
+
+void Twinform::registrerElementer(const QStringList &mapper, const QStringList &filer)
+{
+    if (m_registerElements)
+        m_registerElements(mapper, filer);
 }
 
 void Twinform::setArbejde(Kommando kommando, std::function<void()> arbejde)
@@ -538,12 +547,13 @@ void Twinform::closeEvent(QCloseEvent *e)
 
 bool Twinform::arbejder() const
 {
-    return m_kommandoer->koerer();
+    return m_kommandoer->koerer() || m_sidebog->soegside()->soeger();
 }
 
 void Twinform::stopArbejde()
 {
     m_klipbordsKommandoer->stopPaste();
+    m_sidebog->soegside()->stop();
 }
 
 void Twinform::blevLedig()
