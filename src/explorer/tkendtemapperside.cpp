@@ -67,13 +67,12 @@ TKendteMapperSide::TKendteMapperSide(Dialogs &dialogs, QWidget *parent)
     forklaring->setWordWrap(true);
     layout->addWidget(forklaring);
 
-    auto *info = knapper::sidekommando(this, QStringLiteral("aKendteInfo"), QStringLiteral("Information: Aktiverbare mapper"),
-                                       "help-about", QStyle::SP_MessageBoxInformation);
+    auto *info = sidekommando(this, "aKendteInfo", "Info", "Information: Aktiverbare mapper");
     auto *punkt = sidekommando(this, "aKendtePunkt", "Punktstruktur", "Fremstil punktstruktur i mappestrukturen");
     auto *niveau = sidekommando(this, "aKendteNiveau", "Niveaustruktur", "Fremstil niveaustruktur i mappestrukturen");
     auto *rad = new QHBoxLayout;
     rad->setSpacing(2);
-    rad->addWidget(knapper::knap(info, this));
+    rad->addWidget(knapper::trykknap(info, this));
     rad->addWidget(knapper::trykknap(punkt, this));
     rad->addWidget(knapper::trykknap(niveau, this));
     rad->addStretch();
