@@ -95,3 +95,40 @@ printf 'mappetotal %s filer, %s mapper, %s bytes (du -sb: %s)\n' \
     "$(awk '/^bytes/ { print $2 }' "$BENCH_DIR/total.txt")" "$(du -sb "$T" | cut -f1)"
 printf '           vores %8s ms  du -sb %8s ms  du -sl %8s ms  forhold %5sx (du -sb)  top-RSS %6s MB\n' \
     "$vores" "$dusb" "$dusl" "$(awk -v a="$vores" -v b="$dusb" 'BEGIN { printf "%.2f", a / b }')" "$rss"
+# Find by name: both passes of our walk (engine only, no limit on results)
+# against `find DIR -iname '*qz*'`, taking turns run by run on a warm cache.
+SOEG="$BENCH_DIR/soegtrae"
+SOEGMARK="$BENCH_DIR/.soeg-100000-$SEED"
+if [ ! -e "$SOEGMARK" ]; then
+    rm -rf "$SOEG"
+    echo "Laver søgetræ i $SOEG ..."
+    "$BENCH" lavsoeg "$BENCH_DIR" 100000 "$SEED"
+    touch "$SOEGMARK"
+fi
+find "$SOEG" >/dev/null
+i=0
+: >"$BENCH_DIR/soeg-vores.txt"
+: >"$BENCH_DIR/soeg-anker.txt"
+while [ "$i" -lt "$RUNDER" ]; do
+    "$BENCH" soeg "$SOEG" qz 1 >"$BENCH_DIR/soeg-ud.txt"
+    awk '/^median_ms/ { print $2 }' "$BENCH_DIR/soeg-ud.txt" >>"$BENCH_DIR/soeg-vores.txt"
+    s=$(date +%s%N)
+    find "$SOEG" -iname '*qz*' >/dev/null
+    e=$(date +%s%N)
+    echo $(( (e - s) / 1000 )) | awk '{ printf "%.2f\n", $1 / 1000 }' >>"$BENCH_DIR/soeg-anker.txt"
+    i=$((i + 1))
+done
+med() { sort -n "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+vores=$(med "$BENCH_DIR/soeg-vores.txt")
+ankertid=$(med "$BENCH_DIR/soeg-anker.txt")
+antal=$(awk '/^antal/ { print $2 }' "$BENCH_DIR/soeg-ud.txt")
+ekstra=$(awk '/^ekstra_mb/ { print $2 }' "$BENCH_DIR/soeg-ud.txt")
+forhold=$(awk -v a="$vores" -v b="$ankertid" 'BEGIN { printf "%.2f", a / b }')
+printf '%-10s %7s fundne  vores %8s ms  anker %8s ms  forhold %5sx  ekstra hukommelse %5s MB\n' \
+    soeg "$antal" "$vores" "$ankertid" "$forhold" "$ekstra"
+
+# The same search from the find page on the screen (needs a display, e.g.
+# xvfb-run): the longest time the window went without handling events.
+if [ -n "${DISPLAY:-}" ]; then
+    "$BENCH" soegvindue "$SOEG" qz | awk '/^laengste_hul_ms|^ms/ { printf "soegvindue %s %s\n", $1, $2 }'
+fi

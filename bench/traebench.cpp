@@ -12,19 +12,39 @@
 //   bench_trae total DIR [RUNDER [TRAADE]] totals DIR as the properties window does;
 //                                          without RUNDER it prints the size, the file
 //                                          and folder counts and what it passed over
+//   bench_trae lavsoeg DIR ANTAL SEED      makes DIR/soegtrae: ANTAL files and folders
+//                                          (one in ten a folder) at random depths, one
+//                                          name in a thousand holding "qz"
+//   bench_trae soeg DIR TEKST RUNDER       finds TEKST below DIR RUNDER times (both
+//                                          passes, engine only, no limit on results);
+//                                          prints "ekstra_mb" (peak memory over the
+//                                          memory before the search)
+//   bench_trae find DIR TEKST [MAKS]       one search as the find page runs it: the
+//                                          two result lists (newest on top), the two
+//                                          headings and the counters
+//   bench_trae soegvindue DIR TEKST        one search from the find page shown on the
+//                                          screen; prints "laengste_hul_ms", the
+//                                          longest time between two event rounds
 //
 // Each timing run prints the median wall time in milliseconds on the line
 // "median_ms <value>" and the entries found on "antal <value>".
 
+#include "core/dialogs.h"
+#include "engines/navnesoegning.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
+#include "engines/treopenfilerx.h"
 #include "engines/tstrukturcompo.h"
+#include "explorer/tsoegside.h"
 #include "platform/mappetotal.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 
 #include <algorithm>
 #include <cstdio>
@@ -158,6 +178,125 @@ int total(const QString &dir, int runder, int traade)
         tider.push_back(double(ur.nsecsElapsed()) / 1e6);
     }
     std::printf("antal %lld\nmedian_ms %.2f\n", r.filer + r.mapper, median(tider));
+int lavSoegetrae(const QString &rod, int antal, unsigned seed)
+{
+    std::mt19937 tal(seed);
+    std::uniform_int_distribution<int> udv(0, int(std::size(Udvidelser)) - 1);
+    std::uniform_int_distribution<int> tusind(0, 999);
+    std::uniform_int_distribution<int> ti(0, 9);
+    const QByteArray top = QFile::encodeName(rod + "/soegtrae");
+    QDir().mkpath(rod + "/soegtrae");
+    std::vector<QByteArray> mapper{top};
+    for (int i = 0; i < antal; ++i) {
+        // A random folder made so far: a tree of random shape, a few levels deep.
+        std::uniform_int_distribution<std::size_t> hvor(0, mapper.size() - 1);
+        QByteArray n = navn(tal, i);
+        if (tusind(tal) == 0)
+            n.insert(n.size() / 2, tusind(tal) < 500 ? "qz" : "QZ");
+        const QByteArray sti = mapper[hvor(tal)] + '/' + n;
+        if (ti(tal) == 0) {
+            ::mkdir(sti.constData(), 0755);
+            mapper.push_back(sti);
+        } else {
+            const int fd = ::open((sti + Udvidelser[udv(tal)]).constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+            if (fd < 0)
+                return 1;
+            ::close(fd);
+        }
+    }
+    return 0;
+}
+
+// Kilobytes of a line of /proc/self/status ("VmRSS:", "VmHWM:").
+qint64 statusKb(const char *felt)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &linje : f.readAll().split('\n')) {
+        if (linje.startsWith(felt))
+            return linje.mid(qstrlen(felt)).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
+// Collects what a search reports, as the find page's lists would.
+class Samler : public TNavnesoegning::Lytter
+{
+public:
+    QStringList mapper, filer;
+    void status(const QString &) override {}
+    void setMaksimum(qint64) override {}
+    void setPosition(qint64) override {}
+    void mappeFundet(const QString &sti, const QString &) override { mapper.prepend(sti); }
+    void filFundet(const QString &sti, const QString &) override { filer.prepend(sti); }
+    bool holdILive() override { return true; }
+};
+
+int soeg(const QString &dir, const QString &tekst, int runder)
+{
+    std::vector<double> tider;
+    const qint64 foer = statusKb("VmRSS:");
+    int antal = 0;
+    for (int r = 0; r < runder; ++r) {
+        TNavnesoegning s(INT_MAX);
+        Samler l;
+        QElapsedTimer ur;
+        ur.start();
+        s.findElement(dir, tekst, l);
+        tider.push_back(double(ur.nsecsElapsed()) / 1e6);
+        antal = s.taellere().mapperFundet + s.taellere().filerFundet;
+    }
+    std::printf("antal %d\nmedian_ms %.2f\nekstra_mb %.1f\n", antal, median(tider),
+                double(statusKb("VmHWM:") - foer) / 1024.0);
+    return 0;
+}
+
+int findEn(const QString &dir, const QString &tekst, int maks)
+{
+    TNavnesoegning s(maks);
+    Samler l;
+    const auto udfald = s.findElement(dir, tekst, l);
+    const auto &t = s.taellere();
+    std::printf("%s\n", qPrintable(s.mappeOverskrift().isEmpty() ? QStringLiteral("Mapper") : s.mappeOverskrift()));
+    for (const QString &m : l.mapper)
+        std::printf("  %s\n", qPrintable(m));
+    std::printf("%s\n", qPrintable(s.filOverskrift().isEmpty() ? QStringLiteral("Filer") : s.filOverskrift()));
+    for (const QString &f : l.filer)
+        std::printf("  %s\n", qPrintable(f));
+    std::printf("talt %d mapper, %d filer; undersøgt %d mapper, %d filer; fundet %d mapper, %d filer; %d%%%s\n",
+                t.mapperTalt, t.filerTalt, t.mapperUndersoegt, t.filerUndersoegt, t.mapperFundet, t.filerFundet,
+                s.procent(), udfald == TNavnesoegning::Udfald::Fejl ? " (fejl)" : "");
+    return udfald == TNavnesoegning::Udfald::Fejl ? 1 : 0;
+}
+
+class StilleDialogs : public Dialogs
+{
+public:
+    void inform(const QString &tekst) override { std::fprintf(stderr, "%s\n", qPrintable(tekst)); }
+    bool ask(const QString &, bool, bool *) override { return false; }
+};
+
+int soegVindue(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    StilleDialogs dialogs;
+    TReopenFilerX mapper(&dialogs), filer(&dialogs);
+    mapper.SetItemtype(itBibliotek);
+    filer.SetItemtype(itFil);
+    TSoegside side(&mapper, &filer, dialogs);
+    side.resize(300, 800);
+    side.show();
+    side.startSti = [&a] { return a[2]; };
+    side.maksimum = [] { return INT_MAX; };
+    side.soegefelt()->setText(a[3]);
+    QElapsedTimer ur;
+    ur.start();
+    side.aSearch();
+    std::printf("antal %d\nms %.0f\nlaengste_hul_ms %lld\n%s\n%s\n", mapper.antal() + filer.antal(),
+                double(ur.nsecsElapsed()) / 1e6, side.laengsteHul(), qPrintable(side.mappeOverskrift()->text()),
+                qPrintable(side.filOverskrift()->text()));
     return 0;
 }
 
@@ -165,8 +304,16 @@ int total(const QString &dir, int runder, int traade)
 
 int main(int argc, char **argv)
 {
+    if (argc == 4 && qstrcmp(argv[1], "soegvindue") == 0)
+        return soegVindue(argc, argv);
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
+    if (a.size() == 5 && a[1] == QLatin1String("lavsoeg"))
+        return lavSoegetrae(a[2], a[3].toInt(), a[4].toUInt());
+    if (a.size() == 5 && a[1] == QLatin1String("soeg"))
+        return soeg(a[2], a[3], std::max(1, a[4].toInt()));
+    if ((a.size() == 4 || a.size() == 5) && a[1] == QLatin1String("find"))
+        return findEn(a[2], a[3], a.size() == 5 ? std::max(1, a[4].toInt()) : 120);
     if (a.size() == 6 && a[1] == QLatin1String("lav"))
         return lav(a[2], a[3].toInt(), a[4].toInt(), a[5].toUInt());
     if (a.size() == 4 && (a[1] == QLatin1String("filtrae") || a[1] == QLatin1String("mappetrae")))
@@ -176,6 +323,8 @@ int main(int argc, char **argv)
     if (a.size() >= 3 && a.size() <= 5 && a[1] == QLatin1String("total"))
         return total(a[2], a.size() > 3 ? a[3].toInt() : 0, a.size() > 4 ? a[4].toInt() : 2);
     std::fprintf(stderr, "brug: bench_trae lav DIR FILER MAPPER SEED | filtrae DIR RUNDER | mappetrae DIR RUNDER\n"
-                         "       | lavtotal DIR FILER MAPPER SEED | total DIR [RUNDER [TRAADE]]\n");
+                         "       | lavtotal DIR FILER MAPPER SEED | total DIR [RUNDER [TRAADE]]\n"
+                         "       | lavsoeg DIR ANTAL SEED | soeg DIR TEKST RUNDER | find DIR TEKST [MAKS]\n"
+                         "       | soegvindue DIR TEKST\n");
     return 2;
 }

@@ -71,6 +71,8 @@ RammeValg TStifinderRamme::valg() const
     v.hjemmelavetStruktur = m_hoved.OnClickIndex >= 0;
     v.visStrukturerSom = e.FremFormCheck;
     v.dataSkrivbar = m_hoved.dataSkrivbar();
+    v.maxElementer = m_hoved.maxElementer();
+    v.placeringsMappe = m_hoved.PlaceringsMappe;
     return v;
 }
 

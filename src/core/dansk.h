@@ -25,6 +25,12 @@ QString decimaltal(double tal, int decimaler);
 // The case rule for captions, names and search texts: only the letters A–Z
 // fold to a–z; every other character (æ, ø, å included) compares by its code.
 QChar foldAZ(QChar c);
+// The same rule on one byte of a UTF-8 (or raw) name: bytes of other
+// letters are 0x80 and above and stay as they are.
+constexpr char foldAZ(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
 QString foldAZ(const QString &tekst);
 bool ensAZ(const QString &a, const QString &b);
 // <0, 0, >0 like strcmp, with A–Z folded.

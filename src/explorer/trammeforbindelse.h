@@ -25,6 +25,8 @@ struct RammeValg
     bool hjemmelavetStruktur = false; // a homemade structure was run (F3 can repeat it)
     int visStrukturerSom = 0;         // "Vis strukturer som": 0 level, 1 point structure
     bool dataSkrivbar = true;         // the data folder tree takes the settings files
+    int maxElementer = 120;           // the find page's maximum number of results
+    QString placeringsMappe;          // the shortcut maker's fixed placement folder
 };
 
 // Everything an explorer window needs of the frame that hosts it. The frame

@@ -6,6 +6,8 @@
 #include "explorer/tfavoritside.h"
 #include "explorer/thistorieside.h"
 #include "explorer/tindstillingsside.h"
+#include "explorer/tkendtemapperside.h"
+#include "explorer/tsoegside.h"
 #include "explorer/tstifinderegenskabsside.h"
 
 #include <QButtonGroup>
@@ -35,16 +37,18 @@ const Fane faner[] = {
 
 } // namespace
 
-TSidebog::TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFilerX *favFiler, QAction *fokus,
-                   QAction *fokus2, Dialogs &dialogs, QWidget *parent)
+TSidebog::TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFilerX *favFiler, TReopenFilerX *findDir,
+                   TReopenFilerX *findFiler, QAction *fokus, QAction *fokus2, Dialogs &dialogs, QWidget *parent)
     : QTabWidget(parent)
+    , m_kendte(new TKendteMapperSide(dialogs, this))
     , m_historie(new THistorieside(historie, dialogs, this))
     , m_favoritter(new TFavoritside(favMapper, favFiler, dialogs, this))
     , m_egenskaber(new TStifinderEgenskabsside(this))
     , m_indstillinger(new TIndstillingsside(fokus, fokus2, this))
+    , m_soeg(new TSoegside(findDir, findFiler, dialogs, this))
 {
     setObjectName(QStringLiteral("sidebog"));
-    const QList<QWidget *> sider = {lavKendteMapper(), m_historie, m_favoritter, lavSoeg(), m_egenskaber,
+    const QList<QWidget *> sider = {m_kendte, m_historie, m_favoritter, m_soeg, m_egenskaber,
                                     m_indstillinger};
     for (int i = 0; i < sider.size(); ++i) {
         addTab(sider.at(i), ikoner::hent(faner[i].tema, faner[i].reserve), QString());
@@ -56,45 +60,14 @@ TSidebog::TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFil
     setFanePlacering(0);
 }
 
-QWidget *TSidebog::lavKendteMapper()
+QLabel *TSidebog::soegMappe() const
 {
-    auto *side = new QWidget(this);
-    side->setObjectName(QStringLiteral("kendteMapperSide"));
-    auto *layout = new QVBoxLayout(side);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(knapper::overskrift(QStringLiteral("Kendte mapper"), side));
-    auto *boks = new QGroupBox(QStringLiteral("Vælg struktur til visning af mappe"), side);
-    m_strukturVisning = new QButtonGroup(boks);
-    m_strukturVisning->setObjectName(QStringLiteral("strukturVisning"));
-    auto *l = new QHBoxLayout(boks);
-    const QStringList valg = {QStringLiteral("Mappestuktur"), QStringLiteral("Filstruktur")};
-    for (int i = 0; i < valg.size(); ++i) {
-        auto *r = new QRadioButton(valg.at(i), boks);
-        m_strukturVisning->addButton(r, i);
-        l->addWidget(r);
-    }
-    m_strukturVisning->button(1)->setChecked(true);
-    layout->addWidget(boks);
-    auto *genveje = knapper::overskrift(QStringLiteral("Genveje i Fast placering"), side);
-    genveje->setObjectName(QStringLiteral("genvejsOverskrift"));
-    layout->addWidget(genveje);
-    layout->addStretch();
-    return side;
+    return m_soeg->mappeLabel();
 }
 
-QWidget *TSidebog::lavSoeg()
+QButtonGroup *TSidebog::strukturVisning() const
 {
-    auto *side = new QWidget(this);
-    side->setObjectName(QStringLiteral("soegSide"));
-    auto *layout = new QVBoxLayout(side);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(knapper::overskrift(QStringLiteral("Søg efter"), side));
-    m_soegMappe = new QLabel(side);
-    m_soegMappe->setObjectName(QStringLiteral("soegMappe"));
-    m_soegMappe->setFrameShape(QFrame::StyledPanel);
-    layout->addWidget(m_soegMappe);
-    layout->addStretch();
-    return side;
+    return m_kendte->strukturVisning();
 }
 
 void TSidebog::setFanePlacering(int placering)

@@ -11,6 +11,8 @@ class THistorieside;
 class TIndstillingsside;
 class TReopenFilerX;
 class TReopenFilerY;
+class TKendteMapperSide;
+class TSoegside;
 class TStifinderEgenskabsside;
 
 // The explorer window's side book: six pages with picture-only tabs, in
@@ -24,15 +26,17 @@ class TSidebog : public QTabWidget
 public:
     enum Side { KendteMapper = 0, Besoegte = 1, Favoritter = 2, Soeg = 3, Egenskaber = 4, Indstillinger = 5 };
 
-    TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFilerX *favFiler, QAction *fokus,
-             QAction *fokus2, Dialogs &dialogs, QWidget *parent = nullptr);
+    TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFilerX *favFiler, TReopenFilerX *findDir,
+             TReopenFilerX *findFiler, QAction *fokus, QAction *fokus2, Dialogs &dialogs, QWidget *parent = nullptr);
 
     THistorieside *historieside() const { return m_historie; }
     TFavoritside *favoritside() const { return m_favoritter; }
     TStifinderEgenskabsside *egenskabsside() const { return m_egenskaber; }
     TIndstillingsside *indstillingsside() const { return m_indstillinger; }
-    QLabel *soegMappe() const { return m_soegMappe; }
-    QButtonGroup *strukturVisning() const { return m_strukturVisning; }
+    TKendteMapperSide *kendteMapper() const { return m_kendte; }
+    TSoegside *soegside() const { return m_soeg; }
+    QLabel *soegMappe() const;
+    QButtonGroup *strukturVisning() const;
 
     // "Venstre", "Top", "Højre".
     void setFanePlacering(int placering);
@@ -41,13 +45,10 @@ public:
     void visSide(int side);
 
 private:
-    QWidget *lavKendteMapper();
-    QWidget *lavSoeg();
-
+    TKendteMapperSide *m_kendte;
     THistorieside *m_historie;
     TFavoritside *m_favoritter;
     TStifinderEgenskabsside *m_egenskaber;
     TIndstillingsside *m_indstillinger;
-    QLabel *m_soegMappe = nullptr;
-    QButtonGroup *m_strukturVisning = nullptr;
+    TSoegside *m_soeg;
 };

@@ -20,6 +20,7 @@
 #include "explorer/tkopieringsform.h"
 #include "explorer/trammeforbindelse.h"
 #include "explorer/tsidebog.h"
+#include "explorer/tsoegside.h"
 #include "explorer/tstedredigering.h"
 #include "explorer/tstiboks.h"
 #include "explorer/tegenskabskommandoer.h"
@@ -28,6 +29,7 @@
 #include "explorer/tstifinderlinjer.h"
 #include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
+#include "explorer/ttraekogslip.h"
 #include "platform/filinfo.h"
 #include "shell/aktivering.h"
 
@@ -98,6 +100,7 @@ void Twinform::FormCreate()
     m_egenskabsKommandoer = new TEgenskabsKommandoer(*this, m_ramme);
     m_klipbordsKommandoer = new TKlipbordsKommandoer(*this, m_ramme);
     m_klipbordsKommandoer->bind();
+    m_traek = new TTraekOgSlip(*this);
     anvendFaellesValg();
     if (!makeOpstartStrukturer()) {
         m_motor->setAktiveStruktur(Trae::Mappe);
@@ -310,6 +313,12 @@ void Twinform::setKopilister(std::function<void(const QStringList &, const QStri
     m_registerElements = std::move(RegisterElements);
     m_elementAntal = std::move(elementAntal);
     opdaterKommandoer();
+}
+
+void Twinform::registrerElementer(const QStringList &mapper, const QStringList &filer)
+{
+    if (m_registerElements)
+        m_registerElements(mapper, filer);
 }
 
 void Twinform::setArbejde(Kommando kommando, std::function<void()> arbejde)
@@ -540,12 +549,13 @@ void Twinform::closeEvent(QCloseEvent *e)
 
 bool Twinform::arbejder() const
 {
-    return m_kommandoer->koerer();
+    return m_kommandoer->koerer() || m_sidebog->soegside()->soeger();
 }
 
 void Twinform::stopArbejde()
 {
     m_klipbordsKommandoer->stopPaste();
+    m_sidebog->soegside()->stop();
 }
 
 void Twinform::blevLedig()

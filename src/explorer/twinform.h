@@ -26,6 +26,7 @@ class TStifinderLinjer;
 class TStifinderNavigation;
 class TStrukturCompo;
 class TStrukturVisning;
+class TTraekOgSlip;
 
 // An explorer window, "Stifinder " + its number: the folder tree and the
 // file tree over one tree engine, the path box, the visited and favourite
@@ -95,6 +96,10 @@ public:
                     std::function<void(const QStringList &filer)> OpenFilMedProgram);
     void setKopilister(std::function<void(const QStringList &mapper, const QStringList &filer)> RegisterElements,
                        std::function<int()> elementAntal);
+    // Dropped elements into the copy lists, through what the frame supplied.
+    bool kanRegistrere() const { return bool(m_registerElements); }
+    void registrerElementer(const QStringList &mapper, const QStringList &filer);
+    TTraekOgSlip *traekOgSlip() const { return m_traek; }
     // Replaces the work of a command (a test watching a command).
     void setArbejde(stifinderregler::Kommando kommando, std::function<void()> arbejde);
     // Runs or edits (maade 1) a file with the starter the program supplied.
@@ -158,6 +163,8 @@ private:
     void forbindMotor();
     void forbindTraeer();
     void forbindSider();
+    void forbindSoegOgKendteMapper();
+    void visKendtMappe(const QString &sti, bool filstruktur);
     void bindOmdoebning();
     void bindDrevmenuer();
     void anvendEgenskaber(const StifinderEgenskaber &e);
@@ -213,6 +220,7 @@ private:
     TStrukturVisning *m_visning = nullptr;
     TStiboks *m_stiboks = nullptr;
     TSidebog *m_sidebog = nullptr;
+    TTraekOgSlip *m_traek = nullptr;
     QWidget *m_venstreSoejle = nullptr;
 
     std::function<void(const QString &, int)> m_runFilname;

@@ -68,8 +68,8 @@ void Twinform::opretRegioner()
     // clicking itself, so that every click ends in its bookkeeping.
     m_visning = new TStrukturVisning(m_motor, {.drevknap = false, .egneKlik = false}, this);
     m_stiboks = new TStiboks(this);
-    m_sidebog = new TSidebog(m_historieDir, m_favDir, m_favFiler, kommando(Kommando::Fokus), kommando(Kommando::Fokus2),
-                             m_ramme.dialogs(), this);
+    m_sidebog = new TSidebog(m_historieDir, m_favDir, m_favFiler, m_findDir, m_findFiler, kommando(Kommando::Fokus),
+                             kommando(Kommando::Fokus2), m_ramme.dialogs(), this);
     m_sidebog->setFixedWidth(302);
 
     auto *stiRaekke = new QHBoxLayout;
@@ -205,6 +205,8 @@ void Twinform::forbindSider()
         if (m_sidebog->indstillingsside()->gaaTilIndstillinger())
             m_sidebog->visSide(TSidebog::Indstillinger);
     });
+
+    forbindSoegOgKendteMapper();
 
     TStifinderEgenskabsside *e = m_sidebog->egenskabsside();
     connect(e, &TStifinderEgenskabsside::redskabPlaceringAendret, this, &Twinform::anvendRedskabPlacering);

@@ -77,7 +77,7 @@ void TestEgenskaber::filensVaerdier()
 {
     Testmappe tmp;
     const QString sti = tmp.path() + "/mappe/rapport.txt";
-    testfiler::lavFil(sti, QByteArray(1536, 'x'));
+    QVERIFY(testfiler::lavFil(sti, QByteArray(1536, 'x')));
     saetTider(sti, QDateTime(QDate(2025, 12, 24), QTime(18, 5, 9)), QDateTime(QDate(2024, 2, 29), QTime(7, 0, 1)));
     QCOMPARE(::chmod(QFile::encodeName(sti).constData(), 0444), 0);
 
@@ -96,7 +96,7 @@ void TestEgenskaber::filensVaerdier()
     QVERIFY(!f.skjult);
 
     const QString tom = tmp.path() + "/.tom";
-    testfiler::lavFil(tom, {});
+    QVERIFY(testfiler::lavFil(tom, {}));
     QVERIFY(info.filInfo(tom, f));
     QCOMPARE(f.stoerrelse, "0 bytes (0 bytes)");
     QVERIFY(f.skjult);
@@ -126,8 +126,8 @@ void TestEgenskaber::mappensTotal()
     Testmappe tmp;
     const QString rod = tmp.path() + "/Billeder";
     for (int i = 0; i < 1500; ++i)
-        testfiler::lavFil(rod + (i % 2 ? "/a/" : "/b/") + QString::number(i), "12");
-    testfiler::lavFil(rod + "/c/.skjult", QByteArray(1000, 'x'));
+        QVERIFY(testfiler::lavFil(rod + (i % 2 ? "/a/" : "/b/") + QString::number(i), "12"));
+    QVERIFY(testfiler::lavFil(rod + "/c/.skjult", QByteArray(1000, 'x')));
 
     FakeDialogs d;
     TFilMappeDrevInfo info(&d);
@@ -178,7 +178,7 @@ void TestEgenskaber::skrivebeskyttet()
 {
     Testmappe tmp;
     const QString sti = tmp.path() + "/f.txt";
-    testfiler::lavFil(sti);
+    QVERIFY(testfiler::lavFil(sti));
     QCOMPARE(::chmod(QFile::encodeName(sti).constData(), 0664), 0);
     FakeDialogs d;
     TFilMappeDrevInfo info(&d);
@@ -195,7 +195,7 @@ void TestEgenskaber::skjultVedOmdoebning()
 {
     Testmappe tmp;
     const QString sti = tmp.path() + "/f.txt";
-    testfiler::lavFil(sti, "1");
+    QVERIFY(testfiler::lavFil(sti, "1"));
     FakeDialogs d;
     TFilMappeDrevInfo info(&d);
 
@@ -205,7 +205,7 @@ void TestEgenskaber::skjultVedOmdoebning()
     QCOMPARE(testfiler::navne(tmp.path()), QStringList{"f.txt"});
 
     // The other name is taken: nothing is renamed and nothing is lost.
-    testfiler::lavFil(tmp.path() + "/.f.txt", "2");
+    QVERIFY(testfiler::lavFil(tmp.path() + "/.f.txt", "2"));
     QCOMPARE(info.anvendAttributter(sti, true, true), sti);
     QCOMPARE(testfiler::indhold(sti), "1");
     QCOMPARE(testfiler::indhold(tmp.path() + "/.f.txt"), "2");
@@ -214,7 +214,7 @@ void TestEgenskaber::skjultVedOmdoebning()
     QCOMPARE(mode(sti) & 0222, 0u);   // read-only was still applied
 
     // "..x" shown loses both dots, or it would stay hidden.
-    testfiler::lavFil(tmp.path() + "/..x", "3");
+    QVERIFY(testfiler::lavFil(tmp.path() + "/..x", "3"));
     QCOMPARE(info.anvendAttributter(tmp.path() + "/..x", false, false), tmp.path() + "/x");
 }
 

@@ -280,7 +280,7 @@ void TestHtmlLister::fjendtligeNavne()
 void TestHtmlLister::aldrigOverskrevet()
 {
     Testmappe tmp;
-    testfiler::lavFil(tmp.path() + "/a.mp4");
+    QVERIFY(testfiler::lavFil(tmp.path() + "/a.mp4"));
     FakeDialogs d;
     THtmlLister lister(&d);
     const QString maal = tmp.path() + "/Film_afspilningsliste.html";

@@ -41,7 +41,7 @@ private slots:
 void TestFilinfoform::siderneLaases()
 {
     Testmappe tmp;
-    testfiler::lavFil(tmp.path() + "/a.txt");
+    QVERIFY(testfiler::lavFil(tmp.path() + "/a.txt"));
     FakeDialogs d;
     Tfilinfoform f(&d);
     QVERIFY(f.showFileInfo(tmp.path() + "/a.txt"));
@@ -88,7 +88,7 @@ void TestFilinfoform::skjultOmdoeberOgMelder()
 {
     Testmappe tmp;
     const QString sti = tmp.path() + "/a.txt";
-    testfiler::lavFil(sti);
+    QVERIFY(testfiler::lavFil(sti));
     FakeDialogs d;
     Tfilinfoform f(&d);
     QSignalSpy omdoebt(&f, &Tfilinfoform::omdoebt);
@@ -112,7 +112,7 @@ void TestFilinfoform::lukningStopperOptaelling()
 {
     Testmappe tmp;
     for (int i = 0; i < 200; ++i)
-        testfiler::lavFil(tmp.path() + QString("/m%1/f").arg(i % 20) + QString::number(i));
+        QVERIFY(testfiler::lavFil(tmp.path() + QString("/m%1/f").arg(i % 20) + QString::number(i)));
     FakeDialogs d;
     Tfilinfoform f(&d);
     QVERIFY(f.showMappeInfo(tmp.path()));
@@ -145,7 +145,7 @@ void TestFilinfoform::egenskaberFraStifinderen()
 {
     MidlertidigHjem hjem;
     const QString mappe = hjem.sti() + "/data";
-    testfiler::lavFil(mappe + "/b.txt", "12345");
+    QVERIFY(testfiler::lavFil(mappe + "/b.txt", "12345"));
     QTemporaryDir opt;
     FakeRamme ramme(opt.path() + "/");
     Twinform w(1, ramme);

@@ -82,16 +82,16 @@ void TestMappetotal::fiksturMedFaelder()
     QFETCH(int, traade);
     Testmappe tmp;
     const QString rod = tmp.path() + "/rod";
-    testfiler::lavFil(rod + "/a.txt", QByteArray(10, 'a'));
-    testfiler::lavFil(rod + "/under/b.bin", QByteArray(1000, 'b'));
+    QVERIFY(testfiler::lavFil(rod + "/a.txt", QByteArray(10, 'a')));
+    QVERIFY(testfiler::lavFil(rod + "/under/b.bin", QByteArray(1000, 'b')));
     QCOMPARE(::link(QFile::encodeName(rod + "/under/b.bin").constData(),
                     QFile::encodeName(rod + "/under/b-igen.bin").constData()), 0);
     QCOMPARE(::symlink(".", QFile::encodeName(rod + "/loekke").constData()), 0);        // 1 byte
     QCOMPARE(::symlink("..", QFile::encodeName(rod + "/under/op").constData()), 0);     // 2 bytes
-    testfiler::lavFil(rod + "/skjult/.prik", QByteArray(5, 'p'));
-    testfiler::lavFil(rod + "/laast/c.txt", QByteArray(7, 'c'));
+    QVERIFY(testfiler::lavFil(rod + "/skjult/.prik", QByteArray(5, 'p')));
+    QVERIFY(testfiler::lavFil(rod + "/laast/c.txt", QByteArray(7, 'c')));
     QVERIFY(QDir().mkpath(rod + "/monteret"));
-    testfiler::lavFil(tmp.path() + "/ude/stor.bin", QByteArray(4096, 's'));
+    QVERIFY(testfiler::lavFil(tmp.path() + "/ude/stor.bin", QByteArray(4096, 's')));
     const Bindmontering bind(tmp.path() + "/ude", rod + "/monteret");
     QCOMPARE(::chmod(QFile::encodeName(rod + "/laast").constData(), 0), 0);
 
@@ -132,7 +132,7 @@ void TestMappetotal::stopAfbryder()
 {
     Testmappe tmp;
     for (int i = 0; i < 20; ++i)
-        testfiler::lavFil(tmp.path() + QString("/m%1/f").arg(i));
+        QVERIFY(testfiler::lavFil(tmp.path() + QString("/m%1/f").arg(i)));
     std::atomic<bool> stop{true};
     mappetotal::Fremdrift fremdrift;
     const mappetotal::Resultat r = mappetotal::beregn(tmp.path(), &stop, &fremdrift);
