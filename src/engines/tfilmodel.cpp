@@ -61,30 +61,58 @@ void TFilModel::setRec(int raekke, const StrukturRec &rec)
         m_raekker[size_t(raekke)].rec = rec;
 }
 
+namespace {
+
+// The selection as sorted, non-overlapping row intervals: its size follows
+// the number of ranges, not of rows, so a selection of every row of a big
+// folder costs as little as one row.
+std::vector<std::pair<int, int>> intervaller(const QItemSelection &valg)
+{
+    std::vector<std::pair<int, int>> ud;
+    ud.reserve(size_t(valg.size()));
+    for (const QItemSelectionRange &r : valg) {
+        if (r.isValid())
+            ud.emplace_back(r.top(), r.bottom());
+    }
+    std::sort(ud.begin(), ud.end());
+    std::vector<std::pair<int, int>> samlet;
+    for (const auto &i : ud) {
+        if (!samlet.empty() && i.first <= samlet.back().second + 1)
+            samlet.back().second = std::max(samlet.back().second, i.second);
+        else
+            samlet.push_back(i);
+    }
+    return samlet;
+}
+
+} // namespace
+
 int TFilModel::valgtRaekke() const
 {
     const QModelIndex c = m_valg->currentIndex();
     if (c.isValid() && m_valg->isSelected(c))
         return c.row();
-    const QList<int> v = valgteRaekker();
-    return v.isEmpty() ? -1 : v.first();
+    const auto v = intervaller(m_valg->selection());
+    return v.empty() ? -1 : v.front().first;
 }
 
 QList<int> TFilModel::valgteRaekker() const
 {
     QList<int> ud;
-    for (const QItemSelectionRange &r : m_valg->selection()) {
-        for (int i = r.top(); i <= r.bottom(); ++i)
+    ud.reserve(antalValgte());
+    for (const auto &[fra, til] : intervaller(m_valg->selection())) {
+        for (int i = fra; i <= til; ++i)
             ud.append(i);
     }
-    std::sort(ud.begin(), ud.end());
-    ud.erase(std::unique(ud.begin(), ud.end()), ud.end());
     return ud;
 }
 
 int TFilModel::antalValgte() const
 {
-    return int(valgteRaekker().size());
+    int antal = 0;
+    for (const auto &[fra, til] : intervaller(m_valg->selection()))
+        antal += til - fra + 1;
+    return antal;
 }
 
 void TFilModel::vaelg(int raekke)

@@ -2,10 +2,10 @@
 
 #include "core/tekstfil.h"
 #include "engines/tkopilister.h"
+#include "explorer/billedlager.h"
 #include "explorer/knapper.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,7 +35,7 @@ protected:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         if (index.column() == 0) {
-            option->icon = QApplication::style()->standardIcon(m_billede);
+            option->icon = billedlager::ikon(m_billede);
             option->features |= QStyleOptionViewItem::HasDecoration;
         }
     }
