@@ -17,38 +17,72 @@
 
 namespace {
 
-
-const QString &postnavn(const SLPost &p)
-{
-    return p.tekst;
-}
-
 QString medPunktum(const QString &ext)
 {
     return ext.isEmpty() || ext.startsWith(QLatin1Char('.')) ? ext : QLatin1Char('.') + ext;
 }
 
-} // namespace
-
-void TStrukturCompo::addSLfil(const QString &dir)
+// Puts the rows poster[fra..] in the Danish name order. The names are read
+// in place from the listing's buffer and each collation key is made once.
+void sorter(TFilModel::Liste &liste, size_t fra = 0)
 {
+    std::vector<TFilModel::Post> &poster = liste.poster;
+    if (poster.size() < fra + 2)
+        return;
+    auto navn = [&liste](const TFilModel::Post &p) {
+        return QString::fromRawData(liste.navne.constData() + p.fra, qsizetype(p.laengde));
+    };
+    const QCollator orden = dansk::navneorden();
+    std::vector<std::pair<QCollatorSortKey, TFilModel::Post>> noegler;
+    noegler.reserve(poster.size() - fra);
+    for (size_t i = fra; i < poster.size(); ++i)
+        noegler.emplace_back(orden.sortKey(navn(poster[i])), poster[i]);
+    std::sort(noegler.begin(), noegler.end(), [&](const auto &a, const auto &b) {
+        const int c = a.first.compare(b.first);
+        if (c != 0)
+            return c < 0;
+        // Names that collate alike keep one order every time.
+        return QStringView(liste.navne).mid(a.second.fra, a.second.laengde)
+               < QStringView(liste.navne).mid(b.second.fra, b.second.laengde);
+    });
+    for (size_t i = 0; i < noegler.size(); ++i)
+        poster[fra + i] = noegler[i].second;
+}
+
+// Reads one folder for the file tree: its folders first, then its files,
+// each part in the Danish name order. `ext` (".txt"), when given, keeps
+// only files of that type and no folders.
+TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext)
+{
+    TFilModel::Liste liste;
+    liste.forstavelse = stier::delimKon(dir);
     MappeLaeser laeser(dir);
-    const QSet<QString> skjulte = ShowHidden ? QSet<QString>() : MappeLaeser::skjulteNavne(dir);
-    const QString forstavelse = stier::delimKon(dir);
-    const size_t foerMapper = SL.size();
-    const size_t foerFiler = SLfil.size();
+    if (!laeser.aaben())
+        return liste;
+    const QSet<QString> skjulte = medSkjulte ? QSet<QString>() : MappeLaeser::skjulteNavne(dir);
     MappeLaeser::Post post;
     while (laeser.naeste(post)) {
-        if (!ShowHidden && MappeLaeser::erSkjult(post.navn, skjulte))
+        if (!medSkjulte && MappeLaeser::erSkjult(post.navn, skjulte))
             continue;
-        if (post.art == MappeLaeser::Art::Mappe)
-            SL.push_back(SLPost{post.navn, StrukturRec{forstavelse + post.navn, {}, IdMappe}});
-        else
-            SLfil.push_back(SLPost{post.navn, StrukturRec{{}, forstavelse + post.navn, IdFil}});
+        const bool mappe = post.art == MappeLaeser::Art::Mappe;
+        if (kunFiltype && (mappe || (!ext.isEmpty() && !dansk::ensAZ(stier::udvidelse(post.navn), ext))))
+            continue;
+        const TFilModel::Post p{quint32(liste.navne.size()), quint32(post.navn.size()), mappe ? IdMappe : IdFil,
+                                mappe ? 1 : filbilleder::getFilensImageIndex(post.navn)};
+        liste.navne += post.navn;
+        liste.poster.push_back(p);
     }
-    dansk::sorterEfterNavn(SL, foerMapper, postnavn);
-    dansk::sorterEfterNavn(SLfil, foerFiler, postnavn);
+    // One sort for all, then the folders before the files: each part stays
+    // in name order.
+    sorter(liste, 0);
+    std::stable_partition(liste.poster.begin(), liste.poster.end(),
+                          [](const TFilModel::Post &p) { return p.ID == IdMappe; });
+    liste.navne.squeeze();
+    liste.poster.shrink_to_fit();
+    return liste;
 }
+
+} // namespace
 
 QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
 {
@@ -56,48 +90,20 @@ QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
     if (!filinfo::erMappe(mappe))
         mappe = Struktur1 ? Struktur1->rec(Struktur1->foersteNode()).mappe : QString();
     Mappenavn = mappe;
-    SL.clear();
-    SLfil.clear();
-    if (!mappe.isEmpty())
-        addSLfil(mappe);
-
-    std::vector<FilRaekke> raekker;
-    raekker.reserve(SL.size() + SLfil.size());
-    for (SLPost &p : SL)
-        raekker.push_back(FilRaekke{p.tekst, p.rec, 1});
-    for (SLPost &p : SLfil)
-        raekker.push_back(FilRaekke{p.tekst, p.rec, filbilleder::getFilensImageIndex(p.tekst)});
-    Struktur2->saet(std::move(raekker));
+    if (mappe.isEmpty())
+        Struktur2->ryd();
+    else
+        Struktur2->saet(laesMappe(mappe, ShowHidden, false, {}));
     return mappe;
 }
 
 int TStrukturCompo::makeStrukturFil(const QString &aExt)
 {
-    const QString ext = medPunktum(aExt);
-    SLfil.clear();
-    MappeLaeser laeser(Mappenavn);
-    if (!laeser.aaben()) {
-        Struktur2->ryd();
-        return 0;
-    }
     // Hidden files are left out of an isolated type whatever the tree shows.
-    const QSet<QString> skjulte = MappeLaeser::skjulteNavne(Mappenavn);
-    const QString forstavelse = stier::delimKon(Mappenavn);
-    MappeLaeser::Post post;
-    while (laeser.naeste(post)) {
-        if (post.art == MappeLaeser::Art::Mappe || MappeLaeser::erSkjult(post.navn, skjulte))
-            continue;
-        if (!ext.isEmpty() && !dansk::ensAZ(stier::udvidelse(post.navn), ext))
-            continue;
-        SLfil.push_back(SLPost{post.navn, StrukturRec{{}, forstavelse + post.navn, IdFil}});
-    }
-    dansk::sorterEfterNavn(SLfil, 0, postnavn);
-    std::vector<FilRaekke> raekker;
-    raekker.reserve(SLfil.size());
-    for (const SLPost &p : SLfil)
-        raekker.push_back(FilRaekke{p.tekst, p.rec, filbilleder::getFilensImageIndex(p.tekst)});
-    Struktur2->saet(std::move(raekker));
-    return int(SLfil.size());
+    TFilModel::Liste liste = laesMappe(Mappenavn, false, true, medPunktum(aExt));
+    const int antal = int(liste.poster.size());
+    Struktur2->saet(std::move(liste));
+    return antal;
 }
 
 int TStrukturCompo::fremvisFiltype(const QString &aExt)
@@ -263,7 +269,7 @@ int TStrukturCompo::loadLister(QStringList &mapper, QStringList &filer)
 int TStrukturCompo::getSelectListe(QStringList &liste) const
 {
     for (int r : Struktur2->valgteRaekker()) {
-        const QString &tekst = Struktur2->raekke(r).tekst;
+        const QString tekst = Struktur2->tekst(r);
         if (!stier::udvidelse(tekst).isEmpty())
             liste.append(tekst);
     }
@@ -338,7 +344,7 @@ QStringList TStrukturCompo::getParamListe() const
     if (AktiveStruktur == Trae::Mappe)
         return ud;
     for (int r : Struktur2->valgteRaekker()) {
-        const QString sti = stier::delimKon(Mappenavn) + Struktur2->raekke(r).tekst;
+        const QString sti = stier::delimKon(Mappenavn) + Struktur2->tekst(r);
         if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
             ud.append(sti);
     }
