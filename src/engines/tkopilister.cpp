@@ -372,37 +372,6 @@ int TKopilister::overfoerTil(TKopilister &andre) const
     return andre.tilfoejFlere(mapper, filer);
 }
 
-void TKopilister::ClearCopyLister()
-{
-    m_mapper.fjernMarkerede();
-    m_filer.fjernMarkerede();
-}
-
-void TKopilister::sletBeggeLister()
-{
-    m_mapper.ryd();
-    m_filer.ryd();
-    emit stoerrelseVist({}, {}, {}, {});
-}
-
-int TKopilister::overfoerTil(TKopilister &andre) const
-{
-    int antal = 0;
-    for (const TKopiliste *liste : {&m_mapper, &m_filer}) {
-        const bool mapper = liste == &m_mapper;
-        TKopiliste *maal = mapper ? &andre.m_mapper : &andre.m_filer;
-        for (int i = 0; i < liste->antal(); ++i) {
-            const TKopiliste::Post &p = liste->poster().at(i);
-            const QString sti = liste->sti(i).trimmed();
-            // Each list passes on only elements of its own kind.
-            const bool findes = mapper ? filinfo::erMappe(sti) : filinfo::erFil(sti) && !filinfo::erMappe(sti);
-            if (p.markeret && findes && maal->tilfoej(p.billede, sti, true))
-                ++antal;
-        }
-    }
-    return antal;
-}
-
 QList<Kopilister::Post> TKopilister::somPoster(const TKopiliste &liste)
 {
     QList<Post> ud;
