@@ -8,12 +8,15 @@
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "platform/filinfo.h"
+#include "platform/hukommelse.h"
 #include "platform/mappelaeser.h"
 
 #include <QAction>
 #include <QSet>
 
 #include <algorithm>
+#include <numeric>
+#include <thread>
 
 namespace {
 
@@ -22,31 +25,67 @@ QString medPunktum(const QString &ext)
     return ext.isEmpty() || ext.startsWith(QLatin1Char('.')) ? ext : QLatin1Char('.') + ext;
 }
 
-// Puts the rows poster[fra..] in the Danish name order. The names are read
-// in place from the listing's buffer and each collation key is made once.
-void sorter(TFilModel::Liste &liste, size_t fra = 0)
+// The collation keys of the names of rows [fra, til), in order.
+std::vector<QCollatorSortKey> noeglerFor(const TFilModel::Liste &liste, size_t fra, size_t til)
 {
-    std::vector<TFilModel::Post> &poster = liste.poster;
-    if (poster.size() < fra + 2)
-        return;
-    auto navn = [&liste](const TFilModel::Post &p) {
-        return QString::fromRawData(liste.navne.constData() + p.fra, qsizetype(p.laengde));
-    };
     const QCollator orden = dansk::navneorden();
-    std::vector<std::pair<QCollatorSortKey, TFilModel::Post>> noegler;
-    noegler.reserve(poster.size() - fra);
-    for (size_t i = fra; i < poster.size(); ++i)
-        noegler.emplace_back(orden.sortKey(navn(poster[i])), poster[i]);
-    std::sort(noegler.begin(), noegler.end(), [&](const auto &a, const auto &b) {
-        const int c = a.first.compare(b.first);
+    std::vector<QCollatorSortKey> ud;
+    ud.reserve(til - fra);
+    for (size_t i = fra; i < til; ++i) {
+        const TFilModel::Post &p = liste.poster[i];
+        ud.push_back(orden.sortKey(QString::fromRawData(liste.navne.constData() + p.fra, qsizetype(p.laengde))));
+    }
+    return ud;
+}
+
+// Puts the rows in the Danish name order. Each name's collation key is made
+// once (a big folder's keys on two threads, each with a collator of its
+// own) and the sort moves only row numbers, never the keys.
+void sorter(TFilModel::Liste &liste)
+{
+    const size_t n = liste.poster.size();
+    if (n < 2)
+        return;
+    constexpr size_t DeltFra = 20000;
+    const size_t halv = n >= DeltFra ? n / 2 : n;
+    std::vector<QCollatorSortKey> anden;
+    std::thread hjaelper;
+    if (halv < n)
+        hjaelper = std::thread([&] { anden = noeglerFor(liste, halv, n); });
+    const std::vector<QCollatorSortKey> foerste = noeglerFor(liste, 0, halv);
+    if (hjaelper.joinable())
+        hjaelper.join();
+    auto noegle = [&](quint32 i) -> const QCollatorSortKey & { return i < halv ? foerste[i] : anden[i - halv]; };
+
+    std::vector<quint32> orden(n);
+    std::iota(orden.begin(), orden.end(), 0u);
+    const QStringView navne(liste.navne);
+    std::sort(orden.begin(), orden.end(), [&](quint32 a, quint32 b) {
+        const int c = noegle(a).compare(noegle(b));
         if (c != 0)
             return c < 0;
         // Names that collate alike keep one order every time.
-        return QStringView(liste.navne).mid(a.second.fra, a.second.laengde)
-               < QStringView(liste.navne).mid(b.second.fra, b.second.laengde);
+        const TFilModel::Post &x = liste.poster[a];
+        const TFilModel::Post &y = liste.poster[b];
+        return navne.mid(x.fra, x.laengde) < navne.mid(y.fra, y.laengde);
     });
-    for (size_t i = 0; i < noegler.size(); ++i)
-        poster[fra + i] = noegler[i].second;
+    std::vector<TFilModel::Post> sorteret;
+    sorteret.reserve(n);
+    for (quint32 i : orden)
+        sorteret.push_back(liste.poster[i]);
+    liste.poster = std::move(sorteret);
+}
+
+// Shows a listing in the file tree. The collation keys of a big listing
+// and the rows it replaces were many small blocks, now free: their pages go
+// back to the system.
+void vis(TFilModel *model, TFilModel::Liste liste)
+{
+    constexpr size_t Stor = 10000;
+    const bool stor = size_t(model->antal()) >= Stor || liste.poster.size() >= Stor;
+    model->saet(std::move(liste));
+    if (stor)
+        hukommelse::frigivLedige();
 }
 
 // Reads one folder for the file tree: its folders first, then its files,
@@ -74,11 +113,9 @@ TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype,
     }
     // One sort for all, then the folders before the files: each part stays
     // in name order.
-    sorter(liste, 0);
+    sorter(liste);
     std::stable_partition(liste.poster.begin(), liste.poster.end(),
                           [](const TFilModel::Post &p) { return p.ID == IdMappe; });
-    liste.navne.squeeze();
-    liste.poster.shrink_to_fit();
     return liste;
 }
 
@@ -93,7 +130,7 @@ QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
     if (mappe.isEmpty())
         Struktur2->ryd();
     else
-        Struktur2->saet(laesMappe(mappe, ShowHidden, false, {}));
+        vis(Struktur2, laesMappe(mappe, ShowHidden, false, {}));
     return mappe;
 }
 
@@ -102,7 +139,7 @@ int TStrukturCompo::makeStrukturFil(const QString &aExt)
     // Hidden files are left out of an isolated type whatever the tree shows.
     TFilModel::Liste liste = laesMappe(Mappenavn, false, true, medPunktum(aExt));
     const int antal = int(liste.poster.size());
-    Struktur2->saet(std::move(liste));
+    vis(Struktur2, std::move(liste));
     return antal;
 }
 
