@@ -235,12 +235,10 @@ void Tlisteform::gemIndstillinger()
 
 void Tlisteform::fjernValgte(TKopiliste *liste, QTreeView *visning)
 {
+    // A row selected in both columns comes twice; the list takes each once.
     QList<int> valgte;
-    for (const QModelIndex &i : visning->selectionModel()->selectedRows(0))
-        valgte.append(i.row());
     for (const QModelIndex &i : visning->selectionModel()->selectedIndexes())
-        if (!valgte.contains(i.row()))
-            valgte.append(i.row());
+        valgte.append(i.row());
     const int naeste = liste->fjernValgteMarkerede(valgte);
     visning->selectionModel()->clearSelection();
     if (naeste >= 0)
