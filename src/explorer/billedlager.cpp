@@ -28,10 +28,14 @@ QIcon lav(QStyle *stil, QStyle::StandardPixmap art)
 {
     const QIcon kilde = stil->standardIcon(art);
     QIcon ud;
+    QList<QSize> lavet;
     for (int s : {16, 22, 24, 32, 48}) {
+        // A picture the style lacks in one size comes smaller; once is enough.
         const QPixmap p = kilde.pixmap(QSize(s, s));
-        if (!p.isNull())
+        if (!p.isNull() && !lavet.contains(p.size())) {
+            lavet.append(p.size());
             ud.addPixmap(p);
+        }
     }
     return ud.isNull() ? kilde : ud;
 }
