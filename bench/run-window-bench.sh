@@ -42,18 +42,21 @@ for N in 20000 100000; do
     while [ "$i" -lt "$RUNDER" ]; do
         ms ls -f "$DIR" >>"$D/ls"; echo >>"$D/ls"
         ms find "$DIR" -type f -printf '%p\n' >>"$D/find"; echo >>"$D/find"
-        "$BENCH" "$DIR" 1 >>"$D/vores"
+        "$BENCH" "$DIR" 1 >>"$D/vores" 2>/dev/null
         i=$((i + 1))
     done
     felt() { awk -v k="$1" '$1 == k { print $2 }' "$D/vores" | med; }
     ls_ms=$(med <"$D/ls"); find_ms=$(med <"$D/find")
     foerste=$(felt liste_foerste_ms); gab=$(felt liste_gab_ms); kopi=$(felt kopier_ms)
     rul=$(felt rul_median_ms); ankerrul=$(felt anker_rul_median_ms)
+    maling=$(felt rul_maling_median_ms); ankermaling=$(felt anker_rul_maling_median_ms)
     printf '%6s poster (%s kopieret)\n' "$(felt antal)" "$(felt kopieret)"
     printf '  liste: første rækker %8s ms  ls -f %7s ms  forhold %5sx  længste gab %7s ms\n' \
         "$foerste" "$ls_ms" "$(awk -v a="$foerste" -v b="$ls_ms" 'BEGIN { printf "%.2f", a / b }')" "$gab"
     printf '  Ctrl+A Ctrl+C:       %8s ms  find  %7s ms  forhold %5sx\n' \
         "$kopi" "$find_ms" "$(awk -v a="$kopi" -v b="$find_ms" 'BEGIN { printf "%.2f", a / b }')"
-    printf '  rulning, median:     %8s ms  QTreeView %5s ms  forhold %5sx\n' \
+    printf '  Page Down, median:   %8s ms  QTreeView %5s ms  forhold %5sx\n' \
         "$rul" "$ankerrul" "$(awk -v a="$rul" -v b="$ankerrul" 'BEGIN { printf "%.2f", a / b }')"
+    printf '  rullepanel, median:  %8s ms  QTreeView %5s ms  forhold %5sx\n' \
+        "$maling" "$ankermaling" "$(awk -v a="$maling" -v b="$ankermaling" 'BEGIN { printf "%.2f", a / b }')"
 done

@@ -11,7 +11,9 @@
 //   rul       100 Page Downs in the file tree, each painted at once: the
 //             median frame ("rul_median_ms"), and the same in a plain
 //             QTreeView over a QFileSystemModel of the folder
-//             ("anker_rul_median_ms")
+//             ("anker_rul_median_ms"); then 100 pages by the scroll bar,
+//             which paint without moving the current row
+//             ("rul_maling_median_ms", "anker_rul_maling_median_ms")
 //
 // Each figure is the median of RUNDER runs (default 3). The platform is the
 // one in QT_QPA_PLATFORM (offscreen unless set). A temporary home folder
@@ -175,9 +177,15 @@ double kopier(Twinform *w, Sonde &sonde)
     return std::max(tid, sonde.stoersteGab());
 }
 
-std::vector<double> rul(QTreeView *view)
+struct Rulning
 {
-    std::vector<double> tider;
+    double taster = 0;   // median frame of a Page Down key and its painting
+    double maling = 0;   // median frame of a page scrolled by the scroll bar and painted
+};
+
+Rulning rul(QTreeView *view)
+{
+    std::vector<double> taster, maling;
     view->setFocus();
     view->setCurrentIndex(view->model()->index(0, 0, view->rootIndex()));
     view->scrollToTop();
@@ -187,13 +195,22 @@ std::vector<double> rul(QTreeView *view)
         ur.start();
         QTest::keyClick(view, Qt::Key_PageDown);
         view->viewport()->repaint();
-        tider.push_back(double(ur.nsecsElapsed()) / 1e6);
+        taster.push_back(double(ur.nsecsElapsed()) / 1e6);
     }
-    return tider;
+    QCoreApplication::processEvents();
+    view->scrollToTop();
+    for (int i = 0; i < 100; ++i) {
+        QElapsedTimer ur;
+        ur.start();
+        view->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        view->viewport()->repaint();
+        maling.push_back(double(ur.nsecsElapsed()) / 1e6);
+    }
+    return {median(taster), median(maling)};
 }
 
 // A plain view of the same folder, as Qt lists it.
-double ankerRul(const QString &dir, QSize stoerrelse)
+Rulning ankerRul(const QString &dir, QSize stoerrelse)
 {
     QFileSystemModel model;
     QTreeView view;
@@ -210,7 +227,7 @@ double ankerRul(const QString &dir, QSize stoerrelse)
             model.fetchMore(view.rootIndex());
         QTest::qWait(20);
     }
-    return median(rul(&view));
+    return rul(&view);
 }
 
 } // namespace
@@ -255,25 +272,32 @@ int main(int argc, char **argv)
     QTest::qWait(100);
 
     Sonde sonde;
-    std::vector<double> foerste, gab, kopi, rulning;
+    std::vector<double> foerste, gab, kopi, rulTaster, rulMaling;
     for (int r = 0; r < runder; ++r) {
         const Liste l = liste(w, dir, sonde);
         foerste.push_back(l.foerste);
         gab.push_back(l.gab);
         kopi.push_back(kopier(w, sonde));
-        rulning.push_back(median(rul(w->visning()->filStruktur())));
+        const Rulning r = rul(w->visning()->filStruktur());
+        rulTaster.push_back(r.taster);
+        rulMaling.push_back(r.maling);
     }
     const int antal = w->motor()->struktur2()->antal();
     const int kopieret = w->klipbordsKommandoer()->lister()->Filliste()->antal()
                          + w->klipbordsKommandoer()->lister()->Mappeliste()->antal();
     const QSize stoerrelse = w->visning()->filStruktur()->size();
-    std::vector<double> anker;
-    for (int r = 0; r < runder; ++r)
-        anker.push_back(ankerRul(dir, stoerrelse));
+    std::vector<double> ankerTaster, ankerMaling;
+    for (int r = 0; r < runder; ++r) {
+        const Rulning a = ankerRul(dir, stoerrelse);
+        ankerTaster.push_back(a.taster);
+        ankerMaling.push_back(a.maling);
+    }
 
     std::printf("antal %d\nkopieret %d\n", antal, kopieret);
     std::printf("liste_foerste_ms %.1f\nliste_gab_ms %.1f\n", median(foerste), median(gab));
     std::printf("kopier_ms %.1f\n", median(kopi));
-    std::printf("rul_median_ms %.2f\nanker_rul_median_ms %.2f\n", median(rulning), median(anker));
+    std::printf("rul_median_ms %.2f\nanker_rul_median_ms %.2f\n", median(rulTaster), median(ankerTaster));
+    std::printf("rul_maling_median_ms %.2f\nanker_rul_maling_median_ms %.2f\n", median(rulMaling),
+                median(ankerMaling));
     return 0;
 }
