@@ -278,9 +278,9 @@ int main(int argc, char **argv)
         foerste.push_back(l.foerste);
         gab.push_back(l.gab);
         kopi.push_back(kopier(w, sonde));
-        const Rulning r = rul(w->visning()->filStruktur());
-        rulTaster.push_back(r.taster);
-        rulMaling.push_back(r.maling);
+        const Rulning rulning = rul(w->visning()->filStruktur());
+        rulTaster.push_back(rulning.taster);
+        rulMaling.push_back(rulning.maling);
     }
     const int antal = w->motor()->struktur2()->antal();
     const int kopieret = w->klipbordsKommandoer()->lister()->Filliste()->antal()
