@@ -46,11 +46,12 @@ maal() {
     ud=$(/usr/bin/time -v "$BENCH" "$1" "$2" "$RUNDER" 2>"$BENCH_DIR/time.txt")
     vores=$(echo "$ud" | awk '/^median_ms/ { print $2 }')
     antal=$(echo "$ud" | awk '/^antal/ { print $2 }')
+    mb=$(echo "$ud" | awk '/^hukommelse_mb/ { print $2 }')
     rss=$(awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); printf "%.1f", $2 / 1024 }' "$BENCH_DIR/time.txt")
     ankertid=$(anker "$2" "$3")
     forhold=$(awk -v a="$vores" -v b="$ankertid" 'BEGIN { printf "%.2f", a / b }')
-    printf '%-10s %7s poster  vores %8s ms  anker %8s ms  forhold %5sx  top-RSS %6s MB\n' \
-        "$1" "$antal" "$vores" "$ankertid" "$forhold" "$rss"
+    printf '%-10s %7s poster  vores %8s ms  anker %8s ms  forhold %5sx  top-RSS %6s MB  listning +%s MB\n' \
+        "$1" "$antal" "$vores" "$ankertid" "$forhold" "$rss" "${mb:--}"
 }
 
 echo "Median af $RUNDER kørsler (varm cache):"

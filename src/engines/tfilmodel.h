@@ -3,11 +3,12 @@
 #include "engines/strukturrec.h"
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QItemSelectionModel>
 
 #include <vector>
 
-// One row of the file tree.
+// One row of the file tree as the model hands it out.
 struct FilRaekke
 {
     QString tekst;
@@ -19,20 +20,45 @@ struct FilRaekke
 // plain rows, replaced wholesale on every listing so that a folder of a
 // hundred thousand entries is one reset, not a hundred thousand inserts.
 // It owns the tree's selection model.
+//
+// A listed row keeps only where its name lies in the listing's one buffer
+// of names, its kind and its picture; its full path is the folder's path
+// and the name, made when asked for.
 class TFilModel : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
+    // One listed entry: its name is navne.mid(fra, laengde).
+    struct Post
+    {
+        quint32 fra = 0;
+        quint32 laengde = 0;
+        qint32 ID = IdFil;     // IdMappe or IdFil
+        qint32 billede = 0;
+    };
+
+    // One folder's listing: the folder's path with its separator, the names
+    // one after another and the rows in the order shown.
+    struct Liste
+    {
+        QString forstavelse;
+        QString navne;
+        std::vector<Post> poster;
+    };
+
     explicit TFilModel(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
+    void saet(Liste liste);
+    // Rows with records of their own, as they are given.
     void saet(std::vector<FilRaekke> raekker);
     void ryd();
-    int antal() const { return int(m_raekker.size()); }
-    const FilRaekke &raekke(int r) const { return m_raekker[size_t(r)]; }
+    int antal() const { return int(m_poster.size()); }
+    FilRaekke raekke(int r) const;
+    QString tekst(int r) const;
     void setBillede(int raekke, int billede);
     void setTekst(int raekke, const QString &tekst);
     // A renamed element's row points at its new path.
@@ -55,6 +81,13 @@ signals:
     void fokusOenskes();
 
 private:
-    std::vector<FilRaekke> m_raekker;
+    StrukturRec rec(int r) const;
+
+    QString m_forstavelse;
+    QString m_navne;
+    std::vector<Post> m_poster;
+    // Rows whose record is not the folder's path and their name: given so,
+    // or renamed.
+    QHash<int, StrukturRec> m_egneRec;
     QItemSelectionModel *m_valg;
 };

@@ -36,32 +36,37 @@ void TKlipbord::setLister(TKopilister *lister)
 int TKlipbord::CopyElementer()
 {
     TStrukturCompo *motor = m_metoder->StrukturY;
+    QList<TKopiliste::Post> mapper, filer;
     if (motor->aktiveStruktur() == Trae::Mappe) {
         for (const QModelIndex &node : motor->struktur1()->valgteNoder()) {
             const QString mappe = motor->struktur1()->rec(node).mappe;
             if (filinfo::erMappe(mappe))
-                m_lister->CopyListAdd(TKopilister::ListeMapper, TKopilister::MappeBillede, mappe, true);
+                mapper.append({TKopilister::MappeBillede, mappe, true});
         }
+        m_lister->tilfoejFlere(mapper, {});
         if (m_metoder->BoolVisKlipbord)
             emit visKlipbordOensket();
         return 0;
     }
-    const TFilModel *filer = motor->struktur2();
-    if (filer->antal() == 0) {
+    const TFilModel *filmodel = motor->struktur2();
+    if (filmodel->antal() == 0) {
         if (m_dialogs)
             m_dialogs->inform(QStringLiteral("Der er ikke valgt elementer til kopiering.\r"
                                              "Der skal vælges elementer til kopiering."));
         return 0;
     }
-    const QList<int> valgte = filer->valgteRaekker();
+    const QList<int> valgte = filmodel->valgteRaekker();
     for (int r : valgte) {
-        const FilRaekke &raekke = filer->raekke(r);
-        if (filinfo::erFil(raekke.rec.filnavn) && !filinfo::erMappe(raekke.rec.filnavn))
-            m_lister->CopyListAdd(TKopilister::ListeFiler, raekke.billede, raekke.rec.filnavn, true);
-        // A row for a file that has vanished does not bring its folder along.
-        else if (raekke.rec.ID == IdMappe && filinfo::erMappe(raekke.rec.mappe))
-            m_lister->CopyListAdd(TKopilister::ListeMapper, TKopilister::MappeBillede, raekke.rec.mappe, true);
+        const FilRaekke raekke = filmodel->raekke(r);
+        // One question to the file system per row: a file row whose file
+        // has vanished does not bring its folder along.
+        if (!raekke.rec.filnavn.isEmpty() && filinfo::art(raekke.rec.filnavn) == filinfo::Art::Fil)
+            filer.append({raekke.billede, raekke.rec.filnavn, true});
+        else if (raekke.rec.ID == IdMappe && filinfo::art(raekke.rec.mappe) == filinfo::Art::Mappe)
+            mapper.append({TKopilister::MappeBillede, raekke.rec.mappe, true});
     }
+    // The whole selection joins the lists at once: one change for the window.
+    m_lister->tilfoejFlere(mapper, filer);
     if (m_metoder->BoolVisKlipbord)
         emit visKlipbordOensket();
     return int(valgte.size());
@@ -187,8 +192,5 @@ void TKlipbord::kopierKlipbordsdata(const QList<TKlipbord *> &andre)
 
 int TKlipbord::RegisterElements(const QStringList &stier)
 {
-    int antal = 0;
-    for (const QString &sti : stier)
-        antal += m_lister->RegisterElements(sti) ? 1 : 0;
-    return antal;
+    return m_lister->RegisterElements(stier);
 }

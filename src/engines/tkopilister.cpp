@@ -70,9 +70,9 @@ int TKopiliste::antalMarkerede() const
     return int(std::count_if(m_poster.begin(), m_poster.end(), [](const Post &p) { return p.markeret; }));
 }
 
-QString TKopiliste::sti(int raekke) const
+QString TKopiliste::udenLinjeskift(const QString &sti)
 {
-    QString s = m_poster.at(raekke).sti;
+    QString s = sti;
     if (s.endsWith(QLatin1Char('\n')))
         s.chop(1);
     if (s.endsWith(QLatin1Char('\r')))
@@ -80,17 +80,41 @@ QString TKopiliste::sti(int raekke) const
     return s;
 }
 
+QString TKopiliste::sti(int raekke) const
+{
+    return udenLinjeskift(m_poster.at(raekke).sti);
+}
+
+void TKopiliste::glem(const QString &sti)
+{
+    const auto it = m_stier.find(udenLinjeskift(sti));
+    if (it != m_stier.end() && --it.value() <= 0)
+        m_stier.erase(it);
+}
+
 bool TKopiliste::tilfoej(int billede, const QString &sti, bool markeret)
 {
-    for (int i = 0; i < m_poster.size(); ++i) {
-        if (this->sti(i) == sti)
-            return false;
+    return tilfoejFlere({Post{billede, sti, markeret}}) == 1;
+}
+
+int TKopiliste::tilfoejFlere(const QList<Post> &poster)
+{
+    QList<Post> nye;
+    for (const Post &p : poster) {
+        // A path earlier in the same batch counts as already there.
+        if (findes(p.sti))
+            continue;
+        husk(p.sti);
+        nye.append(p);
     }
-    beginInsertRows({}, int(m_poster.size()), int(m_poster.size()));
-    m_poster.append({billede, sti, markeret});
+    if (nye.isEmpty())
+        return 0;
+    const int foerst = int(m_poster.size());
+    beginInsertRows({}, foerst, foerst + int(nye.size()) - 1);
+    m_poster.append(nye);
     endInsertRows();
     emit aendret();
-    return true;
+    return int(nye.size());
 }
 
 void TKopiliste::fjern(int raekke)
@@ -98,8 +122,40 @@ void TKopiliste::fjern(int raekke)
     if (raekke < 0 || raekke >= m_poster.size())
         return;
     beginRemoveRows({}, raekke, raekke);
+    glem(m_poster.at(raekke).sti);
     m_poster.removeAt(raekke);
     endRemoveRows();
+    emit aendret();
+}
+
+void TKopiliste::fjernRaekker(QList<int> raekker)
+{
+    std::sort(raekker.begin(), raekker.end());
+    raekker.erase(std::unique(raekker.begin(), raekker.end()), raekker.end());
+    raekker.erase(std::remove_if(raekker.begin(), raekker.end(),
+                                 [this](int r) { return r < 0 || r >= m_poster.size(); }),
+                  raekker.end());
+    if (raekker.isEmpty())
+        return;
+    if (raekker.size() == 1) {
+        fjern(raekker.first());
+        return;
+    }
+    // One pass over the list whatever is removed; the views start over.
+    beginResetModel();
+    QList<Post> tilbage;
+    tilbage.reserve(m_poster.size() - raekker.size());
+    qsizetype j = 0;
+    for (qsizetype i = 0; i < m_poster.size(); ++i) {
+        if (j < raekker.size() && raekker[j] == i) {
+            glem(m_poster.at(i).sti);
+            ++j;
+        } else {
+            tilbage.append(std::move(m_poster[i]));
+        }
+    }
+    m_poster = std::move(tilbage);
+    endResetModel();
     emit aendret();
 }
 
@@ -114,30 +170,41 @@ void TKopiliste::setMarkeret(int raekke, bool markeret)
 
 void TKopiliste::markerAlle(bool markeret)
 {
-    for (int i = 0; i < m_poster.size(); ++i)
-        setMarkeret(i, markeret);
+    bool skift = false;
+    for (Post &p : m_poster) {
+        skift = skift || p.markeret != markeret;
+        p.markeret = markeret;
+    }
+    if (!skift)
+        return;
+    emit dataChanged(index(0, 0), index(int(m_poster.size()) - 1, 0), {Qt::CheckStateRole});
+    emit aendret();
 }
 
 void TKopiliste::fjernMarkerede()
 {
-    for (int i = int(m_poster.size()) - 1; i >= 0; --i) {
+    QList<int> markerede;
+    for (int i = 0; i < m_poster.size(); ++i) {
         if (m_poster.at(i).markeret)
-            fjern(i);
+            markerede.append(i);
     }
+    fjernRaekker(markerede);
 }
 
 int TKopiliste::fjernValgteMarkerede(const QList<int> &valgte)
 {
-    int sidste = -1;
-    for (int i = int(m_poster.size()) - 1; i >= 0; --i) {
-        if (m_poster.at(i).markeret && valgte.contains(i)) {
-            fjern(i);
-            sidste = i;
-        }
+    QList<int> fjernes;
+    for (int r : valgte) {
+        if (r >= 0 && r < m_poster.size() && m_poster.at(r).markeret)
+            fjernes.append(r);
     }
-    if (sidste < 0 || m_poster.isEmpty())
+    if (fjernes.isEmpty())
         return -1;
-    return qMin(sidste, int(m_poster.size()) - 1);
+    const int foerste = *std::min_element(fjernes.begin(), fjernes.end());
+    fjernRaekker(fjernes);
+    if (m_poster.isEmpty())
+        return -1;
+    return qMin(foerste, int(m_poster.size()) - 1);
 }
 
 void TKopiliste::ryd()
@@ -146,12 +213,33 @@ void TKopiliste::ryd()
         return;
     beginResetModel();
     m_poster.clear();
+    m_stier.clear();
     endResetModel();
     emit aendret();
 }
 
 // ---------------------------------------------------------------------------
 // The pair
+
+class TKopilister::Samlet
+{
+public:
+    explicit Samlet(TKopilister &lister)
+        : m_lister(lister)
+    {
+        ++m_lister.m_udsat;
+    }
+    ~Samlet()
+    {
+        if (--m_lister.m_udsat == 0 && m_lister.m_aendretUnderUdsat) {
+            m_lister.m_aendretUnderUdsat = false;
+            m_lister.meldAntal();
+        }
+    }
+
+private:
+    TKopilister &m_lister;
+};
 
 TKopilister::TKopilister(const QString &winformCaption, QObject *parent)
     : QObject(parent)
@@ -165,6 +253,10 @@ TKopilister::TKopilister(const QString &winformCaption, QObject *parent)
 
 void TKopilister::meldAntal()
 {
+    if (m_udsat > 0) {
+        m_aendretUnderUdsat = true;
+        return;
+    }
     emit antalAendret(m_mapper.antal(), m_filer.antal());
 }
 
@@ -173,18 +265,34 @@ bool TKopilister::CopyListAdd(int liste, int billede, const QString &sti, bool m
     return this->liste(liste)->tilfoej(billede, sti, markeret);
 }
 
+int TKopilister::CopyListAdd(int liste, const QList<TKopiliste::Post> &poster)
+{
+    return this->liste(liste)->tilfoejFlere(poster);
+}
+
+int TKopilister::tilfoejFlere(const QList<TKopiliste::Post> &mapper, const QList<TKopiliste::Post> &filer)
+{
+    const Samlet samlet(*this);
+    return m_mapper.tilfoejFlere(mapper) + m_filer.tilfoejFlere(filer);
+}
+
 bool TKopilister::RegisterElements(const QString &sti)
 {
-    const QString s = stier::udenSkraastreg(sti);
-    if (filinfo::erMappe(s)) {
-        m_mapper.tilfoej(MappeBillede, s, true);
-        return true;
+    return RegisterElements(QStringList{sti}) == 1;
+}
+
+int TKopilister::RegisterElements(const QStringList &elementer)
+{
+    QList<TKopiliste::Post> mapper, filer;
+    for (const QString &sti : elementer) {
+        const QString s = stier::udenSkraastreg(sti);
+        if (filinfo::erMappe(s))
+            mapper.append({MappeBillede, s, true});
+        else if (filinfo::erFil(s))
+            filer.append({FilBillede, s, true});
     }
-    if (filinfo::erFil(s)) {
-        m_filer.tilfoej(FilBillede, s, true);
-        return true;
-    }
-    return false;
+    tilfoejFlere(mapper, filer);
+    return int(mapper.size() + filer.size());
 }
 
 int TKopilister::getElementAntal() const
@@ -196,15 +304,19 @@ int TKopilister::loadLister(QStringList &mapper, QStringList &filer, const QStri
 {
     mapper.clear();
     filer.clear();
+    QList<int> vaek;
     for (int i = m_mapper.antal() - 1; i >= 0; --i) {
         if (!m_mapper.poster().at(i).markeret)
             continue;
         const QString sti = m_mapper.sti(i);
         if (!filinfo::erMappe(sti))
-            m_mapper.fjern(i);
+            vaek.append(i);
         else if (sti != destination)
             mapper.append(sti);
     }
+    const Samlet samlet(*this);
+    m_mapper.fjernRaekker(vaek);
+    vaek.clear();
     for (int i = m_filer.antal() - 1; i >= 0; --i) {
         if (!m_filer.poster().at(i).markeret)
             continue;
@@ -212,8 +324,9 @@ int TKopilister::loadLister(QStringList &mapper, QStringList &filer, const QStri
         if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
             filer.append(sti);
         else
-            m_filer.fjern(i);
+            vaek.append(i);
     }
+    m_filer.fjernRaekker(vaek);
     const int antal = int(mapper.size() + filer.size());
     if (antal == 0 && dialogs)
         dialogs->inform(QStringLiteral("Der mangler elementer til kopiering.\r"
@@ -224,33 +337,39 @@ int TKopilister::loadLister(QStringList &mapper, QStringList &filer, const QStri
 
 void TKopilister::ClearCopyLister()
 {
+    const Samlet samlet(*this);
     m_mapper.fjernMarkerede();
     m_filer.fjernMarkerede();
 }
 
 void TKopilister::sletBeggeLister()
 {
-    m_mapper.ryd();
-    m_filer.ryd();
+    {
+        const Samlet samlet(*this);
+        m_mapper.ryd();
+        m_filer.ryd();
+    }
     emit stoerrelseVist({}, {}, {}, {});
 }
 
 int TKopilister::overfoerTil(TKopilister &andre) const
 {
-    int antal = 0;
+    QList<TKopiliste::Post> mapper, filer;
     for (const TKopiliste *liste : {&m_mapper, &m_filer}) {
-        const bool mapper = liste == &m_mapper;
-        TKopiliste *maal = mapper ? &andre.m_mapper : &andre.m_filer;
+        const bool erMapper = liste == &m_mapper;
+        QList<TKopiliste::Post> &ud = erMapper ? mapper : filer;
         for (int i = 0; i < liste->antal(); ++i) {
             const TKopiliste::Post &p = liste->poster().at(i);
+            if (!p.markeret)
+                continue;
             const QString sti = liste->sti(i).trimmed();
             // Each list passes on only elements of its own kind.
-            const bool findes = mapper ? filinfo::erMappe(sti) : filinfo::erFil(sti) && !filinfo::erMappe(sti);
-            if (p.markeret && findes && maal->tilfoej(p.billede, sti, true))
-                ++antal;
+            const bool findes = erMapper ? filinfo::erMappe(sti) : filinfo::erFil(sti) && !filinfo::erMappe(sti);
+            if (findes)
+                ud.append({p.billede, sti, true});
         }
     }
-    return antal;
+    return andre.tilfoejFlere(mapper, filer);
 }
 
 QList<Kopilister::Post> TKopilister::somPoster(const TKopiliste &liste)

@@ -3,6 +3,7 @@
 #include "engines/kopilister.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -42,10 +43,16 @@ public:
 
     // Adds a row unless the path is already there (paths compare exactly).
     bool tilfoej(int billede, const QString &sti, bool markeret);
+    // Adds the rows in order by the same rule, as one insertion and one
+    // change notification however many they are; the number added.
+    int tilfoejFlere(const QList<Post> &poster);
     void fjern(int raekke);
+    // Removes the given rows (in any order, repeats allowed) with one
+    // change notification.
+    void fjernRaekker(QList<int> raekker);
     void setMarkeret(int raekke, bool markeret);
     void markerAlle(bool markeret);
-    // Removes the ticked rows, from the last to the first.
+    // Removes the ticked rows.
     void fjernMarkerede();
     // Removes the rows both ticked and among `valgte`; the row to select
     // afterwards (-1 for none).
@@ -57,8 +64,16 @@ signals:
     void aendret();
 
 private:
+    static QString udenLinjeskift(const QString &sti);
+    bool findes(const QString &sti) const { return m_stier.contains(sti); }
+    void husk(const QString &sti) { ++m_stier[udenLinjeskift(sti)]; }
+    void glem(const QString &sti);
+
     QString m_overskrift;
     QList<Post> m_poster;
+    // How many rows hold each path as sti() gives it: the duplicate check
+    // of an addition is one lookup, not a scan of the list.
+    QHash<QString, int> m_stier;
 };
 
 // The pair of copy lists of one explorer window (or of all of them when
@@ -83,9 +98,16 @@ public:
     QString winformCaption() const { return m_winformCaption; }
 
     bool CopyListAdd(int liste, int billede, const QString &sti, bool markeret);
+    // Many entries into one list at once: one change notification.
+    int CopyListAdd(int liste, const QList<TKopiliste::Post> &poster);
+    // Folders and files into their lists at once: one change notification.
+    int tilfoejFlere(const QList<TKopiliste::Post> &mapper, const QList<TKopiliste::Post> &filer);
     // An existing folder joins the folder list, an existing file the file
     // list, ticked; false when the path is neither.
     bool RegisterElements(const QString &sti);
+    // The same for many paths with one change notification; the number of
+    // paths that were a folder or a file.
+    int RegisterElements(const QStringList &elementer);
     int getElementAntal() const;
     // Collects the ticked, still existing entries for a paste into
     // `destination`, last entry first; entries whose element is gone leave
@@ -120,6 +142,12 @@ signals:
 private:
     static QList<Post> somPoster(const TKopiliste &liste);
     void meldAntal();
+    // Holds back the count signal while a batch changes both lists, then
+    // sends it once if anything changed.
+    class Samlet;
+
+    int m_udsat = 0;
+    bool m_aendretUnderUdsat = false;
 
     QString m_winformCaption;
     TKopiliste m_mapper;

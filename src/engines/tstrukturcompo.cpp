@@ -8,47 +8,118 @@
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "platform/filinfo.h"
+#include "platform/hukommelse.h"
 #include "platform/mappelaeser.h"
 
 #include <QAction>
 #include <QSet>
 
 #include <algorithm>
+#include <numeric>
+#include <thread>
 
 namespace {
-
-
-const QString &postnavn(const SLPost &p)
-{
-    return p.tekst;
-}
 
 QString medPunktum(const QString &ext)
 {
     return ext.isEmpty() || ext.startsWith(QLatin1Char('.')) ? ext : QLatin1Char('.') + ext;
 }
 
-} // namespace
-
-void TStrukturCompo::addSLfil(const QString &dir)
+// The collation keys of the names of rows [fra, til), in order.
+std::vector<QCollatorSortKey> noeglerFor(const TFilModel::Liste &liste, size_t fra, size_t til)
 {
+    const QCollator orden = dansk::navneorden();
+    std::vector<QCollatorSortKey> ud;
+    ud.reserve(til - fra);
+    for (size_t i = fra; i < til; ++i) {
+        const TFilModel::Post &p = liste.poster[i];
+        ud.push_back(orden.sortKey(QString::fromRawData(liste.navne.constData() + p.fra, qsizetype(p.laengde))));
+    }
+    return ud;
+}
+
+// Puts the rows in the Danish name order. Each name's collation key is made
+// once (a big folder's keys on two threads, each with a collator of its
+// own) and the sort moves only row numbers, never the keys.
+void sorter(TFilModel::Liste &liste)
+{
+    const size_t n = liste.poster.size();
+    if (n < 2)
+        return;
+    constexpr size_t DeltFra = 20000;
+    const size_t halv = n >= DeltFra ? n / 2 : n;
+    std::vector<QCollatorSortKey> anden;
+    std::thread hjaelper;
+    if (halv < n)
+        hjaelper = std::thread([&] { anden = noeglerFor(liste, halv, n); });
+    const std::vector<QCollatorSortKey> foerste = noeglerFor(liste, 0, halv);
+    if (hjaelper.joinable())
+        hjaelper.join();
+    auto noegle = [&](quint32 i) -> const QCollatorSortKey & { return i < halv ? foerste[i] : anden[i - halv]; };
+
+    std::vector<quint32> orden(n);
+    std::iota(orden.begin(), orden.end(), 0u);
+    const QStringView navne(liste.navne);
+    std::sort(orden.begin(), orden.end(), [&](quint32 a, quint32 b) {
+        const int c = noegle(a).compare(noegle(b));
+        if (c != 0)
+            return c < 0;
+        // Names that collate alike keep one order every time.
+        const TFilModel::Post &x = liste.poster[a];
+        const TFilModel::Post &y = liste.poster[b];
+        return navne.mid(x.fra, x.laengde) < navne.mid(y.fra, y.laengde);
+    });
+    std::vector<TFilModel::Post> sorteret;
+    sorteret.reserve(n);
+    for (quint32 i : orden)
+        sorteret.push_back(liste.poster[i]);
+    liste.poster = std::move(sorteret);
+}
+
+// Shows a listing in the file tree. The collation keys of a big listing
+// and the rows it replaces were many small blocks, now free: their pages go
+// back to the system.
+void vis(TFilModel *model, TFilModel::Liste liste)
+{
+    constexpr size_t Stor = 10000;
+    const bool stor = size_t(model->antal()) >= Stor || liste.poster.size() >= Stor;
+    model->saet(std::move(liste));
+    if (stor)
+        hukommelse::frigivLedige();
+}
+
+// Reads one folder for the file tree: its folders first, then its files,
+// each part in the Danish name order. `ext` (".txt"), when given, keeps
+// only files of that type and no folders.
+TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext)
+{
+    TFilModel::Liste liste;
+    liste.forstavelse = stier::delimKon(dir);
     MappeLaeser laeser(dir);
-    const QSet<QString> skjulte = ShowHidden ? QSet<QString>() : MappeLaeser::skjulteNavne(dir);
-    const QString forstavelse = stier::delimKon(dir);
-    const size_t foerMapper = SL.size();
-    const size_t foerFiler = SLfil.size();
+    if (!laeser.aaben())
+        return liste;
+    const QSet<QString> skjulte = medSkjulte ? QSet<QString>() : MappeLaeser::skjulteNavne(dir);
     MappeLaeser::Post post;
     while (laeser.naeste(post)) {
-        if (!ShowHidden && MappeLaeser::erSkjult(post.navn, skjulte))
+        if (!medSkjulte && MappeLaeser::erSkjult(post.navn, skjulte))
             continue;
-        if (post.art == MappeLaeser::Art::Mappe)
-            SL.push_back(SLPost{post.navn, StrukturRec{forstavelse + post.navn, {}, IdMappe}});
-        else
-            SLfil.push_back(SLPost{post.navn, StrukturRec{{}, forstavelse + post.navn, IdFil}});
+        const bool mappe = post.art == MappeLaeser::Art::Mappe;
+        if (kunFiltype && (mappe || (!ext.isEmpty() && !dansk::ensAZ(stier::udvidelse(post.navn), ext))))
+            continue;
+        const TFilModel::Post p{quint32(liste.navne.size()), quint32(post.navn.size()), mappe ? IdMappe : IdFil,
+                                mappe ? 1 : filbilleder::getFilensImageIndex(post.navn)};
+        liste.navne += post.navn;
+        liste.poster.push_back(p);
     }
-    dansk::sorterEfterNavn(SL, foerMapper, postnavn);
-    dansk::sorterEfterNavn(SLfil, foerFiler, postnavn);
+    // One sort for all, then the folders before the files: each part stays
+    // in name order.
+    sorter(liste);
+    std::stable_partition(liste.poster.begin(), liste.poster.end(),
+                          [](const TFilModel::Post &p) { return p.ID == IdMappe; });
+    return liste;
 }
+
+} // namespace
 
 QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
 {
@@ -56,48 +127,20 @@ QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
     if (!filinfo::erMappe(mappe))
         mappe = Struktur1 ? Struktur1->rec(Struktur1->foersteNode()).mappe : QString();
     Mappenavn = mappe;
-    SL.clear();
-    SLfil.clear();
-    if (!mappe.isEmpty())
-        addSLfil(mappe);
-
-    std::vector<FilRaekke> raekker;
-    raekker.reserve(SL.size() + SLfil.size());
-    for (SLPost &p : SL)
-        raekker.push_back(FilRaekke{p.tekst, p.rec, 1});
-    for (SLPost &p : SLfil)
-        raekker.push_back(FilRaekke{p.tekst, p.rec, filbilleder::getFilensImageIndex(p.tekst)});
-    Struktur2->saet(std::move(raekker));
+    if (mappe.isEmpty())
+        Struktur2->ryd();
+    else
+        vis(Struktur2, laesMappe(mappe, ShowHidden, false, {}));
     return mappe;
 }
 
 int TStrukturCompo::makeStrukturFil(const QString &aExt)
 {
-    const QString ext = medPunktum(aExt);
-    SLfil.clear();
-    MappeLaeser laeser(Mappenavn);
-    if (!laeser.aaben()) {
-        Struktur2->ryd();
-        return 0;
-    }
     // Hidden files are left out of an isolated type whatever the tree shows.
-    const QSet<QString> skjulte = MappeLaeser::skjulteNavne(Mappenavn);
-    const QString forstavelse = stier::delimKon(Mappenavn);
-    MappeLaeser::Post post;
-    while (laeser.naeste(post)) {
-        if (post.art == MappeLaeser::Art::Mappe || MappeLaeser::erSkjult(post.navn, skjulte))
-            continue;
-        if (!ext.isEmpty() && !dansk::ensAZ(stier::udvidelse(post.navn), ext))
-            continue;
-        SLfil.push_back(SLPost{post.navn, StrukturRec{{}, forstavelse + post.navn, IdFil}});
-    }
-    dansk::sorterEfterNavn(SLfil, 0, postnavn);
-    std::vector<FilRaekke> raekker;
-    raekker.reserve(SLfil.size());
-    for (const SLPost &p : SLfil)
-        raekker.push_back(FilRaekke{p.tekst, p.rec, filbilleder::getFilensImageIndex(p.tekst)});
-    Struktur2->saet(std::move(raekker));
-    return int(SLfil.size());
+    TFilModel::Liste liste = laesMappe(Mappenavn, false, true, medPunktum(aExt));
+    const int antal = int(liste.poster.size());
+    vis(Struktur2, std::move(liste));
+    return antal;
 }
 
 int TStrukturCompo::fremvisFiltype(const QString &aExt)
@@ -263,7 +306,7 @@ int TStrukturCompo::loadLister(QStringList &mapper, QStringList &filer)
 int TStrukturCompo::getSelectListe(QStringList &liste) const
 {
     for (int r : Struktur2->valgteRaekker()) {
-        const QString &tekst = Struktur2->raekke(r).tekst;
+        const QString tekst = Struktur2->tekst(r);
         if (!stier::udvidelse(tekst).isEmpty())
             liste.append(tekst);
     }
@@ -338,7 +381,7 @@ QStringList TStrukturCompo::getParamListe() const
     if (AktiveStruktur == Trae::Mappe)
         return ud;
     for (int r : Struktur2->valgteRaekker()) {
-        const QString sti = stier::delimKon(Mappenavn) + Struktur2->raekke(r).tekst;
+        const QString sti = stier::delimKon(Mappenavn) + Struktur2->tekst(r);
         if (filinfo::erFil(sti) && !filinfo::erMappe(sti))
             ud.append(sti);
     }

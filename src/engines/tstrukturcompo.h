@@ -22,7 +22,6 @@ public:
     void setGemHentFilnavn(const QString &navn) { GemHentFilnavn = navn; }
 
     // The file tree.
-    void addSLfil(const QString &dir);
     QString makeStruktur2(const QString &aDirectory);
     int makeStrukturFil(const QString &aExt);
     int fremvisFiltype(const QString &aExt);

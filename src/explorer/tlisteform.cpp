@@ -2,10 +2,10 @@
 
 #include "core/tekstfil.h"
 #include "engines/tkopilister.h"
+#include "explorer/billedlager.h"
 #include "explorer/knapper.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,7 +35,7 @@ protected:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         if (index.column() == 0) {
-            option->icon = QApplication::style()->standardIcon(m_billede);
+            option->icon = billedlager::ikon(m_billede);
             option->features |= QStyleOptionViewItem::HasDecoration;
         }
     }
@@ -235,12 +235,10 @@ void Tlisteform::gemIndstillinger()
 
 void Tlisteform::fjernValgte(TKopiliste *liste, QTreeView *visning)
 {
+    // A row selected in both columns comes twice; the list takes each once.
     QList<int> valgte;
-    for (const QModelIndex &i : visning->selectionModel()->selectedRows(0))
-        valgte.append(i.row());
     for (const QModelIndex &i : visning->selectionModel()->selectedIndexes())
-        if (!valgte.contains(i.row()))
-            valgte.append(i.row());
+        valgte.append(i.row());
     const int naeste = liste->fjernValgteMarkerede(valgte);
     visning->selectionModel()->clearSelection();
     if (naeste >= 0)

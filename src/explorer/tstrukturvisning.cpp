@@ -2,13 +2,13 @@
 
 #include "core/stier.h"
 #include "engines/strukturrec.h"
+#include "explorer/billedlager.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
 #include "platform/filinfo.h"
 #include "shell/tlinjetrae.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -22,28 +22,27 @@
 
 namespace {
 
-// The engine gives image indexes; the style's standard icons show them.
+// The engine gives image indexes; the style's standard icons show them,
+// each made once and shared by every row.
 QIcon mappeBillede(int indeks)
 {
-    QStyle *s = QApplication::style();
     switch (indeks) {
     case 1:
-    case 2: return s->standardIcon(QStyle::SP_DriveHDIcon);
-    case 12: return s->standardIcon(QStyle::SP_DriveCDIcon);
-    case 11: return s->standardIcon(QStyle::SP_DirHomeIcon);
-    case 9: return s->standardIcon(QStyle::SP_DesktopIcon);
-    default: return s->standardIcon(QStyle::SP_DirIcon);
+    case 2: return billedlager::ikon(QStyle::SP_DriveHDIcon);
+    case 12: return billedlager::ikon(QStyle::SP_DriveCDIcon);
+    case 11: return billedlager::ikon(QStyle::SP_DirHomeIcon);
+    case 9: return billedlager::ikon(QStyle::SP_DesktopIcon);
+    default: return billedlager::ikon(QStyle::SP_DirIcon);
     }
 }
 
 QIcon filBillede(int indeks)
 {
-    QStyle *s = QApplication::style();
     if (indeks == 1)
-        return s->standardIcon(QStyle::SP_DirIcon);
+        return billedlager::ikon(QStyle::SP_DirIcon);
     if (indeks == 15)
-        return s->standardIcon(QStyle::SP_DialogApplyButton);
-    return s->standardIcon(QStyle::SP_FileIcon);
+        return billedlager::ikon(QStyle::SP_DialogApplyButton);
+    return billedlager::ikon(QStyle::SP_FileIcon);
 }
 
 class BilledDelegate : public QStyledItemDelegate

@@ -35,6 +35,17 @@ bool erFil(const QString &sti)
     return ::lstat(b.constData(), &st) == 0;
 }
 
+Art art(const QString &sti)
+{
+    if (sti.isEmpty())
+        return Art::Ingen;
+    const QByteArray b = navnekode::kod(sti);
+    struct stat st;
+    if (::stat(b.constData(), &st) == 0)
+        return S_ISDIR(st.st_mode) ? Art::Mappe : Art::Fil;
+    return ::lstat(b.constData(), &st) == 0 ? Art::Fil : Art::Ingen;
+}
+
 bool erLink(const QString &sti)
 {
     struct stat st;

@@ -16,6 +16,11 @@ bool erMappe(const QString &sti);     // a folder, or a link to one
 bool erFil(const QString &sti);       // exists and is not a folder (a dangling link counts)
 bool erLink(const QString &sti);      // a symbolic link itself
 
+// erMappe and erFil in one question: Mappe where erMappe is true, Fil where
+// erFil is true and erMappe is not, else Ingen.
+enum class Art { Ingen, Fil, Mappe };
+Art art(const QString &sti);
+
 // The size of a file (links followed); -1 when it cannot be asked.
 qint64 stoerrelse(const QString &sti);
 

@@ -91,6 +91,8 @@ private slots:
     void initTestCase() { saetDanskLocale(); }
 
     void tilfoejOgRegistrer();
+    void mangeIEnOmgang();
+    void valgtAntalOgRaekkerAfOverlappendeValg();
     void listevinduetsKommandoer();
     void kopierFraMappetrae();
     void kopierFraFiltrae();
@@ -131,6 +133,95 @@ void TestKopilister::tilfoejOgRegistrer()
     QCOMPARE(l.Filliste()->sti(1), dir.filePath("M/f2"));
     QCOMPARE(l.Filliste()->data(l.Filliste()->index(1, 0), TKopiliste::Billede).toInt(), 6);
     QCOMPARE(l.Mappeliste()->headerData(1, Qt::Horizontal).toString(), QString("Mappenavn"));
+}
+
+// A selection of many rows, a drop or a restore reaches the lists as one
+// change, and a path already there (also earlier in the same batch) stays
+// out as it does one by one.
+void TestKopilister::mangeIEnOmgang()
+{
+    QTemporaryDir dir;
+    const int Filer = 300;
+    for (int i = 0; i < Filer; ++i)
+        QVERIFY(lavFil(dir.filePath(QString("D/f%1.txt").arg(i))));
+    for (const char *m : {"D/A", "D/B"})
+        QDir().mkpath(dir.filePath(m));
+    TKopilister l("Stifinder 1");
+    Vindue v(&l);
+    v.metode.StrukturY->makeStruktur2(dir.filePath("D"));
+    QVERIFY(QFile::remove(dir.filePath("D/f7.txt")));   // its row stays in the tree
+    v.filer.vaelgAlle();
+    v.metode.StrukturY->setAktiveStruktur(Trae::Fil);
+    QSignalSpy antal(&l, &TKopilister::antalAendret);
+    QSignalSpy filraekker(l.Filliste(), &QAbstractItemModel::rowsInserted);
+
+    QCOMPARE(v.klipbord.CopyElementer(), Filer + 2);
+    QCOMPARE(antal.size(), 1);
+    QCOMPARE(antal.last(), (QList<QVariant>{2, Filer - 1}));
+    QCOMPARE(filraekker.size(), 1);
+    QVERIFY(!stier(l.Filliste()).contains(dir.filePath("D/f7.txt")));
+    QCOMPARE(l.getElementAntal(), Filer + 1);
+
+    // The same selection again adds nothing and tells nobody.
+    QCOMPARE(v.klipbord.CopyElementer(), Filer + 2);
+    QCOMPARE(antal.size(), 1);
+    QCOMPARE(l.Filliste()->antal(), Filer - 1);
+
+    // Duplicates inside one batch; a path with a trailing line feed is
+    // another path until it is read back without it.
+    TKopiliste *m = l.Mappeliste();
+    QCOMPARE(m->tilfoejFlere({{4, "/x", true}, {4, "/x", false}, {4, "/x\n", true}, {4, "/y", true}}), 3);
+    QCOMPARE(antal.size(), 2);
+    QVERIFY(!m->tilfoej(4, "/x", true));
+    m->fjern(m->antal() - 3);   // "/x" goes, "/x\n" still reads back as "/x"
+    QVERIFY(!m->tilfoej(4, "/x", true));
+    QVERIFY(m->tilfoej(4, "/x\n", true));
+
+    // Many paths registered at once; elements that are neither are left out.
+    TKopilister drop("Stifinder 2");
+    QSignalSpy dropAntal(&drop, &TKopilister::antalAendret);
+    const QStringList slippede{dir.filePath("D/f1.txt"), dir.filePath("D/A/"), dir.filePath("D/f7.txt"),
+                               dir.filePath("D/f2.txt"), dir.filePath("D/f1.txt")};
+    QCOMPARE(drop.RegisterElements(slippede), 4);
+    QCOMPARE(dropAntal.size(), 1);
+    QCOMPARE(stier(drop.Filliste()), (QStringList{dir.filePath("D/f1.txt"), dir.filePath("D/f2.txt")}));
+    QCOMPARE(stier(drop.Mappeliste()), QStringList{dir.filePath("D/A")});
+
+    // Transfer and removal of many are one change each too.
+    QCOMPARE(l.overfoerTil(drop), Filer - 1 + 2 - 3);
+    QCOMPARE(dropAntal.size(), 2);
+    l.Filliste()->setMarkeret(5, false);
+    const qsizetype foer = antal.size();
+    l.ClearCopyLister();
+    QCOMPARE(antal.size(), foer + 1);
+    QCOMPARE(l.Filliste()->antal(), 1);
+    QCOMPARE(l.Mappeliste()->antal(), 0);
+    // Removed paths can come back.
+    QVERIFY(l.CopyListAdd(1, 4, dir.filePath("D/A"), true));
+}
+
+// The window asks for the count of selected rows on every change; it is
+// read from the selection's ranges, which may overlap after extending.
+void TestKopilister::valgtAntalOgRaekkerAfOverlappendeValg()
+{
+    TFilModel filer;
+    std::vector<FilRaekke> raekker;
+    for (int i = 0; i < 10; ++i)
+        raekker.push_back(FilRaekke{QString::number(i), StrukturRec{{}, "/" + QString::number(i), IdFil}, 2});
+    filer.saet(std::move(raekker));
+    QCOMPARE(filer.antalValgte(), 0);
+    QCOMPARE(filer.valgtRaekke(), -1);
+    filer.vaelgFlere({8, 1, 2, 5});
+    filer.valg()->select(QItemSelection(filer.index(4), filer.index(6)), QItemSelectionModel::Select);
+    filer.valg()->select(QItemSelection(filer.index(2), filer.index(2)), QItemSelectionModel::Select);
+    QCOMPARE(filer.valgteRaekker(), (QList<int>{1, 2, 4, 5, 6, 8}));
+    QCOMPARE(filer.antalValgte(), 6);
+    filer.fravaelg(8);
+    filer.valg()->clearCurrentIndex();
+    QCOMPARE(filer.valgtRaekke(), 1);
+    QCOMPARE(filer.antalValgte(), 5);
+    filer.vaelgAlle();
+    QCOMPARE(filer.antalValgte(), 10);
 }
 
 void TestKopilister::listevinduetsKommandoer()

@@ -1,12 +1,17 @@
 #include "explorer/tstrukturvisning.h"
 
+#include "explorer/billedlager.h"
+
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
 
 #include "testmiljoe.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QProxyStyle>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
@@ -18,7 +23,27 @@ class TestStrukturVisning : public QObject
 private slots:
     void initTestCase() { saetDanskLocale(); }
     void traeerFoelgerMotoren();
+    void billederLavesEnGangPrArt();
 };
+
+namespace {
+
+// Counts how often each standard picture is asked for.
+class TaellendeStil : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap art, const QStyleOption *valg, const QWidget *widget) const override
+    {
+        ++antal[art];
+        return QProxyStyle::standardIcon(art, valg, widget);
+    }
+
+    mutable QHash<int, int> antal;
+};
+
+} // namespace
 
 void TestStrukturVisning::traeerFoelgerMotoren()
 {
@@ -62,6 +87,38 @@ void TestStrukturVisning::traeerFoelgerMotoren()
     // The user collapsing a node is remembered in the model.
     vindue.mappeStruktur()->collapse(a);
     QVERIFY(!vindue.mappeModel()->erUdfoldet(a));
+}
+
+// Scrolling a big file tree paints thousands of rows; each kind's picture is
+// made once and then shared, whatever the number of rows or frames.
+void TestStrukturVisning::billederLavesEnGangPrArt()
+{
+    auto *stil = new TaellendeStil(QStringLiteral("Fusion"));
+    QApplication::setStyle(stil);
+    const int foer = billedlager::antalLavede();
+    TStrukturCompo motor;
+    TStrukturVisning vindue(&motor);
+    std::vector<FilRaekke> raekker;
+    for (int i = 0; i < 3000; ++i) {
+        const int billede = i % 3 == 0 ? 1 : i % 3 == 1 ? 2 : 15;
+        raekker.push_back(FilRaekke{QString("fil %1").arg(i), StrukturRec{{}, QString("/x/fil %1").arg(i), IdFil}, billede});
+    }
+    vindue.filModel()->saet(std::move(raekker));
+    vindue.resize(600, 400);
+    vindue.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&vindue));
+
+    QScrollBar *rulle = vindue.filStruktur()->verticalScrollBar();
+    for (int side = 0; side < 20; ++side) {
+        rulle->setValue(side * rulle->pageStep());
+        vindue.filStruktur()->viewport()->grab();
+    }
+    vindue.filModel()->vaelgAlle();
+    vindue.filStruktur()->viewport()->grab();
+    for (QStyle::StandardPixmap art : {QStyle::SP_DirIcon, QStyle::SP_FileIcon, QStyle::SP_DialogApplyButton})
+        QVERIFY2(stil->antal.value(art) <= 1, qPrintable(QString::number(stil->antal.value(art))));
+    QVERIFY(billedlager::antalLavede() - foer <= 3);
+    QCOMPARE(billedlager::ikon(QStyle::SP_FileIcon).cacheKey(), billedlager::ikon(QStyle::SP_FileIcon).cacheKey());
 }
 
 QTEST_MAIN(TestStrukturVisning)

@@ -1,0 +1,12 @@
+#include "platform/hukommelse.h"
+
+#include <malloc.h>
+
+namespace hukommelse {
+
+void frigivLedige()
+{
+    ::malloc_trim(0);
+}
+
+} // namespace hukommelse
