@@ -110,13 +110,38 @@ public:
         if (!tom)
             tilfoejFejl(sti, errno);
         const int dfd = ::dirfd(d);
-        for (const Post &p : poster)
-            tom = fjern(dfd, her, sti, p) && tom;
+        const bool talt = her.ok && m_valg.optaelling && m_valg.optaelling->harMappe(her.dev, her.ino);
+        size_t naeste = 0;
+        for (const Post &p : poster) {
+            const qint64 stoerrelse = talt && p.type != DT_DIR && p.type != DT_UNKNOWN
+                ? m_valg.optaelling->stoerrelse(her.dev, her.ino, p.navn, naeste)
+                : -1;
+            tom = (stoerrelse >= 0 ? fjernTalt(dfd, her, sti, p, stoerrelse) : fjern(dfd, her, sti, p)) && tom;
+        }
         ::closedir(d);
         return tom;
     }
 
 private:
+    // Removes an element the count saw as no folder, with the size it had
+    // then: unlinkat never removes a folder, so one that has become a
+    // folder since fails and is looked at as any other.
+    bool fjernTalt(int dfd, const montering::Sted &her, const QString &sti, const Post &p, qint64 stoerrelse)
+    {
+        if (::unlinkat(dfd, p.navn.constData(), 0) != 0) {
+            if (errno == ENOENT)
+                return true;
+            if (errno == EISDIR || errno == EPERM)
+                return fjern(dfd, her, sti, p);
+            return tilfoejFejl(under(sti, p), errno);
+        }
+        ++m_r.filer;
+        m_r.bytes += stoerrelse;
+        if (m_valg.filSlettet)
+            m_valg.filSlettet(stoerrelse);
+        return true;
+    }
+
     bool fjern(int dfd, const montering::Sted &her, const QString &sti, const Post &p)
     {
         const char *n = p.navn.constData();
@@ -155,6 +180,102 @@ private:
 };
 
 } // namespace
+
+std::optional<Optaelling::Tal> Optaelling::tael(const QString &sti, const std::function<void()> &vedMappe)
+{
+    Tal t;
+    // An explicit stack of raw paths, so a very deep tree cannot exhaust
+    // the call stack and no name is decoded.
+    std::vector<QByteArray> stak{navnekode::kod(sti)};
+    montering::Sted rod;
+    bool foerste = true;
+    while (!stak.empty()) {
+        const QByteArray dir = stak.back();
+        stak.pop_back();
+        const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (foerste ? 0 : O_NOFOLLOW));
+        if (fd < 0) {
+            if (foerste)
+                return std::nullopt;
+            t.fuldstaendig = false;
+            continue;
+        }
+        const montering::Sted her = montering::sted(fd, "");
+        if (foerste) {
+            rod = her;
+        } else if (!her.ok || !rod.ok || montering::andenMontering(rod, her)) {
+            ::close(fd);
+            continue;
+        }
+        foerste = false;
+        DIR *d = ::fdopendir(fd);
+        if (!d) {
+            ::close(fd);
+            t.fuldstaendig = false;
+            continue;
+        }
+        Mappe &m = m_mapper[{quint64(her.dev), quint64(her.ino)}];
+        m = Mappe();
+        const QByteArray forstavelse = dir.endsWith('/') ? dir : dir + '/';
+        errno = 0;
+        while (const dirent *e = ::readdir(d)) {
+            const char *n = e->d_name;
+            if (erPrikMappe(n)) {
+                errno = 0;
+                continue;
+            }
+            struct stat st;
+            bool mappe = e->d_type == DT_DIR;
+            qint64 stoerrelse = 0;
+            if (!mappe) {
+                if (::fstatat(::dirfd(d), n, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                    mappe = S_ISDIR(st.st_mode);
+                    stoerrelse = st.st_size;
+                } else if (errno == ENOENT) {
+                    errno = 0;
+                    continue;   // vanished between listing and looking
+                } else if (e->d_type != DT_LNK) {
+                    t.fuldstaendig = false;
+                }
+            }
+            if (mappe) {
+                ++t.mapper;
+                stak.push_back(forstavelse + n);
+                if (vedMappe)
+                    vedMappe();
+            } else {
+                ++t.filer;
+                t.bytes += stoerrelse;
+                m.navne.append(n);
+                m.slut.push_back(m.navne.size());
+                m.stoerrelser.push_back(stoerrelse);
+            }
+            errno = 0;
+        }
+        if (errno != 0)
+            t.fuldstaendig = false;
+        ::closedir(d);
+    }
+    return t;
+}
+
+qint64 Optaelling::stoerrelse(quint64 dev, quint64 ino, const QByteArray &navn, size_t &naeste) const
+{
+    const auto it = m_mapper.constFind({dev, ino});
+    if (it == m_mapper.cend())
+        return -1;
+    const Mappe &m = *it;
+    const size_t antal = m.slut.size();
+    for (size_t k = 0; k < antal; ++k) {
+        const size_t i = (naeste + k) % antal;
+        const qsizetype start = i == 0 ? 0 : m.slut[i - 1];
+        if (m.slut[i] - start == navn.size()
+            && std::memcmp(m.navne.constData() + start, navn.constData(), size_t(navn.size())) == 0) {
+            naeste = i + 1;
+            return m.stoerrelser[i];
+        }
+    }
+    return -1;
+}
 
 QStringList linjer(const QList<Fejl> &fejl, int maks)
 {
