@@ -305,6 +305,42 @@ private slots:
         QVERIFY(r.fejl.isEmpty());
     }
 
+    // The deletion takes its sizes from the count made before it, yet
+    // whatever changed in between is still deleted and counted as it is
+    // found: a file that became a folder, a new file, a vanished one.
+    void optaellingFoerSletning()
+    {
+        QTemporaryDir d;
+        lavFil(d.path() + "/t/a.txt", "12345");
+        lavFil(d.path() + "/t/b.txt", "12");
+        lavFil(d.path() + "/t/c.txt", "1");
+        lavFil(d.path() + "/t/u/d.txt", "1234");
+        QVERIFY(::symlink("a.txt", QFile::encodeName(d.path() + "/t/link").constData()) == 0);
+        sletning::Optaelling o;
+        const auto tal = o.tael(d.path() + "/t");
+        QVERIFY(tal);
+        QCOMPARE(tal->filer, 5);
+        QCOMPARE(tal->mapper, 1);
+        QCOMPARE(tal->bytes, 5 + 2 + 1 + 4 + 5);
+        QVERIFY(tal->fuldstaendig);
+        QVERIFY(!o.tael(d.path() + "/findes-ikke"));
+
+        QVERIFY(QFile::remove(d.path() + "/t/b.txt"));
+        lavFil(d.path() + "/t/b.txt/inde.txt", "123456");
+        QVERIFY(QFile::remove(d.path() + "/t/c.txt"));
+        lavFil(d.path() + "/t/ny.txt", "1234567");
+        sletning::Valg valg;
+        valg.monteringspunkter = QSet<QString>();
+        valg.optaelling = &o;
+        sletning::Resultat r;
+        QVERIFY(sletning::slet(d.path() + "/t", r, valg));
+        QVERIFY(!QFile::exists(d.path() + "/t"));
+        QVERIFY(r.fejl.isEmpty());
+        QCOMPARE(r.filer, 5);    // a.txt, inde.txt, d.txt, ny.txt, link
+        QCOMPARE(r.mapper, 3);   // b.txt, u, t
+        QCOMPARE(r.bytes, 5 + 6 + 4 + 7 + 5);
+    }
+
     // A link inside the tree is removed as a link: what it points to stays,
     // folder or file.
     void linkFoelgesIkke()
