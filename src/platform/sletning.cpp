@@ -16,6 +16,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <vector>
 
 namespace sletning {
@@ -89,7 +93,7 @@ public:
 
     // Removes the content of the folder open as `fd` (taken over and
     // closed). True when the folder is empty afterwards.
-    bool toem(int fd, const QString &sti)
+    bool toem(int fd, const QString &sti, bool iToTraade = false)
     {
         const montering::Sted her = montering::sted(fd, "");
         DIR *d = ::fdopendir(fd);
@@ -111,18 +115,95 @@ public:
             tilfoejFejl(sti, errno);
         const int dfd = ::dirfd(d);
         const bool talt = her.ok && m_valg.optaelling && m_valg.optaelling->harMappe(her.dev, her.ino);
-        size_t naeste = 0;
-        for (const Post &p : poster) {
-            const qint64 stoerrelse = talt && p.type != DT_DIR && p.type != DT_UNKNOWN
-                ? m_valg.optaelling->stoerrelse(her.dev, her.ino, p.navn, naeste)
-                : -1;
-            tom = (stoerrelse >= 0 ? fjernTalt(dfd, her, sti, p, stoerrelse) : fjern(dfd, her, sti, p)) && tom;
-        }
+        std::vector<bool> tilHjaelper(poster.size(), false);
+        if (iToTraade)
+            fordel(poster, tilHjaelper);
+        if (std::find(tilHjaelper.begin(), tilHjaelper.end(), true) != tilHjaelper.end())
+            tom = toTraade(dfd, her, sti, poster, tilHjaelper, talt) && tom;
+        else
+            tom = fjernAlle(dfd, her, sti, poster, tilHjaelper, talt, {}) && tom;
         ::closedir(d);
         return tom;
     }
 
 private:
+    // Removes the entries of one folder that are not the helper's; `mellem`
+    // runs after each.
+    bool fjernAlle(int dfd, const montering::Sted &her, const QString &sti, const std::vector<Post> &poster,
+                   const std::vector<bool> &udenom, bool talt, const std::function<void()> &mellem)
+    {
+        bool tom = true;
+        size_t naeste = 0;
+        for (size_t i = 0; i < poster.size(); ++i) {
+            if (udenom[i])
+                continue;
+            const Post &p = poster[i];
+            const qint64 stoerrelse = talt && p.type != DT_DIR && p.type != DT_UNKNOWN
+                ? m_valg.optaelling->stoerrelse(her.dev, her.ino, p.navn, naeste)
+                : -1;
+            tom = (stoerrelse >= 0 ? fjernTalt(dfd, her, sti, p, stoerrelse) : fjern(dfd, her, sti, p)) && tom;
+            if (mellem)
+                mellem();
+        }
+        return tom;
+    }
+
+    // A large counted tree is deleted by two threads: every second
+    // subfolder of the top folder goes to a helper. Each subtree is walked
+    // on its own handles exactly as by one thread; only the counting and
+    // the progress calls are gathered here, on the calling thread.
+    void fordel(const std::vector<Post> &poster, std::vector<bool> &tilHjaelper) const
+    {
+        if (!m_valg.optaelling || m_valg.optaelling->filer() < m_valg.toTraadeFraFiler)
+            return;
+        bool skift = false;
+        for (size_t i = 0; i < poster.size(); ++i) {
+            if (poster[i].type == DT_DIR) {
+                tilHjaelper[i] = skift;
+                skift = !skift;
+            }
+        }
+    }
+
+    bool toTraade(int dfd, const montering::Sted &her, const QString &sti, const std::vector<Post> &poster,
+                  const std::vector<bool> &tilHjaelper, bool talt)
+    {
+        std::atomic<qint64> ventendeFiler{0}, ventendeBytes{0};
+        Valg hjaelperValg = m_valg;
+        hjaelperValg.filSlettet = [&](qint64 bytes) {
+            ventendeBytes += bytes;
+            ++ventendeFiler;
+        };
+        Resultat hjaelperR;
+        Vandring hjaelper(m_ekstra, hjaelperValg, hjaelperR);
+        std::vector<bool> egne(tilHjaelper.size());
+        for (size_t i = 0; i < egne.size(); ++i)
+            egne[i] = !tilHjaelper[i];
+        auto hjaelperTom = std::async(std::launch::async, [&] {
+            return hjaelper.fjernAlle(dfd, her, sti, poster, egne, talt, {});
+        });
+        // The helper's deletions reach the progress from this thread.
+        const auto meld = [&] {
+            const qint64 filer = ventendeFiler.exchange(0);
+            const qint64 bytes = ventendeBytes.exchange(0);
+            if (!m_valg.filSlettet || filer == 0)
+                return;
+            for (qint64 k = 1; k < filer; ++k)
+                m_valg.filSlettet(0);
+            m_valg.filSlettet(bytes);
+        };
+        bool tom = fjernAlle(dfd, her, sti, poster, tilHjaelper, talt, meld);
+        while (hjaelperTom.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+            meld();
+        tom = hjaelperTom.get() && tom;
+        meld();
+        m_r.filer += hjaelperR.filer;
+        m_r.mapper += hjaelperR.mapper;
+        m_r.bytes += hjaelperR.bytes;
+        m_r.fejl += hjaelperR.fejl;
+        return tom;
+    }
+
     // Removes an element the count saw as no folder, with the size it had
     // then: unlinkat never removes a folder, so one that has become a
     // folder since fails and is looked at as any other.
@@ -237,6 +318,8 @@ std::optional<Optaelling::Tal> Optaelling::tael(const QString &sti, const std::f
                     t.fuldstaendig = false;
                 }
             }
+            if (!mappe)
+                ++m_filer;
             if (mappe) {
                 ++t.mapper;
                 stak.push_back(forstavelse + n);
@@ -341,7 +424,7 @@ bool slet(const QString &sti, Resultat &r, const Valg &valg)
         return tilfoejFejl(r, sti, errno);
     const Identiteter ekstraId = identiteterAf(ekstra);
     Vandring v(ekstraId, valg, r);
-    if (!v.toem(fd, kanonisk(sti)))
+    if (!v.toem(fd, kanonisk(sti), true))
         return false;
     return fjernTomMappe(b, sti, r);
 }

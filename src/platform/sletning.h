@@ -74,6 +74,8 @@ public:
     qint64 stoerrelse(quint64 dev, quint64 ino, const QByteArray &navn, size_t &naeste) const;
 
     bool harMappe(quint64 dev, quint64 ino) const { return m_mapper.contains({dev, ino}); }
+    // The elements that are not folders, in every tree counted.
+    qint64 filer() const { return m_filer; }
 
 private:
     struct Mappe
@@ -83,6 +85,7 @@ private:
         std::vector<qint64> stoerrelser;
     };
     QHash<QPair<quint64, quint64>, Mappe> m_mapper;
+    qint64 m_filer = 0;
 };
 
 struct Valg
@@ -94,6 +97,9 @@ struct Valg
     // The count made just before, whose sizes the walk uses; none: every
     // element is looked at.
     const Optaelling *optaelling = nullptr;
+    // From this many counted files on, the subfolders of the top folder
+    // are shared between two threads.
+    qint64 toTraadeFraFiler = 4096;
 };
 
 // Deletes `sti` (a file, a link or a folder with everything below it).
