@@ -10,6 +10,11 @@
 #   bench/run-startvindue-bench.sh     build dir: $MARVIKEL_BUILD_DIR or ./build
 #   DISPLAY_NR=44 RUNDER=7 bench/run-startvindue-bench.sh
 set -eu
+# A desktop has a session bus; without one the program would spend its start
+# looking for one.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null 2>&1; then
+    exec dbus-run-session -- "$0" "$@"
+fi
 cd "$(dirname "$0")/.."
 BUILD_DIR="${MARVIKEL_BUILD_DIR:-build}"
 RUNDER="${RUNDER:-7}"
