@@ -186,7 +186,7 @@ int paste(QStringList args)
         p.setPasteMapper(mapper);
         p.setPasteFiler(filer);
     };
-    p.setIntSpm(2);
+    p.setIntSpm(Spoergsmaal::Aldrig);
     p.setIntPasteMetode(metode);
 
     QElapsedTimer ur;

@@ -94,10 +94,10 @@ echo "Median af $RUNDER kørsler, hele processer, i $BENCH_DIR:"
 koer permanent >"$BENCH_DIR/permanent.txt"
 a=$(awk '$1 == "anker" { print $2 }' "$BENCH_DIR/permanent.txt" | median)
 v=$(awk '$1 == "vores" { print $2 }' "$BENCH_DIR/permanent.txt" | median)
-linje "permanent: $FILER filer i $MAPPER mapper" "$a" "$v" "<= 1.5x rm -rf"
+linje "permanent: $FILER filer i $MAPPER mapper" "$a" "$v" "<= 1.0x rm -rf"
 koer papirkurv >"$BENCH_DIR/papirkurv.txt"
 a=$(awk '$1 == "anker" { print $2 }' "$BENCH_DIR/papirkurv.txt" | median)
 v=$(awk '$1 == "vores" { print $2 }' "$BENCH_DIR/papirkurv.txt" | median)
-linje "papirkurv: $KURVFILER filer" "$a" "$v" "<= 1x gio trash"
+linje "papirkurv: $KURVFILER filer" "$a" "$v" "<= 0.7x gio trash"
 toem_kurv
 rm -rf "$BENCH_DIR"

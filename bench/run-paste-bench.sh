@@ -115,7 +115,7 @@ anker_smaa() { cp -a "$BENCH_DIR/smaa" "$MAAL"; }
 par vores_smaa anker_smaa tomtMaal
 grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
 fremdrift
-linje "små filer" "$vores" "$anker" "cp -a" 1.3
+linje "små filer" "$vores" "$anker" "cp -a" 1.0
 
 echo
 echo "Kopiering af $STORE_ANTAL filer på $STORE_MIB MiB"
@@ -124,7 +124,7 @@ anker_store() { cp -a "$BENCH_DIR/store" "$MAAL"; }
 par vores_store anker_store tomtMaal
 grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
 fremdrift
-linje "store filer" "$vores" "$anker" "cp -a" 1.1
+linje "store filer" "$vores" "$anker" "cp -a" 1.05
 tomtMaal
 s=$(ms)
 dd if="$BENCH_DIR/store/stor 0.bin" of="$MAAL/dd.bin" bs=4M status=none
@@ -153,7 +153,7 @@ if [ "$monteret" -eq 1 ]; then
     par vores_flyt anker_flyt nyKilde
     grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
     fremdrift
-    linje "flyt til andet drev" "$vores" "$anker" "mv" 1.3
+    linje "flyt til andet drev" "$vores" "$anker" "mv" 1.1
     rm -rf "$TMPFS/flyt-kilde" "$BENCH_DIR/flyt-kilde"
     umount "$TMPFS"
 fi
@@ -181,7 +181,7 @@ if [ "$ext4" -eq 1 ]; then
     par vores_varig anker_varig nyKildeExt4
     grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
     fremdrift
-    linje "flyt til disk, varigt" "$vores" "$anker" "mv+sync" 1.3
+    linje "flyt til disk, varigt" "$vores" "$anker" "mv+sync" 1.1
     rm -rf "$EXT4/flyt-kilde" "$BENCH_DIR/flyt-kilde"
     umount "$EXT4"
 fi

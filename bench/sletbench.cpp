@@ -96,7 +96,7 @@ int slet(const QStringList &stier, bool tilPapirkurv)
     JaTilAlt ja;
     StilleVindue<Fremdrift> vindue;
     TDeleteCompo motor(&dialogs, &ja, &vindue);
-    motor.setIntSpm(2);
+    motor.setIntSpm(Spoergsmaal::Aldrig);
     const bool koerte = motor.DeleteElementer(mapper, filer, tilPapirkurv);
     std::printf("resultat %s\nmapper %lld\nfiler %lld\n", qPrintable(motor.getResult()),
                 static_cast<long long>(mapper.size()), static_cast<long long>(filer.size()));

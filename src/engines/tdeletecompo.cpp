@@ -6,7 +6,6 @@
 #include "core/stier.h"
 #include "engines/bekraeftelse.h"
 #include "engines/fremdrift.h"
-#include "engines/stoerrelsesberegning.h"
 #include "engines/tmetoder.h"
 #include "platform/filinfo.h"
 #include "platform/systemmapper.h"
@@ -183,6 +182,7 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
     DeleteBox->holdILive(true);
 
     m_mappeTal.clear();
+    m_optaelling = {};
     for (const QString &mappe : DeleteMapper) {
         DeleteBox->tilfoejMappe(mappe);
         Optaelling tal;
@@ -191,13 +191,11 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
             tal = {1, 1, true};
         } else if (!filinfo::erMappe(mappe)) {
             m_dialogs->inform(QStringLiteral("Mappen\r") + mappe + QStringLiteral("\reksisterer ikke."));
+        } else if (const auto r = m_optaelling.tael(mappe, [this] { DeleteBox->holdILive(); })) {
+            tal = {r->filer, r->bytes, true};
+            antalMapper += r->mapper;
         } else {
-            stoerrelsesberegning::Resultat r;
-            if (stoerrelsesberegning::laegMappeTil(mappe, r, [this](const stoerrelsesberegning::Resultat &) { DeleteBox->holdILive(); }))
-                tal = {r.antalFiler, r.totalSize, true};
-            else
-                m_dialogs->inform(beskeder::ukendtFejl());
-            antalMapper += r.antalMapper;
+            m_dialogs->inform(beskeder::ukendtFejl());
         }
         antalFiler += tal.filer;
         totalSize += tal.bytes;
@@ -249,6 +247,7 @@ bool TDeleteCompo::sletMappe(const QString &mappe, bool toPapirkurv)
         return flytTilKurv(mappe);
     sletning::Valg valg;
     valg.monteringspunkter = monteringspunkter();
+    valg.optaelling = &m_optaelling;
     valg.filSlettet = [this](qint64 bytes) {
         --antalFiler;
         posSize += bytes;
@@ -271,8 +270,8 @@ bool TDeleteCompo::FileDeleteRB(const QString &fil)
 {
     if (!filinfo::findes(fil))
         return false;
-    if (!beskyttelse(fil).isEmpty()) {
-        m_fejl.append({fil, beskyttelse(fil)});
+    if (const QString grund = beskyttelse(fil); !grund.isEmpty()) {
+        m_fejl.append({fil, grund});
         return false;
     }
     return flytTilKurv(QDir::isAbsolutePath(fil) ? fil : QDir::current().absoluteFilePath(fil));

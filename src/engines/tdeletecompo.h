@@ -108,6 +108,8 @@ private:
     std::optional<papirkurv::Kilder> m_kilder;
     std::optional<papirkurv::Papirkurv> m_kurv;
     QList<Optaelling> m_mappeTal;
+    // The count of the listed folders, whose sizes the deletion reuses.
+    sletning::Optaelling m_optaelling;
     QList<sletning::Fejl> m_fejl;
     qint64 m_slettet = 0;
     std::optional<Vagt> m_vagt;   // while a deletion runs

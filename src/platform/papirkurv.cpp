@@ -97,6 +97,14 @@ bool harVolumenKurv(const QString &top)
         || (lstatSti(plus(top, QStringLiteral(".Trash-") + uid), st) && S_ISDIR(st.st_mode));
 }
 
+// True when `mappe` still holds the folders "files" and "info".
+bool erKurv(const QString &mappe)
+{
+    struct stat st;
+    return lstatSti(plus(mappe, QStringLiteral("files")), st) && S_ISDIR(st.st_mode)
+        && lstatSti(plus(mappe, QStringLiteral("info")), st) && S_ISDIR(st.st_mode);
+}
+
 bool skrivNy(const QString &sti, const QByteArray &data)
 {
     const int fd = ::open(navnekode::kod(sti).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -168,6 +176,24 @@ std::optional<Kurv> Papirkurv::hjemmeKurv(QString *grund) const
     return Kurv{mappe, {}};
 }
 
+std::optional<Kurv> Papirkurv::hjemmeKurvHusket(QString *grund)
+{
+    if (!m_hjemmeKurv)
+        m_hjemmeKurv = hjemmeKurv(grund);
+    return m_hjemmeKurv;
+}
+
+std::optional<dev_t> Papirkurv::hjemmeDrev()
+{
+    if (!m_hjemmeDrev) {
+        struct stat hjem;
+        if (!lstatSti(eksisterendeOver(m_kilder.dataHjem), hjem))
+            return std::nullopt;
+        m_hjemmeDrev = hjem.st_dev;
+    }
+    return m_hjemmeDrev;
+}
+
 std::optional<Kurv> Papirkurv::volumenKurv(const QString &top, QString *grund)
 {
     const QString uid = QString::number(::getuid());
@@ -201,15 +227,23 @@ Svar Papirkurv::flyt(const QString &sti, const QDateTime &tid)
     if (!lstatSti(sti, element))
         return {false, QStringLiteral("elementet findes ikke"), {}};
     QString grund;
-    struct stat hjem;
-    if (lstatSti(eksisterendeOver(m_kilder.dataHjem), hjem) && hjem.st_dev == element.st_dev) {
+    if (hjemmeDrev() == element.st_dev) {
         // The home volume has the home trash and no other: when that one is
         // refused, the element stays rather than a trash being made at the
         // top of the volume (the root of the system disk, as a rule).
-        const std::optional<Kurv> k = hjemmeKurv(&grund);
+        std::optional<Kurv> k = hjemmeKurvHusket(&grund);
         if (!k)
             return {false, grund.isEmpty() ? IngenKurv : grund, {}};
         Svar s = flytTilKurv(sti, *k, tid);
+        if (!s.ok && !s.andetDrev && !erKurv(k->mappe)) {
+            // The remembered trash may have been removed meanwhile: it is
+            // looked for (and made) once more before the element is refused.
+            m_hjemmeKurv.reset();
+            k = hjemmeKurvHusket(&grund);
+            if (!k)
+                return {false, grund.isEmpty() ? IngenKurv : grund, {}};
+            s = flytTilKurv(sti, *k, tid);
+        }
         // A bind mount shares the device number but not the volume:
         // the volume's own trash is tried next.
         if (!s.andetDrev)
@@ -240,14 +274,23 @@ QList<Kurv> Papirkurv::kurveForVolumen(const QString &sti) const
     return ud;
 }
 
-QByteArray trashinfo(const QString &sti, const Kurv &kurv, const QDateTime &tid)
+namespace {
+
+// The ".trashinfo" content for the element whose resolved path is `sted`.
+QByteArray trashinfoAf(QString sted, const Kurv &kurv, const QDateTime &tid)
 {
-    QString sted = sletning::kanonisk(sti);
     if (!kurv.topmappe.isEmpty() && kurv.topmappe != QLatin1String("/") && erUnder(sted, kurv.topmappe))
         sted = sted.mid(kurv.topmappe.size() + 1);
     return QByteArrayLiteral("[Trash Info]\nPath=") + navnekode::procentKod(sted)
          + QByteArrayLiteral("\nDeletionDate=") + tid.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1()
          + '\n';
+}
+
+} // namespace
+
+QByteArray trashinfo(const QString &sti, const Kurv &kurv, const QDateTime &tid)
+{
+    return trashinfoAf(sletning::kanonisk(sti), kurv, tid);
 }
 
 Svar flytTilKurv(const QString &sti, const Kurv &kurv, const QDateTime &tid)
@@ -256,7 +299,7 @@ Svar flytTilKurv(const QString &sti, const Kurv &kurv, const QDateTime &tid)
     if (erUnder(rent, kurv.mappe) || erUnder(kurv.mappe, rent))
         return {false, QStringLiteral("elementet er selv en del af papirkurven"), {}};
     const QString navn = rent.mid(rent.lastIndexOf(QLatin1Char('/')) + 1);
-    const QByteArray info = trashinfo(sti, kurv, tid);
+    const QByteArray info = trashinfoAf(rent, kurv, tid);
     const QString infoMappe = plus(kurv.mappe, QStringLiteral("info/"));
     const QString filMappe = plus(kurv.mappe, QStringLiteral("files/"));
     for (int n = 1; n <= FrieNavneForsoeg; ++n) {

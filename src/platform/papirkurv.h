@@ -8,6 +8,8 @@
 
 #include <optional>
 
+#include <sys/types.h>
+
 // The desktop's trash, as every file manager on the machine shares it: the
 // home trash under the user's data folder for elements on the same volume,
 // and a trash folder at the top of every other volume. Moving an element
@@ -65,8 +67,15 @@ public:
     QList<Kurv> kurveForVolumen(const QString &sti) const;
 
 private:
+    std::optional<Kurv> hjemmeKurvHusket(QString *grund);
+    std::optional<dev_t> hjemmeDrev();
+
     QList<QString> m_monteringspunkter;
     Kilder m_kilder;
+    // Found once for a run of moves: the home trash and the device of the
+    // data folder it lies in.
+    std::optional<Kurv> m_hjemmeKurv;
+    std::optional<dev_t> m_hjemmeDrev;
 };
 
 // Moves `sti` into `kurv` under a free name.

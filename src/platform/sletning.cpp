@@ -16,6 +16,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <vector>
 
 namespace sletning {
@@ -89,7 +93,7 @@ public:
 
     // Removes the content of the folder open as `fd` (taken over and
     // closed). True when the folder is empty afterwards.
-    bool toem(int fd, const QString &sti)
+    bool toem(int fd, const QString &sti, bool iToTraade = false)
     {
         const montering::Sted her = montering::sted(fd, "");
         DIR *d = ::fdopendir(fd);
@@ -110,13 +114,115 @@ public:
         if (!tom)
             tilfoejFejl(sti, errno);
         const int dfd = ::dirfd(d);
-        for (const Post &p : poster)
-            tom = fjern(dfd, her, sti, p) && tom;
+        const bool talt = her.ok && m_valg.optaelling && m_valg.optaelling->harMappe(her.dev, her.ino);
+        std::vector<bool> tilHjaelper(poster.size(), false);
+        if (iToTraade)
+            fordel(poster, tilHjaelper);
+        if (std::find(tilHjaelper.begin(), tilHjaelper.end(), true) != tilHjaelper.end())
+            tom = toTraade(dfd, her, sti, poster, tilHjaelper, talt) && tom;
+        else
+            tom = fjernAlle(dfd, her, sti, poster, tilHjaelper, talt, {}) && tom;
         ::closedir(d);
         return tom;
     }
 
 private:
+    // Removes the entries of one folder that are not the helper's; `mellem`
+    // runs after each.
+    bool fjernAlle(int dfd, const montering::Sted &her, const QString &sti, const std::vector<Post> &poster,
+                   const std::vector<bool> &udenom, bool talt, const std::function<void()> &mellem)
+    {
+        bool tom = true;
+        size_t naeste = 0;
+        for (size_t i = 0; i < poster.size(); ++i) {
+            if (udenom[i])
+                continue;
+            const Post &p = poster[i];
+            const qint64 stoerrelse = talt && p.type != DT_DIR && p.type != DT_UNKNOWN
+                ? m_valg.optaelling->stoerrelse(her.dev, her.ino, p.navn, naeste)
+                : -1;
+            tom = (stoerrelse >= 0 ? fjernTalt(dfd, her, sti, p, stoerrelse) : fjern(dfd, her, sti, p)) && tom;
+            if (mellem)
+                mellem();
+        }
+        return tom;
+    }
+
+    // A large counted tree is deleted by two threads: every second
+    // subfolder of the top folder goes to a helper. Each subtree is walked
+    // on its own handles exactly as by one thread; only the counting and
+    // the progress calls are gathered here, on the calling thread.
+    void fordel(const std::vector<Post> &poster, std::vector<bool> &tilHjaelper) const
+    {
+        if (!m_valg.optaelling || m_valg.optaelling->filer() < m_valg.toTraadeFraFiler)
+            return;
+        bool skift = false;
+        for (size_t i = 0; i < poster.size(); ++i) {
+            if (poster[i].type == DT_DIR) {
+                tilHjaelper[i] = skift;
+                skift = !skift;
+            }
+        }
+    }
+
+    bool toTraade(int dfd, const montering::Sted &her, const QString &sti, const std::vector<Post> &poster,
+                  const std::vector<bool> &tilHjaelper, bool talt)
+    {
+        std::atomic<qint64> ventendeFiler{0}, ventendeBytes{0};
+        Valg hjaelperValg = m_valg;
+        hjaelperValg.filSlettet = [&](qint64 bytes) {
+            ventendeBytes += bytes;
+            ++ventendeFiler;
+        };
+        Resultat hjaelperR;
+        Vandring hjaelper(m_ekstra, hjaelperValg, hjaelperR);
+        std::vector<bool> egne(tilHjaelper.size());
+        for (size_t i = 0; i < egne.size(); ++i)
+            egne[i] = !tilHjaelper[i];
+        auto hjaelperTom = std::async(std::launch::async, [&] {
+            return hjaelper.fjernAlle(dfd, her, sti, poster, egne, talt, {});
+        });
+        // The helper's deletions reach the progress from this thread.
+        const auto meld = [&] {
+            const qint64 filer = ventendeFiler.exchange(0);
+            const qint64 bytes = ventendeBytes.exchange(0);
+            if (!m_valg.filSlettet || filer == 0)
+                return;
+            for (qint64 k = 1; k < filer; ++k)
+                m_valg.filSlettet(0);
+            m_valg.filSlettet(bytes);
+        };
+        bool tom = fjernAlle(dfd, her, sti, poster, tilHjaelper, talt, meld);
+        while (hjaelperTom.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+            meld();
+        tom = hjaelperTom.get() && tom;
+        meld();
+        m_r.filer += hjaelperR.filer;
+        m_r.mapper += hjaelperR.mapper;
+        m_r.bytes += hjaelperR.bytes;
+        m_r.fejl += hjaelperR.fejl;
+        return tom;
+    }
+
+    // Removes an element the count saw as no folder, with the size it had
+    // then: unlinkat never removes a folder, so one that has become a
+    // folder since fails and is looked at as any other.
+    bool fjernTalt(int dfd, const montering::Sted &her, const QString &sti, const Post &p, qint64 stoerrelse)
+    {
+        if (::unlinkat(dfd, p.navn.constData(), 0) != 0) {
+            if (errno == ENOENT)
+                return true;
+            if (errno == EISDIR || errno == EPERM)
+                return fjern(dfd, her, sti, p);
+            return tilfoejFejl(under(sti, p), errno);
+        }
+        ++m_r.filer;
+        m_r.bytes += stoerrelse;
+        if (m_valg.filSlettet)
+            m_valg.filSlettet(stoerrelse);
+        return true;
+    }
+
     bool fjern(int dfd, const montering::Sted &her, const QString &sti, const Post &p)
     {
         const char *n = p.navn.constData();
@@ -155,6 +261,104 @@ private:
 };
 
 } // namespace
+
+std::optional<Optaelling::Tal> Optaelling::tael(const QString &sti, const std::function<void()> &vedMappe)
+{
+    Tal t;
+    // An explicit stack of raw paths, so a very deep tree cannot exhaust
+    // the call stack and no name is decoded.
+    std::vector<QByteArray> stak{navnekode::kod(sti)};
+    montering::Sted rod;
+    bool foerste = true;
+    while (!stak.empty()) {
+        const QByteArray dir = stak.back();
+        stak.pop_back();
+        const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (foerste ? 0 : O_NOFOLLOW));
+        if (fd < 0) {
+            if (foerste)
+                return std::nullopt;
+            t.fuldstaendig = false;
+            continue;
+        }
+        const montering::Sted her = montering::sted(fd, "");
+        if (foerste) {
+            rod = her;
+        } else if (!her.ok || !rod.ok || montering::andenMontering(rod, her)) {
+            ::close(fd);
+            continue;
+        }
+        foerste = false;
+        DIR *d = ::fdopendir(fd);
+        if (!d) {
+            ::close(fd);
+            t.fuldstaendig = false;
+            continue;
+        }
+        Mappe &m = m_mapper[{quint64(her.dev), quint64(her.ino)}];
+        m = Mappe();
+        const QByteArray forstavelse = dir.endsWith('/') ? dir : dir + '/';
+        errno = 0;
+        while (const dirent *e = ::readdir(d)) {
+            const char *n = e->d_name;
+            if (erPrikMappe(n)) {
+                errno = 0;
+                continue;
+            }
+            struct stat st;
+            bool mappe = e->d_type == DT_DIR;
+            qint64 stoerrelse = 0;
+            if (!mappe) {
+                if (::fstatat(::dirfd(d), n, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                    mappe = S_ISDIR(st.st_mode);
+                    stoerrelse = st.st_size;
+                } else if (errno == ENOENT) {
+                    errno = 0;
+                    continue;   // vanished between listing and looking
+                } else if (e->d_type != DT_LNK) {
+                    t.fuldstaendig = false;
+                }
+            }
+            if (!mappe)
+                ++m_filer;
+            if (mappe) {
+                ++t.mapper;
+                stak.push_back(forstavelse + n);
+                if (vedMappe)
+                    vedMappe();
+            } else {
+                ++t.filer;
+                t.bytes += stoerrelse;
+                m.navne.append(n);
+                m.slut.push_back(m.navne.size());
+                m.stoerrelser.push_back(stoerrelse);
+            }
+            errno = 0;
+        }
+        if (errno != 0)
+            t.fuldstaendig = false;
+        ::closedir(d);
+    }
+    return t;
+}
+
+qint64 Optaelling::stoerrelse(quint64 dev, quint64 ino, const QByteArray &navn, size_t &naeste) const
+{
+    const auto it = m_mapper.constFind({dev, ino});
+    if (it == m_mapper.cend())
+        return -1;
+    const Mappe &m = *it;
+    const size_t antal = m.slut.size();
+    for (size_t k = 0; k < antal; ++k) {
+        const size_t i = (naeste + k) % antal;
+        const qsizetype start = i == 0 ? 0 : m.slut[i - 1];
+        if (m.slut[i] - start == navn.size()
+            && std::memcmp(m.navne.constData() + start, navn.constData(), size_t(navn.size())) == 0) {
+            naeste = i + 1;
+            return m.stoerrelser[i];
+        }
+    }
+    return -1;
+}
 
 QStringList linjer(const QList<Fejl> &fejl, int maks)
 {
@@ -220,7 +424,7 @@ bool slet(const QString &sti, Resultat &r, const Valg &valg)
         return tilfoejFejl(r, sti, errno);
     const Identiteter ekstraId = identiteterAf(ekstra);
     Vandring v(ekstraId, valg, r);
-    if (!v.toem(fd, kanonisk(sti)))
+    if (!v.toem(fd, kanonisk(sti), true))
         return false;
     return fjernTomMappe(b, sti, r);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 #include <optional>
 
@@ -40,12 +44,62 @@ struct Resultat
 // tree helps nobody.
 using FilSlettet = std::function<void(qint64 bytes)>;
 
+// What a count before a deletion saw of the trees it is about to delete:
+// the totals of each tree, and the size of each element that is not a
+// folder by its folder (device and inode) and name. The deletion that
+// follows takes the sizes from here instead of looking at every file again;
+// what changed since the count (a folder that is not the one counted, an
+// element that is new or has become a folder) is looked at as before.
+class Optaelling
+{
+public:
+    struct Tal
+    {
+        qint64 filer = 0;    // elements that are not folders (links to folders too)
+        qint64 mapper = 0;   // folders below the counted one
+        qint64 bytes = 0;
+        bool fuldstaendig = true;   // false: something below could not be read
+    };
+
+    // Counts what the folder `sti` holds (not the folder itself). Links are
+    // counted as themselves, folders of other mounted volumes as folders
+    // but not entered. Nullopt when the folder itself cannot be opened.
+    // `vedMappe` is called after each folder found.
+    std::optional<Tal> tael(const QString &sti, const std::function<void()> &vedMappe = {});
+
+    // The counted size of `navn` in the folder (dev, ino); -1 when it was
+    // not counted. `naeste` is where the search starts and is moved past
+    // the hit: a folder read in the same order as when it was counted
+    // finds every name at once.
+    qint64 stoerrelse(quint64 dev, quint64 ino, const QByteArray &navn, size_t &naeste) const;
+
+    bool harMappe(quint64 dev, quint64 ino) const { return m_mapper.contains({dev, ino}); }
+    // The elements that are not folders, in every tree counted.
+    qint64 filer() const { return m_filer; }
+
+private:
+    struct Mappe
+    {
+        QByteArray navne;             // the names one after the other
+        std::vector<qsizetype> slut;  // where each name ends in `navne`
+        std::vector<qint64> stoerrelser;
+    };
+    QHash<QPair<quint64, quint64>, Mappe> m_mapper;
+    qint64 m_filer = 0;
+};
+
 struct Valg
 {
     // Folders taken for mount points besides the real ones; tests pass
     // their own to fake a mount point. They are known by device and inode.
     std::optional<QSet<QString>> monteringspunkter;
     FilSlettet filSlettet;
+    // The count made just before, whose sizes the walk uses; none: every
+    // element is looked at.
+    const Optaelling *optaelling = nullptr;
+    // From this many counted files on, the subfolders of the top folder
+    // are shared between two threads.
+    qint64 toTraadeFraFiler = 4096;
 };
 
 // Deletes `sti` (a file, a link or a folder with everything below it).

@@ -305,6 +305,90 @@ private slots:
         QVERIFY(r.fejl.isEmpty());
     }
 
+    // The deletion takes its sizes from the count made before it, yet
+    // whatever changed in between is still deleted and counted as it is
+    // found: a file that became a folder, a new file, a vanished one.
+    void optaellingFoerSletning()
+    {
+        QTemporaryDir d;
+        QVERIFY(lavFil(d.path() + "/t/a.txt", "12345"));
+        QVERIFY(lavFil(d.path() + "/t/b.txt", "12"));
+        QVERIFY(lavFil(d.path() + "/t/c.txt", "1"));
+        QVERIFY(lavFil(d.path() + "/t/u/d.txt", "1234"));
+        QVERIFY(::symlink("a.txt", QFile::encodeName(d.path() + "/t/link").constData()) == 0);
+        sletning::Optaelling o;
+        const auto tal = o.tael(d.path() + "/t");
+        QVERIFY(tal);
+        QCOMPARE(tal->filer, 5);
+        QCOMPARE(tal->mapper, 1);
+        QCOMPARE(tal->bytes, 5 + 2 + 1 + 4 + 5);
+        QVERIFY(tal->fuldstaendig);
+        QVERIFY(!o.tael(d.path() + "/findes-ikke"));
+
+        QVERIFY(QFile::remove(d.path() + "/t/b.txt"));
+        QVERIFY(lavFil(d.path() + "/t/b.txt/inde.txt", "123456"));
+        QVERIFY(QFile::remove(d.path() + "/t/c.txt"));
+        QVERIFY(lavFil(d.path() + "/t/ny.txt", "1234567"));
+        sletning::Valg valg;
+        valg.monteringspunkter = QSet<QString>();
+        valg.optaelling = &o;
+        sletning::Resultat r;
+        QVERIFY(sletning::slet(d.path() + "/t", r, valg));
+        QVERIFY(!QFile::exists(d.path() + "/t"));
+        QVERIFY(r.fejl.isEmpty());
+        QCOMPARE(r.filer, 5);    // a.txt, inde.txt, d.txt, ny.txt, link
+        QCOMPARE(r.mapper, 3);   // b.txt, u, t
+        QCOMPARE(r.bytes, 5 + 6 + 4 + 7 + 5);
+    }
+
+    // Shared between two threads, a counted tree is deleted and counted as
+    // by one, and the progress hears of every file on the calling thread;
+    // what may not be deleted in either half is named.
+    void toTraade()
+    {
+        QTemporaryDir d;
+        qint64 bytes = 0;
+        for (int m = 0; m < 8; ++m) {
+            for (int f = 0; f < 10; ++f) {
+                const QByteArray indhold(m + f + 1, 'x');
+                QVERIFY(lavFil(d.path() + QString("/t/m%1/f%2.txt").arg(m).arg(f), indhold));
+                bytes += indhold.size();
+            }
+        }
+        // Two folders taken for mount points: neither half may enter them.
+        QVERIFY(lavFil(d.path() + "/t/drev1/x.txt", "1"));
+        QVERIFY(lavFil(d.path() + "/t/drev2/y.txt", "1"));
+        sletning::Optaelling o;
+        QVERIFY(o.tael(d.path() + "/t"));
+        sletning::Valg valg;
+        valg.monteringspunkter = QSet<QString>({d.path() + "/t/drev1", d.path() + "/t/drev2"});
+        valg.optaelling = &o;
+        valg.toTraadeFraFiler = 0;
+        const Qt::HANDLE traad = QThread::currentThreadId();
+        qint64 kaldt = 0, kaldtBytes = 0;
+        bool andenTraad = false;
+        valg.filSlettet = [&](qint64 b) {
+            ++kaldt;
+            kaldtBytes += b;
+            andenTraad = andenTraad || QThread::currentThreadId() != traad;
+        };
+        sletning::Resultat r;
+        const bool ok = sletning::slet(d.path() + "/t", r, valg);
+        QVERIFY(!ok);
+        QVERIFY(!andenTraad);
+        QCOMPARE(r.filer, 80);
+        QCOMPARE(r.mapper, 8);
+        QCOMPARE(r.bytes, bytes);
+        QCOMPARE(kaldt, 80);
+        QCOMPARE(kaldtBytes, bytes);
+        QStringList fejl;
+        for (const sletning::Fejl &f : r.fejl)
+            fejl << f.sti.mid(f.sti.lastIndexOf('/') + 1);
+        fejl.sort();
+        QCOMPARE(fejl, QStringList({"drev1", "drev2"}));
+        QCOMPARE(navne(d.path() + "/t"), QStringList({"drev1", "drev2"}));
+    }
+
     // A link inside the tree is removed as a link: what it points to stays,
     // folder or file.
     void linkFoelgesIkke()
