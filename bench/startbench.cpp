@@ -9,8 +9,8 @@
 
 #include "app/tmainform.h"
 #include "core/dialogs.h"
-#include "core/tekstfil.h"
 #include "engines/datamappe/tdatamappe.h"
+#include "platform/tekstfil.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

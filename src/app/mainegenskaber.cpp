@@ -1,7 +1,7 @@
 #include "app/mainegenskaber.h"
 
-#include "core/indstillingsfil.h"
-#include "core/tekstfil.h"
+#include "platform/indstillingsfil.h"
+#include "platform/tekstfil.h"
 
 
 namespace {

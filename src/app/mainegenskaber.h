@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/indstillingsfil.h"
+#include "platform/indstillingsfil.h"
 
 #include <QString>
 #include <QStringList>

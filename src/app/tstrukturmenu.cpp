@@ -5,9 +5,9 @@
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "core/filnavn.h"
-#include "core/tekstfil.h"
 #include "explorer/tstifindernavigation.h"
 #include "explorer/twinform.h"
+#include "platform/tekstfil.h"
 
 #include <QAction>
 #include <QDir>

@@ -5,7 +5,6 @@
 #include "platform/filinfo.h"
 #include "platform/mappelaeser.h"
 #include "platform/navnekode.h"
-#include "platform/raafil.h"
 
 #include <QDir>
 
@@ -55,14 +54,7 @@ bool TNotater::kanGemmes(const QString &sti)
 
 bool TNotater::hent(const QString &sti, QString &tekst)
 {
-    // A note whose file name is not valid UTF-8 is read by its raw name.
-    if (!kanGemmes(sti)) {
-        QByteArray data;
-        if (!raafil::laes(sti, tekstfil::maksStoerrelse(tekstfil::Art::Liste), data))
-            return false;
-        tekst = tekstfil::splitLinjer(tekstfil::dekod(data)).join(u'\n');
-        return true;
-    }
+    // A note whose file name is not valid UTF-8 is read by its raw name too.
     tekstfil::Laesning status = tekstfil::Laesning::Mangler;
     const QStringList linjer = tekstfil::hent(sti, tekstfil::Art::Liste, &status);
     if (status != tekstfil::Laesning::Ok)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 
 #include <QList>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "engines/stifinderegenskaber.h"
 
-#include "core/indstillingsfil.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "platform/filinfo.h"
+#include "platform/indstillingsfil.h"
+#include "platform/tekstfil.h"
 
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include "core/dialogs.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "engines/tskrivtekstfiler.h"
 #include "platform/navnekode.h"
 #include "platform/navneskift.h"
+#include "platform/tekstfil.h"
 
 namespace {
 

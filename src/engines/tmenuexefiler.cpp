@@ -2,9 +2,9 @@
 
 #include "core/dansk.h"
 #include "core/dialogs.h"
-#include "core/tekstfil.h"
 #include "engines/tstarter.h"
 #include "platform/programikon.h"
+#include "platform/tekstfil.h"
 
 #include <QFile>
 #include <QFileInfo>

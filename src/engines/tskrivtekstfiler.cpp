@@ -2,9 +2,9 @@
 
 #include "core/dialogs.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "platform/filinfo.h"
 #include "platform/navneskift.h"
+#include "platform/tekstfil.h"
 
 namespace {
 

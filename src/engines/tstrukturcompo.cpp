@@ -3,13 +3,13 @@
 #include "core/beskeder.h"
 #include "core/dansk.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "engines/filbilleder.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "platform/filinfo.h"
 #include "platform/hukommelse.h"
 #include "platform/mappelaeser.h"
+#include "platform/tekstfil.h"
 
 #include <QAction>
 #include <QSet>

@@ -1,8 +1,8 @@
 #include "explorer/tkopieringsform.h"
 
 #include "app/ikoner.h"
-#include "core/tekstfil.h"
 #include "explorer/motorvinduer.h"
+#include "platform/tekstfil.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

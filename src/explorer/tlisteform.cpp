@@ -1,9 +1,9 @@
 #include "explorer/tlisteform.h"
 
-#include "core/tekstfil.h"
 #include "engines/tkopilister.h"
 #include "explorer/billedlager.h"
 #include "explorer/knapper.h"
+#include "platform/tekstfil.h"
 
 #include <QAction>
 #include <QCheckBox>

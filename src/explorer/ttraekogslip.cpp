@@ -208,6 +208,19 @@ void TTraekOgSlip::startDrag(bool mappetrae)
 
 bool TTraekOgSlip::eventFilter(QObject *objekt, QEvent *e)
 {
+    // Only the mouse and the drag touch the trees: other events also come
+    // while the window is being taken down, when the trees are half gone.
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        break;
+    default:
+        return false;
+    }
     TStrukturVisning *v = m_vindue.visning();
     const bool mappetrae = objekt == v->mappeStruktur()->viewport();
     const bool filtrae = objekt == v->filStruktur()->viewport();

@@ -3,7 +3,6 @@
 #include "app/skaermplacering.h"
 #include "core/dialogs.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "engines/galleri/farver.h"
 #include "engines/galleri/tbilledindlaeser.h"
 #include "gallery/tbibpan.h"
@@ -11,6 +10,7 @@
 #include "gallery/trulskakt.h"
 #include "platform/filinfo.h"
 #include "platform/skrivebord.h"
+#include "platform/tekstfil.h"
 #include "shell/aktivering.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "platform/desktopfil.h"
 
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "platform/senestedokumenter.h"
 
-#include "core/tekstfil.h"
 #include "platform/navnekode.h"
+#include "platform/tekstfil.h"
 
 #include <QDir>
 #include <QDomDocument>

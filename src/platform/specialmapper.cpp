@@ -1,6 +1,6 @@
 #include "platform/specialmapper.h"
 
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "platform/standardprogrammer.h"
 
-#include "core/tekstfil.h"
 #include "platform/desktopfil.h"
+#include "platform/tekstfil.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
 #include "shell/tinfoform.h"
 
 #include "app/skaermplacering.h"
-#include "core/tekstfil.h"
 #include "engines/hjaelp/thjaelpsoegning.h"
+#include "platform/tekstfil.h"
 #include "shell/thjaelp.h"
 #include "shell/turlform1.h"
 #include "shell/vinduesdele.h"

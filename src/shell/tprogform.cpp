@@ -2,11 +2,11 @@
 
 #include "app/skaermplacering.h"
 #include "core/dialogs.h"
-#include "core/tekstfil.h"
 #include "engines/kendteprogrammer.h"
 #include "engines/tmenuexefiler.h"
 #include "platform/aabner.h"
 #include "platform/desktopfil.h"
+#include "platform/tekstfil.h"
 #include "shell/vinduesdele.h"
 
 #include <QAction>

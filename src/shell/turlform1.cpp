@@ -1,7 +1,7 @@
 #include "shell/turlform1.h"
 
 #include "app/skaermplacering.h"
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

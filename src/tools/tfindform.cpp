@@ -4,10 +4,10 @@
 #include "core/dansk.h"
 #include "core/dialogs.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "engines/tekstsoegning/tfundmodel.h"
 #include "engines/tekstsoegning/ttekstsoegning.h"
 #include "platform/filinfo.h"
+#include "platform/tekstfil.h"
 #include "shell/vinduesdele.h"
 
 #include <QAction>

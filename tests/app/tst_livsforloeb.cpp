@@ -2,7 +2,6 @@
 #include "app/tinfform.h"
 #include "app/tmainform.h"
 #include "app/tspform.h"
-#include "core/tekstfil.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "engines/stifinderegenskaber.h"
 #include "engines/tklipbord.h"
@@ -11,6 +10,7 @@
 #include "explorer/tprogressform.h"
 #include "explorer/twinform.h"
 #include "fakedialogs.h"
+#include "platform/tekstfil.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 

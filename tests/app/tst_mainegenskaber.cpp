@@ -1,7 +1,7 @@
 #include "app/mainegenskaber.h"
 #include "app/mainregler.h"
 #include "app/tegenskabsside.h"
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 #include "testmiljoe.h"
 
 #include <QDir>

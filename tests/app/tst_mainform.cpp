@@ -6,9 +6,9 @@
 #include "app/tmainform.h"
 #include "app/tstilmanager.h"
 #include "app/tstistrimmel.h"
-#include "core/tekstfil.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "fakedialogs.h"
+#include "platform/tekstfil.h"
 #include "skaerme.h"
 #include "testmiljoe.h"
 

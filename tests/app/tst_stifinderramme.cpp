@@ -4,7 +4,6 @@
 #include "app/tstifinderramme.h"
 #include "app/tstistrimmel.h"
 #include "app/tstrukturmenu.h"
-#include "core/tekstfil.h"
 #include "engines/tfilmodel.h"
 #include "engines/tklipbord.h"
 #include "engines/tkopilister.h"
@@ -17,6 +16,7 @@
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
 #include "fakedialogs.h"
+#include "platform/tekstfil.h"
 #include "shell/tvinduesstyring.h"
 #include "testmiljoe.h"
 

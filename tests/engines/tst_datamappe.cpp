@@ -1,8 +1,8 @@
 #include "core/filnavn.h"
-#include "core/tekstfil.h"
 #include "engines/datamappe/skabelonkopi.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "platform/systemmapper.h"
+#include "platform/tekstfil.h"
 #include "testmiljoe.h"
 
 #include <QDir>

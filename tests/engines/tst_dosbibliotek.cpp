@@ -1,7 +1,7 @@
-#include "core/tekstfil.h"
 #include "engines/dos/konsoller.h"
 #include "engines/dos/tdosbibliotek.h"
 #include "fakedialogs.h"
+#include "platform/tekstfil.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 

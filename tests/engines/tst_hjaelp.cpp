@@ -1,7 +1,7 @@
-#include "core/tekstfil.h"
 #include "engines/hjaelp/thjaelphistorik.h"
 #include "engines/hjaelp/thjaelpindhold.h"
 #include "engines/hjaelp/thjaelpsoegning.h"
+#include "platform/tekstfil.h"
 #include "testmiljoe.h"
 
 #include <QTemporaryDir>

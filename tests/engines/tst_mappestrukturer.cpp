@@ -1,7 +1,7 @@
-#include "core/tekstfil.h"
 #include "engines/mappestruktur/mappestrukturer.h"
 #include "engines/mappestruktur/tstrukturredigering.h"
 #include "fakedialogs.h"
+#include "platform/tekstfil.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 

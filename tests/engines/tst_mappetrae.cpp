@@ -1,9 +1,9 @@
 #include "../platform/falskmaskine.h"
 
-#include "core/tekstfil.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
+#include "platform/tekstfil.h"
 
 #include "fakedialogs.h"
 #include "testmiljoe.h"

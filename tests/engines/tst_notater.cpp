@@ -1,6 +1,6 @@
-#include "core/tekstfil.h"
 #include "engines/netsoegning.h"
 #include "engines/notater.h"
+#include "platform/tekstfil.h"
 #include "testmiljoe.h"
 
 #include "testmappe.h"

@@ -1,8 +1,8 @@
-#include "core/tekstfil.h"
 #include "engines/kendteprogrammer.h"
 #include "engines/tmenuexefiler.h"
 #include "engines/tstarter.h"
 #include "fakedialogs.h"
+#include "platform/tekstfil.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 

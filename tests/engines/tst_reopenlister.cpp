@@ -1,6 +1,6 @@
-#include "core/tekstfil.h"
 #include "engines/treopenfilerx.h"
 #include "engines/treopenfilery.h"
+#include "platform/tekstfil.h"
 
 #include "fakedialogs.h"
 #include "testmiljoe.h"

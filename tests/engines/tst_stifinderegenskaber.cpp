@@ -1,5 +1,5 @@
-#include "core/tekstfil.h"
 #include "engines/stifinderegenskaber.h"
+#include "platform/tekstfil.h"
 
 #include "testmiljoe.h"
 

@@ -1,4 +1,3 @@
-#include "core/tekstfil.h"
 #include "engines/tekstsoegning/filtyper.h"
 #include "engines/tekstsoegning/linjebryder.h"
 #include "engines/tekstsoegning/rtftekst.h"
@@ -6,6 +5,7 @@
 #include "engines/tekstsoegning/tekstmatcher.h"
 #include "engines/tekstsoegning/ttekstsoegning.h"
 #include "engines/tekstsoegning/utf8.h"
+#include "platform/tekstfil.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 

@@ -1,4 +1,3 @@
-#include "core/tekstfil.h"
 #include "engines/tdeletecompo.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
@@ -12,6 +11,7 @@
 #include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
+#include "platform/tekstfil.h"
 
 #include "fakebekraeftelse.h"
 #include "fakeprogress.h"

@@ -1,5 +1,4 @@
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "engines/kendtemapper.h"
 #include "engines/tfilmodel.h"
 #include "engines/tkopilister.h"
@@ -14,6 +13,7 @@
 #include "explorer/ttraekogslip.h"
 #include "explorer/twinform.h"
 #include "platform/specialmapper.h"
+#include "platform/tekstfil.h"
 
 #include "fakeramme.h"
 #include "testmiljoe.h"

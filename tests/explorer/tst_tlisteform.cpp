@@ -1,6 +1,6 @@
-#include "core/tekstfil.h"
 #include "engines/tkopilister.h"
 #include "explorer/tlisteform.h"
+#include "platform/tekstfil.h"
 
 #include "testmiljoe.h"
 

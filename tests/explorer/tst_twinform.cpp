@@ -1,5 +1,4 @@
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "engines/filbilleder.h"
 #include "engines/stifinderegenskaber.h"
 #include "engines/tfilmodel.h"
@@ -20,6 +19,7 @@
 #include "explorer/tstifindernavigation.h"
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
+#include "platform/tekstfil.h"
 
 #include "fakeramme.h"
 #include "testmiljoe.h"

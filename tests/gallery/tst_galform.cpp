@@ -1,9 +1,9 @@
-#include "core/tekstfil.h"
 #include "fakedialogs.h"
 #include "gallery/tbibpan.h"
 #include "gallery/tgalform.h"
 #include "gallery/tprogresscompo.h"
 #include "gallery/trulskakt.h"
+#include "platform/tekstfil.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 

@@ -1,6 +1,6 @@
 #include "core/datamapper.h"
-#include "core/tekstfil.h"
 #include "fakedialogs.h"
+#include "platform/tekstfil.h"
 #include "shell/thjaelp.h"
 #include "shell/thjaelpside.h"
 #include "shell/tinfoform.h"

@@ -1,11 +1,11 @@
-#include "core/tekstfil.h"
 #include "engines/tmenuexefiler.h"
 #include "engines/tstarter.h"
 #include "fakedialogs.h"
-#include "skaerme.h"
+#include "platform/tekstfil.h"
 #include "shell/tprogform.h"
 #include "shell/tprogramboks.h"
 #include "shell/tprogrammenu.h"
+#include "skaerme.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
 

@@ -1,9 +1,9 @@
 #include "engines/datamappe/tdatamappe.h"
 
-#include "core/tekstfil.h"
 #include "engines/datamappe/skabelonkopi.h"
 #include "platform/brugernavn.h"
 #include "platform/systemmapper.h"
+#include "platform/tekstfil.h"
 
 #include <QDir>
 #include <QFileInfo>

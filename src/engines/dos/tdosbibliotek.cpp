@@ -4,8 +4,8 @@
 #include "core/dialogs.h"
 #include "core/filnavn.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "platform/filinfo.h"
+#include "platform/tekstfil.h"
 
 
 namespace {

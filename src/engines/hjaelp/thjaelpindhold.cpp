@@ -1,7 +1,7 @@
 #include "engines/hjaelp/thjaelpindhold.h"
 
 #include "core/dansk.h"
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 
 QString udenEndelse(const QString &sidenavn)
 {

@@ -1,9 +1,9 @@
 #include "engines/hjaelp/thjaelpsoegning.h"
 
 #include "core/dansk.h"
-#include "core/tekstfil.h"
 #include "engines/hjaelp/thjaelpindhold.h"
 #include "engines/ordtegn.h"
+#include "platform/tekstfil.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 
 #include "core/dialogs.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "engines/kalender/kalenderdatoer.h"
 #include "platform/filinfo.h"
 #include "platform/sletning.h"
+#include "platform/tekstfil.h"
 
 #include <QDir>
 

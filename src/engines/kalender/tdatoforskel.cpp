@@ -2,11 +2,11 @@
 
 #include "core/dialogs.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "engines/kalender/kalenderdatoer.h"
 #include "engines/tstarter.h"
 #include "platform/filinfo.h"
 #include "platform/skript.h"
+#include "platform/tekstfil.h"
 
 #include <QFile>
 #include <QRegularExpression>

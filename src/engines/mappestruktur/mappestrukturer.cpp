@@ -2,7 +2,7 @@
 
 #include "core/dansk.h"
 #include "core/filnavn.h"
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 
 #include <QDir>
 

@@ -2,8 +2,8 @@
 
 #include "core/dialogs.h"
 #include "core/stier.h"
-#include "core/tekstfil.h"
 #include "platform/filinfo.h"
+#include "platform/tekstfil.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "engines/tekstsoegning/filtyper.h"
 
 #include "core/dansk.h"
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 
 namespace filtyper {
 

@@ -1,10 +1,10 @@
 #include "engines/tekstsoegning/tekstdokument.h"
 
-#include "core/tekstfil.h"
 #include "engines/tekstsoegning/linjebryder.h"
 #include "engines/tekstsoegning/rtftekst.h"
 #include "engines/tekstsoegning/tekstmatcher.h"
 #include "engines/tekstsoegning/utf8.h"
+#include "platform/tekstfil.h"
 
 #include "platform/filinfo.h"
 

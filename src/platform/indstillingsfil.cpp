@@ -1,6 +1,6 @@
-#include "core/indstillingsfil.h"
+#include "platform/indstillingsfil.h"
 
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 
 namespace indstillingsfil {
 

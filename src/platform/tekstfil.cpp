@@ -1,4 +1,6 @@
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
+
+#include "platform/navnekode.h"
 
 #include "core/beskeder.h"
 #include "core/dansk.h"
@@ -151,7 +153,7 @@ bool laesAlt(int fd, qint64 maks, QByteArray &data)
 Laest laes(const QString &filnavn, qint64 maks)
 {
     Laest r;
-    const QByteArray sti = QFile::encodeName(filnavn);
+    const QByteArray sti = navnekode::kod(filnavn);
     struct stat st;
     // Looked at before it is opened: opening a pipe waits for a writer, and
     // opening a device may do something.
@@ -398,7 +400,7 @@ Skrivning skrivBytes(const QString &filnavn, const QByteArray &data)
     // only repeat that.
     if (beskyttet(filnavn))
         return Skrivning::Afvist;
-    QByteArray til = QFile::encodeName(filnavn);
+    QByteArray til = navnekode::kod(filnavn);
     struct stat st;
     switch (findMaal(til, st)) {
     case Maal::Fil:
@@ -466,7 +468,7 @@ int fjernEfterladte(const QString &mappe)
     for (const QString &navn : navne) {
         if (!erMidlertidigtNavn(navn))
             continue;
-        const QByteArray sti = QFile::encodeName(mappe + u'/' + navn);
+        const QByteArray sti = navnekode::kod(mappe + u'/' + navn);
         struct stat st;
         if (::lstat(sti.constData(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(sti.constData()) == 0)
             ++fjernet;

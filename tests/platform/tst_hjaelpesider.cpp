@@ -1,5 +1,5 @@
 #include "core/dansk.h"
-#include "core/tekstfil.h"
+#include "platform/tekstfil.h"
 
 #include <algorithm>
 
