@@ -4,14 +4,11 @@
 #include "core/stier.h"
 #include "engines/tskrivtekstfiler.h"
 #include "platform/navnekode.h"
-#include "platform/navneskift.h"
-#include "platform/tekstfil.h"
 
 namespace {
 
 // Another program may take the free name between the check and the write;
 // the next number is then tried, a bounded number of times.
-constexpr int ForsoegVedKaploeb = 100;
 
 QString titel(THtmlLister::Art art)
 {
@@ -225,19 +222,10 @@ QString THtmlLister::opret(Art art, const QString &aFilename, const QStringList 
         return {};
     }
     TSkrivTekstfiler frieNavne(nullptr);
-    for (int forsoeg = 0; forsoeg < ForsoegVedKaploeb; ++forsoeg) {
-        const QString sti = frieNavne.getFilnavn(aFilename);
-        const QByteArray data = QByteArrayLiteral("\xEF\xBB\xBF") + tekstfil::kod(linjer(art, frieNavne.Hovedmappe, navne));
-        switch (navneskift::opretFil(sti, data)) {
-        case navneskift::Udfald::Ok:
-            return sti;
-        case navneskift::Udfald::Findes:
-            continue;
-        default:
-            if (m_dialogs)
-                m_dialogs->inform(QStringLiteral("Fejlinformation:\rDet kunne ikke lade sig gøre at oprette en fil."));
-            return {};
-        }
-    }
-    return {};
+    bool systemfejl = false;
+    const QString sti =
+        frieNavne.opretUnderFritNavn(aFilename, linjer(art, stier::mappeAf(aFilename), navne), &systemfejl);
+    if (systemfejl && m_dialogs)
+        m_dialogs->inform(QStringLiteral("Fejlinformation:\rDet kunne ikke lade sig gøre at oprette en fil."));
+    return sti;
 }

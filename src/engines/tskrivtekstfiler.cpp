@@ -57,15 +57,23 @@ QString TSkrivTekstfiler::opretTekstfil(const QString &aFilename)
             m_dialogs->inform(QStringLiteral("Der er fejl i filnavnet.\r"));
         return {};
     }
+    Ext = stier::udvidelse(stier::getLastDirectory(aFilename));
+    return opretUnderFritNavn(aFilename, skabelon(Ext));
+}
+
+QString TSkrivTekstfiler::opretUnderFritNavn(const QString &aFilename, const QStringList &linjer, bool *systemfejl)
+{
+    const QByteArray data = QByteArrayLiteral("\xEF\xBB\xBF") + tekstfil::kod(linjer);
     for (int forsoeg = 0; forsoeg < ForsoegVedKaploeb; ++forsoeg) {
         const QString sti = getFilnavn(aFilename);
-        const QByteArray data = QByteArrayLiteral("\xEF\xBB\xBF") + tekstfil::kod(skabelon(Ext));
         switch (navneskift::opretFil(sti, data)) {
         case navneskift::Udfald::Ok:
             return sti;
         case navneskift::Udfald::Findes:
-            continue;
+            continue;   // taken since it was found free: the next name
         default:
+            if (systemfejl)
+                *systemfejl = true;
             return {};
         }
     }

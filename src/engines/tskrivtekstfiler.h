@@ -23,6 +23,11 @@ public:
     // aFilename when it is free, else "name (1).ext", "name (2).ext", …
     // Sets Hovedmappe and Ext.
     QString getFilnavn(const QString &aFilename);
+    // Writes `linjer` (UTF-8 with a byte-order mark) into a new file under
+    // the first free name for `aFilename` ("navn (1).ext", ...), never
+    // replacing a file, also not one that appears meanwhile. The path, or
+    // empty; `systemfejl` is then set when the system refused the file.
+    QString opretUnderFritNavn(const QString &aFilename, const QStringList &linjer, bool *systemfejl = nullptr);
 
     // The template lines for an extension, compared with exact letter case.
     static QStringList skabelon(const QString &ext);
