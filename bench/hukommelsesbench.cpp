@@ -14,6 +14,7 @@
 #include "app/tmainform.h"
 #include "core/dialogs.h"
 #include "shell/tvinduesstyring.h"
+#include "stilledialogs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,19 +29,6 @@
 extern "C++" Q_CORE_EXPORT quintptr qtHookData[];
 
 namespace {
-
-// Messages go nowhere: the loop must not wait for an answer.
-class StilleDialogs : public Dialogs
-{
-public:
-    void inform(const QString &) override {}
-    bool ask(const QString &, bool, bool *alle) override
-    {
-        if (alle)
-            *alle = false;
-        return false;
-    }
-};
 
 // The QObjects made while counting is on and not yet destroyed.
 QSet<QObject *> *g_levende = nullptr;

@@ -11,6 +11,7 @@
 #include "core/dialogs.h"
 #include "engines/datamappe/tdatamappe.h"
 #include "platform/tekstfil.h"
+#include "stilledialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,18 +23,6 @@
 #include <vector>
 
 namespace {
-
-class StilleDialogs : public Dialogs
-{
-public:
-    void inform(const QString &) override {}
-    bool ask(const QString &, bool, bool *alle) override
-    {
-        if (alle)
-            *alle = false;
-        return false;
-    }
-};
 
 // A list as a user who registered many programs might have it: a handful
 // of real programs, many times over.

@@ -31,6 +31,7 @@
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
 #include "shell/tvinduesstyring.h"
+#include "stilledialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -46,18 +47,6 @@
 #include <vector>
 
 namespace {
-
-class StilleDialogs : public Dialogs
-{
-public:
-    void inform(const QString &) override {}
-    bool ask(const QString &, bool, bool *alle) override
-    {
-        if (alle)
-            *alle = false;
-        return false;
-    }
-};
 
 double median(std::vector<double> v)
 {
