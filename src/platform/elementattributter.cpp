@@ -33,7 +33,10 @@ std::optional<Stat> stat(const QString &sti)
     s.tider.aabnet = tid(sx.stx_atime);
     // Not every file system keeps a birth time; the last change of the
     // element is then the best guess for when it came to be as it is.
-    s.tider.oprettet = (sx.stx_mask & STATX_BTIME) ? tid(sx.stx_btime) : tid(sx.stx_ctime);
+    // Some file systems (overlay mounts among them) answer with a birth time
+    // of zero: it is unknown then, not 1970.
+    const bool harFoedsel = (sx.stx_mask & STATX_BTIME) && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
+    s.tider.oprettet = harFoedsel ? tid(sx.stx_btime) : tid(sx.stx_ctime);
     return s;
 }
 
