@@ -1,8 +1,11 @@
 #pragma once
 
+#include "engines/tfilmodel.h"
 #include "engines/tmakestrukturer.h"
 
 #include <QList>
+
+#include <optional>
 
 class QAction;
 
@@ -21,10 +24,14 @@ public:
     void setMultiSelect(bool multi) { MultiSelect = multi; }
     void setGemHentFilnavn(const QString &navn) { GemHentFilnavn = navn; }
 
-    // The file tree.
+    // The file tree. A big folder is read while the window keeps painting;
+    // the call returns with the listing shown either way.
     QString makeStruktur2(const QString &aDirectory);
     int makeStrukturFil(const QString &aExt);
     int fremvisFiltype(const QString &aExt);
+    // True while a folder is being read for the file tree: a refresh a
+    // timer starts must wait until it is done.
+    bool lister() const { return m_lister > 0; }
 
     // Selection queries. Node arguments are what the window's hit test found
     // under the mouse (an invalid index or -1 for none).
@@ -57,7 +64,11 @@ public:
 
 private:
     QString valgtElement(bool kunNavn);
+    // Nothing when the engine was taken down while a big folder was read.
+    std::optional<TFilModel::Liste> laes(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext);
 
     bool MultiSelect = false;
+    int m_lister = 0;          // listings under way, one inside another
+    quint64 m_listeNr = 0;     // the newest listing asked for
     QString GemHentFilnavn;
 };
