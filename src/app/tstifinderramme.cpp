@@ -53,6 +53,11 @@ Dialogs &TStifinderRamme::dialogs()
     return m_hoved.dialogs();
 }
 
+int TStifinderRamme::processCount() const
+{
+    return m_hoved.processCount;
+}
+
 RammeValg TStifinderRamme::valg() const
 {
     const MainEgenskaber e = m_hoved.samlEgenskaber();

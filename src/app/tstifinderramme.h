@@ -23,6 +23,7 @@ public:
     QString brugernavn() const override;
     Dialogs &dialogs() override;
     RammeValg valg() const override;
+    int processCount() const override;
     void aendrProcessCount(int delta) override;
     void opdaterKommandoer() override;
     void skrivSti(const QString &sti) override;

@@ -44,6 +44,9 @@ public:
     virtual RammeValg valg() const = 0;
 
     // Running functions: the program-wide count of time-consuming functions.
+    // Asked on every key in a tree, so a frame can answer it without
+    // gathering all of valg().
+    virtual int processCount() const { return valg().processCount; }
     virtual void aendrProcessCount(int delta) = 0;
     // The frame re-evaluates its own commands (its close command above all).
     virtual void opdaterKommandoer() = 0;

@@ -28,13 +28,24 @@ void TStiboks::udskrivSti(const QString &sti, const QString &drev)
 void TStiboks::visDele(const QStringList &dele)
 {
     const QSignalBlocker blok(this);
-    while (count() > 0)
+    // Arrowing through a folder changes only the last part: the tabs the
+    // old and the new path share stay, since every tab added or removed
+    // lays the whole bar out again.
+    qsizetype faelles = 0;
+    while (faelles < dele.size() && faelles < m_stiArray.size() && faelles < count()
+           && dele[faelles] == m_stiArray[faelles])
+        ++faelles;
+    while (count() > qMax(faelles, dele.size()))
         removeTab(count() - 1);
     m_stiArray = dele;
-    for (const QString &del : std::as_const(m_stiArray)) {
+    for (qsizetype i = faelles; i < m_stiArray.size(); ++i) {
         // "&" would mark a shortcut letter in a tab text.
-        addTab(QString(del).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        setTabToolTip(count() - 1, stifinderregler::getStien(m_stiArray, count() - 1));
+        const QString tekst = QString(m_stiArray[i]).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (i < count())
+            setTabText(int(i), tekst);
+        else
+            addTab(tekst);
+        setTabToolTip(int(i), stifinderregler::getStien(m_stiArray, int(i)));
     }
     setCurrentIndex(count() - 1);
 }

@@ -106,7 +106,7 @@ void TTraekOgSlip::traekSlut()
 bool TTraekOgSlip::kanSlippe(Maal maal, const QObject *kilde, const QMimeData *data) const
 {
     if (maal == Maal::Stiboks)
-        return erTrae(kilde) && m_vindue.ramme().valg().processCount == 0;
+        return erTrae(kilde) && m_vindue.ramme().processCount() == 0;
     if (!m_vindue.funkTilladt())
         return false;
     if (erTrae(kilde))

@@ -374,7 +374,7 @@ void Twinform::mappeKontrol(const QString &sti, bool medSti)
         udskrivSti(sti);
     m_favChanged = true;
     m_funkNo = m_motor->getNodeId();
-    if (m_ramme.valg().processCount > 0)
+    if (m_ramme.processCount() > 0)
         QMetaObject::invokeMethod(this, &Twinform::opdaterKommandoer, Qt::QueuedConnection);
     planlaegOpdatering();
 }
@@ -382,6 +382,12 @@ void Twinform::mappeKontrol(const QString &sti, bool medSti)
 void Twinform::fokusOpdatering()
 {
     const bool trae1 = m_motor->aktiveStruktur() == Trae::Mappe;
+    // Every key in a tree comes here; a new icon makes every button and
+    // menu that shows the command lay itself out again, so only a change
+    // of tree sets them.
+    if (m_fokusVist == int(trae1))
+        return;
+    m_fokusVist = int(trae1);
     kommando(Kommando::Fokus)->setIcon(TStifinderKommandoer::fokusBillede(trae1));
     kommando(Kommando::Fokus2)->setIcon(TStifinderKommandoer::fokusBillede(!trae1));
     m_sidebog->indstillingsside()->setAktivStruktur(trae1 ? Trae::Mappe : Trae::Fil);
@@ -397,12 +403,13 @@ void Twinform::udskrivSti(const QString &sti)
     m_stiboks->udskrivSti(sti, drevAf(sti));
     TIndstillingsside *s = m_sidebog->indstillingsside();
     const QString ren = stier::udenSkraastreg(sti);
-    if (filinfo::erMappe(ren)) {
+    const filinfo::Art art = filinfo::art(ren);
+    if (art == filinfo::Art::Mappe) {
         m_motor->setMappenavn(ren);
         s->setElementetsArt(QStringLiteral("Mappe"));
         s->setMappenavn(stier::getLastDirectory(ren, {drevAf(ren)}));
         s->setFilnavn(stier::getLastDirectory(m_motor->filnavn()));
-    } else if (filinfo::erFil(ren)) {
+    } else if (art == filinfo::Art::Fil) {
         m_motor->setFilnavn(ren);
         m_motor->setMappenavn(stier::mappeAf(ren));
         s->setMappenavn(stier::getLastDirectory(m_motor->mappenavn(), {drevAf(m_motor->mappenavn())}));

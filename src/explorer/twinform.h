@@ -196,6 +196,7 @@ private:
     int m_aktivitetsAntal = 0;
     bool m_funkTilladt = true;
     int m_funkNo = -1;
+    int m_fokusVist = -1;          // the tree the focus marks show, -1 before the first
     bool m_favChanged = false;
     bool m_bloker = false;
     bool m_strukturKnapper = true;

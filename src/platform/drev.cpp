@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSet>
 
 #include <algorithm>
@@ -119,7 +120,35 @@ QString Drev::findEtiket(const Montering &m) const
     return {};
 }
 
+// The running system's drives are read again only when its mount table
+// changed: every key pressed in a tree asks which drive a path lies on.
 QList<Drevdata> Drev::alle() const
+{
+    return m_kilder == DrevKilder{} ? systemets(false) : laesAlle();
+}
+
+QList<Drevdata> Drev::viste() const
+{
+    return m_kilder == DrevKilder{} ? systemets(true) : udvaelgViste(laesAlle());
+}
+
+// The running system's drives are read again only when its mount table
+// changed: every key pressed in a tree asks which drive a path lies on.
+QList<Drevdata> Drev::systemets(bool viste) const
+{
+    static QMutex laas;
+    static MonteringsVagt vagt;
+    static QList<Drevdata> alle;
+    static QList<Drevdata> vist;
+    const QMutexLocker laast(&laas);
+    if (vagt.aendret()) {
+        alle = laesAlle();
+        vist = udvaelgViste(alle);
+    }
+    return viste ? vist : alle;
+}
+
+QList<Drevdata> Drev::laesAlle() const
 {
     const QList<Montering> monteringer = Monteringer::brugbare(Monteringer::systemets(m_kilder.mountinfo));
     QList<Drevdata> ud;
@@ -136,10 +165,10 @@ QList<Drevdata> Drev::alle() const
     return ud;
 }
 
-QList<Drevdata> Drev::viste() const
+QList<Drevdata> Drev::udvaelgViste(const QList<Drevdata> &alle)
 {
     QList<Drevdata> ud;
-    for (const Drevdata &d : alle()) {
+    for (const Drevdata &d : alle) {
         if ((d.type == Flytbar || d.type == Fast || d.type == Cd) && QFileInfo(d.mappe).isDir())
             ud.append(d);
     }

@@ -13,6 +13,8 @@ struct DrevKilder
     QString sysRod = QStringLiteral("/sys");
     QString etiketMappe = QStringLiteral("/dev/disk/by-label");
     QString brugernavn;   // for labels taken from /media/<user>/<label>; empty = any user
+
+    bool operator==(const DrevKilder &) const = default;
 };
 
 struct Drevdata
@@ -52,6 +54,9 @@ public:
     static bool erUnder(const QString &sti, const QString &drev);
 
 private:
+    QList<Drevdata> laesAlle() const;
+    QList<Drevdata> systemets(bool viste) const;
+    static QList<Drevdata> udvaelgViste(const QList<Drevdata> &alle);
     int klassificer(const Montering &m) const;
     QString findEtiket(const Montering &m) const;
 

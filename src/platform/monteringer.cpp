@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,6 +80,24 @@ QList<Montering> Monteringer::systemets(const QString &fil)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return fortolkRaa(f.readAll());
+}
+
+MonteringsVagt::~MonteringsVagt()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool MonteringsVagt::aendret()
+{
+    if (m_fd < 0) {
+        // The file remembers the table as it was when opened; a poll then
+        // reports each change once.
+        m_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+        return true;
+    }
+    pollfd p{m_fd, POLLPRI, 0};
+    return ::poll(&p, 1, 0) != 0;
 }
 
 bool Monteringer::erPseudo(const Montering &m)

@@ -36,6 +36,25 @@ public:
     static bool erPseudo(const Montering &m);
 };
 
+// Tells when the running system's mount table has changed, so that what is
+// made from it can be kept until then: the kernel marks its mount table
+// file when a volume comes or goes.
+class MonteringsVagt
+{
+public:
+    MonteringsVagt() = default;
+    ~MonteringsVagt();
+    MonteringsVagt(const MonteringsVagt &) = delete;
+    MonteringsVagt &operator=(const MonteringsVagt &) = delete;
+
+    // True the first time, and whenever the table changed since the last
+    // question (or cannot be watched).
+    bool aendret();
+
+private:
+    int m_fd = -1;
+};
+
 // Where an element lies among the mounted volumes, asked of the kernel for
 // the element itself rather than looked up by its path in the mount table:
 // a path can be spelt in many ways, the element it leads to cannot.

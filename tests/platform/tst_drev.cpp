@@ -3,7 +3,10 @@
 #include "platform/drev.h"
 #include "platform/monteringer.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/mount.h>
 
 class TestDrev : public QObject
 {
@@ -18,6 +21,7 @@ private slots:
     void overmonteretPunktBeholderOeverste();
     void drevAfSti_data();
     void drevAfSti();
+    void systemetsDrevFoelgerMonteringer();
 
 private:
     FalskMaskine m_maskine;
@@ -117,6 +121,28 @@ void TestDrev::drevAfSti()
     QFETCH(QString, sti);
     QFETCH(QString, drev);
     QCOMPARE(Drev::drevAfSti(sti, Drev(m_maskine.kilder).viste()), drev);
+}
+
+// The running system's drives are kept between questions, so a volume
+// mounted or unmounted meanwhile must still show at the next one.
+void TestDrev::systemetsDrevFoelgerMonteringer()
+{
+    QTemporaryDir dir;
+    const QByteArray punkt = QFile::encodeName(dir.path());
+    auto med = [&] {
+        for (const Drevdata &d : Drev().alle()) {
+            if (d.mappe == dir.path())
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(!med());
+    if (::mount("marvikeltest", punkt.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("mounting is not allowed here");
+    const bool monteret = med();
+    ::umount2(punkt.constData(), MNT_DETACH);
+    QVERIFY(monteret);
+    QVERIFY(!med());
 }
 
 QTEST_GUILESS_MAIN(TestDrev)
