@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QPointer>
 #include <QSet>
+#include <QTimer>
 
 #include <optional>
 
@@ -104,16 +105,16 @@ void sorter(TFilModel::Liste &liste)
     liste.poster = std::move(sorteret);
 }
 
-// Shows a listing in the file tree. The collation keys of a big listing
-// and the rows it replaces were many small blocks, now free: their pages go
-// back to the system.
+// Shows a listing in the file tree. The keys of a big listing and the rows
+// it replaces were big blocks, now free: their pages go back to the system
+// once the new rows have been painted.
 void vis(TFilModel *model, TFilModel::Liste liste)
 {
     constexpr size_t Stor = 10000;
     const bool stor = size_t(model->antal()) >= Stor || liste.poster.size() >= Stor;
     model->saet(std::move(liste));
     if (stor)
-        hukommelse::frigivLedige();
+        QTimer::singleShot(0, model, [] { hukommelse::frigivLedige(); });
 }
 
 // Reads one folder for the file tree: its folders first, then its files,
