@@ -12,6 +12,7 @@
 #include "platform/tekstfil.h"
 
 #include <QAction>
+#include <QScopedValueRollback>
 #include <QSet>
 
 #include <algorithm>
@@ -127,19 +128,23 @@ QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
     if (!filinfo::erMappe(mappe))
         mappe = Struktur1 ? Struktur1->rec(Struktur1->foersteNode()).mappe : QString();
     Mappenavn = mappe;
+    const QScopedValueRollback lister(m_lister, true);
     if (mappe.isEmpty())
         Struktur2->ryd();
     else
         vis(Struktur2, laesMappe(mappe, ShowHidden, false, {}));
+    huskVisning(mappe, false, {});
     return mappe;
 }
 
 int TStrukturCompo::makeStrukturFil(const QString &aExt)
 {
+    const QScopedValueRollback lister(m_lister, true);
     // Hidden files are left out of an isolated type whatever the tree shows.
     TFilModel::Liste liste = laesMappe(Mappenavn, false, true, medPunktum(aExt));
     const int antal = int(liste.poster.size());
     vis(Struktur2, std::move(liste));
+    huskVisning(Mappenavn, true, medPunktum(aExt));
     return antal;
 }
 
@@ -148,6 +153,7 @@ int TStrukturCompo::fremvisFiltype(const QString &aExt)
     if (aExt.isEmpty())
         return 0;
     const QString ext = medPunktum(aExt);
+    m_vist.fremhaevet = ext;
     Struktur2->fravaelgAlle();
     int antal = 0;
     for (int r = 0; r < Struktur2->antal(); ++r) {
