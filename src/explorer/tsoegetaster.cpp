@@ -4,8 +4,8 @@
 
 TSoegeTaster::Soegning TSoegeTaster::tast(const QString &tegn)
 {
-    const bool fortsaetter = m_sidst.isValid() && !tegn.isEmpty()
-                             && m_sidst.elapsed() < QApplication::keyboardInputInterval();
+    const bool fortsaetter
+        = m_sidst.isValid() && !tegn.isEmpty() && m_sidst.elapsed() < QApplication::keyboardInputInterval();
     m_sidst.start();
     if (!fortsaetter) {
         m_input = tegn;

@@ -3,10 +3,11 @@
 #include "core/dansk.h"
 #include "core/stier.h"
 #include "engines/strukturrec.h"
-#include "explorer/billedlager.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
+#include "explorer/billedlager.h"
+#include "explorer/tstedredigering.h"
 #include "platform/filinfo.h"
 #include "shell/tlinjetrae.h"
 
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
@@ -21,6 +23,8 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -93,6 +97,14 @@ void TTraeVisning::keyPressEvent(QKeyEvent *event)
     TLinjeVisning::keyPressEvent(event);
     if (currentIndex() != foer && currentIndex().isValid())
         emit tastValg(event->modifiers());
+}
+
+bool TTraeVisning::redigerer() const
+{
+    if (state() == EditingState)
+        return true;
+    const auto felter = viewport()->findChildren<TStedRedigering *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(felter.begin(), felter.end(), [](const TStedRedigering *f) { return f->isVisible(); });
 }
 
 // The node shown below `node`, and after the last one the first again.
@@ -238,10 +250,10 @@ void TStrukturVisning::foelgDisken()
 {
     m_motor->setFoelgDisken(true);
     // A node being renamed in place keeps its editor: the change waits.
-    m_motor->setMaaOpdatere([this] {
-        return m_filView->state() != QAbstractItemView::EditingState
-               && m_mappeView->state() != QAbstractItemView::EditingState;
-    });
+    // The engine may outlive this view.
+    const QPointer<TTraeVisning> fil = m_filView;
+    const QPointer<TTraeVisning> mappe = m_mappeView;
+    m_motor->setMaaOpdatere([fil, mappe] { return (!fil || !fil->redigerer()) && (!mappe || !mappe->redigerer()); });
     connect(m_motor, &TStrukturCompo::foerOpdateringFraDisk, this, &TStrukturVisning::gemRulning);
     connect(m_motor, &TStrukturCompo::efterOpdateringFraDisk, this, &TStrukturVisning::genskabRulning);
 }

@@ -26,6 +26,9 @@ public:
     explicit TTraeVisning(QWidget *parent = nullptr);
 
     void keyboardSearch(const QString &search) override;
+    // A name is being edited in place, in the view's own editor or in the
+    // window's rename field over the node.
+    bool redigerer() const;
 
 signals:
     // The key's modifiers say whether it extended a selection.

@@ -245,7 +245,7 @@ void TestMappevagt::kunDetVisteFoelges()
     }
     QVERIFY(m_motor->udfoldNode(aaben));
     QVERIFY(m_motor->udfoldNode(lukket));
-    m_mapper->markerUdfoldet(lukket, false);   // closed by the user in the view
+    m_mapper->markerUdfoldet(lukket, false); // closed by the user in the view
     m_motor->makeStruktur2(D + "/mappe");
     QTRY_COMPARE(m_motor->vagt()->fulgte().size(), 3);
     const QStringList fulgte = m_motor->vagt()->fulgte();
@@ -284,7 +284,7 @@ void TestMappevagt::ventderSaaLaengeDetIkkeMaa()
     QSignalSpy listninger(m_filer, &QAbstractItemModel::modelReset);
     QSignalSpy meldinger(m_motor->vagt(), &TMappeVagt::aendret);
     QVERIFY(lavFil(D + "/ny.txt"));
-    QTRY_VERIFY(meldinger.size() >= 2);   // told, refused, told again
+    QTRY_VERIFY(meldinger.size() >= 2); // told, refused, told again
     QCOMPARE(listninger.size(), 0);
     maa = true;
     QTRY_VERIFY_WITH_TIMEOUT(tekster().contains("ny.txt"), 1000);

@@ -1,7 +1,9 @@
+#include "explorer/tstedredigering.h"
 #include "explorer/tstrukturvisning.h"
 
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
+#include "engines/tmappevagt.h"
 #include "engines/tstrukturcompo.h"
 
 #include "testfiler.h"
@@ -31,6 +33,7 @@ private slots:
     void pauseBegynderForfra();
     void findIMappetraeet();
     void aendringBevarerPladsen();
+    void omdoebningVenter();
 
 private:
     QString aktuel(QTreeView *v) const { return v->currentIndex().data().toString(); }
@@ -50,11 +53,11 @@ void TestTraevisning::init()
     m_tmp = new Testmappe;
     // The "å" of "årstid" is written as "a" and a combining ring, as names
     // made on some systems are.
-    for (const QString &f : {QString("Æble.txt"), QString("æg.txt"), QString("ål.txt"), QString("a\u030Arstid.txt"),
-                             QString("abe.txt"), QString("Anden.txt"), QString("appelsin.txt"), QString("bil.txt"),
-                             QString("fil9.txt"), QString("fil10.txt")})
+    for (const QString &f :
+         {QString("Æble.txt"), QString("æg.txt"), QString("ål.txt"), QString("a\u030Arstid.txt"), QString("abe.txt"),
+          QString("Anden.txt"), QString("appelsin.txt"), QString("bil.txt"), QString("fil9.txt"), QString("fil10.txt")})
         QVERIFY(lavFil(m_tmp->path() + '/' + f));
-    QApplication::setKeyboardInputInterval(60000);   // every key of a test is typed "quickly"
+    QApplication::setKeyboardInputInterval(60000); // every key of a test is typed "quickly"
     m_motor = new TStrukturCompo;
     m_vindue = new TStrukturVisning(m_motor);
     m_vindue->resize(700, 400);
@@ -73,16 +76,26 @@ void TestTraevisning::skrivForAtFinde_data()
 {
     QTest::addColumn<QString>("taster");
     QTest::addColumn<QString>("fundet");
-    QTest::newRow("æ finds Æ") << "æ" << "Æble.txt";
-    QTest::newRow("a passes å by") << "a" << "abe.txt";
-    QTest::newRow("more letters refine") << "ap" << "appelsin.txt";
-    QTest::newRow("case ignored") << "AN" << "Anden.txt";
-    QTest::newRow("same letter goes on") << "aa" << "Anden.txt";
-    QTest::newRow("and wraps around") << "aaaa" << "abe.txt";
-    QTest::newRow("å") << "å" << "ål.txt";
-    QTest::newRow("å written with a ring") << "år" << "a\u030Arstid.txt";
-    QTest::newRow("numbers") << "fil1" << "fil10.txt";
-    QTest::newRow("nothing matches") << "x" << "";
+    QTest::newRow("æ finds Æ") << "æ"
+                               << "Æble.txt";
+    QTest::newRow("a passes å by") << "a"
+                                   << "abe.txt";
+    QTest::newRow("more letters refine") << "ap"
+                                         << "appelsin.txt";
+    QTest::newRow("case ignored") << "AN"
+                                  << "Anden.txt";
+    QTest::newRow("same letter goes on") << "aa"
+                                         << "Anden.txt";
+    QTest::newRow("and wraps around") << "aaaa"
+                                      << "abe.txt";
+    QTest::newRow("å") << "å"
+                       << "ål.txt";
+    QTest::newRow("å written with a ring") << "år"
+                                           << "a\u030Arstid.txt";
+    QTest::newRow("numbers") << "fil1"
+                             << "fil10.txt";
+    QTest::newRow("nothing matches") << "x"
+                                     << "";
 }
 
 void TestTraevisning::skrivForAtFinde()
@@ -126,7 +139,7 @@ void TestTraevisning::findIMappetraeet()
     QTreeView *v = m_vindue->mappeStruktur();
     QSignalSpy klik(m_vindue->mappeStruktur(), &TTraeVisning::tastValg);
     v->setFocus();
-    QTest::keyClicks(v, "a");   // in the open folder, not under the closed one
+    QTest::keyClicks(v, "a"); // in the open folder, not under the closed one
     QCOMPARE(aktuel(v), QString("aften"));
     QCOMPARE(mapper->rec(v->currentIndex()).mappe, QString(p + "/Åben/aften"));
     QCOMPARE(klik.size(), 1);
@@ -169,6 +182,25 @@ void TestTraevisning::aendringBevarerPladsen()
     QVERIFY(QDir(under).removeRecursively());
     QTRY_COMPARE_WITH_TIMEOUT(m_motor->mappenavn(), p, 1000);
     QCOMPARE(filer->antal(), 311);
+}
+
+// A name being edited in place keeps its row: the change waits until the
+// field is closed.
+void TestTraevisning::omdoebningVenter()
+{
+    const QString p = m_tmp->path();
+    m_motor->makeStruktur2(p);
+    m_motor->vagt()->setForsinkelse(10);
+    QTRY_VERIFY(m_motor->vagt()->fulgte().contains(p));
+    TFilModel *filer = m_vindue->filModel();
+    QSignalSpy listninger(filer, &QAbstractItemModel::modelReset);
+    QSignalSpy meldinger(m_motor->vagt(), &TMappeVagt::aendret);
+    TStedRedigering *felt = TStedRedigering::aabn(m_vindue->filStruktur(), filer->index(0), filer->tekst(0));
+    QVERIFY(lavFil(p + "/ny.txt"));
+    QTRY_VERIFY(meldinger.size() >= 2);
+    QCOMPARE(listninger.size(), 0);
+    QTest::keyClick(felt, Qt::Key_Escape);
+    QTRY_COMPARE_WITH_TIMEOUT(filer->antal(), 11, 1000);
 }
 
 QTEST_MAIN(TestTraevisning)
