@@ -1,5 +1,6 @@
 #include "engines/tmappevagt.h"
 
+#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QTimer>
 
@@ -11,19 +12,18 @@ TMappeVagt::TMappeVagt(QObject *parent)
     // The timer is not restarted by later changes: a burst that never pauses
     // is still reported every interval.
     m_timer->setSingleShot(true);
-    m_timer->setInterval(250);
     connect(m_timer, &QTimer::timeout, this, &TMappeVagt::meld);
     connect(m_vagt, &QFileSystemWatcher::directoryChanged, this, &TMappeVagt::noter);
 }
 
 void TMappeVagt::setForsinkelse(int ms)
 {
-    m_timer->setInterval(qMax(0, ms));
+    m_forsinkelse = qMax(0, ms);
 }
 
 int TMappeVagt::forsinkelse() const
 {
-    return m_timer->interval();
+    return m_forsinkelse;
 }
 
 void TMappeVagt::foelg(const QStringList &mapper)
@@ -73,7 +73,7 @@ void TMappeVagt::noter(const QString &mappe)
 {
     m_aendrede.insert(mappe);
     if (!m_timer->isActive())
-        m_timer->start();
+        m_timer->start(int(qMin<qint64>(qMax<qint64>(m_forsinkelse, 2 * m_arbejde), 10000)));
 }
 
 void TMappeVagt::meld()
@@ -83,5 +83,8 @@ void TMappeVagt::meld()
     QStringList mapper(m_aendrede.begin(), m_aendrede.end());
     m_aendrede.clear();
     mapper.sort();
+    QElapsedTimer tid;
+    tid.start();
     emit aendret(mapper);
+    m_arbejde = tid.elapsed();
 }

@@ -10,7 +10,9 @@ class QTimer;
 // Watches the folders a window shows and reports that they changed on disk.
 // Changes arriving close together (a copy of thousands of files) are
 // gathered and reported once per interval, so the window re-reads a folder a
-// few times during a burst, never once per file. The watch is a courtesy:
+// few times during a burst, never once per file. The interval grows to twice
+// the time the last report took to handle, so re-reading a huge folder never
+// takes more than a third of the window's time. The watch is a courtesy:
 // a folder the system will not watch (the inotify limit reached, no access)
 // is simply not followed, and only the first MaksMapper folders asked for
 // are watched.
@@ -45,4 +47,6 @@ private:
     QFileSystemWatcher *m_vagt;
     QTimer *m_timer;
     QSet<QString> m_aendrede;
+    int m_forsinkelse = 250;
+    qint64 m_arbejde = 0;   // ms the last report took to handle
 };
