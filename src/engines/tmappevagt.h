@@ -48,5 +48,5 @@ private:
     QTimer *m_timer;
     QSet<QString> m_aendrede;
     int m_forsinkelse = 250;
-    qint64 m_arbejde = 0;   // ms the last report took to handle
+    qint64 m_arbejde = 0; // ms the last report took to handle
 };
