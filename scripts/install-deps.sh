@@ -3,7 +3,7 @@
 # only those that are missing. Uses sudo when not run as root.
 set -eu
 
-PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools xvfb xauth dbus \
+PACKAGES="cmake ninja-build g++ qt6-base-dev libicu-dev qt6-base-dev-tools xvfb xauth dbus \
 xdg-utils fonts-dejavu-core shared-mime-info desktop-file-utils imagemagick \
 qt6-translations-l10n adwaita-icon-theme exfatprogs exfat-fuse"
 

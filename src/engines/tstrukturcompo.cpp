@@ -2,7 +2,9 @@
 
 #include "core/beskeder.h"
 #include "core/dansk.h"
+#include "core/navnenoegler.h"
 #include "core/stier.h"
+#include "engines/baggrundsarbejde.h"
 #include "engines/filbilleder.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
@@ -12,11 +14,13 @@
 #include "platform/tekstfil.h"
 
 #include <QAction>
-#include <QScopedValueRollback>
+#include <QPointer>
 #include <QSet>
 
+#include <optional>
+
 #include <algorithm>
-#include <numeric>
+#include <span>
 #include <thread>
 
 namespace {
@@ -26,22 +30,48 @@ QString medPunktum(const QString &ext)
     return ext.isEmpty() || ext.startsWith(QLatin1Char('.')) ? ext : QLatin1Char('.') + ext;
 }
 
-// The collation keys of the names of rows [fra, til), in order.
-std::vector<QCollatorSortKey> noeglerFor(const TFilModel::Liste &liste, size_t fra, size_t til)
+QStringView navnAf(const TFilModel::Liste &liste, quint32 r)
 {
-    const QCollator orden = dansk::navneorden();
-    std::vector<QCollatorSortKey> ud;
-    ud.reserve(til - fra);
-    for (size_t i = fra; i < til; ++i) {
-        const TFilModel::Post &p = liste.poster[i];
-        ud.push_back(orden.sortKey(QString::fromRawData(liste.navne.constData() + p.fra, qsizetype(p.laengde))));
-    }
-    return ud;
+    const TFilModel::Post &p = liste.poster[r];
+    return QStringView(liste.navne).mid(p.fra, p.laengde);
 }
 
-// Puts the rows in the Danish name order. Each name's collation key is made
-// once (a big folder's keys on two threads, each with a collator of its
-// own) and the sort moves only row numbers, never the keys.
+// Rows [fra, til) of a listing in the Danish name order, with their keys.
+struct SorteretDel
+{
+    Navnenoegler noegler;
+    std::vector<quint32> raekker;   // row numbers, in order
+    size_t fra = 0;
+
+    std::span<const std::uint8_t> noegle(quint32 r) const { return noegler.noegle(r - fra); }
+};
+
+// Sorts one part: each name's key is made once, and most comparisons are
+// settled by the keys' first eight bytes kept beside the row number.
+void sorterDel(const TFilModel::Liste &liste, SorteretDel &del, size_t fra, size_t til)
+{
+    del.fra = fra;
+    del.noegler.reserver(til - fra, size_t(liste.navne.size()) * (til - fra) / liste.poster.size());
+    for (size_t r = fra; r < til; ++r)
+        del.noegler.tilfoej(navnAf(liste, quint32(r)));
+    std::vector<std::pair<std::uint64_t, quint32>> orden;
+    orden.reserve(til - fra);
+    for (size_t r = fra; r < til; ++r)
+        orden.emplace_back(del.noegler.praefiks(r - fra), quint32(r));
+    std::sort(orden.begin(), orden.end(), [&](const auto &a, const auto &b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        const int c = Navnenoegler::sammenlign(del.noegle(a.second), del.noegle(b.second));
+        // Names that collate alike keep one order every time.
+        return c != 0 ? c < 0 : navnAf(liste, a.second) < navnAf(liste, b.second);
+    });
+    del.raekker.reserve(orden.size());
+    for (const auto &o : orden)
+        del.raekker.push_back(o.second);
+}
+
+// Puts the rows in the Danish name order. A big folder is sorted in two
+// halves on two threads and the halves merged.
 void sorter(TFilModel::Liste &liste)
 {
     const size_t n = liste.poster.size();
@@ -49,31 +79,28 @@ void sorter(TFilModel::Liste &liste)
         return;
     constexpr size_t DeltFra = 20000;
     const size_t halv = n >= DeltFra ? n / 2 : n;
-    std::vector<QCollatorSortKey> anden;
+    SorteretDel foerste, anden;
     std::thread hjaelper;
     if (halv < n)
-        hjaelper = std::thread([&] { anden = noeglerFor(liste, halv, n); });
-    const std::vector<QCollatorSortKey> foerste = noeglerFor(liste, 0, halv);
+        hjaelper = std::thread([&] { sorterDel(liste, anden, halv, n); });
+    sorterDel(liste, foerste, 0, halv);
     if (hjaelper.joinable())
         hjaelper.join();
-    auto noegle = [&](quint32 i) -> const QCollatorSortKey & { return i < halv ? foerste[i] : anden[i - halv]; };
 
-    std::vector<quint32> orden(n);
-    std::iota(orden.begin(), orden.end(), 0u);
-    const QStringView navne(liste.navne);
-    std::sort(orden.begin(), orden.end(), [&](quint32 a, quint32 b) {
-        const int c = noegle(a).compare(noegle(b));
-        if (c != 0)
-            return c < 0;
-        // Names that collate alike keep one order every time.
-        const TFilModel::Post &x = liste.poster[a];
-        const TFilModel::Post &y = liste.poster[b];
-        return navne.mid(x.fra, x.laengde) < navne.mid(y.fra, y.laengde);
-    });
     std::vector<TFilModel::Post> sorteret;
     sorteret.reserve(n);
-    for (quint32 i : orden)
-        sorteret.push_back(liste.poster[i]);
+    auto a = foerste.raekker.cbegin();
+    auto b = anden.raekker.cbegin();
+    while (a != foerste.raekker.cend() && b != anden.raekker.cend()) {
+        int c = Navnenoegler::sammenlign(anden.noegle(*b), foerste.noegle(*a));
+        if (c == 0)
+            c = navnAf(liste, *b) < navnAf(liste, *a) ? -1 : 1;
+        sorteret.push_back(liste.poster[c < 0 ? *b++ : *a++]);
+    }
+    for (; a != foerste.raekker.cend(); ++a)
+        sorteret.push_back(liste.poster[*a]);
+    for (; b != anden.raekker.cend(); ++b)
+        sorteret.push_back(liste.poster[*b]);
     liste.poster = std::move(sorteret);
 }
 
@@ -120,31 +147,74 @@ TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype,
     return liste;
 }
 
+// A folder this big is read and sorted on a thread of its own while the
+// window keeps painting (a few thousand entries on any file system: a
+// folder's own size grows with its entries).
+bool erStor(const QString &dir)
+{
+    constexpr qint64 StorMappe = 64 * 1024;
+    return filinfo::stoerrelse(dir) >= StorMappe;
+}
+
 } // namespace
+
+std::optional<TFilModel::Liste> TStrukturCompo::laes(const QString &dir, bool medSkjulte, bool kunFiltype,
+                                                     const QString &ext)
+{
+    TFilModel::Liste liste;
+    if (!erStor(dir))
+        return laesMappe(dir, medSkjulte, kunFiltype, ext);
+    const QPointer<TStrukturCompo> selv(this);
+    ++m_lister;
+    baggrundsarbejde::koer([&] { liste = laesMappe(dir, medSkjulte, kunFiltype, ext); });
+    // The program may have closed the window meanwhile.
+    if (!selv)
+        return std::nullopt;
+    --m_lister;
+    return liste;
+}
 
 QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
 {
     QString mappe = stier::udenSkraastreg(aDirectory);
     if (!filinfo::erMappe(mappe))
         mappe = Struktur1 ? Struktur1->rec(Struktur1->foersteNode()).mappe : QString();
-    Mappenavn = mappe;
-    const QScopedValueRollback lister(m_lister, true);
-    if (mappe.isEmpty())
+    if (mappe.isEmpty()) {
+        Mappenavn = mappe;
         Struktur2->ryd();
-    else
-        vis(Struktur2, laesMappe(mappe, ShowHidden, false, {}));
+        huskVisning(mappe, false, {});
+        return mappe;
+    }
+    // The shown rows and the folder name change together, after the
+    // listing, so that nothing asked meanwhile pairs the new folder with
+    // the old rows. A listing asked for while this one was read is newer:
+    // it has been shown and stays.
+    const quint64 nr = ++m_listeNr;
+    std::optional<TFilModel::Liste> liste = laes(mappe, ShowHidden, false, {});
+    if (!liste)
+        return {};
+    if (nr != m_listeNr)
+        return Mappenavn;
+    Mappenavn = mappe;
+    vis(Struktur2, std::move(*liste));
     huskVisning(mappe, false, {});
     return mappe;
 }
 
 int TStrukturCompo::makeStrukturFil(const QString &aExt)
 {
-    const QScopedValueRollback lister(m_lister, true);
     // Hidden files are left out of an isolated type whatever the tree shows.
-    TFilModel::Liste liste = laesMappe(Mappenavn, false, true, medPunktum(aExt));
-    const int antal = int(liste.poster.size());
-    vis(Struktur2, std::move(liste));
-    huskVisning(Mappenavn, true, medPunktum(aExt));
+    const QString mappe = Mappenavn;
+    const QString ext = medPunktum(aExt);
+    const quint64 nr = ++m_listeNr;
+    std::optional<TFilModel::Liste> liste = laes(mappe, false, true, ext);
+    if (!liste)
+        return 0;
+    if (nr != m_listeNr)
+        return Struktur2->antal();
+    const int antal = int(liste->poster.size());
+    vis(Struktur2, std::move(*liste));
+    huskVisning(mappe, true, ext);
     return antal;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engines/tfilmodel.h"
 #include "engines/tmakestrukturer.h"
 
 #include <QList>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QTimer;
@@ -25,10 +27,14 @@ public:
     void setMultiSelect(bool multi) { MultiSelect = multi; }
     void setGemHentFilnavn(const QString &navn) { GemHentFilnavn = navn; }
 
-    // The file tree.
+    // The file tree. A big folder is read while the window keeps painting;
+    // the call returns with the listing shown either way.
     QString makeStruktur2(const QString &aDirectory);
     int makeStrukturFil(const QString &aExt);
     int fremvisFiltype(const QString &aExt);
+    // True while a folder is being read for the file tree: a refresh a
+    // timer starts must wait until it is done.
+    bool lister() const { return m_lister > 0; }
 
     // Selection queries. Node arguments are what the window's hit test found
     // under the mouse (an invalid index or -1 for none).
@@ -67,8 +73,6 @@ public:
     // The window says whether the trees may change under the user now (not
     // while a name is being edited in place); when not, the change waits.
     void setMaaOpdatere(std::function<bool()> maa) { m_maaOpdatere = std::move(maa); }
-    // True while a folder is being read for the file tree.
-    bool lister() const { return m_lister; }
     // Shows again what changed in these folders.
     void opdaterFraDisk(const QStringList &mapper);
 
@@ -81,6 +85,8 @@ signals:
 
 private:
     QString valgtElement(bool kunNavn);
+    // Nothing when the engine was taken down while a big folder was read.
+    std::optional<TFilModel::Liste> laes(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext);
 
     // What the file tree shows, so that it can be shown again.
     struct Visning
@@ -99,9 +105,10 @@ private:
     std::vector<SLPost> undermapper(const QString &mappe);
 
     bool MultiSelect = false;
+    int m_lister = 0;          // listings under way, one inside another
+    quint64 m_listeNr = 0;     // the newest listing asked for
     QString GemHentFilnavn;
     Visning m_vist;
-    bool m_lister = false;
     TMappeVagt *m_vagt = nullptr;
     QTimer *m_vagtTimer = nullptr;
     std::function<bool()> m_maaOpdatere;

@@ -9,6 +9,7 @@
 #include "platform/filinfo.h"
 
 #include <QPersistentModelIndex>
+#include <QPointer>
 #include <QSet>
 #include <QTimer>
 
@@ -104,7 +105,7 @@ void TStrukturCompo::opdaterFraDisk(const QStringList &mapper)
 {
     // A listing under way or a name being edited must not be pulled away
     // under the user: the change waits and comes again.
-    if (m_lister || (m_maaOpdatere && !m_maaOpdatere())) {
+    if (lister() || (m_maaOpdatere && !m_maaOpdatere())) {
         if (m_vagt)
             m_vagt->udsaet(mapper);
         return;
@@ -122,8 +123,14 @@ void TStrukturCompo::opdaterFraDisk(const QStringList &mapper)
         }
     }
     bool sammeMappe = true;
-    if (Struktur2 && !m_vist.mappe.isEmpty() && aendrede.contains(m_vist.mappe))
+    if (Struktur2 && !m_vist.mappe.isEmpty() && aendrede.contains(m_vist.mappe)) {
+        // A big folder is read while events are handled: the window may
+        // close meanwhile.
+        const QPointer<TStrukturCompo> selv(this);
         sammeMappe = genlaesFilStruktur();
+        if (!selv)
+            return;
+    }
     emit efterOpdateringFraDisk(sammeMappe);
     planlaegVagt();
 }
@@ -205,7 +212,8 @@ void TStrukturCompo::opdaterMappeNode(const QModelIndex &node)
 // one file type, with a marked type marked again) and gives back the
 // selection and the current row by name. A folder that is gone is replaced
 // by the nearest folder above it that still exists, and the window is told;
-// false then.
+// false then, and also when the user listed another folder while this one
+// was read, or the engine went.
 bool TStrukturCompo::genlaesFilStruktur()
 {
     QSet<QString> valgte;
@@ -218,6 +226,8 @@ bool TStrukturCompo::genlaesFilStruktur()
 
     const Visning vist = m_vist;
     const bool vaek = !filinfo::erMappe(vist.mappe);
+    const QPointer<TStrukturCompo> selv(this);
+    const quint64 nr = m_listeNr;
     if (vaek) {
         makeStruktur2(naermesteMappe(vist.mappe));
     } else if (vist.kunFiltype) {
@@ -225,9 +235,14 @@ bool TStrukturCompo::genlaesFilStruktur()
         makeStrukturFil(vist.ext);
     } else {
         makeStruktur2(vist.mappe);
-        if (!vist.fremhaevet.isEmpty())
-            fremvisFiltype(vist.fremhaevet);
     }
+    if (!selv)
+        return false;
+    // A newer listing shown meanwhile stands as it is.
+    if (m_listeNr != nr + 1)
+        return false;
+    if (!vaek && !vist.kunFiltype && !vist.fremhaevet.isEmpty())
+        fremvisFiltype(vist.fremhaevet);
     const QString vist2 = Mappenavn;
     Mappenavn = mappenavn;
     Filnavn = filnavn;

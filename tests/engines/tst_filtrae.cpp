@@ -1,3 +1,4 @@
+#include "core/dansk.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
@@ -13,9 +14,11 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace testfiler;
@@ -30,6 +33,8 @@ private slots:
     void listning_data();
     void listning();
     void danskNavneorden();
+    void storMappeISammeOrden();
+    void nyereListningVinderOverStorMappe();
     void manglendeMappeGiverFoersteNode();
     void isoleretFiltype_data();
     void isoleretFiltype();
@@ -43,6 +48,7 @@ private slots:
 
 private:
     int raekke(const QString &tekst) const;
+    static QStringList lavStorMappe(const QString &dir);
     QStringList tekster() const;
 
     Testmappe m_tmp;
@@ -153,6 +159,72 @@ void TestFiltrae::danskNavneorden()
     // An isolated file type keeps the order.
     m_motor->makeStrukturFil(".txt");
     QCOMPARE(tekster(), (QStringList{"fil9.txt", "fil10.txt", "zebra.txt", "æble.txt", "øl.txt", "ål.txt"}));
+}
+
+// A folder big enough to be read on a thread of its own and sorted in two
+// halves: the expected order, folders first, as the program's one collator
+// sorts names one by one.
+QStringList TestFiltrae::lavStorMappe(const QString &dir)
+{
+    const QStringList stammer = {"æble", "Øl", "ål", "Aa", "fil", "Fil", "zebra", "Zebra", "a-b", "a b"};
+    QStringList mapper, filer;
+    for (int i = 0; i < 20002; ++i) {
+        const QString navn = stammer[i % stammer.size()] + QString::number(i % 997) + '_' + QString::number(i);
+        const QByteArray sti = QFile::encodeName(dir + '/' + navn);
+        if (i % 50 == 0) {
+            if (::mkdir(sti.constData(), 0755) != 0)
+                return {};
+            mapper << navn;
+        } else {
+            const int fd = ::open(sti.constData(), O_CREAT | O_WRONLY, 0644);
+            if (fd < 0)
+                return {};
+            ::close(fd);
+            filer << navn;
+        }
+    }
+    dansk::sorterNavne(mapper);
+    dansk::sorterNavne(filer);
+    return mapper + filer;
+}
+
+void TestFiltrae::storMappeISammeOrden()
+{
+    Testmappe dir;
+    const QStringList forventet = lavStorMappe(dir.path());
+    QVERIFY(!forventet.isEmpty());
+    // The window keeps running its timers while the folder is read.
+    int runder = 0;
+    QTimer ur;
+    connect(&ur, &QTimer::timeout, this, [&] { ++runder; });
+    ur.start(0);
+    QCOMPARE(m_motor->makeStruktur2(dir.path()), dir.path());
+    ur.stop();
+    QVERIFY(runder > 0);
+    QVERIFY(!m_motor->lister());
+    QCOMPARE(m_motor->mappenavn(), dir.path());
+    QCOMPARE(tekster(), forventet);
+    const FilRaekke foerste = m_filer->raekke(0);
+    QCOMPARE(foerste.rec.mappe, dir.path() + '/' + forventet.first());
+    QCOMPARE(m_filer->raekke(m_filer->antal() - 1).rec.filnavn, dir.path() + '/' + forventet.last());
+}
+
+// A listing asked for while a big folder is read (by a timer, as a refresh
+// would be) is the newer one: it is what the tree shows afterwards.
+void TestFiltrae::nyereListningVinderOverStorMappe()
+{
+    Testmappe stor;
+    QVERIFY(!lavStorMappe(stor.path()).isEmpty());
+    QString lille;
+    QTimer::singleShot(0, this, [&] {
+        QVERIFY(m_motor->lister());
+        lille = m_motor->makeStruktur2(D);
+    });
+    QCOMPARE(m_motor->makeStruktur2(stor.path()), D);
+    QCOMPARE(lille, D);
+    QCOMPARE(m_motor->mappenavn(), D);
+    QVERIFY(tekster().contains("a.txt"));
+    QCOMPARE(m_filer->raekke(raekke("a.txt")).rec.filnavn, D + "/a.txt");
 }
 
 void TestFiltrae::manglendeMappeGiverFoersteNode()
