@@ -48,6 +48,15 @@ bool ensAZ(const QString &a, const QString &b)
     return a.size() == b.size() && sammenlignAZ(a, b) == 0;
 }
 
+bool begynderMed(const QString &navn, const QString &begyndelse)
+{
+    const QString n = navn.normalized(QString::NormalizationForm_C).toCaseFolded();
+    const QString b = begyndelse.normalized(QString::NormalizationForm_C).toCaseFolded();
+    if (!n.startsWith(b))
+        return false;
+    return n.size() == b.size() || !n.at(b.size()).isMark();
+}
+
 QCollator navneorden()
 {
     QCollator orden(locale());

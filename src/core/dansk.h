@@ -36,6 +36,12 @@ bool ensAZ(const QString &a, const QString &b);
 // <0, 0, >0 like strcmp, with A–Z folded.
 int sammenlignAZ(const QString &a, const QString &b);
 
+// Whether `navn` starts with the letters a user typed to find it: case is
+// ignored for every letter ("æ" finds "Æble"), but a letter is never taken
+// for another ("a" does not find "å", even when the name writes "å" as "a"
+// and a combining ring, as names made on some systems do).
+bool begynderMed(const QString &navn, const QString &begyndelse);
+
 // The order of names in every list the program sorts, as a Danish user
 // expects it: æ, ø, å after z, "aa" as the Danish rules say, and numbers by
 // their value ("fil9" before "fil10"). Qt collates through ICU, which

@@ -192,6 +192,7 @@ void TMakeStrukturer::tilfoejBoernFraSL(const QModelIndex &node)
     for (const SLPost &p : SL)
         noder.push_back({p.tekst, 3, p.rec});
     Struktur1->tilfoejNoder(node, noder);
+    Struktur1->setBoernLaest(node, true);
 }
 
 bool TMakeStrukturer::udfoldNode(const QModelIndex &node)

@@ -6,10 +6,10 @@ struct TMappeModel::Node
     int billede = 0;
     bool aktiv = true;
     bool udfoldet = false;
+    bool boernLaest = false;
     StrukturRec rec;
     Node *foraelder = nullptr;
-    // Nodes are only ever appended or removed all together, so a node's row
-    // never changes while it lives.
+    // Kept up to date whenever siblings are inserted or removed before it.
     int raekke = 0;
     std::vector<std::unique_ptr<Node>> boern;
 };
@@ -114,7 +114,58 @@ void TMappeModel::sletBoern(const QModelIndex &node_)
         return;
     beginRemoveRows(node_, 0, int(p->boern.size()) - 1);
     p->boern.clear();
+    p->boernLaest = false;
     endRemoveRows();
+}
+
+void TMappeModel::nummerer(Node *foraelder, int fra)
+{
+    for (size_t i = size_t(fra); i < foraelder->boern.size(); ++i)
+        foraelder->boern[i]->raekke = int(i);
+}
+
+void TMappeModel::indsaetNoder(const QModelIndex &foraelder, int raekke, const std::vector<NyNode> &noder)
+{
+    Node *p = node(foraelder);
+    if (noder.empty() || raekke < 0 || size_t(raekke) > p->boern.size())
+        return;
+    beginInsertRows(foraelder, raekke, raekke + int(noder.size()) - 1);
+    std::vector<std::unique_ptr<Node>> nye;
+    nye.reserve(noder.size());
+    for (const NyNode &ny : noder) {
+        auto n = std::make_unique<Node>();
+        n->tekst = ny.tekst;
+        n->billede = ny.billede;
+        n->rec = ny.rec;
+        n->foraelder = p;
+        nye.push_back(std::move(n));
+    }
+    p->boern.insert(p->boern.begin() + raekke, std::make_move_iterator(nye.begin()),
+                    std::make_move_iterator(nye.end()));
+    nummerer(p, raekke);
+    endInsertRows();
+}
+
+void TMappeModel::fjernNoder(const QModelIndex &foraelder, int raekke, int antal)
+{
+    Node *p = node(foraelder);
+    if (antal <= 0 || raekke < 0 || size_t(raekke + antal) > p->boern.size())
+        return;
+    beginRemoveRows(foraelder, raekke, raekke + antal - 1);
+    p->boern.erase(p->boern.begin() + raekke, p->boern.begin() + raekke + antal);
+    nummerer(p, raekke);
+    endRemoveRows();
+}
+
+bool TMappeModel::boernLaest(const QModelIndex &n) const
+{
+    return n.isValid() && node(n)->boernLaest;
+}
+
+void TMappeModel::setBoernLaest(const QModelIndex &n, bool laest)
+{
+    if (n.isValid())
+        node(n)->boernLaest = laest;
 }
 
 void TMappeModel::ryd()
@@ -179,6 +230,7 @@ void TMappeModel::saetUdfoldet(const QModelIndex &n, bool udfoldet)
         return;
     node(n)->udfoldet = udfoldet;
     emit udfoldningAendret(n, udfoldet);
+    emit udfoldningerSkiftet();
 }
 
 void TMappeModel::udfold(const QModelIndex &n)
@@ -207,8 +259,10 @@ void TMappeModel::foldAltSammen()
 
 void TMappeModel::markerUdfoldet(const QModelIndex &n, bool udfoldet)
 {
-    if (n.isValid() && n.model() == this)
-        node(n)->udfoldet = udfoldet;
+    if (!n.isValid() || n.model() != this || node(n)->udfoldet == udfoldet)
+        return;
+    node(n)->udfoldet = udfoldet;
+    emit udfoldningerSkiftet();
 }
 
 QModelIndexList TMappeModel::alleNoder() const

@@ -41,7 +41,17 @@ public:
     // Appends many children in one insertion, so a view lays out once.
     void tilfoejNoder(const QModelIndex &foraelder, const std::vector<NyNode> &noder);
     void sletBoern(const QModelIndex &node);
+    // Inserts children at `raekke` and removes `antal` children from it: a
+    // folder that changed on disk keeps its other nodes, their selection and
+    // what is open under them.
+    void indsaetNoder(const QModelIndex &foraelder, int raekke, const std::vector<NyNode> &noder);
+    void fjernNoder(const QModelIndex &foraelder, int raekke, int antal);
     void ryd();
+
+    // Whether a node's children are its folder's whole contents as read from
+    // disk, rather than the chosen folders of a structure.
+    bool boernLaest(const QModelIndex &node) const;
+    void setBoernLaest(const QModelIndex &node, bool laest);
 
     StrukturRec rec(const QModelIndex &node) const;
     QString tekst(const QModelIndex &node) const;
@@ -74,12 +84,15 @@ public:
 
 signals:
     void udfoldningAendret(const QModelIndex &node, bool udfoldet);
+    // Some node was opened or closed, by the engine or by the user.
+    void udfoldningerSkiftet();
 
 private:
     struct Node;
     Node *node(const QModelIndex &index) const;
     QModelIndex indexAf(Node *n) const;
     void saetUdfoldet(const QModelIndex &node, bool udfoldet);
+    static void nummerer(Node *foraelder, int fra);
 
     std::unique_ptr<Node> m_rod;
     QItemSelectionModel *m_valg;

@@ -183,6 +183,7 @@ QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
     if (mappe.isEmpty()) {
         Mappenavn = mappe;
         Struktur2->ryd();
+        huskVisning(mappe, false, {});
         return mappe;
     }
     // The shown rows and the folder name change together, after the
@@ -197,20 +198,24 @@ QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
         return Mappenavn;
     Mappenavn = mappe;
     vis(Struktur2, std::move(*liste));
+    huskVisning(mappe, false, {});
     return mappe;
 }
 
 int TStrukturCompo::makeStrukturFil(const QString &aExt)
 {
     // Hidden files are left out of an isolated type whatever the tree shows.
+    const QString mappe = Mappenavn;
+    const QString ext = medPunktum(aExt);
     const quint64 nr = ++m_listeNr;
-    std::optional<TFilModel::Liste> liste = laes(Mappenavn, false, true, medPunktum(aExt));
+    std::optional<TFilModel::Liste> liste = laes(mappe, false, true, ext);
     if (!liste)
         return 0;
     if (nr != m_listeNr)
         return Struktur2->antal();
     const int antal = int(liste->poster.size());
     vis(Struktur2, std::move(*liste));
+    huskVisning(mappe, true, ext);
     return antal;
 }
 
@@ -219,6 +224,7 @@ int TStrukturCompo::fremvisFiltype(const QString &aExt)
     if (aExt.isEmpty())
         return 0;
     const QString ext = medPunktum(aExt);
+    m_vist.fremhaevet = ext;
     Struktur2->fravaelgAlle();
     int antal = 0;
     for (int r = 0; r < Struktur2->antal(); ++r) {

@@ -5,9 +5,12 @@
 
 #include <QList>
 
+#include <functional>
 #include <optional>
 
 class QAction;
+class QTimer;
+class TMappeVagt;
 
 // The tree engine of one explorer window: the folder tree (from its base
 // classes), the file tree listing one folder, every question about what is
@@ -62,13 +65,51 @@ public:
     QList<QAction *> makeDrevMenu(QObject *ejer);
     void drevKlik(QAction *item);
 
+    // Following the disk: the listed folder and the open folders of the
+    // folder tree are watched, and what changes in them is shown without
+    // the user asking, the selection and the open folders kept.
+    void setFoelgDisken(bool foelg);
+    TMappeVagt *vagt() const { return m_vagt; }
+    // The window says whether the trees may change under the user now (not
+    // while a name is being edited in place); when not, the change waits.
+    void setMaaOpdatere(std::function<bool()> maa) { m_maaOpdatere = std::move(maa); }
+    // Shows again what changed in these folders.
+    void opdaterFraDisk(const QStringList &mapper);
+
+signals:
+    // Around an update from the disk, so the window keeps its scroll
+    // position; `sammeMappe` is false when the file tree's folder was gone
+    // and the folder above it is listed instead.
+    void foerOpdateringFraDisk();
+    void efterOpdateringFraDisk(bool sammeMappe);
+
 private:
     QString valgtElement(bool kunNavn);
     // Nothing when the engine was taken down while a big folder was read.
     std::optional<TFilModel::Liste> laes(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext);
 
+    // What the file tree shows, so that it can be shown again.
+    struct Visning
+    {
+        QString mappe;
+        bool kunFiltype = false;
+        QString ext;
+        QString fremhaevet;   // the type marked by fremvisFiltype
+    };
+    void huskVisning(const QString &mappe, bool kunFiltype, const QString &ext);
+    void planlaegVagt();
+    void opdaterVagt();
+    QStringList visteMapper(std::vector<QModelIndex> *noder) const;
+    bool genlaesFilStruktur();
+    void opdaterMappeNode(const QModelIndex &node);
+    std::vector<SLPost> undermapper(const QString &mappe);
+
     bool MultiSelect = false;
     int m_lister = 0;          // listings under way, one inside another
     quint64 m_listeNr = 0;     // the newest listing asked for
     QString GemHentFilnavn;
+    Visning m_vist;
+    TMappeVagt *m_vagt = nullptr;
+    QTimer *m_vagtTimer = nullptr;
+    std::function<bool()> m_maaOpdatere;
 };

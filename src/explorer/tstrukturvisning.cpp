@@ -1,11 +1,13 @@
 #include "explorer/tstrukturvisning.h"
 
+#include "core/dansk.h"
 #include "core/stier.h"
 #include "engines/strukturrec.h"
-#include "explorer/billedlager.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "engines/tstrukturcompo.h"
+#include "explorer/billedlager.h"
+#include "explorer/tstedredigering.h"
 #include "platform/filinfo.h"
 #include "shell/tlinjetrae.h"
 
@@ -13,12 +15,16 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -93,6 +99,50 @@ void TTraeVisning::keyPressEvent(QKeyEvent *event)
         emit tastValg(event->modifiers());
 }
 
+bool TTraeVisning::redigerer() const
+{
+    if (state() == EditingState)
+        return true;
+    const auto felter = viewport()->findChildren<TStedRedigering *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(felter.begin(), felter.end(), [](const TStedRedigering *f) { return f->isVisible(); });
+}
+
+// The node shown below `node`, and after the last one the first again.
+QModelIndex TTraeVisning::naesteViste(const QModelIndex &node) const
+{
+    QAbstractItemModel *m = model();
+    if (node.isValid() && m->hasChildren(node) && isExpanded(node))
+        return m->index(0, 0, node);
+    for (QModelIndex n = node; n.isValid(); n = n.parent()) {
+        const QModelIndex soeskende = n.sibling(n.row() + 1, 0);
+        if (soeskende.isValid())
+            return soeskende;
+    }
+    return m->index(0, 0, rootIndex());
+}
+
+void TTraeVisning::keyboardSearch(const QString &search)
+{
+    if (!model() || model()->rowCount(rootIndex()) == 0)
+        return;
+    const TSoegeTaster::Soegning s = m_taster.tast(search);
+    if (s.tekst.isEmpty())
+        return;
+    QModelIndex start = currentIndex().siblingAtColumn(0);
+    if (!start.isValid())
+        start = model()->index(0, 0, rootIndex());
+    else if (s.fraNaeste)
+        start = naesteViste(start);
+    QModelIndex n = start;
+    do {
+        if (dansk::begynderMed(n.data(Qt::DisplayRole).toString(), s.tekst)) {
+            setCurrentIndex(n);
+            return;
+        }
+        n = naesteViste(n);
+    } while (n.isValid() && n != start);
+}
+
 TTraeVisning *TStrukturVisning::mappeStruktur() const
 {
     return m_mappeView;
@@ -151,6 +201,7 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, Valg valg, QWidget *pa
         m_mapper->markerUdfoldet(n, false);
     });
     connect(m_filer, &TFilModel::fokusOenskes, m_filView, [this] { m_filView->setFocus(); });
+    foelgDisken();
 
     if (!valg.egneKlik)
         return;
@@ -193,6 +244,37 @@ void TStrukturVisning::filDobbeltklik(const QModelIndex &)
     const QString element = m_motor->udfoldFileDirectory();
     if (filinfo::erMappe(element))
         m_motor->makeStruktur2(element);
+}
+
+void TStrukturVisning::foelgDisken()
+{
+    m_motor->setFoelgDisken(true);
+    // A node being renamed in place keeps its editor: the change waits.
+    // The engine may outlive this view.
+    const QPointer<TTraeVisning> fil = m_filView;
+    const QPointer<TTraeVisning> mappe = m_mappeView;
+    m_motor->setMaaOpdatere([fil, mappe] { return (!fil || !fil->redigerer()) && (!mappe || !mappe->redigerer()); });
+    connect(m_motor, &TStrukturCompo::foerOpdateringFraDisk, this, &TStrukturVisning::gemRulning);
+    connect(m_motor, &TStrukturCompo::efterOpdateringFraDisk, this, &TStrukturVisning::genskabRulning);
+}
+
+void TStrukturVisning::gemRulning()
+{
+    m_filRulning = {m_filView->horizontalScrollBar()->value(), m_filView->verticalScrollBar()->value()};
+    m_mappeRulning = {m_mappeView->horizontalScrollBar()->value(), m_mappeView->verticalScrollBar()->value()};
+}
+
+// A listing made again lays out anew at the top; the rows are laid out now
+// so the old position can be set before anything is painted.
+void TStrukturVisning::genskabRulning(bool sammeMappe)
+{
+    m_mappeView->horizontalScrollBar()->setValue(m_mappeRulning.x());
+    m_mappeView->verticalScrollBar()->setValue(m_mappeRulning.y());
+    if (!sammeMappe)
+        return;
+    m_filView->doItemsLayout();
+    m_filView->horizontalScrollBar()->setValue(m_filRulning.x());
+    m_filView->verticalScrollBar()->setValue(m_filRulning.y());
 }
 
 void TStrukturVisning::fyldDrevmenu()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "explorer/tsoegetaster.h"
 #include "shell/tlinjetrae.h"
 
+#include <QPoint>
 #include <QWidget>
 
 class QMenu;
@@ -14,7 +16,8 @@ class TMappeModel;
 class TStrukturCompo;
 
 // A tree of the explorer window that tells when a key moved its current
-// node: arrowing to a node counts as the click it stands for.
+// node: arrowing to a node counts as the click it stands for. Typing
+// letters finds the next shown node whose name starts with them.
 class TTraeVisning : public TLinjeVisning
 {
     Q_OBJECT
@@ -22,12 +25,22 @@ class TTraeVisning : public TLinjeVisning
 public:
     explicit TTraeVisning(QWidget *parent = nullptr);
 
+    void keyboardSearch(const QString &search) override;
+    // A name is being edited in place, in the view's own editor or in the
+    // window's rename field over the node.
+    bool redigerer() const;
+
 signals:
     // The key's modifiers say whether it extended a selection.
     void tastValg(Qt::KeyboardModifiers modifiers);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QModelIndex naesteViste(const QModelIndex &node) const;
+
+    TSoegeTaster m_taster;
 };
 
 // The two trees of an explorer window over the tree engine: the folder tree
@@ -71,6 +84,9 @@ private:
     void mappeDobbeltklik(const QModelIndex &node);
     void filDobbeltklik(const QModelIndex &node);
     void fyldDrevmenu();
+    void foelgDisken();
+    void gemRulning();
+    void genskabRulning(bool sammeMappe);
 
     TStrukturCompo *m_motor;
     TMappeModel *m_mapper;
@@ -79,4 +95,6 @@ private:
     TTraeVisning *m_filView;
     QSplitter *m_deler;
     QMenu *m_drevmenu = nullptr;
+    QPoint m_filRulning;
+    QPoint m_mappeRulning;
 };
