@@ -4,6 +4,7 @@
 #include "core/dansk.h"
 #include "core/stier.h"
 #include "engines/filbilleder.h"
+#include "engines/filsortering.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "platform/filinfo.h"
@@ -15,65 +16,12 @@
 #include <QSet>
 
 #include <algorithm>
-#include <numeric>
-#include <thread>
 
 namespace {
 
 QString medPunktum(const QString &ext)
 {
     return ext.isEmpty() || ext.startsWith(QLatin1Char('.')) ? ext : QLatin1Char('.') + ext;
-}
-
-// The collation keys of the names of rows [fra, til), in order.
-std::vector<QCollatorSortKey> noeglerFor(const TFilModel::Liste &liste, size_t fra, size_t til)
-{
-    const QCollator orden = dansk::navneorden();
-    std::vector<QCollatorSortKey> ud;
-    ud.reserve(til - fra);
-    for (size_t i = fra; i < til; ++i) {
-        const TFilModel::Post &p = liste.poster[i];
-        ud.push_back(orden.sortKey(QString::fromRawData(liste.navne.constData() + p.fra, qsizetype(p.laengde))));
-    }
-    return ud;
-}
-
-// Puts the rows in the Danish name order. Each name's collation key is made
-// once (a big folder's keys on two threads, each with a collator of its
-// own) and the sort moves only row numbers, never the keys.
-void sorter(TFilModel::Liste &liste)
-{
-    const size_t n = liste.poster.size();
-    if (n < 2)
-        return;
-    constexpr size_t DeltFra = 20000;
-    const size_t halv = n >= DeltFra ? n / 2 : n;
-    std::vector<QCollatorSortKey> anden;
-    std::thread hjaelper;
-    if (halv < n)
-        hjaelper = std::thread([&] { anden = noeglerFor(liste, halv, n); });
-    const std::vector<QCollatorSortKey> foerste = noeglerFor(liste, 0, halv);
-    if (hjaelper.joinable())
-        hjaelper.join();
-    auto noegle = [&](quint32 i) -> const QCollatorSortKey & { return i < halv ? foerste[i] : anden[i - halv]; };
-
-    std::vector<quint32> orden(n);
-    std::iota(orden.begin(), orden.end(), 0u);
-    const QStringView navne(liste.navne);
-    std::sort(orden.begin(), orden.end(), [&](quint32 a, quint32 b) {
-        const int c = noegle(a).compare(noegle(b));
-        if (c != 0)
-            return c < 0;
-        // Names that collate alike keep one order every time.
-        const TFilModel::Post &x = liste.poster[a];
-        const TFilModel::Post &y = liste.poster[b];
-        return navne.mid(x.fra, x.laengde) < navne.mid(y.fra, y.laengde);
-    });
-    std::vector<TFilModel::Post> sorteret;
-    sorteret.reserve(n);
-    for (quint32 i : orden)
-        sorteret.push_back(liste.poster[i]);
-    liste.poster = std::move(sorteret);
 }
 
 // Shows a listing in the file tree. The collation keys of a big listing
@@ -88,10 +36,27 @@ void vis(TFilModel *model, TFilModel::Liste liste)
         hukommelse::frigivLedige();
 }
 
+// Puts a listing in the order `s` asks for; a sort by size or date reads
+// them for every row first, through the folder, and hands them on.
+void sorter(TFilModel::Liste &liste, Sortering s)
+{
+    if (filsortering::behoeverDetaljer(s)) {
+        liste.detaljer = filinfo::detaljerI(liste.forstavelse, liste.poster.size(), [&](size_t i) {
+            const TFilModel::Post &p = liste.poster[i];
+            return QStringView(liste.navne).mid(p.fra, p.laengde);
+        });
+    }
+    const std::vector<quint32> orden =
+        filsortering::orden(liste.navne, TFilModel::sorteringsnavne(liste.poster), liste.detaljer, s);
+    filsortering::anvend(liste.poster, orden);
+    filsortering::anvend(liste.detaljer, orden);
+}
+
 // Reads one folder for the file tree: its folders first, then its files,
-// each part in the Danish name order. `ext` (".txt"), when given, keeps
-// only files of that type and no folders.
-TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext)
+// each part in the order `sortering` gives. `ext` (".txt"), when given,
+// keeps only files of that type and no folders.
+TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext,
+                           Sortering sortering)
 {
     TFilModel::Liste liste;
     liste.forstavelse = stier::delimKon(dir);
@@ -111,11 +76,7 @@ TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype,
         liste.navne += post.navn;
         liste.poster.push_back(p);
     }
-    // One sort for all, then the folders before the files: each part stays
-    // in name order.
-    sorter(liste);
-    std::stable_partition(liste.poster.begin(), liste.poster.end(),
-                          [](const TFilModel::Post &p) { return p.ID == IdMappe; });
+    sorter(liste, sortering);
     return liste;
 }
 
@@ -130,17 +91,25 @@ QString TStrukturCompo::makeStruktur2(const QString &aDirectory)
     if (mappe.isEmpty())
         Struktur2->ryd();
     else
-        vis(Struktur2, laesMappe(mappe, ShowHidden, false, {}));
+        vis(Struktur2, laesMappe(mappe, ShowHidden, false, {}, m_sortering));
     return mappe;
 }
 
 int TStrukturCompo::makeStrukturFil(const QString &aExt)
 {
     // Hidden files are left out of an isolated type whatever the tree shows.
-    TFilModel::Liste liste = laesMappe(Mappenavn, false, true, medPunktum(aExt));
+    TFilModel::Liste liste = laesMappe(Mappenavn, false, true, medPunktum(aExt), m_sortering);
     const int antal = int(liste.poster.size());
     vis(Struktur2, std::move(liste));
     return antal;
+}
+
+void TStrukturCompo::setSortering(Sortering s)
+{
+    if (s == m_sortering)
+        return;
+    m_sortering = s;
+    Struktur2->sorter(s);
 }
 
 int TStrukturCompo::fremvisFiltype(const QString &aExt)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engines/filsortering.h"
 #include "engines/tmakestrukturer.h"
 
 #include <QList>
@@ -25,6 +26,10 @@ public:
     QString makeStruktur2(const QString &aDirectory);
     int makeStrukturFil(const QString &aExt);
     int fremvisFiltype(const QString &aExt);
+    // The window's order of the file tree: every listing follows it, and
+    // changing it sorts the listed rows again, selection kept.
+    void setSortering(Sortering s);
+    Sortering sortering() const { return m_sortering; }
 
     // Selection queries. Node arguments are what the window's hit test found
     // under the mouse (an invalid index or -1 for none).
@@ -59,5 +64,6 @@ private:
     QString valgtElement(bool kunNavn);
 
     bool MultiSelect = false;
+    Sortering m_sortering;
     QString GemHentFilnavn;
 };
