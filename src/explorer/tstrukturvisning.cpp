@@ -152,6 +152,20 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, Valg valg, QWidget *pa
     });
     connect(m_filer, &TFilModel::fokusOenskes, m_filView, [this] { m_filView->setFocus(); });
 
+    // The header sorts on a click and offers the columns on a right click.
+    QHeaderView *hoved = m_filView->header();
+    hoved->setSectionsClickable(true);
+    hoved->setSortIndicatorShown(true);
+    hoved->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_kolonnemenu = new QMenu(hoved);
+    m_kolonnemenu->setObjectName(QStringLiteral("kolonnemenu"));
+    connect(hoved, &QHeaderView::customContextMenuRequested, this, [this, hoved](const QPoint &p) {
+        fyldKolonnemenu();
+        m_kolonnemenu->popup(hoved->mapToGlobal(p));
+    });
+    connect(hoved, &QHeaderView::sortIndicatorChanged, this, &TStrukturVisning::sorteringValgt);
+    anvendDetaljer();
+
     if (!valg.egneKlik)
         return;
     connect(m_mappeView, &QTreeView::clicked, this, &TStrukturVisning::mappeKlik);
@@ -193,6 +207,94 @@ void TStrukturVisning::filDobbeltklik(const QModelIndex &)
     const QString element = m_motor->udfoldFileDirectory();
     if (filinfo::erMappe(element))
         m_motor->makeStruktur2(element);
+}
+
+void TStrukturVisning::setDetaljer(const DetaljeEgenskaber &d)
+{
+    m_detaljer = d;
+    anvendDetaljer();
+}
+
+DetaljeEgenskaber TStrukturVisning::detaljer() const
+{
+    DetaljeEgenskaber d = m_detaljer;
+    const QHeaderView *hoved = m_filView->header();
+    // A hidden column keeps the width it had; the last shown one stretches
+    // to the edge, which is no width the user chose.
+    for (int k = 0; k < AntalFilKolonner; ++k) {
+        if (d.visDetaljer && !hoved->isSectionHidden(k) && k != hoved->logicalIndex(hoved->count() - 1))
+            d.setBredde(FilKolonne(k), hoved->sectionSize(k));
+    }
+    return d;
+}
+
+void TStrukturVisning::setVisDetaljer(bool vis)
+{
+    if (vis == m_detaljer.visDetaljer)
+        return;
+    gemBredder();
+    m_detaljer.visDetaljer = vis;
+    anvendDetaljer();
+    emit visDetaljerAendret(vis);
+}
+
+void TStrukturVisning::setKolonneVist(FilKolonne k, bool vist)
+{
+    gemBredder();
+    m_detaljer.setKolonneVist(k, vist);
+    anvendDetaljer();
+}
+
+void TStrukturVisning::gemBredder()
+{
+    m_detaljer = detaljer();
+}
+
+void TStrukturVisning::anvendDetaljer()
+{
+    QHeaderView *hoved = m_filView->header();
+    const bool vis = m_detaljer.visDetaljer;
+    m_filView->setHeaderHidden(!vis);
+    for (int k = 1; k < AntalFilKolonner; ++k)
+        m_filView->setColumnHidden(k, !vis || !m_detaljer.kolonneVist(FilKolonne(k)));
+    for (int k = 0; k < AntalFilKolonner; ++k) {
+        if (!hoved->isSectionHidden(k))
+            hoved->resizeSection(k, m_detaljer.bredde(FilKolonne(k)));
+    }
+    const Sortering s = m_detaljer.vistSortering();
+    {
+        const QSignalBlocker b(hoved);
+        hoved->setSortIndicator(int(s.kolonne), s.orden);
+    }
+    m_motor->setSortering(s);
+}
+
+void TStrukturVisning::sorteringValgt(int kolonne, Qt::SortOrder orden)
+{
+    if (kolonne < 0 || kolonne >= AntalFilKolonner)
+        return;
+    m_detaljer.setSortering(Sortering{FilKolonne(kolonne), orden});
+    m_motor->setSortering(m_detaljer.vistSortering());
+}
+
+void TStrukturVisning::fyldKolonnemenu()
+{
+    m_kolonnemenu->clear();
+    QAction *alle = m_kolonnemenu->addAction(QStringLiteral("Vis detaljer"));
+    alle->setObjectName(QStringLiteral("visDetaljer"));
+    alle->setCheckable(true);
+    alle->setChecked(m_detaljer.visDetaljer);
+    connect(alle, &QAction::toggled, this, &TStrukturVisning::setVisDetaljer);
+    m_kolonnemenu->addSeparator();
+    for (int k = 1; k < AntalFilKolonner; ++k) {
+        const auto kolonne = FilKolonne(k);
+        QAction *a = m_kolonnemenu->addAction(m_filer->headerData(k, Qt::Horizontal).toString());
+        a->setObjectName(QStringLiteral("kolonne") + QString::number(k));
+        a->setCheckable(true);
+        a->setChecked(m_detaljer.kolonneVist(kolonne));
+        a->setEnabled(m_detaljer.visDetaljer);
+        connect(a, &QAction::toggled, this, [this, kolonne](bool vist) { setKolonneVist(kolonne, vist); });
+    }
 }
 
 void TStrukturVisning::fyldDrevmenu()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engines/detaljeegenskaber.h"
 #include "shell/tlinjetrae.h"
 
 #include <QWidget>
@@ -66,7 +67,24 @@ public:
     QModelIndex mappeNodeVed(const QPoint &punkt) const;
     int filRaekkeVed(const QPoint &punkt) const;
 
+    // The file tree's columns, their widths and its sort. Without details
+    // the file tree shows names only, without a header, in name order.
+    void setDetaljer(const DetaljeEgenskaber &d);
+    // What the file tree shows now, widths as the user left them.
+    DetaljeEgenskaber detaljer() const;
+    void setVisDetaljer(bool vis);
+    void setKolonneVist(FilKolonne k, bool vist);
+    // The header's menu, filled as it is shown.
+    QMenu *kolonnemenu() const { return m_kolonnemenu; }
+
+signals:
+    void visDetaljerAendret(bool vis);
+
 private:
+    void anvendDetaljer();
+    void gemBredder();
+    void sorteringValgt(int kolonne, Qt::SortOrder orden);
+    void fyldKolonnemenu();
     void mappeKlik(const QModelIndex &node);
     void mappeDobbeltklik(const QModelIndex &node);
     void filDobbeltklik(const QModelIndex &node);
@@ -79,4 +97,6 @@ private:
     TTraeVisning *m_filView;
     QSplitter *m_deler;
     QMenu *m_drevmenu = nullptr;
+    QMenu *m_kolonnemenu = nullptr;
+    DetaljeEgenskaber m_detaljer;
 };
