@@ -38,7 +38,8 @@ struct Detaljer
 Detaljer detaljer(const QString &sti);
 // The same for many names of one folder, asked through the folder's own
 // descriptor so that the path is not looked up again for every name.
-// `navn(i)` gives the i-th name.
+// `navn(i)` gives the i-th name; it is called from two threads at once for
+// a big folder, so it must only read.
 std::vector<Detaljer> detaljerI(const QString &mappe, size_t antal, const std::function<QStringView(size_t)> &navn);
 
 // Device and inode: what makes an element the same element whatever its name.
