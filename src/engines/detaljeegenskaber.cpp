@@ -31,10 +31,14 @@ const std::array<Felt<E>, E::antalLinjer> felter = {{
 bool DetaljeEgenskaber::kolonneVist(FilKolonne k) const
 {
     switch (k) {
-    case FilKolonne::Navn: return true;
-    case FilKolonne::Stoerrelse: return visStoerrelse;
-    case FilKolonne::Aendret: return visAendret;
-    case FilKolonne::Type: return visType;
+    case FilKolonne::Navn:
+        return true;
+    case FilKolonne::Stoerrelse:
+        return visStoerrelse;
+    case FilKolonne::Aendret:
+        return visAendret;
+    case FilKolonne::Type:
+        return visType;
     }
     return false;
 }
@@ -42,20 +46,31 @@ bool DetaljeEgenskaber::kolonneVist(FilKolonne k) const
 void DetaljeEgenskaber::setKolonneVist(FilKolonne k, bool vist)
 {
     switch (k) {
-    case FilKolonne::Navn: break;
-    case FilKolonne::Stoerrelse: visStoerrelse = vist; break;
-    case FilKolonne::Aendret: visAendret = vist; break;
-    case FilKolonne::Type: visType = vist; break;
+    case FilKolonne::Navn:
+        break;
+    case FilKolonne::Stoerrelse:
+        visStoerrelse = vist;
+        break;
+    case FilKolonne::Aendret:
+        visAendret = vist;
+        break;
+    case FilKolonne::Type:
+        visType = vist;
+        break;
     }
 }
 
 int DetaljeEgenskaber::bredde(FilKolonne k) const
 {
     switch (k) {
-    case FilKolonne::Navn: return breddeNavn;
-    case FilKolonne::Stoerrelse: return breddeStoerrelse;
-    case FilKolonne::Aendret: return breddeAendret;
-    case FilKolonne::Type: return breddeType;
+    case FilKolonne::Navn:
+        return breddeNavn;
+    case FilKolonne::Stoerrelse:
+        return breddeStoerrelse;
+    case FilKolonne::Aendret:
+        return breddeAendret;
+    case FilKolonne::Type:
+        return breddeType;
     }
     return mindsteBredde;
 }
@@ -64,10 +79,18 @@ void DetaljeEgenskaber::setBredde(FilKolonne k, int bredde)
 {
     const int v = qBound(mindsteBredde, bredde, stoersteBredde);
     switch (k) {
-    case FilKolonne::Navn: breddeNavn = v; break;
-    case FilKolonne::Stoerrelse: breddeStoerrelse = v; break;
-    case FilKolonne::Aendret: breddeAendret = v; break;
-    case FilKolonne::Type: breddeType = v; break;
+    case FilKolonne::Navn:
+        breddeNavn = v;
+        break;
+    case FilKolonne::Stoerrelse:
+        breddeStoerrelse = v;
+        break;
+    case FilKolonne::Aendret:
+        breddeAendret = v;
+        break;
+    case FilKolonne::Type:
+        breddeType = v;
+        break;
     }
 }
 

@@ -119,8 +119,8 @@ std::vector<quint32> orden(QStringView navne, const std::vector<Navn> &raekker,
         return ud;
     const std::vector<quint32> rang = navnerang(navne, raekker);
     const bool faldende = s.orden == Qt::DescendingOrder;
-    const std::vector<qint64> noegle =
-        s.kolonne == FilKolonne::Navn ? std::vector<qint64>() : noegler(navne, raekker, detaljer, s.kolonne);
+    const std::vector<qint64> noegle
+        = s.kolonne == FilKolonne::Navn ? std::vector<qint64>() : noegler(navne, raekker, detaljer, s.kolonne);
     std::sort(ud.begin(), ud.end(), [&](quint32 a, quint32 b) {
         if (raekker[a].mappe != raekker[b].mappe)
             return raekker[a].mappe;

@@ -37,7 +37,7 @@ QString typeTekst(QStringView navn, bool mappe)
     const QString n = navn.toString();
     const qsizetype punktum = n.indexOf(QLatin1Char('.'), 1);
     if (punktum < 0)
-        return beskrivelse(n);   // "Makefile", "README": a few names are types of their own
+        return beskrivelse(n); // "Makefile", "README": a few names are types of their own
     // Everything after the first dot is the key, so ".tar.gz" and ".gz" stay apart.
     const QString noegle = n.mid(punktum);
     static QMutex laas;
