@@ -16,10 +16,10 @@ struct DetaljeEgenskaber
     bool visStoerrelse = true;      //  2 column "Størrelse"
     bool visAendret = true;         //  3 column "Ændret"
     bool visType = true;            //  4 column "Type"
-    int breddeNavn = 260;           //  5 column widths in pixels
-    int breddeStoerrelse = 90;      //  6
-    int breddeAendret = 120;        //  7
-    int breddeType = 160;           //  8
+    int breddeNavn = 230;           //  5 column widths in pixels
+    int breddeStoerrelse = 80;      //  6
+    int breddeAendret = 115;        //  7
+    int breddeType = 150;           //  8
     int sorteringsKolonne = 0;      //  9 0 name, 1 size, 2 modified, 3 type
     int faldende = 0;               // 10 0 ascending, 1 descending
 

@@ -58,6 +58,9 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
+        // Only the name carries a picture; the detail columns are text.
+        if (index.column() != 0)
+            return;
         option->icon = m_billede(index.data(BilledeRolle).toInt());
         option->features |= QStyleOptionViewItem::HasDecoration;
     }

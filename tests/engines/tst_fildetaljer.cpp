@@ -263,7 +263,7 @@ void TestFildetaljer::indstillingerGemmesOgHentes()
     d.setBredde(FilKolonne::Aendret, 5000);   // brought within range
     d.setSortering({FilKolonne::Aendret, Qt::DescendingOrder});
     QVERIFY(d.GemOpt(fil));
-    QCOMPARE(indhold(fil), QByteArray("0\r\n1\r\n1\r\n0\r\n333\r\n90\r\n2000\r\n160\r\n2\r\n1\r\n"));
+    QCOMPARE(indhold(fil), QByteArray("0\r\n1\r\n1\r\n0\r\n333\r\n80\r\n2000\r\n150\r\n2\r\n1\r\n"));
 
     DetaljeEgenskaber hentet;
     QVERIFY(hentet.HentOpt(fil));
