@@ -10,6 +10,7 @@
 #include "shell/tlinjetrae.h"
 
 #include <QHBoxLayout>
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -19,6 +20,8 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -167,6 +170,12 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, Valg valg, QWidget *pa
         m_kolonnemenu->popup(hoved->mapToGlobal(p));
     });
     connect(hoved, &QHeaderView::sortIndicatorChanged, this, &TStrukturVisning::sorteringValgt);
+    // The name column is the user's choice unless the window squeezes it.
+    connect(hoved, &QHeaderView::sectionResized, this, [this](int sektion, int, int ny) {
+        if (sektion == 0 && !m_tilpasser && m_detaljer.visDetaljer)
+            m_detaljer.setBredde(FilKolonne::Navn, ny);
+    });
+    m_filView->viewport()->installEventFilter(this);
     anvendDetaljer();
 
     if (!valg.egneKlik)
@@ -224,11 +233,39 @@ DetaljeEgenskaber TStrukturVisning::detaljer() const
     const QHeaderView *hoved = m_filView->header();
     // A hidden column keeps the width it had; the last shown one stretches
     // to the edge, which is no width the user chose.
-    for (int k = 0; k < AntalFilKolonner; ++k) {
+    // The name column's own width is kept as it changes.
+    for (int k = 1; k < AntalFilKolonner; ++k) {
         if (d.visDetaljer && !hoved->isSectionHidden(k) && k != hoved->logicalIndex(hoved->count() - 1))
             d.setBredde(FilKolonne(k), hoved->sectionSize(k));
     }
     return d;
+}
+
+bool TStrukturVisning::eventFilter(QObject *objekt, QEvent *event)
+{
+    if (objekt == m_filView->viewport() && event->type() == QEvent::Resize)
+        tilpasNavnekolonne();
+    return QWidget::eventFilter(objekt, event);
+}
+
+// A narrow file tree gives up room in the name column (down to a readable
+// minimum) before the details disappear beyond its right edge; a wide one
+// gives the name back the width the user chose.
+void TStrukturVisning::tilpasNavnekolonne()
+{
+    if (!m_detaljer.visDetaljer)
+        return;
+    constexpr int MindsteNavnebredde = 120;
+    int andre = 0;
+    for (int k = 1; k < AntalFilKolonner; ++k) {
+        if (m_detaljer.kolonneVist(FilKolonne(k)))
+            andre += m_detaljer.bredde(FilKolonne(k));
+    }
+    const int plads = m_filView->viewport()->width() - andre;
+    const int navn = std::max(MindsteNavnebredde, std::min(plads, m_detaljer.breddeNavn));
+    m_tilpasser = true;
+    m_filView->header()->resizeSection(0, navn);
+    m_tilpasser = false;
 }
 
 void TStrukturVisning::setVisDetaljer(bool vis)
@@ -260,10 +297,11 @@ void TStrukturVisning::anvendDetaljer()
     m_filView->setHeaderHidden(!vis);
     for (int k = 1; k < AntalFilKolonner; ++k)
         m_filView->setColumnHidden(k, !vis || !m_detaljer.kolonneVist(FilKolonne(k)));
-    for (int k = 0; k < AntalFilKolonner; ++k) {
+    for (int k = 1; k < AntalFilKolonner; ++k) {
         if (!hoved->isSectionHidden(k))
             hoved->resizeSection(k, m_detaljer.bredde(FilKolonne(k)));
     }
+    tilpasNavnekolonne();
     const Sortering s = m_detaljer.vistSortering();
     {
         const QSignalBlocker b(hoved);

@@ -80,7 +80,11 @@ public:
 signals:
     void visDetaljerAendret(bool vis);
 
+protected:
+    bool eventFilter(QObject *objekt, QEvent *event) override;
+
 private:
+    void tilpasNavnekolonne();
     void anvendDetaljer();
     void gemBredder();
     void sorteringValgt(int kolonne, Qt::SortOrder orden);
@@ -99,4 +103,5 @@ private:
     QMenu *m_drevmenu = nullptr;
     QMenu *m_kolonnemenu = nullptr;
     DetaljeEgenskaber m_detaljer;
+    bool m_tilpasser = false;
 };

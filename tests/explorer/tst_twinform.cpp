@@ -242,7 +242,10 @@ void TestTwinform::detaljerIEgenFil()
     QVERIFY(boks);
     QVERIFY(boks->isChecked());
     QVERIFY(!filer->isHeaderHidden());
-    QCOMPARE(hoved->sectionSize(0), 333);
+    // A narrow file tree squeezes the name column; the chosen width is kept.
+    QCOMPARE(w->visning()->detaljer().breddeNavn, 333);
+    QVERIFY(hoved->sectionSize(0) <= 333);
+    QVERIFY(hoved->sectionViewportPosition(3) < filer->viewport()->width());
     for (int k = 1; k < AntalFilKolonner; ++k)
         QVERIFY(!filer->isColumnHidden(k));
 
