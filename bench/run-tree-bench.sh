@@ -1,6 +1,9 @@
 #!/bin/sh
 # Times the tree engine against the anchor `find DIR -maxdepth 1 -printf '%y %p\n'`
-# (an entry and its type: what the file tree needs), and the properties
+# (an entry and its type: what the file tree needs), the listing with details
+# (the shown rows' sizes, dates and types) against the same anchor, the
+# listings sorted by size and by date (every entry's size and date read)
+# against `find DIR -maxdepth 1 -printf '%s %T@ %p\n'`, and the properties
 # window's folder total against `du -sb` and `du -sl`, on the same fixtures in
 # the same run, and prints the times, their ratio and our peak memory.
 #
@@ -33,7 +36,7 @@ anker() {
     i=0
     while [ "$i" -lt "$RUNDER" ]; do
         s=$(date +%s%N)
-        find "$1" -maxdepth 1 $2 -printf '%y %p\n' >/dev/null
+        find "$1" -maxdepth 1 $2 -printf "${3:-%y %p\n}" >/dev/null
         e=$(date +%s%N)
         echo $(( (e - s) / 1000 ))
         i=$((i + 1))
@@ -41,21 +44,24 @@ anker() {
 }
 
 maal() {
-    # $1 workload, $2 folder, $3 find filter
+    # $1 workload, $2 folder, $3 find filter, $4 find format (default '%y %p\n')
     find "$2" -maxdepth 1 >/dev/null   # warm the cache for both
     ud=$(/usr/bin/time -v "$BENCH" "$1" "$2" "$RUNDER" 2>"$BENCH_DIR/time.txt")
     vores=$(echo "$ud" | awk '/^median_ms/ { print $2 }')
     antal=$(echo "$ud" | awk '/^antal/ { print $2 }')
     mb=$(echo "$ud" | awk '/^hukommelse_mb/ { print $2 }')
     rss=$(awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); printf "%.1f", $2 / 1024 }' "$BENCH_DIR/time.txt")
-    ankertid=$(anker "$2" "$3")
+    ankertid=$(anker "$2" "$3" "${4:-}")
     forhold=$(awk -v a="$vores" -v b="$ankertid" 'BEGIN { printf "%.2f", a / b }')
-    printf '%-10s %7s poster  vores %8s ms  anker %8s ms  forhold %5sx  top-RSS %6s MB  listning +%s MB\n' \
+    printf '%-18s %7s poster  vores %8s ms  anker %8s ms  forhold %5sx  top-RSS %6s MB  listning +%s MB\n' \
         "$1" "$antal" "$vores" "$ankertid" "$forhold" "$rss" "${mb:--}"
 }
 
 echo "Median af $RUNDER kørsler (varm cache):"
 maal filtrae "$BENCH_DIR/filtrae" ""
+maal filtrae-detaljer "$BENCH_DIR/filtrae" ""
+maal filtrae-stoerrelse "$BENCH_DIR/filtrae" "" '%s %T@ %p\n'
+maal filtrae-dato "$BENCH_DIR/filtrae" "" '%s %T@ %p\n'
 maal mappetrae "$BENCH_DIR/mappetrae" "-mindepth 1 -type d"
 
 # The folder total of the properties window against `du -sb` (apparent size,

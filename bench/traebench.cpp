@@ -5,6 +5,12 @@
 //                                          (MAPPER subfolders), reproducibly from SEED
 //   bench_trae filtrae DIR RUNDER          lists DIR in the file tree RUNDER times
 //   bench_trae mappetrae DIR RUNDER        expands DIR in the folder tree RUNDER times
+//   bench_trae filtrae-detaljer DIR RUNDER lists DIR with details: the listing and
+//                                          the texts of every column of the rows a
+//                                          window shows (the first 60)
+//   bench_trae filtrae-stoerrelse DIR RUNDER, filtrae-dato DIR RUNDER
+//                                          lists DIR sorted by size or by date (every
+//                                          size and date read), then the shown rows
 //   bench_trae lavtotal DIR FILER MAPPER SEED
 //                                          makes DIR/total: FILER files of random
 //                                          (sparse) sizes in MAPPER nested folders,
@@ -145,6 +151,18 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
+// The texts a window asks for when it shows the first rows of a listing.
+int visteTekster(const TFilModel &filer)
+{
+    constexpr int VisteRaekker = 60;
+    int tegn = 0;
+    for (int r = 0; r < std::min(VisteRaekker, filer.antal()); ++r) {
+        for (int k = 0; k < AntalFilKolonner; ++k)
+            tegn += int(filer.data(filer.index(r, k)).toString().size());
+    }
+    return tegn;
+}
+
 int tid(const QString &hvad, const QString &dir, int runder)
 {
     TMappeModel mapper;
@@ -152,15 +170,22 @@ int tid(const QString &hvad, const QString &dir, int runder)
     TStrukturCompo motor;
     motor.setStruktur1(&mapper);
     motor.setStruktur2(&filer);
+    const bool fil = hvad.startsWith(QLatin1String("filtrae"));
+    if (hvad == QLatin1String("filtrae-stoerrelse"))
+        motor.setSortering({FilKolonne::Stoerrelse, Qt::DescendingOrder});
+    else if (hvad == QLatin1String("filtrae-dato"))
+        motor.setSortering({FilKolonne::Aendret, Qt::DescendingOrder});
     std::vector<double> tider;
     int antal = 0;
     const double foer = residentMb();
     for (int r = 0; r < runder; ++r) {
         QElapsedTimer ur;
         ur.start();
-        if (hvad == QLatin1String("filtrae")) {
+        if (fil) {
             motor.makeStruktur2(dir);
             antal = filer.antal();
+            if (hvad != QLatin1String("filtrae"))
+                visteTekster(filer);
         } else {
             mapper.ryd();
             const QModelIndex node = mapper.tilfoejNode({}, QStringLiteral("x"), 3, StrukturRec{dir, {}, IdMappe});
@@ -173,7 +198,7 @@ int tid(const QString &hvad, const QString &dir, int runder)
     std::printf("antal %d\nmedian_ms %.2f\n", antal, median(tider));
     // What the window does once the rows are painted (memory handed back).
     QCoreApplication::processEvents();
-    if (hvad == QLatin1String("filtrae"))
+    if (fil)
         std::printf("hukommelse_mb %.1f\n", residentMb() - foer);
     return 0;
 }
@@ -337,13 +362,14 @@ int main(int argc, char **argv)
         return findEn(a[2], a[3], a.size() == 5 ? std::max(1, a[4].toInt()) : 120);
     if (a.size() == 6 && a[1] == QLatin1String("lav"))
         return lav(a[2], a[3].toInt(), a[4].toInt(), a[5].toUInt());
-    if (a.size() == 4 && (a[1] == QLatin1String("filtrae") || a[1] == QLatin1String("mappetrae")))
+    if (a.size() == 4 && (a[1].startsWith(QLatin1String("filtrae")) || a[1] == QLatin1String("mappetrae")))
         return tid(a[1], a[2], std::max(1, a[3].toInt()));
     if (a.size() == 6 && a[1] == QLatin1String("lavtotal"))
         return lavTotal(a[2], a[3].toInt(), a[4].toInt(), a[5].toUInt());
     if (a.size() >= 3 && a.size() <= 5 && a[1] == QLatin1String("total"))
         return total(a[2], a.size() > 3 ? a[3].toInt() : 0, a.size() > 4 ? a[4].toInt() : 2);
-    std::fprintf(stderr, "brug: bench_trae lav DIR FILER MAPPER SEED | filtrae DIR RUNDER | mappetrae DIR RUNDER\n"
+    std::fprintf(stderr, "brug: bench_trae lav DIR FILER MAPPER SEED | filtrae[-detaljer|-stoerrelse|-dato] DIR RUNDER\n"
+                         "       | mappetrae DIR RUNDER\n"
                          "       | lavtotal DIR FILER MAPPER SEED | total DIR [RUNDER [TRAADE]]\n"
                          "       | lavsoeg DIR ANTAL SEED | soeg DIR TEKST RUNDER | find DIR TEKST [MAKS]\n"
                          "       | soegvindue DIR TEKST\n");

@@ -1,5 +1,11 @@
 #include "engines/tfilmodel.h"
 
+#include "core/dansk.h"
+#include "engines/typetekster.h"
+#include "engines/tmetoder.h"
+
+#include <QDateTime>
+
 #include <algorithm>
 
 TFilModel::TFilModel(QObject *parent)
@@ -13,15 +19,148 @@ int TFilModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_poster.size());
 }
 
+int TFilModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : AntalFilKolonner;
+}
+
 QVariant TFilModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || size_t(index.row()) >= m_poster.size())
         return {};
+    const auto kolonne = FilKolonne(index.column());
     if (role == Qt::DisplayRole)
-        return tekst(index.row());
-    if (role == BilledeRolle)
+        return kolonne == FilKolonne::Navn ? tekst(index.row()) : kolonneTekst(index.row(), kolonne);
+    if (role == BilledeRolle && kolonne == FilKolonne::Navn)
         return m_poster[size_t(index.row())].billede;
+    if (role == Qt::TextAlignmentRole && kolonne == FilKolonne::Stoerrelse)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
+}
+
+QVariant TFilModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (FilKolonne(section)) {
+    case FilKolonne::Navn: return QStringLiteral("Navn");
+    case FilKolonne::Stoerrelse: return QStringLiteral("Størrelse");
+    case FilKolonne::Aendret: return QStringLiteral("Ændret");
+    case FilKolonne::Type: return QStringLiteral("Type");
+    }
+    return {};
+}
+
+QString TFilModel::datoTekst(qint64 msek)
+{
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(msek);
+    return dansk::locale().toString(t.date(), QStringLiteral("dd.MM.yyyy")) + QLatin1Char(' ')
+         + t.time().toString(QStringLiteral("HH:mm"));
+}
+
+QString TFilModel::kolonneTekst(int raekke, FilKolonne kolonne) const
+{
+    if (raekke < 0 || raekke >= antal())
+        return {};
+    const Post &p = m_poster[size_t(raekke)];
+    const bool mappe = p.ID == IdMappe;
+    switch (kolonne) {
+    case FilKolonne::Navn:
+        return tekst(raekke);
+    case FilKolonne::Type:
+        return typetekster::typeTekst(QStringView(m_navne).mid(p.fra, p.laengde), mappe);
+    case FilKolonne::Stoerrelse:
+    case FilKolonne::Aendret:
+        break;
+    }
+    const filinfo::Detaljer d = detaljer(raekke);
+    if (!d.kendt)
+        return {};
+    if (kolonne == FilKolonne::Aendret)
+        return datoTekst(d.aendret);
+    return mappe ? QString() : TMetoder::kortStoerrelse(d.stoerrelse);
+}
+
+filinfo::Detaljer TFilModel::detaljer(int raekke) const
+{
+    if (raekke < 0 || raekke >= antal())
+        return {};
+    const size_t r = size_t(raekke);
+    if (!m_detaljerLaest[r]) {
+        const StrukturRec e = rec(raekke);
+        m_detaljer[r] = filinfo::detaljer(e.ID == IdMappe ? e.mappe : e.filnavn);
+        m_detaljerLaest[r] = true;
+    }
+    return m_detaljer[r];
+}
+
+void TFilModel::glemDetaljer(int raekke)
+{
+    m_detaljerLaest[size_t(raekke)] = false;
+    emit dataChanged(index(raekke, 1), index(raekke, AntalFilKolonner - 1));
+}
+
+// Rows of the listed folder are asked through the folder in one go; rows
+// with records of their own one by one.
+void TFilModel::laesAlleDetaljer()
+{
+    std::vector<size_t> mangler;
+    for (size_t r = 0; r < m_poster.size(); ++r) {
+        if (!m_detaljerLaest[r] && !m_egneRec.contains(int(r)))
+            mangler.push_back(r);
+    }
+    if (!mangler.empty() && !m_forstavelse.isEmpty()) {
+        const std::vector<filinfo::Detaljer> d = filinfo::detaljerI(m_forstavelse, mangler.size(), [&](size_t i) {
+            const Post &p = m_poster[mangler[i]];
+            return QStringView(m_navne).mid(p.fra, p.laengde);
+        });
+        for (size_t i = 0; i < mangler.size(); ++i) {
+            m_detaljer[mangler[i]] = d[i];
+            m_detaljerLaest[mangler[i]] = true;
+        }
+    }
+    for (int r = 0; r < antal(); ++r)
+        detaljer(r);
+}
+
+std::vector<filsortering::Navn> TFilModel::sorteringsnavne(const std::vector<Post> &poster)
+{
+    std::vector<filsortering::Navn> ud;
+    ud.reserve(poster.size());
+    for (const Post &p : poster)
+        ud.push_back({p.fra, p.laengde, p.ID == IdMappe});
+    return ud;
+}
+
+void TFilModel::sorter(Sortering s)
+{
+    if (m_poster.size() < 2)
+        return;
+    if (filsortering::behoeverDetaljer(s))
+        laesAlleDetaljer();
+    const std::vector<quint32> orden = filsortering::orden(m_navne, sorteringsnavne(m_poster), m_detaljer, s);
+    std::vector<int> nyRaekke(orden.size());
+    for (size_t i = 0; i < orden.size(); ++i)
+        nyRaekke[orden[i]] = int(i);
+
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    filsortering::anvend(m_poster, orden);
+    filsortering::anvend(m_detaljer, orden);
+    std::vector<bool> laest(orden.size());
+    for (size_t i = 0; i < orden.size(); ++i)
+        laest[i] = m_detaljerLaest[orden[i]];
+    m_detaljerLaest = std::move(laest);
+    QHash<int, StrukturRec> egne;
+    for (auto e = m_egneRec.cbegin(); e != m_egneRec.cend(); ++e)
+        egne.insert(nyRaekke[size_t(e.key())], e.value());
+    m_egneRec = std::move(egne);
+    const QModelIndexList foer = persistentIndexList();
+    QModelIndexList efter;
+    efter.reserve(foer.size());
+    for (const QModelIndex &i : foer)
+        efter.append(index(nyRaekke[size_t(i.row())], i.column()));
+    changePersistentIndexList(foer, efter);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void TFilModel::saet(Liste liste)
@@ -30,6 +169,9 @@ void TFilModel::saet(Liste liste)
     m_forstavelse = std::move(liste.forstavelse);
     m_navne = std::move(liste.navne);
     m_poster = std::move(liste.poster);
+    const bool medDetaljer = liste.detaljer.size() == m_poster.size();
+    m_detaljer = medDetaljer ? std::move(liste.detaljer) : std::vector<filinfo::Detaljer>(m_poster.size());
+    m_detaljerLaest.assign(m_poster.size(), medDetaljer);
     m_egneRec.clear();
     endResetModel();
 }
@@ -99,6 +241,7 @@ void TFilModel::setTekst(int raekke, const QString &tekst)
     m_navne += tekst;
     const QModelIndex i = index(raekke);
     emit dataChanged(i, i, {Qt::DisplayRole});
+    glemDetaljer(raekke);
 }
 
 void TFilModel::setRec(int raekke, const StrukturRec &rec)
@@ -106,6 +249,7 @@ void TFilModel::setRec(int raekke, const StrukturRec &rec)
     if (raekke >= 0 && raekke < antal()) {
         m_egneRec.insert(raekke, rec);
         m_poster[size_t(raekke)].ID = rec.ID;
+        glemDetaljer(raekke);
     }
 }
 
@@ -165,7 +309,7 @@ int TFilModel::antalValgte() const
 
 void TFilModel::vaelg(int raekke)
 {
-    m_valg->setCurrentIndex(index(raekke), QItemSelectionModel::ClearAndSelect);
+    m_valg->setCurrentIndex(index(raekke), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void TFilModel::vaelgFlere(const QList<int> &raekker)
@@ -179,7 +323,7 @@ void TFilModel::vaelgFlere(const QList<int> &raekker)
         s.select(index(raekker[i]), index(raekker[j]));
         i = j + 1;
     }
-    m_valg->select(s, QItemSelectionModel::ClearAndSelect);
+    m_valg->select(s, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (!raekker.isEmpty())
         m_valg->setCurrentIndex(index(raekker.first()), QItemSelectionModel::NoUpdate);
 }
@@ -188,7 +332,8 @@ void TFilModel::vaelgAlle()
 {
     if (m_poster.empty())
         return;
-    m_valg->select(QItemSelection(index(0), index(antal() - 1)), QItemSelectionModel::ClearAndSelect);
+    m_valg->select(QItemSelection(index(0), index(antal() - 1)),
+                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (!m_valg->currentIndex().isValid())
         m_valg->setCurrentIndex(index(0), QItemSelectionModel::NoUpdate);
 }
@@ -201,5 +346,5 @@ void TFilModel::fravaelgAlle()
 
 void TFilModel::fravaelg(int raekke)
 {
-    m_valg->select(index(raekke), QItemSelectionModel::Deselect);
+    m_valg->select(index(raekke), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engines/filsortering.h"
 #include "engines/strukturrec.h"
+#include "platform/filinfo.h"
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -24,6 +26,12 @@ struct FilRaekke
 // A listed row keeps only where its name lies in the listing's one buffer
 // of names, its kind and its picture; its full path is the folder's path
 // and the name, made when asked for.
+//
+// Beside the name the model has the columns size, modified and type. A
+// row's size and date are read from the disk the first time a view asks for
+// them, so listing a big folder costs no more than the rows on the screen;
+// a listing sorted by size or date brings them along. The texts are made
+// when shown, never kept per row.
 class TFilModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -39,18 +47,33 @@ public:
     };
 
     // One folder's listing: the folder's path with its separator, the names
-    // one after another and the rows in the order shown.
+    // one after another and the rows in the order shown. `detaljer` is
+    // either empty (read when shown) or one per row.
     struct Liste
     {
         QString forstavelse;
         QString navne;
         std::vector<Post> poster;
+        std::vector<filinfo::Detaljer> detaljer;
     };
 
     explicit TFilModel(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The column texts: "1,50 MB" (empty for a folder), "24.12.2025 18:05",
+    // the type's description. Empty when the element could not be asked.
+    QString kolonneTekst(int raekke, FilKolonne kolonne) const;
+    static QString datoTekst(qint64 msek);
+    // A row's size and date, read now if not yet read.
+    filinfo::Detaljer detaljer(int raekke) const;
+    // Puts the rows in a new order, keeping the selection and the current row.
+    void sorter(Sortering s);
+    // The names as the sort sees them.
+    static std::vector<filsortering::Navn> sorteringsnavne(const std::vector<Post> &poster);
 
     void saet(Liste liste);
     // Rows with records of their own, as they are given.
@@ -82,6 +105,8 @@ signals:
 
 private:
     StrukturRec rec(int r) const;
+    void glemDetaljer(int raekke);
+    void laesAlleDetaljer();
 
     QString m_forstavelse;
     QString m_navne;
@@ -89,5 +114,8 @@ private:
     // Rows whose record is not the folder's path and their name: given so,
     // or renamed.
     QHash<int, StrukturRec> m_egneRec;
+    // Sizes and dates, and which of them have been read.
+    mutable std::vector<filinfo::Detaljer> m_detaljer;
+    mutable std::vector<bool> m_detaljerLaest;
     QItemSelectionModel *m_valg;
 };

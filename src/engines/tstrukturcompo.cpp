@@ -6,6 +6,7 @@
 #include "core/stier.h"
 #include "engines/baggrundsarbejde.h"
 #include "engines/filbilleder.h"
+#include "engines/filsortering.h"
 #include "engines/tfilmodel.h"
 #include "engines/tmappemodel.h"
 #include "platform/filinfo.h"
@@ -21,88 +22,12 @@
 #include <optional>
 
 #include <algorithm>
-#include <span>
-#include <thread>
 
 namespace {
 
 QString medPunktum(const QString &ext)
 {
     return ext.isEmpty() || ext.startsWith(QLatin1Char('.')) ? ext : QLatin1Char('.') + ext;
-}
-
-QStringView navnAf(const TFilModel::Liste &liste, quint32 r)
-{
-    const TFilModel::Post &p = liste.poster[r];
-    return QStringView(liste.navne).mid(p.fra, p.laengde);
-}
-
-// Rows [fra, til) of a listing in the Danish name order, with their keys.
-struct SorteretDel
-{
-    Navnenoegler noegler;
-    std::vector<quint32> raekker;   // row numbers, in order
-    size_t fra = 0;
-
-    std::span<const std::uint8_t> noegle(quint32 r) const { return noegler.noegle(r - fra); }
-};
-
-// Sorts one part: each name's key is made once, and most comparisons are
-// settled by the keys' first eight bytes kept beside the row number.
-void sorterDel(const TFilModel::Liste &liste, SorteretDel &del, size_t fra, size_t til)
-{
-    del.fra = fra;
-    del.noegler.reserver(til - fra, size_t(liste.navne.size()) * (til - fra) / liste.poster.size());
-    for (size_t r = fra; r < til; ++r)
-        del.noegler.tilfoej(navnAf(liste, quint32(r)));
-    std::vector<std::pair<std::uint64_t, quint32>> orden;
-    orden.reserve(til - fra);
-    for (size_t r = fra; r < til; ++r)
-        orden.emplace_back(del.noegler.praefiks(r - fra), quint32(r));
-    std::sort(orden.begin(), orden.end(), [&](const auto &a, const auto &b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        const int c = Navnenoegler::sammenlign(del.noegle(a.second), del.noegle(b.second));
-        // Names that collate alike keep one order every time.
-        return c != 0 ? c < 0 : navnAf(liste, a.second) < navnAf(liste, b.second);
-    });
-    del.raekker.reserve(orden.size());
-    for (const auto &o : orden)
-        del.raekker.push_back(o.second);
-}
-
-// Puts the rows in the Danish name order. A big folder is sorted in two
-// halves on two threads and the halves merged.
-void sorter(TFilModel::Liste &liste)
-{
-    const size_t n = liste.poster.size();
-    if (n < 2)
-        return;
-    constexpr size_t DeltFra = 20000;
-    const size_t halv = n >= DeltFra ? n / 2 : n;
-    SorteretDel foerste, anden;
-    std::thread hjaelper;
-    if (halv < n)
-        hjaelper = std::thread([&] { sorterDel(liste, anden, halv, n); });
-    sorterDel(liste, foerste, 0, halv);
-    if (hjaelper.joinable())
-        hjaelper.join();
-
-    std::vector<TFilModel::Post> sorteret;
-    sorteret.reserve(n);
-    auto a = foerste.raekker.cbegin();
-    auto b = anden.raekker.cbegin();
-    while (a != foerste.raekker.cend() && b != anden.raekker.cend()) {
-        int c = Navnenoegler::sammenlign(anden.noegle(*b), foerste.noegle(*a));
-        if (c == 0)
-            c = navnAf(liste, *b) < navnAf(liste, *a) ? -1 : 1;
-        sorteret.push_back(liste.poster[c < 0 ? *b++ : *a++]);
-    }
-    for (; a != foerste.raekker.cend(); ++a)
-        sorteret.push_back(liste.poster[*a]);
-    for (; b != anden.raekker.cend(); ++b)
-        sorteret.push_back(liste.poster[*b]);
-    liste.poster = std::move(sorteret);
 }
 
 // Shows a listing in the file tree. The keys of a big listing and the rows
@@ -117,10 +42,27 @@ void vis(TFilModel *model, TFilModel::Liste liste)
         QTimer::singleShot(0, model, [] { hukommelse::frigivLedige(); });
 }
 
+// Puts a listing in the order `s` asks for; a sort by size or date reads
+// them for every row first, through the folder, and hands them on.
+void sorter(TFilModel::Liste &liste, Sortering s)
+{
+    if (filsortering::behoeverDetaljer(s)) {
+        liste.detaljer = filinfo::detaljerI(liste.forstavelse, liste.poster.size(), [&](size_t i) {
+            const TFilModel::Post &p = liste.poster[i];
+            return QStringView(liste.navne).mid(p.fra, p.laengde);
+        });
+    }
+    const std::vector<quint32> orden =
+        filsortering::orden(liste.navne, TFilModel::sorteringsnavne(liste.poster), liste.detaljer, s);
+    filsortering::anvend(liste.poster, orden);
+    filsortering::anvend(liste.detaljer, orden);
+}
+
 // Reads one folder for the file tree: its folders first, then its files,
-// each part in the Danish name order. `ext` (".txt"), when given, keeps
-// only files of that type and no folders.
-TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext)
+// each part in the order `sortering` gives. `ext` (".txt"), when given,
+// keeps only files of that type and no folders.
+TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext,
+                           Sortering sortering)
 {
     TFilModel::Liste liste;
     liste.forstavelse = stier::delimKon(dir);
@@ -140,11 +82,7 @@ TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype,
         liste.navne += post.navn;
         liste.poster.push_back(p);
     }
-    // One sort for all, then the folders before the files: each part stays
-    // in name order.
-    sorter(liste);
-    std::stable_partition(liste.poster.begin(), liste.poster.end(),
-                          [](const TFilModel::Post &p) { return p.ID == IdMappe; });
+    sorter(liste, sortering);
     return liste;
 }
 
@@ -163,11 +101,12 @@ std::optional<TFilModel::Liste> TStrukturCompo::laes(const QString &dir, bool me
                                                      const QString &ext)
 {
     TFilModel::Liste liste;
+    const Sortering sortering = m_sortering;
     if (!erStor(dir))
-        return laesMappe(dir, medSkjulte, kunFiltype, ext);
+        return laesMappe(dir, medSkjulte, kunFiltype, ext, sortering);
     const QPointer<TStrukturCompo> selv(this);
     ++m_lister;
-    baggrundsarbejde::koer([&] { liste = laesMappe(dir, medSkjulte, kunFiltype, ext); });
+    baggrundsarbejde::koer([&] { liste = laesMappe(dir, medSkjulte, kunFiltype, ext, sortering); });
     // The program may have closed the window meanwhile.
     if (!selv)
         return std::nullopt;
@@ -217,6 +156,14 @@ int TStrukturCompo::makeStrukturFil(const QString &aExt)
     vis(Struktur2, std::move(*liste));
     huskVisning(mappe, true, ext);
     return antal;
+}
+
+void TStrukturCompo::setSortering(Sortering s)
+{
+    if (s == m_sortering)
+        return;
+    m_sortering = s;
+    Struktur2->sorter(s);
 }
 
 int TStrukturCompo::fremvisFiltype(const QString &aExt)

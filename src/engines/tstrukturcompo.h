@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engines/tfilmodel.h"
+#include "engines/filsortering.h"
 #include "engines/tmakestrukturer.h"
 
 #include <QList>
@@ -35,6 +36,10 @@ public:
     // True while a folder is being read for the file tree: a refresh a
     // timer starts must wait until it is done.
     bool lister() const { return m_lister > 0; }
+    // The window's order of the file tree: every listing follows it, and
+    // changing it sorts the listed rows again, selection kept.
+    void setSortering(Sortering s);
+    Sortering sortering() const { return m_sortering; }
 
     // Selection queries. Node arguments are what the window's hit test found
     // under the mouse (an invalid index or -1 for none).
@@ -107,6 +112,7 @@ private:
     bool MultiSelect = false;
     int m_lister = 0;          // listings under way, one inside another
     quint64 m_listeNr = 0;     // the newest listing asked for
+    Sortering m_sortering;
     QString GemHentFilnavn;
     Visning m_vist;
     TMappeVagt *m_vagt = nullptr;

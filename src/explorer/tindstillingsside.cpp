@@ -151,7 +151,16 @@ TIndstillingsside::TIndstillingsside(QAction *fokus, QAction *fokus2, QWidget *p
     m_gaaTil = afkrydsning(QStringLiteral("gaaTilIndstillinger"), QStringLiteral("Gå til indstillinger"),
                            QStringLiteral("Gå til indstillinger ved klip og kopiering"),
                            QStringLiteral("Åben altid siden med indstillinger for funktioner, når der klippes eller kopieres."));
-    for (QCheckBox *c : {m_dragDrop, m_autoOpdater, m_lukProgress, m_rydLister, m_visKlipbord, m_gaaTil}) {
+    m_visDetaljer = afkrydsning(QStringLiteral("visDetaljer"), QStringLiteral("Vis detaljer"),
+                                QStringLiteral("Vis størrelse, dato og type i filstrukturen"),
+                                QStringLiteral("Vælg om filstrukturen skal vise størrelse, ændringsdato og type ved siden "
+                                               "af navnene.\r"
+                                               "Højreklik på overskrifterne for at vælge kolonner, og klik på en "
+                                               "overskrift for at sortere efter den. Klik igen for at vende "
+                                               "rækkefølgen."));
+    m_visDetaljer->setChecked(true);
+    connect(m_visDetaljer, &QCheckBox::toggled, this, &TIndstillingsside::visDetaljerAendret);
+    for (QCheckBox *c : {m_dragDrop, m_autoOpdater, m_lukProgress, m_rydLister, m_visKlipbord, m_gaaTil, m_visDetaljer}) {
         auto *rad = new QHBoxLayout;
         rad->addWidget(c, 1);
         QToolButton *i = knapper::infoKnap(this);
@@ -251,6 +260,16 @@ void TIndstillingsside::setFilnavn(const QString &navn)
 QString TIndstillingsside::mappenavn() const
 {
     return m_mappenavn->text();
+}
+
+void TIndstillingsside::setVisDetaljer(bool vis)
+{
+    m_visDetaljer->setChecked(vis);
+}
+
+bool TIndstillingsside::visDetaljer() const
+{
+    return m_visDetaljer->isChecked();
 }
 
 bool TIndstillingsside::gaaTilIndstillinger() const

@@ -31,6 +31,9 @@ public:
     void setFilnavn(const QString &navn);
     QString mappenavn() const;
     bool gaaTilIndstillinger() const;
+    // "Vis detaljer": the file tree's columns beside the names.
+    void setVisDetaljer(bool vis);
+    bool visDetaljer() const;
 
     // The copy lists: their counts ("Ingen" for none), the size field, and
     // the size command, which is held back while a computation runs.
@@ -44,6 +47,7 @@ signals:
     void beregnOensket();
     void annullerMapperOensket();   // "Annuller kopiering af mapper"
     void annullerFilerOensket();    // "Annuller kopiering af filer"
+    void visDetaljerAendret(bool vis);
 
 private:
     QLabel *felt(const QString &navn, const QString &tekst);
@@ -61,6 +65,7 @@ private:
     QCheckBox *m_rydLister;
     QCheckBox *m_visKlipbord;
     QCheckBox *m_gaaTil;
+    QCheckBox *m_visDetaljer;
     QLabel *m_antalMapper;
     QLabel *m_antalFiler;
     QLabel *m_stoerrelse;

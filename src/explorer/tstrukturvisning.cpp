@@ -12,6 +12,7 @@
 #include "shell/tlinjetrae.h"
 
 #include <QHBoxLayout>
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -64,6 +65,9 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
+        // Only the name carries a picture; the detail columns are text.
+        if (index.column() != 0)
+            return;
         option->icon = m_billede(index.data(BilledeRolle).toInt());
         option->features |= QStyleOptionViewItem::HasDecoration;
     }
@@ -203,6 +207,26 @@ TStrukturVisning::TStrukturVisning(TStrukturCompo *motor, Valg valg, QWidget *pa
     connect(m_filer, &TFilModel::fokusOenskes, m_filView, [this] { m_filView->setFocus(); });
     foelgDisken();
 
+    // The header sorts on a click and offers the columns on a right click.
+    QHeaderView *hoved = m_filView->header();
+    hoved->setSectionsClickable(true);
+    hoved->setSortIndicatorShown(true);
+    hoved->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_kolonnemenu = new QMenu(hoved);
+    m_kolonnemenu->setObjectName(QStringLiteral("kolonnemenu"));
+    connect(hoved, &QHeaderView::customContextMenuRequested, this, [this, hoved](const QPoint &p) {
+        fyldKolonnemenu();
+        m_kolonnemenu->popup(hoved->mapToGlobal(p));
+    });
+    connect(hoved, &QHeaderView::sortIndicatorChanged, this, &TStrukturVisning::sorteringValgt);
+    // The name column is the user's choice unless the window squeezes it.
+    connect(hoved, &QHeaderView::sectionResized, this, [this](int sektion, int, int ny) {
+        if (sektion == 0 && !m_tilpasser && m_detaljer.visDetaljer)
+            m_detaljer.setBredde(FilKolonne::Navn, ny);
+    });
+    m_filView->viewport()->installEventFilter(this);
+    anvendDetaljer();
+
     if (!valg.egneKlik)
         return;
     connect(m_mappeView, &QTreeView::clicked, this, &TStrukturVisning::mappeKlik);
@@ -275,6 +299,123 @@ void TStrukturVisning::genskabRulning(bool sammeMappe)
     m_filView->doItemsLayout();
     m_filView->horizontalScrollBar()->setValue(m_filRulning.x());
     m_filView->verticalScrollBar()->setValue(m_filRulning.y());
+}
+
+void TStrukturVisning::setDetaljer(const DetaljeEgenskaber &d)
+{
+    m_detaljer = d;
+    anvendDetaljer();
+}
+
+DetaljeEgenskaber TStrukturVisning::detaljer() const
+{
+    DetaljeEgenskaber d = m_detaljer;
+    const QHeaderView *hoved = m_filView->header();
+    // A hidden column keeps the width it had; the last shown one stretches
+    // to the edge, which is no width the user chose.
+    // The name column's own width is kept as it changes.
+    for (int k = 1; k < AntalFilKolonner; ++k) {
+        if (d.visDetaljer && !hoved->isSectionHidden(k) && k != hoved->logicalIndex(hoved->count() - 1))
+            d.setBredde(FilKolonne(k), hoved->sectionSize(k));
+    }
+    return d;
+}
+
+bool TStrukturVisning::eventFilter(QObject *objekt, QEvent *event)
+{
+    if (objekt == m_filView->viewport() && event->type() == QEvent::Resize)
+        tilpasNavnekolonne();
+    return QWidget::eventFilter(objekt, event);
+}
+
+// A narrow file tree gives up room in the name column (down to a readable
+// minimum) before the details disappear beyond its right edge; a wide one
+// gives the name back the width the user chose.
+void TStrukturVisning::tilpasNavnekolonne()
+{
+    if (!m_detaljer.visDetaljer)
+        return;
+    constexpr int MindsteNavnebredde = 120;
+    int andre = 0;
+    for (int k = 1; k < AntalFilKolonner; ++k) {
+        if (m_detaljer.kolonneVist(FilKolonne(k)))
+            andre += m_detaljer.bredde(FilKolonne(k));
+    }
+    const int plads = m_filView->viewport()->width() - andre;
+    const int navn = std::max(MindsteNavnebredde, std::min(plads, m_detaljer.breddeNavn));
+    m_tilpasser = true;
+    m_filView->header()->resizeSection(0, navn);
+    m_tilpasser = false;
+}
+
+void TStrukturVisning::setVisDetaljer(bool vis)
+{
+    if (vis == m_detaljer.visDetaljer)
+        return;
+    gemBredder();
+    m_detaljer.visDetaljer = vis;
+    anvendDetaljer();
+    emit visDetaljerAendret(vis);
+}
+
+void TStrukturVisning::setKolonneVist(FilKolonne k, bool vist)
+{
+    gemBredder();
+    m_detaljer.setKolonneVist(k, vist);
+    anvendDetaljer();
+}
+
+void TStrukturVisning::gemBredder()
+{
+    m_detaljer = detaljer();
+}
+
+void TStrukturVisning::anvendDetaljer()
+{
+    QHeaderView *hoved = m_filView->header();
+    const bool vis = m_detaljer.visDetaljer;
+    m_filView->setHeaderHidden(!vis);
+    for (int k = 1; k < AntalFilKolonner; ++k)
+        m_filView->setColumnHidden(k, !vis || !m_detaljer.kolonneVist(FilKolonne(k)));
+    for (int k = 1; k < AntalFilKolonner; ++k) {
+        if (!hoved->isSectionHidden(k))
+            hoved->resizeSection(k, m_detaljer.bredde(FilKolonne(k)));
+    }
+    tilpasNavnekolonne();
+    const Sortering s = m_detaljer.vistSortering();
+    {
+        const QSignalBlocker b(hoved);
+        hoved->setSortIndicator(int(s.kolonne), s.orden);
+    }
+    m_motor->setSortering(s);
+}
+
+void TStrukturVisning::sorteringValgt(int kolonne, Qt::SortOrder orden)
+{
+    if (kolonne < 0 || kolonne >= AntalFilKolonner)
+        return;
+    m_detaljer.setSortering(Sortering{FilKolonne(kolonne), orden});
+    m_motor->setSortering(m_detaljer.vistSortering());
+}
+
+void TStrukturVisning::fyldKolonnemenu()
+{
+    m_kolonnemenu->clear();
+    QAction *alle = m_kolonnemenu->addAction(QStringLiteral("Vis detaljer"));
+    alle->setObjectName(QStringLiteral("visDetaljer"));
+    alle->setCheckable(true);
+    alle->setChecked(m_detaljer.visDetaljer);
+    connect(alle, &QAction::toggled, this, &TStrukturVisning::setVisDetaljer);
+    m_kolonnemenu->addSeparator();
+    for (int k = 1; k < AntalFilKolonner; ++k) {
+        const auto kolonne = FilKolonne(k);
+        QAction *a = m_kolonnemenu->addAction(m_filer->headerData(k, Qt::Horizontal).toString());
+        a->setObjectName(QStringLiteral("kolonne") + QString::number(k));
+        a->setCheckable(true);
+        a->setChecked(m_detaljer.kolonneVist(kolonne));
+        a->setEnabled(m_detaljer.visDetaljer);
+        connect(a, &QAction::toggled, this, [this, kolonne](bool vist) { setKolonneVist(kolonne, vist); });
+    }
 }
 
 void TStrukturVisning::fyldDrevmenu()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "explorer/tsoegetaster.h"
+#include "engines/detaljeegenskaber.h"
 #include "shell/tlinjetrae.h"
 
 #include <QPoint>
@@ -79,7 +80,28 @@ public:
     QModelIndex mappeNodeVed(const QPoint &punkt) const;
     int filRaekkeVed(const QPoint &punkt) const;
 
+    // The file tree's columns, their widths and its sort. Without details
+    // the file tree shows names only, without a header, in name order.
+    void setDetaljer(const DetaljeEgenskaber &d);
+    // What the file tree shows now, widths as the user left them.
+    DetaljeEgenskaber detaljer() const;
+    void setVisDetaljer(bool vis);
+    void setKolonneVist(FilKolonne k, bool vist);
+    // The header's menu, filled as it is shown.
+    QMenu *kolonnemenu() const { return m_kolonnemenu; }
+
+signals:
+    void visDetaljerAendret(bool vis);
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *event) override;
+
 private:
+    void tilpasNavnekolonne();
+    void anvendDetaljer();
+    void gemBredder();
+    void sorteringValgt(int kolonne, Qt::SortOrder orden);
+    void fyldKolonnemenu();
     void mappeKlik(const QModelIndex &node);
     void mappeDobbeltklik(const QModelIndex &node);
     void filDobbeltklik(const QModelIndex &node);
@@ -97,4 +119,7 @@ private:
     QMenu *m_drevmenu = nullptr;
     QPoint m_filRulning;
     QPoint m_mappeRulning;
+    QMenu *m_kolonnemenu = nullptr;
+    DetaljeEgenskaber m_detaljer;
+    bool m_tilpasser = false;
 };

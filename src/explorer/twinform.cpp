@@ -73,6 +73,7 @@ void Twinform::FormCreate()
     m_navn = Stifinder + QString::number(m_nummer);
     setWindowTitle(m_navn);
     m_optFilnavn = m_ramme.optMappe() + m_navn + QStringLiteral(".txt");
+    m_detaljeFilnavn = m_ramme.optMappe() + m_navn + QStringLiteral(" detaljer.txt");
 
     opretLister();
     m_motor = new TStrukturCompo(this);
@@ -84,6 +85,7 @@ void Twinform::FormCreate()
     StifinderEgenskaber e;
     e.HentOpt(m_optFilnavn);
     anvendEgenskaber(e);
+    hentDetaljer();
     m_metodeX->setBoolVisKlipbord(e.visKlipbord);
     m_metodeX->setFlytElementer(false);
 
@@ -526,6 +528,20 @@ bool Twinform::GemOpt()
     return false;
 }
 
+// The details live in a file of their own: the window's settings file keeps
+// its fixed lines, which stored files rely on. A missing or damaged file
+// gives the details a new window starts with.
+void Twinform::hentDetaljer()
+{
+    DetaljeEgenskaber d;
+    d.HentOpt(m_detaljeFilnavn);
+    m_visning->setDetaljer(d);
+    TIndstillingsside *side = m_sidebog->indstillingsside();
+    side->setVisDetaljer(d.visDetaljer);
+    connect(side, &TIndstillingsside::visDetaljerAendret, m_visning, &TStrukturVisning::setVisDetaljer);
+    connect(m_visning, &TStrukturVisning::visDetaljerAendret, side, &TIndstillingsside::setVisDetaljer);
+}
+
 void Twinform::FormClose()
 {
     m_lukket = true;
@@ -536,6 +552,8 @@ void Twinform::FormClose()
     if (!m_ramme.valg().dataSkrivbar)
         return;
     GemOpt();
+    if (!m_visning->detaljer().GemOpt(m_detaljeFilnavn))
+        m_ramme.dialogs().inform(QStringLiteral("Filstrukturens detaljer kunne ikke gemmes i:\r") + m_detaljeFilnavn);
     m_favDir->GemReopenFiler();
     m_favFiler->GemReopenFiler();
 }

@@ -45,6 +45,8 @@ public:
     int nummer() const { return m_nummer; }
     QString StifinderNavn() const { return m_navn; }
     QString settingsfil() const { return m_optFilnavn; }
+    // The file tree's details: "Stifinder N detaljer.txt" beside the settings file.
+    QString detaljefil() const { return m_detaljeFilnavn; }
     QString aktuelleSti() const { return m_aktuelleSti; }
     QString aktuelleElement() const { return m_aktuelleSti; }
 
@@ -141,6 +143,7 @@ public:
     void opdaterKommandoer();
     StifinderEgenskaber samlEgenskaber() const;
     bool GemOpt();
+    void hentDetaljer();
 
 signals:
     // The element the window shows now changed (the path field follows it).
@@ -189,6 +192,7 @@ private:
     int m_nummer;
     QString m_navn;
     QString m_optFilnavn;
+    QString m_detaljeFilnavn;
     QString m_aktuelleSti;
     bool m_opstart = true;
     bool m_lukket = false;

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QFile;
 
@@ -23,6 +25,22 @@ Art art(const QString &sti);
 
 // The size of a file (links followed); -1 when it cannot be asked.
 qint64 stoerrelse(const QString &sti);
+
+// What the file tree shows beside a name: the size and the time of the
+// last change (milliseconds since the epoch), links followed; a dangling
+// link shows the link itself. `kendt` is false when neither could be asked.
+struct Detaljer
+{
+    qint64 stoerrelse = 0;
+    qint64 aendret = 0;
+    bool kendt = false;
+};
+Detaljer detaljer(const QString &sti);
+// The same for many names of one folder, asked through the folder's own
+// descriptor so that the path is not looked up again for every name.
+// `navn(i)` gives the i-th name; it is called from two threads at once for
+// a big folder, so it must only read.
+std::vector<Detaljer> detaljerI(const QString &mappe, size_t antal, const std::function<QStringView(size_t)> &navn);
 
 // Device and inode: what makes an element the same element whatever its name.
 struct Id

@@ -265,6 +265,7 @@ private slots:
         const QString egenskaber = w.mapper().OptMappe;
         QCOMPARE(d.informationer,
                  QStringList({"Stifinderens egenskaber kunne ikke gemmes i:\r" + egenskaber + "Stifinder 1.txt",
+                              "Filstrukturens detaljer kunne ikke gemmes i:\r" + egenskaber + "Stifinder 1 detaljer.txt",
                               "Listen kunne ikke gemmes i:\r" + egenskaber + "favoritmapper1.txt",
                               "Listen kunne ikke gemmes i:\r" + egenskaber + "favoritfiler1.txt",
                               "Programmets egenskaber kunne ikke gemmes i:\r" + w.mapper().optFilnavn}));

@@ -1,4 +1,5 @@
 #include "core/stier.h"
+#include "engines/detaljeegenskaber.h"
 #include "engines/filbilleder.h"
 #include "engines/stifinderegenskaber.h"
 #include "engines/tfilmodel.h"
@@ -30,6 +31,7 @@
 #include <QCheckBox>
 #include <QToolButton>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -55,6 +57,7 @@ private slots:
     void opstart_data();
     void opstart();
     void nummerGenbrugesMedSineFiler();
+    void detaljerIEgenFil();
     void stiboksensDele();
     void klikOgDobbeltklik();
     void tasterVaelgerSomKlik();
@@ -221,6 +224,74 @@ void TestTwinform::nummerGenbrugesMedSineFiler()
     QCOMPARE(m_ramme->editSti(), d("x"));
     QVERIFY(!igen->sidebog()->isTabVisible(TSidebog::KendteMapper));
     QCOMPARE(igen->FavDir()->antal(), 1);
+}
+
+// The file tree's details: shown in a new window, switched by the settings
+// page's check box and the header's menu, sorted by a header click, and kept
+// in a file of their own while the window's settings file keeps its 24 lines.
+void TestTwinform::detaljerIEgenFil()
+{
+    DetaljeEgenskaber gemt;
+    gemt.breddeNavn = 333;
+    QVERIFY(gemt.GemOpt(opt() + "Stifinder 1 detaljer.txt"));
+
+    QPointer<Twinform> w = aabn(1);
+    QTreeView *filer = w->visning()->filStruktur();
+    QHeaderView *hoved = filer->header();
+    auto *boks = w->findChild<QCheckBox *>("visDetaljer");
+    QVERIFY(boks);
+    QVERIFY(boks->isChecked());
+    QVERIFY(!filer->isHeaderHidden());
+    // A narrow file tree squeezes the name column; the chosen width is kept.
+    QCOMPARE(w->visning()->detaljer().breddeNavn, 333);
+    QVERIFY(hoved->sectionSize(0) <= 333);
+    QVERIFY(hoved->sectionViewportPosition(3) < filer->viewport()->width());
+    for (int k = 1; k < AntalFilKolonner; ++k)
+        QVERIFY(!filer->isColumnHidden(k));
+
+    // A click on "Størrelse" sorts by size, a second click turns it round.
+    const int x = hoved->sectionViewportPosition(1) + hoved->sectionSize(1) / 2;
+    QTest::mouseClick(hoved->viewport(), Qt::LeftButton, {}, QPoint(x, hoved->height() / 2));
+    QCOMPARE(w->motor()->sortering(), (Sortering{FilKolonne::Stoerrelse, Qt::AscendingOrder}));
+    QTest::mouseClick(hoved->viewport(), Qt::LeftButton, {}, QPoint(x, hoved->height() / 2));
+    QCOMPARE(w->motor()->sortering(), (Sortering{FilKolonne::Stoerrelse, Qt::DescendingOrder}));
+
+    // The header's menu hides one column, then all details in one click.
+    emit hoved->customContextMenuRequested(QPoint(5, 5));
+    QMenu *menu = w->visning()->kolonnemenu();
+    QTRY_VERIFY(menu->isVisible());
+    menu->findChild<QAction *>("kolonne3")->trigger();
+    QVERIFY(filer->isColumnHidden(3));
+    menu->hide();
+    emit hoved->customContextMenuRequested(QPoint(5, 5));
+    QTRY_VERIFY(menu->isVisible());
+    menu->findChild<QAction *>("visDetaljer")->trigger();
+    menu->hide();
+    QVERIFY(filer->isHeaderHidden());
+    QVERIFY(filer->isColumnHidden(1) && filer->isColumnHidden(2));
+    QVERIFY(!boks->isChecked());
+    QCOMPARE(w->motor()->sortering(), Sortering());   // names only: name order
+
+    // The check box brings them back with the chosen sort.
+    boks->click();
+    QVERIFY(!filer->isHeaderHidden());
+    QVERIFY(!filer->isColumnHidden(1) && filer->isColumnHidden(3));
+    QCOMPARE(w->motor()->sortering(), (Sortering{FilKolonne::Stoerrelse, Qt::DescendingOrder}));
+    boks->click();
+
+    w->close();
+    QTRY_VERIFY(!w);
+    QCOMPARE(tekstfil::hent(opt() + "Stifinder 1.txt").size(), 24);
+    DetaljeEgenskaber hentet;
+    QVERIFY(hentet.HentOpt(opt() + "Stifinder 1 detaljer.txt"));
+    QVERIFY(!hentet.visDetaljer);
+    QVERIFY(!hentet.visType && hentet.visStoerrelse);
+    QCOMPARE(hentet.breddeNavn, 333);
+    QCOMPARE(hentet.sortering(), (Sortering{FilKolonne::Stoerrelse, Qt::DescendingOrder}));
+
+    Twinform *igen = aabn(1);
+    QVERIFY(igen->visning()->filStruktur()->isHeaderHidden());
+    QVERIFY(!igen->findChild<QCheckBox *>("visDetaljer")->isChecked());
 }
 
 void TestTwinform::stiboksensDele()
