@@ -142,6 +142,14 @@ std::vector<quint32> orden(QStringView navne, const std::vector<Navn> &raekker,
         return ud;
     const std::vector<quint32> rang = navnerang(navne, raekker);
     const bool faldende = s.orden == Qt::DescendingOrder;
+    if (s.kolonne == FilKolonne::Navn) {
+        // The name order is the rank itself: laid out once, folders moved
+        // to the front, no second sort.
+        for (size_t i = 0; i < n; ++i)
+            ud[faldende ? n - 1 - rang[i] : rang[i]] = quint32(i);
+        std::stable_partition(ud.begin(), ud.end(), [&](quint32 r) { return raekker[r].mappe; });
+        return ud;
+    }
     const std::vector<qint64> noegle
         = s.kolonne == FilKolonne::Navn ? std::vector<qint64>() : noegler(navne, raekker, detaljer, s.kolonne);
     std::sort(ud.begin(), ud.end(), [&](quint32 a, quint32 b) {
