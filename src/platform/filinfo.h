@@ -24,6 +24,16 @@ Art art(const QString &sti);
 // The size of a file (links followed); -1 when it cannot be asked.
 qint64 stoerrelse(const QString &sti);
 
+// One element looked at as itself: whether it is a link, and its size
+// with links followed (-1 for a link that leads nowhere). Nullopt when
+// there is no element by that name.
+struct Element
+{
+    bool link = false;
+    qint64 stoerrelse = -1;
+};
+std::optional<Element> element(const QString &sti);
+
 // Device and inode: what makes an element the same element whatever its name.
 struct Id
 {
