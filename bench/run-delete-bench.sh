@@ -4,8 +4,9 @@
 #   moving 2,000 files to the trash                     vs  gio trash
 # Both sides are timed as whole processes (start-up included), each run on a
 # freshly made fixture, and the median of RUNDER runs is printed with the
-# ratio. HOME points into the bench folder, so the user's own trash is never
-# touched and the home trash lies on the same volume as the files.
+# ratio and the peak resident memory of each side. HOME points into the
+# bench folder, so the user's own trash is never touched and the home trash
+# lies on the same volume as the files.
 #
 #   bench/run-delete-bench.sh          build dir: $MARVIKEL_BUILD_DIR or ./build
 #   BENCH_DIR=/path RUNDER=5 bench/run-delete-bench.sh
@@ -34,14 +35,17 @@ export HOME="$BENCH_DIR/hjem"
 export XDG_DATA_HOME="$HOME/.local/share"
 TRASH="$XDG_DATA_HOME/Trash"
 
-# Wall time of one command in microseconds.
+# Wall time of one command in microseconds and its peak resident memory in
+# kB: "<us> <kB>". Both sides run under the same /usr/bin/time, so its own
+# small cost falls on both alike.
 tid() {
     s=$(date +%s%N)
-    "$@" >/dev/null
+    /usr/bin/time -f %M -o "$BENCH_DIR/rss.txt" "$@" >/dev/null
     e=$(date +%s%N)
-    echo $(( (e - s) / 1000 ))
+    echo "$(( (e - s) / 1000 )) $(tail -1 "$BENCH_DIR/rss.txt")"
 }
 
+# Median of the numbers on stdin, divided by 1000 (us to ms, kB to MB).
 median() {
     sort -n | awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] / 1000 }'
 }
@@ -85,19 +89,22 @@ koer() {
     done
 }
 
+# $1 workload, $2 file of "anker|vores <us> <kB>" lines, $3 target.
 linje() {
-    forhold=$(awk -v a="$3" -v b="$2" 'BEGIN { printf "%.2f", a / b }')
-    printf '%-44s anker %9s ms  vores %9s ms  forhold %5sx  (mål %s)\n' "$1" "$2" "$3" "$forhold" "$4"
+    a=$(awk '$1 == "anker" { print $2 }' "$2" | median)
+    v=$(awk '$1 == "vores" { print $2 }' "$2" | median)
+    am=$(awk '$1 == "anker" { print $3 }' "$2" | median)
+    vm=$(awk '$1 == "vores" { print $3 }' "$2" | median)
+    forhold=$(awk -v a="$v" -v b="$a" 'BEGIN { printf "%.2f", a / b }')
+    printf '%-30s anker %8s ms %5s MB  vores %8s ms %5s MB  forhold %5sx  (mål %s)\n' \
+        "$1" "$a" "$am" "$v" "$vm" "$forhold" "$3"
+    echo "    runder (anker/vores ms):$(awk '{ printf "%s%.0f", ($1 == "anker" ? "  " : "/"), $2 / 1000 }' "$2")"
 }
 
 echo "Median af $RUNDER kørsler, hele processer, i $BENCH_DIR:"
 koer permanent >"$BENCH_DIR/permanent.txt"
-a=$(awk '$1 == "anker" { print $2 }' "$BENCH_DIR/permanent.txt" | median)
-v=$(awk '$1 == "vores" { print $2 }' "$BENCH_DIR/permanent.txt" | median)
-linje "permanent: $FILER filer i $MAPPER mapper" "$a" "$v" "<= 1.0x rm -rf"
+linje "permanent: $FILER filer i $MAPPER mapper" "$BENCH_DIR/permanent.txt" "<= 1.0x rm -rf"
 koer papirkurv >"$BENCH_DIR/papirkurv.txt"
-a=$(awk '$1 == "anker" { print $2 }' "$BENCH_DIR/papirkurv.txt" | median)
-v=$(awk '$1 == "vores" { print $2 }' "$BENCH_DIR/papirkurv.txt" | median)
-linje "papirkurv: $KURVFILER filer" "$a" "$v" "<= 0.7x gio trash"
+linje "papirkurv: $KURVFILER filer" "$BENCH_DIR/papirkurv.txt" "<= 0.7x gio trash"
 toem_kurv
 rm -rf "$BENCH_DIR"

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Times the paste engine against its anchors on the same fixtures in the same
-# run and prints both times and their ratio:
+# run and prints both times, their ratio and the peak memory of each side:
 #   - 20,000 small files in 400 folders copied, against `cp -a`
 #   - 8 files of 256 MiB copied, against `cp -a` (and `dd` for the disk's own
 #     copy speed)
@@ -67,6 +67,8 @@ median() {
 par() {
     : >"$BENCH_DIR/vores.txt"
     : >"$BENCH_DIR/anker.txt"
+    : >"$BENCH_DIR/vores-rss.txt"
+    : >"$BENCH_DIR/anker-rss.txt"
     i=0
     while [ "$i" -lt "$RUNDER" ]; do
         for hvem in vores anker; do
@@ -76,16 +78,25 @@ par() {
             if [ "$hvem" = vores ]; then "$1" >"$BENCH_DIR/sidste.txt"; else "$2"; fi
             e=$(ms)
             echo $(( e - s )) >>"$BENCH_DIR/$hvem.txt"
+            tail -1 "$BENCH_DIR/rss.txt" >>"$BENCH_DIR/$hvem-rss.txt"
         done
         i=$((i + 1))
     done
     vores=$(median <"$BENCH_DIR/vores.txt")
     anker=$(median <"$BENCH_DIR/anker.txt")
+    voresKb=$(median <"$BENCH_DIR/vores-rss.txt")
+    ankerKb=$(median <"$BENCH_DIR/anker-rss.txt")
     # The ratio of each turn, and their median: steadier than the ratio of
     # the medians when the disk is shared.
     runder=$(paste "$BENCH_DIR/vores.txt" "$BENCH_DIR/anker.txt" |
         awk '{ printf "%s%d/%d", (NR > 1 ? "  " : ""), $1, $2 }')
     rundeforhold=$(paste "$BENCH_DIR/vores.txt" "$BENCH_DIR/anker.txt" | awk '{ printf "%.3f\n", $1 / $2 }' | median)
+}
+
+# Runs a command of a turn under /usr/bin/time, which keeps its peak
+# resident memory (kB) for par; both sides pay its small cost alike.
+maalt() {
+    /usr/bin/time -f %M -o "$BENCH_DIR/rss.txt" "$@"
 }
 
 tomtMaal() {
@@ -95,9 +106,10 @@ tomtMaal() {
 
 linje() {
     # $1 workload, $2 ours (ms), $3 anchor (ms), $4 anchor name, $5 target
-    awk -v n="$1" -v a="$2" -v b="$3" -v anker="$4" -v maal="$5" -v r="$rundeforhold" 'BEGIN {
-        printf "%-22s vores %8d ms   %-6s %8d ms   forhold %5.2fx, pr. runde %5.2fx (mål <= %s)\n",
-            n, a, anker, b, a / b, r, maal }'
+    awk -v n="$1" -v a="$2" -v b="$3" -v anker="$4" -v maal="$5" -v r="$rundeforhold" \
+        -v am="$voresKb" -v bm="$ankerKb" 'BEGIN {
+        printf "%-22s vores %8d ms %5.1f MB   %-6s %8d ms %5.1f MB   forhold %5.2fx, pr. runde %5.2fx (mål <= %s)\n",
+            n, a, am / 1024, anker, b, bm / 1024, a / b, r, maal }'
     echo "                       runder (vores/anker ms): $runder"
 }
 
@@ -110,8 +122,8 @@ fremdrift() {
 echo
 echo "Kopiering af $SMAA_FILER små filer i $SMAA_MAPPER mapper"
 cp -a "$BENCH_DIR/smaa" "$MAAL.varm" && rm -rf "$MAAL.varm"   # warm the cache for both
-vores_smaa() { "$BENCH" paste "$BENCH_DIR/smaa" "$MAAL"; }
-anker_smaa() { cp -a "$BENCH_DIR/smaa" "$MAAL"; }
+vores_smaa() { maalt "$BENCH" paste "$BENCH_DIR/smaa" "$MAAL"; }
+anker_smaa() { maalt cp -a "$BENCH_DIR/smaa" "$MAAL"; }
 par vores_smaa anker_smaa tomtMaal
 grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
 fremdrift
@@ -119,8 +131,8 @@ linje "små filer" "$vores" "$anker" "cp -a" 1.0
 
 echo
 echo "Kopiering af $STORE_ANTAL filer på $STORE_MIB MiB"
-vores_store() { "$BENCH" paste "$BENCH_DIR/store" "$MAAL"; }
-anker_store() { cp -a "$BENCH_DIR/store" "$MAAL"; }
+vores_store() { maalt "$BENCH" paste "$BENCH_DIR/store" "$MAAL"; }
+anker_store() { maalt cp -a "$BENCH_DIR/store" "$MAAL"; }
 par vores_store anker_store tomtMaal
 grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
 fremdrift
@@ -148,8 +160,8 @@ if [ "$monteret" -eq 1 ]; then
         rm -rf "$BENCH_DIR/flyt-kilde" "$TMPFS/flyt-kilde"
         cp -a "$BENCH_DIR/smaa" "$BENCH_DIR/flyt-kilde"
     }
-    vores_flyt() { "$BENCH" paste --flyt "$BENCH_DIR/flyt-kilde" "$TMPFS"; }
-    anker_flyt() { mv "$BENCH_DIR/flyt-kilde" "$TMPFS/"; }
+    vores_flyt() { maalt "$BENCH" paste --flyt "$BENCH_DIR/flyt-kilde" "$TMPFS"; }
+    anker_flyt() { maalt mv "$BENCH_DIR/flyt-kilde" "$TMPFS/"; }
     par vores_flyt anker_flyt nyKilde
     grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
     fremdrift
@@ -176,8 +188,8 @@ if [ "$ext4" -eq 1 ]; then
         rm -rf "$BENCH_DIR/flyt-kilde" "$EXT4/flyt-kilde"
         cp -a "$BENCH_DIR/smaa" "$BENCH_DIR/flyt-kilde"
     }
-    vores_varig() { "$BENCH" paste --flyt "$BENCH_DIR/flyt-kilde" "$EXT4"; }
-    anker_varig() { mv "$BENCH_DIR/flyt-kilde" "$EXT4/" && sync -f "$EXT4"; }
+    vores_varig() { maalt "$BENCH" paste --flyt "$BENCH_DIR/flyt-kilde" "$EXT4"; }
+    anker_varig() { maalt mv "$BENCH_DIR/flyt-kilde" "$EXT4/" && sync -f "$EXT4"; }
     par vores_varig anker_varig nyKildeExt4
     grep -E '^(resultat|filer)' "$BENCH_DIR/sidste.txt" | sed 's/^/    /'
     fremdrift

@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="cmake ninja-build g++ qt6-base-dev libicu-dev qt6-base-dev-tools xvfb xauth dbus \
 xdg-utils fonts-dejavu-core shared-mime-info desktop-file-utils imagemagick \
-qt6-translations-l10n adwaita-icon-theme exfatprogs exfat-fuse"
+qt6-translations-l10n adwaita-icon-theme exfatprogs exfat-fuse time"
 
 missing=""
 for p in $PACKAGES; do

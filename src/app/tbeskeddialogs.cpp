@@ -4,6 +4,7 @@
 #include <QCheckBox>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -22,9 +23,21 @@ Vindue *ledigtVindue(Vindue *faelles, QWidget *parent, std::unique_ptr<Vindue> &
 
 TBeskedDialogs::TBeskedDialogs(QWidget *parent)
     : m_parent(parent)
-    , m_infform(new Tinfform(parent))
-    , m_spform(new Tspform(parent))
 {
+}
+
+Tinfform *TBeskedDialogs::infform() const
+{
+    if (!std::exchange(m_infformLavet, true))
+        m_infform = new Tinfform(m_parent);
+    return m_infform;
+}
+
+Tspform *TBeskedDialogs::spform() const
+{
+    if (!std::exchange(m_spformLavet, true))
+        m_spform = new Tspform(m_parent);
+    return m_spform;
 }
 
 TBeskedDialogs::~TBeskedDialogs()
@@ -37,7 +50,7 @@ TBeskedDialogs::~TBeskedDialogs()
 void TBeskedDialogs::inform(const QString &tekst)
 {
     std::unique_ptr<Tinfform> midlertidigt;
-    Tinfform *vindue = ledigtVindue<Tinfform>(m_infform, m_parent, midlertidigt);
+    Tinfform *vindue = ledigtVindue<Tinfform>(infform(), m_parent, midlertidigt);
     vindue->insertTekst(tekst);
     vindue->exec();
 }
@@ -45,7 +58,7 @@ void TBeskedDialogs::inform(const QString &tekst)
 bool TBeskedDialogs::ask(const QString &tekst, bool visAlleCheck, bool *alle)
 {
     std::unique_ptr<Tspform> midlertidigt;
-    Tspform *vindue = ledigtVindue<Tspform>(m_spform, m_parent, midlertidigt);
+    Tspform *vindue = ledigtVindue<Tspform>(spform(), m_parent, midlertidigt);
     vindue->alleCheck->setVisible(visAlleCheck);
     vindue->insertTekst(tekst);
     const bool ja = vindue->exec() == QDialog::Accepted;

@@ -56,6 +56,16 @@ QStringList yderste(const QStringList &mapper)
     return ud;
 }
 
+// What a listed file weighs for the progress: its size (a link's target's),
+// at least one byte; nullopt when it is gone. One look at most files.
+std::optional<qint64> filVaegt(const QString &fil)
+{
+    const std::optional<filinfo::Element> e = filinfo::element(fil);
+    if (!e)
+        return std::nullopt;
+    return qMax<qint64>(e->stoerrelse, 1);
+}
+
 } // namespace
 
 TDeleteCompo::TDeleteCompo(Dialogs *dialogs, Bekraeftelse *spm, Fremdrift *boks, QObject *ejer)
@@ -95,7 +105,8 @@ QStringList TDeleteCompo::vigtigeMapper() const
 
 QString TDeleteCompo::beskyttelse(const QString &sti) const
 {
-    const QString rent = stier::udenSkraastreg(sletning::kanonisk(stier::udenSkraastreg(sti)));
+    const QString uden = stier::udenSkraastreg(sti);
+    const QString rent = stier::udenSkraastreg(m_vagt ? m_vagt->kanonisk.kanonisk(uden) : sletning::kanonisk(uden));
     if (rent == QLatin1String("/"))
         return QStringLiteral("roden af filsystemet");
     for (const QString &k : vigtigeMapper()) {
@@ -132,7 +143,7 @@ bool TDeleteCompo::DeleteElementer(const QStringList &aMappeListe, const QString
     m_slettet = 0;
     // The mount table and the protected folders are read once per deletion.
     m_vagt.reset();
-    m_vagt = Vagt{monteringspunkter(), vigtigeMapper()};
+    m_vagt = Vagt{monteringspunkter(), vigtigeMapper(), {}};
     const bool ok = sletElementer(aMappeListe, aFilListe, tilPapirkurv);
     m_vagt.reset();
     return ok;
@@ -205,10 +216,10 @@ qint64 TDeleteCompo::sizeOfDelElementer(const QString &aDeleteTekst)
     DeleteBox->holdILive(true);
     for (const QString &fil : DeleteFiler) {
         // A file gone since the selection is passed over here and when deleting.
-        const qint64 s = TMetoder::getFilensSize(fil);
-        if (s < 0 && !filinfo::erLink(fil))
+        const std::optional<qint64> bytes = filVaegt(fil);
+        if (!bytes)
             continue;
-        totalSize += qMax<qint64>(s, 1);
+        totalSize += *bytes;
         ++antalFiler;
     }
     DeleteBox->holdILive(true);
@@ -268,8 +279,11 @@ bool TDeleteCompo::sletMappe(const QString &mappe, bool toPapirkurv)
 
 bool TDeleteCompo::FileDeleteRB(const QString &fil)
 {
-    if (!filinfo::findes(fil))
-        return false;
+    return filinfo::findes(fil) && filTilKurv(fil);
+}
+
+bool TDeleteCompo::filTilKurv(const QString &fil)
+{
     if (const QString grund = beskyttelse(fil); !grund.isEmpty()) {
         m_fejl.append({fil, grund});
         return false;
@@ -303,16 +317,16 @@ void TDeleteCompo::sletFiler(bool tilPapirkurv)
 {
     m_ur.start();
     for (const QString &fil : DeleteFiler) {
-        const bool link = filinfo::erLink(fil);
-        const qint64 s = TMetoder::getFilensSize(fil);
-        if (s < 0 && !link)
+        const std::optional<qint64> vaegt = filVaegt(fil);
+        if (!vaegt)
             continue;
         --antalFiler;
-        const qint64 bytes = qMax<qint64>(s, 1);
+        const qint64 bytes = *vaegt;
         posSize += bytes;
         bool ok;
         if (tilPapirkurv) {
-            ok = FileDeleteRB(fil);
+            // It was there a moment ago; a file gone since is reported by the trash.
+            ok = filTilKurv(fil);
         } else {
             sletning::Resultat r;
             ok = beskyttelse(fil).isEmpty() && sletning::slet(fil, r, {monteringspunkter(), {}});

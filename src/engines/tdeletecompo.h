@@ -88,6 +88,8 @@ private:
     {
         QSet<QString> monteringer;
         QStringList vigtige;
+        // The elements' resolved paths during the deletion.
+        mutable sletning::Kanonisering kanonisk;
     };
 
     bool sletElementer(const QStringList &aMappeListe, const QStringList &aFilListe, bool tilPapirkurv);
@@ -97,6 +99,7 @@ private:
     void sletMapper(bool tilPapirkurv);
     void sletFiler(bool tilPapirkurv);
     bool flytTilKurv(const QString &sti);
+    bool filTilKurv(const QString &fil);
     void rapporter();
     QSet<QString> monteringspunkter() const;
 

@@ -102,6 +102,18 @@ std::vector<Detaljer> detaljerI(const QString &mappe, size_t antal, const std::f
     return ud;
 }
 
+std::optional<Element> element(const QString &sti)
+{
+    const QByteArray b = navnekode::kod(sti);
+    struct stat st;
+    if (sti.isEmpty() || ::lstat(b.constData(), &st) != 0)
+        return std::nullopt;
+    if (!S_ISLNK(st.st_mode))
+        return Element{false, qint64(st.st_size)};
+    // Only a link is looked at a second time, through to its target.
+    return Element{true, ::stat(b.constData(), &st) == 0 ? qint64(st.st_size) : -1};
+}
+
 qint64 stoerrelse(const QString &sti)
 {
     struct stat st;

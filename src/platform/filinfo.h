@@ -42,6 +42,16 @@ Detaljer detaljer(const QString &sti);
 // a big folder, so it must only read.
 std::vector<Detaljer> detaljerI(const QString &mappe, size_t antal, const std::function<QStringView(size_t)> &navn);
 
+// One element looked at as itself: whether it is a link, and its size
+// with links followed (-1 for a link that leads nowhere). Nullopt when
+// there is no element by that name.
+struct Element
+{
+    bool link = false;
+    qint64 stoerrelse = -1;
+};
+std::optional<Element> element(const QString &sti);
+
 // Device and inode: what makes an element the same element whatever its name.
 struct Id
 {

@@ -221,6 +221,10 @@ QString Papirkurv::topmappeAf(const QString &sti) const
     return bedste;
 }
 
+namespace {
+Svar flytRentTilKurv(const QString &sti, const QString &rent, const Kurv &kurv, const QDateTime &tid);
+} // namespace
+
 Svar Papirkurv::flyt(const QString &sti, const QDateTime &tid)
 {
     struct stat element;
@@ -234,7 +238,7 @@ Svar Papirkurv::flyt(const QString &sti, const QDateTime &tid)
         std::optional<Kurv> k = hjemmeKurvHusket(&grund);
         if (!k)
             return {false, grund.isEmpty() ? IngenKurv : grund, {}};
-        Svar s = flytTilKurv(sti, *k, tid);
+        Svar s = flytRentTilKurv(sti, m_kanonisk.kanonisk(sti), *k, tid);
         if (!s.ok && !s.andetDrev && !erKurv(k->mappe)) {
             // The remembered trash may have been removed meanwhile: it is
             // looked for (and made) once more before the element is refused.
@@ -255,7 +259,7 @@ Svar Papirkurv::flyt(const QString &sti, const QDateTime &tid)
     const std::optional<Kurv> k = volumenKurv(top, &grund);
     if (!k)
         return {false, grund.isEmpty() ? IngenKurv : grund, {}};
-    return flytTilKurv(sti, *k, tid);
+    return flytRentTilKurv(sti, m_kanonisk.kanonisk(sti), *k, tid);
 }
 
 QList<Kurv> Papirkurv::kurveForVolumen(const QString &sti) const
@@ -286,16 +290,9 @@ QByteArray trashinfoAf(QString sted, const Kurv &kurv, const QDateTime &tid)
          + '\n';
 }
 
-} // namespace
-
-QByteArray trashinfo(const QString &sti, const Kurv &kurv, const QDateTime &tid)
+// Moves `sti`, whose resolved path is `rent`, into `kurv` under a free name.
+Svar flytRentTilKurv(const QString &sti, const QString &rent, const Kurv &kurv, const QDateTime &tid)
 {
-    return trashinfoAf(sletning::kanonisk(sti), kurv, tid);
-}
-
-Svar flytTilKurv(const QString &sti, const Kurv &kurv, const QDateTime &tid)
-{
-    const QString rent = sletning::kanonisk(sti);
     if (erUnder(rent, kurv.mappe) || erUnder(kurv.mappe, rent))
         return {false, QStringLiteral("elementet er selv en del af papirkurven"), {}};
     const QString navn = rent.mid(rent.lastIndexOf(QLatin1Char('/')) + 1);
@@ -324,6 +321,18 @@ Svar flytTilKurv(const QString &sti, const Kurv &kurv, const QDateTime &tid)
         return {false, fejlgrund::grund(fejl), {}};
     }
     return {false, IngenKurv, {}};
+}
+
+} // namespace
+
+QByteArray trashinfo(const QString &sti, const Kurv &kurv, const QDateTime &tid)
+{
+    return trashinfoAf(sletning::kanonisk(sti), kurv, tid);
+}
+
+Svar flytTilKurv(const QString &sti, const Kurv &kurv, const QDateTime &tid)
+{
+    return flytRentTilKurv(sti, sletning::kanonisk(sti), kurv, tid);
 }
 
 Toemning toem(const Kurv &kurv)

@@ -76,6 +76,8 @@ private:
     // data folder it lies in.
     std::optional<Kurv> m_hjemmeKurv;
     std::optional<dev_t> m_hjemmeDrev;
+    // The elements' resolved paths, for their ".trashinfo".
+    sletning::Kanonisering m_kanonisk;
 };
 
 // Moves `sti` into `kurv` under a free name.

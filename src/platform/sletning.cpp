@@ -388,22 +388,74 @@ bool erMonteringspunkt(const QString &sti, const QSet<QString> &ekstra)
         && identiteterAf(ekstra).contains({quint64(st.st_dev), quint64(st.st_ino)});
 }
 
-QString kanonisk(const QString &sti)
+namespace {
+
+// The folder part of `sti` (empty when it has none) and its last name.
+std::pair<QString, QString> mappeOgNavn(const QString &sti)
 {
     const qsizetype i = sti.lastIndexOf(QLatin1Char('/'));
     if (i < 0 || sti == QLatin1String("/"))
-        return sti;
-    const QString mappe = i == 0 ? QStringLiteral("/") : sti.left(i);
-    const QString navn = sti.mid(i + 1);
+        return {};
+    return {i == 0 ? QStringLiteral("/") : sti.left(i), sti.mid(i + 1)};
+}
+
+std::optional<QString> opslaaet(const QString &mappe)
+{
     char buf[PATH_MAX];
     if (!::realpath(navnekode::kod(mappe).constData(), buf))
-        return sti;
-    const QString rod = navnekode::dekod(buf, qsizetype(std::strlen(buf)));
-    if (navn.isEmpty() || navn == QLatin1String("."))
-        return rod;
-    if (navn == QLatin1String(".."))
-        return kanonisk(rod);
+        return std::nullopt;
+    return navnekode::dekod(buf, qsizetype(std::strlen(buf)));
+}
+
+QString iMappe(const QString &rod, const QString &navn)
+{
     return (rod.endsWith(QLatin1Char('/')) ? rod : rod + QLatin1Char('/')) + navn;
+}
+
+} // namespace
+
+QString kanonisk(const QString &sti)
+{
+    const auto [mappe, navn] = mappeOgNavn(sti);
+    if (mappe.isEmpty())
+        return sti;
+    const std::optional<QString> rod = opslaaet(mappe);
+    if (!rod)
+        return sti;
+    if (navn.isEmpty() || navn == QLatin1String("."))
+        return *rod;
+    if (navn == QLatin1String(".."))
+        return kanonisk(*rod);
+    return iMappe(*rod, navn);
+}
+
+QString Kanonisering::kanonisk(const QString &sti)
+{
+    const auto [mappe, navn] = mappeOgNavn(sti);
+    if (mappe.isEmpty() || navn.isEmpty() || navn == QLatin1String(".") || navn == QLatin1String(".."))
+        return sletning::kanonisk(sti);
+    struct stat st;
+    if (::stat(navnekode::kod(mappe).constData(), &st) != 0)
+        return sti;
+    if (!m_kendt || mappe != m_mappe || quint64(st.st_dev) != m_dev || quint64(st.st_ino) != m_ino) {
+        // The folder is resolved and then looked at through its resolved
+        // path, so what is remembered is where the resolved path leads.
+        const std::optional<QString> rod = opslaaet(mappe);
+        struct stat rst;
+        if (!rod || ::stat(navnekode::kod(*rod).constData(), &rst) != 0) {
+            m_kendt = false;
+            return sletning::kanonisk(sti);
+        }
+        m_mappe = mappe;
+        m_rod = *rod;
+        m_dev = quint64(rst.st_dev);
+        m_ino = quint64(rst.st_ino);
+        m_kendt = true;
+        if (quint64(st.st_dev) != m_dev || quint64(st.st_ino) != m_ino)
+            m_kendt = false;   // changed while it was resolved: not kept
+        return iMappe(*rod, navn);
+    }
+    return iMappe(m_rod, navn);
 }
 
 bool slet(const QString &sti, Resultat &r, const Valg &valg)

@@ -120,6 +120,25 @@ bool sletTomMappe(const QString &sti, Resultat &r);
 // folder does not exist.
 QString kanonisk(const QString &sti);
 
+// Canonical paths for one run over many elements in a few folders (one
+// deletion): the resolved path of the last folder is kept with the
+// device and inode it led to, and used again while the folder's path still
+// leads there. That costs one stat per element instead of a look at every
+// component of the path. Keep one only as long as the run lasts.
+class Kanonisering
+{
+public:
+    // As kanonisk(sti).
+    QString kanonisk(const QString &sti);
+
+private:
+    QString m_mappe;   // the folder as asked for
+    QString m_rod;     // its resolved path
+    quint64 m_dev = 0;
+    quint64 m_ino = 0;
+    bool m_kendt = false;
+};
+
 // The mount points of the running system, as paths.
 QSet<QString> systemetsMonteringspunkter();
 

@@ -105,6 +105,35 @@ private slots:
         QCOMPARE(indhold(trash + "/files/notat.2.txt"), QByteArray("2"));
     }
 
+    // One trash run remembers the resolved path of the folder its elements
+    // come from; a folder reached through a link that is pointed elsewhere
+    // between two moves is resolved anew, so each info file names where its
+    // element really was.
+    void infoFoelgerMappelinkUnderKoersel()
+    {
+        MidlertidigHjem hjem;
+        QTemporaryDir data;
+        QVERIFY(lavFil(data.path() + "/a/1.txt"));
+        QVERIFY(lavFil(data.path() + "/a/2.txt"));
+        QVERIFY(lavFil(data.path() + "/b/3.txt"));
+        const QString via = data.path() + "/via";
+        QVERIFY(QFile::link(data.path() + "/a", via));
+        Papirkurv kurv;
+        QVERIFY(kurv.flyt(via + "/1.txt", Tid).ok);
+        QVERIFY(QFile::remove(via));
+        QVERIFY(QFile::link(data.path() + "/b", via));
+        QVERIFY(kurv.flyt(via + "/3.txt", Tid).ok);
+        QVERIFY(QFile::remove(via));
+        QVERIFY(QFile::link(data.path() + "/a", via));
+        QVERIFY(kurv.flyt(via + "/2.txt", Tid).ok);
+        const QString info = hjem.sti() + "/.local/share/Trash/info/";
+        const QString ophav = sletning::kanonisk(data.path() + "/x").chopped(2);
+        const QByteArray rod = QFile::encodeName(ophav).toPercentEncoding("/");
+        QVERIFY(indhold(info + "1.txt.trashinfo").contains("Path=" + rod + "/a/1.txt\n"));
+        QVERIFY(indhold(info + "3.txt.trashinfo").contains("Path=" + rod + "/b/3.txt\n"));
+        QVERIFY(indhold(info + "2.txt.trashinfo").contains("Path=" + rod + "/a/2.txt\n"));
+    }
+
     // An element that is gone, or a trash that cannot be made, is reported
     // and nothing is deleted; no stray info file stays behind.
     void kanIkkeLaeggesIKurv()
