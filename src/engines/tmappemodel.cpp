@@ -96,13 +96,8 @@ void TMappeModel::tilfoejNoder(const QModelIndex &foraelder, const std::vector<N
     const int foerste = int(p->boern.size());
     beginInsertRows(foraelder, foerste, foerste + int(noder.size()) - 1);
     for (const NyNode &ny : noder) {
-        auto n = std::make_unique<Node>();
-        n->tekst = ny.tekst;
-        n->billede = ny.billede;
-        n->rec = ny.rec;
-        n->foraelder = p;
-        n->raekke = int(p->boern.size());
-        p->boern.push_back(std::move(n));
+        p->boern.push_back(lavNode(ny, p));
+        p->boern.back()->raekke = int(p->boern.size()) - 1;
     }
     endInsertRows();
 }
@@ -116,6 +111,16 @@ void TMappeModel::sletBoern(const QModelIndex &node_)
     p->boern.clear();
     p->boernLaest = false;
     endRemoveRows();
+}
+
+std::unique_ptr<TMappeModel::Node> TMappeModel::lavNode(const NyNode &ny, Node *foraelder)
+{
+    auto n = std::make_unique<Node>();
+    n->tekst = ny.tekst;
+    n->billede = ny.billede;
+    n->rec = ny.rec;
+    n->foraelder = foraelder;
+    return n;
 }
 
 void TMappeModel::nummerer(Node *foraelder, int fra)
@@ -132,14 +137,8 @@ void TMappeModel::indsaetNoder(const QModelIndex &foraelder, int raekke, const s
     beginInsertRows(foraelder, raekke, raekke + int(noder.size()) - 1);
     std::vector<std::unique_ptr<Node>> nye;
     nye.reserve(noder.size());
-    for (const NyNode &ny : noder) {
-        auto n = std::make_unique<Node>();
-        n->tekst = ny.tekst;
-        n->billede = ny.billede;
-        n->rec = ny.rec;
-        n->foraelder = p;
-        nye.push_back(std::move(n));
-    }
+    for (const NyNode &ny : noder)
+        nye.push_back(lavNode(ny, p));
     p->boern.insert(p->boern.begin() + raekke, std::make_move_iterator(nye.begin()),
                     std::make_move_iterator(nye.end()));
     nummerer(p, raekke);

@@ -92,6 +92,7 @@ private:
     Node *node(const QModelIndex &index) const;
     QModelIndex indexAf(Node *n) const;
     void saetUdfoldet(const QModelIndex &node, bool udfoldet);
+    static std::unique_ptr<Node> lavNode(const NyNode &ny, Node *foraelder);
     static void nummerer(Node *foraelder, int fra);
 
     std::unique_ptr<Node> m_rod;
