@@ -7,10 +7,6 @@
 
 namespace baggrundsarbejde {
 
-namespace {
-int ventende = 0;
-}
-
 void koer(const std::function<void()> &arbejde)
 {
     QEventLoop loekke;
@@ -20,15 +16,8 @@ void koer(const std::function<void()> &arbejde)
         // before the loop has started.
         QMetaObject::invokeMethod(&loekke, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    ++ventende;
     loekke.exec(QEventLoop::ExcludeUserInputEvents);
-    --ventende;
     traad.join();
-}
-
-bool venter()
-{
-    return ventende > 0;
 }
 
 } // namespace baggrundsarbejde

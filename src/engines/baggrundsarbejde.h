@@ -11,8 +11,4 @@ namespace baggrundsarbejde {
 // must not touch widgets or objects of this thread.
 void koer(const std::function<void()> &arbejde);
 
-// True while koer() waits on this thread: code that a timer runs can leave
-// for later what must not start in the middle.
-bool venter();
-
 } // namespace baggrundsarbejde
