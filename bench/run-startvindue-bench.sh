@@ -27,6 +27,7 @@ ARBEJD=$(mktemp -d)
 Xvfb ":$DISPLAY_NR" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB=$!
 trap 'kill "$WM" 2>/dev/null; kill "$XVFB" 2>/dev/null; rm -rf "$ARBEJD"' EXIT
+trap 'exit 1' INT TERM HUP
 WM=""
 export DISPLAY=":$DISPLAY_NR"
 i=0
