@@ -171,7 +171,7 @@ void TFilModel::saet(Liste liste)
     m_poster = std::move(liste.poster);
     const bool medDetaljer = liste.detaljer.size() == m_poster.size();
     m_detaljer = medDetaljer ? std::move(liste.detaljer) : std::vector<filinfo::Detaljer>(m_poster.size());
-    m_detaljerLaest.assign(m_poster.size(), medDetaljer);
+    m_detaljerLaest.assign(m_poster.size(), medDetaljer && liste.detaljerLaest);
     m_egneRec.clear();
     endResetModel();
 }

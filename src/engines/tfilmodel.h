@@ -54,7 +54,11 @@ public:
         QString forstavelse;
         QString navne;
         std::vector<Post> poster;
+        // One per row, or none. Made where the listing is read, so a big
+        // folder's array is not built on the window's thread; `detaljerLaest`
+        // says whether they hold what the disk said or wait to be read.
         std::vector<filinfo::Detaljer> detaljer;
+        bool detaljerLaest = false;
     };
 
     explicit TFilModel(QObject *parent = nullptr);

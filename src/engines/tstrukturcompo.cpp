@@ -51,11 +51,13 @@ void sorter(TFilModel::Liste &liste, Sortering s)
             const TFilModel::Post &p = liste.poster[i];
             return QStringView(liste.navne).mid(p.fra, p.laengde);
         });
+        liste.detaljerLaest = true;
     }
     const std::vector<quint32> orden =
         filsortering::orden(liste.navne, TFilModel::sorteringsnavne(liste.poster), liste.detaljer, s);
     filsortering::anvend(liste.poster, orden);
     filsortering::anvend(liste.detaljer, orden);
+    liste.detaljer.resize(liste.poster.size());
 }
 
 // Reads one folder for the file tree: its folders first, then its files,
