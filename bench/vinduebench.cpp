@@ -241,6 +241,10 @@ int main(int argc, char **argv)
 
     StilleDialogs dialogs;
     Tmainform hoved(&dialogs);
+    // The offscreen screen is 800 x 600, where the file tree would be a
+    // strip a few dozen pixels wide; the window gets the size it has on a
+    // 1366 x 768 screen, so each frame paints what a user's frame paints.
+    hoved.resize(1366, 768);
     hoved.show();
     if (!QTest::qWaitForWindowActive(&hoved)) {
         std::fprintf(stderr, "Hovedvinduet blev ikke aktivt\n");
@@ -252,7 +256,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "Intet stifindervindue\n");
         return 1;
     }
-    w->resize(1000, 700);
     w->show();
     w->activateWindow();
     // Keys reach the window's commands only when it is the active window.

@@ -201,18 +201,22 @@ QString TStrukturCompo::getFileDirectory(bool FjernSelect)
 {
     if (MultiSelect)
         return {};
-    const QString start = filinfo::erMappe(Mappenavn) ? Mappenavn : QString();
+    // Every key in the file tree comes here: the listed folder is looked at
+    // only when the chosen row is gone from the disk.
+    const auto listetMappe = [this] { return filinfo::erMappe(Mappenavn) ? Mappenavn : QString(); };
     const int r = Struktur2->valgtRaekke();
     if (r < 0) {
         Filnavn.clear();
-        return start;
+        return listetMappe();
     }
     const StrukturRec &rec = Struktur2->raekke(r).rec;
-    QString ud = start;
+    QString ud;
     if (filinfo::erMappe(rec.mappe))
         ud = rec.mappe;
     else if (filinfo::erFil(rec.filnavn))
         ud = rec.filnavn;
+    else
+        ud = listetMappe();
     if (FjernSelect && Struktur2->antalValgte() > 1)
         Struktur2->fravaelgAlle();
     return ud;

@@ -368,12 +368,14 @@ void Twinform::mappeKontrol(const QString &sti, bool medSti)
     m_ramme.skrivSti(sti);
     m_aktuelleSti = m_ramme.editSti();
     emit aktuelleElementSkiftet(m_aktuelleSti);
-    if (filinfo::erMappe(sti)
+    // One look at the disk serves the history and the path display.
+    const filinfo::Art art = filinfo::art(stier::udenSkraastreg(sti));
+    if (art == filinfo::Art::Mappe
         && m_historieDir->InsertItem(stier::udenSkraastreg(sti),
                                      stier::getLastDirectory(stier::udenSkraastreg(sti), {drevAf(sti)})))
         m_sidebog->historieside()->markerAendret();
     if (medSti)
-        udskrivSti(sti);
+        udskrivSti(sti, art);
     m_favChanged = true;
     m_funkNo = m_motor->getNodeId();
     if (m_ramme.processCount() > 0)
@@ -400,12 +402,11 @@ QString Twinform::drevAf(const QString &sti) const
     return m_motor->drevAfSti(sti);
 }
 
-void Twinform::udskrivSti(const QString &sti)
+void Twinform::udskrivSti(const QString &sti, filinfo::Art art)
 {
     m_stiboks->udskrivSti(sti, drevAf(sti));
     TIndstillingsside *s = m_sidebog->indstillingsside();
     const QString ren = stier::udenSkraastreg(sti);
-    const filinfo::Art art = filinfo::art(ren);
     if (art == filinfo::Art::Mappe) {
         m_motor->setMappenavn(ren);
         s->setElementetsArt(QStringLiteral("Mappe"));

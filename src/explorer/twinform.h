@@ -2,6 +2,7 @@
 
 #include "engines/stifinderegenskaber.h"
 #include "engines/stifinderregler.h"
+#include "platform/filinfo.h"
 
 #include <QWidget>
 
@@ -175,7 +176,7 @@ private:
     void FormClose();
     void blevLedig();
 
-    void udskrivSti(const QString &sti);
+    void udskrivSti(const QString &sti, filinfo::Art art);
     QString drevAf(const QString &sti) const;
     bool harForudsaetning(stifinderkommandoer::Forudsaetning f) const;
     void traeValgAendret(bool mappetrae);
