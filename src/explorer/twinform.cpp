@@ -369,10 +369,10 @@ void Twinform::mappeKontrol(const QString &sti, bool medSti)
     m_aktuelleSti = m_ramme.editSti();
     emit aktuelleElementSkiftet(m_aktuelleSti);
     // One look at the disk serves the history and the path display.
-    const filinfo::Art art = filinfo::art(stier::udenSkraastreg(sti));
+    const QString ren = stier::udenSkraastreg(sti);
+    const filinfo::Art art = filinfo::art(ren);
     if (art == filinfo::Art::Mappe
-        && m_historieDir->InsertItem(stier::udenSkraastreg(sti),
-                                     stier::getLastDirectory(stier::udenSkraastreg(sti), {drevAf(sti)})))
+        && m_historieDir->InsertItem(ren, stier::getLastDirectory(ren, {drevAf(sti)})))
         m_sidebog->historieside()->markerAendret();
     if (medSti)
         udskrivSti(sti, art);
