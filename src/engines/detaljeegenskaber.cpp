@@ -28,70 +28,64 @@ const std::array<Felt<E>, E::antalLinjer> felter = {{
 
 } // namespace
 
-bool DetaljeEgenskaber::kolonneVist(FilKolonne k) const
+namespace {
+
+// The fields that hold a column's choice and width; the name column is
+// always shown and has no field for it.
+bool E::*vistFelt(FilKolonne k)
 {
     switch (k) {
     case FilKolonne::Navn:
-        return true;
+        return nullptr;
     case FilKolonne::Stoerrelse:
-        return visStoerrelse;
+        return &E::visStoerrelse;
     case FilKolonne::Aendret:
-        return visAendret;
+        return &E::visAendret;
     case FilKolonne::Type:
-        return visType;
+        return &E::visType;
     }
-    return false;
+    return nullptr;
+}
+
+int E::*breddeFelt(FilKolonne k)
+{
+    switch (k) {
+    case FilKolonne::Navn:
+        return &E::breddeNavn;
+    case FilKolonne::Stoerrelse:
+        return &E::breddeStoerrelse;
+    case FilKolonne::Aendret:
+        return &E::breddeAendret;
+    case FilKolonne::Type:
+        return &E::breddeType;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool DetaljeEgenskaber::kolonneVist(FilKolonne k) const
+{
+    const auto felt = vistFelt(k);
+    return !felt || this->*felt;
 }
 
 void DetaljeEgenskaber::setKolonneVist(FilKolonne k, bool vist)
 {
-    switch (k) {
-    case FilKolonne::Navn:
-        break;
-    case FilKolonne::Stoerrelse:
-        visStoerrelse = vist;
-        break;
-    case FilKolonne::Aendret:
-        visAendret = vist;
-        break;
-    case FilKolonne::Type:
-        visType = vist;
-        break;
-    }
+    if (const auto felt = vistFelt(k))
+        this->*felt = vist;
 }
 
 int DetaljeEgenskaber::bredde(FilKolonne k) const
 {
-    switch (k) {
-    case FilKolonne::Navn:
-        return breddeNavn;
-    case FilKolonne::Stoerrelse:
-        return breddeStoerrelse;
-    case FilKolonne::Aendret:
-        return breddeAendret;
-    case FilKolonne::Type:
-        return breddeType;
-    }
-    return mindsteBredde;
+    const auto felt = breddeFelt(k);
+    return felt ? this->*felt : mindsteBredde;
 }
 
 void DetaljeEgenskaber::setBredde(FilKolonne k, int bredde)
 {
-    const int v = qBound(mindsteBredde, bredde, stoersteBredde);
-    switch (k) {
-    case FilKolonne::Navn:
-        breddeNavn = v;
-        break;
-    case FilKolonne::Stoerrelse:
-        breddeStoerrelse = v;
-        break;
-    case FilKolonne::Aendret:
-        breddeAendret = v;
-        break;
-    case FilKolonne::Type:
-        breddeType = v;
-        break;
-    }
+    if (const auto felt = breddeFelt(k))
+        this->*felt = qBound(mindsteBredde, bredde, stoersteBredde);
 }
 
 Sortering DetaljeEgenskaber::sortering() const

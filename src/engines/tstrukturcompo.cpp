@@ -102,10 +102,10 @@ bool erStor(const QString &dir)
 std::optional<TFilModel::Liste> TStrukturCompo::laes(const QString &dir, bool medSkjulte, bool kunFiltype,
                                                      const QString &ext)
 {
-    TFilModel::Liste liste;
     const Sortering sortering = m_sortering;
     if (!erStor(dir))
         return laesMappe(dir, medSkjulte, kunFiltype, ext, sortering);
+    TFilModel::Liste liste;
     const QPointer<TStrukturCompo> selv(this);
     ++m_lister;
     baggrundsarbejde::koer([&] { liste = laesMappe(dir, medSkjulte, kunFiltype, ext, sortering); });

@@ -7,6 +7,7 @@
 #include "testfiler.h"
 #include "testmappe.h"
 #include "testmiljoe.h"
+#include "traemotor.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -48,9 +49,7 @@ private:
     Testmappe m_tmp;
     QString D;   // the sort fixture
     QString K;   // the column fixture
-    TMappeModel *m_mapper = nullptr;
-    TFilModel *m_filer = nullptr;
-    TStrukturCompo *m_motor = nullptr;
+    Traemotor m_trae;
 };
 
 qint64 TestFildetaljer::tid(int dag, int time, int minut)
@@ -108,21 +107,14 @@ void TestFildetaljer::initTestCase()
 
 void TestFildetaljer::init()
 {
-    delete m_motor;
-    delete m_mapper;
-    delete m_filer;
-    m_mapper = new TMappeModel;
-    m_filer = new TFilModel;
-    m_motor = new TStrukturCompo;
-    m_motor->setStruktur1(m_mapper);
-    m_motor->setStruktur2(m_filer);
+    m_trae.forny();
 }
 
 QStringList TestFildetaljer::tekster() const
 {
     QStringList ud;
-    for (int r = 0; r < m_filer->antal(); ++r)
-        ud << m_filer->tekst(r);
+    for (int r = 0; r < m_trae.filer->antal(); ++r)
+        ud << m_trae.filer->tekst(r);
     return ud;
 }
 
@@ -146,15 +138,15 @@ void TestFildetaljer::kolonnetekster()
     QFETCH(QString, stoerrelse);
     QFETCH(QString, type);
 
-    m_motor->makeStruktur2(K);
+    m_trae.motor->makeStruktur2(K);
     const int r = int(tekster().indexOf(navn));
     QVERIFY(r >= 0);
-    QCOMPARE(m_filer->columnCount(), AntalFilKolonner);
-    QCOMPARE(m_filer->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Størrelse"));
-    QCOMPARE(m_filer->data(m_filer->index(r, 0)).toString(), navn);
-    QCOMPARE(m_filer->data(m_filer->index(r, 1)).toString(), stoerrelse);
-    QCOMPARE(m_filer->data(m_filer->index(r, 2)).toString(), QStringLiteral("24.12.2025 18:05"));
-    QCOMPARE(m_filer->data(m_filer->index(r, 3)).toString(), type);
+    QCOMPARE(m_trae.filer->columnCount(), AntalFilKolonner);
+    QCOMPARE(m_trae.filer->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Størrelse"));
+    QCOMPARE(m_trae.filer->data(m_trae.filer->index(r, 0)).toString(), navn);
+    QCOMPARE(m_trae.filer->data(m_trae.filer->index(r, 1)).toString(), stoerrelse);
+    QCOMPARE(m_trae.filer->data(m_trae.filer->index(r, 2)).toString(), QStringLiteral("24.12.2025 18:05"));
+    QCOMPARE(m_trae.filer->data(m_trae.filer->index(r, 3)).toString(), type);
 }
 
 void TestFildetaljer::sortering_data()
@@ -196,42 +188,42 @@ void TestFildetaljer::sortering()
     QFETCH(QStringList, forventet);
     const Sortering s{FilKolonne(kolonne), faldende ? Qt::DescendingOrder : Qt::AscendingOrder};
 
-    m_motor->setSortering(s);
-    m_motor->makeStruktur2(D);
+    m_trae.motor->setSortering(s);
+    m_trae.motor->makeStruktur2(D);
     QCOMPARE(tekster(), forventet);
 
     init();
-    m_motor->makeStruktur2(D);
-    m_filer->vaelgFlere({int(tekster().indexOf("fil9.txt")), int(tekster().indexOf("øl"))});
-    m_filer->valg()->setCurrentIndex(m_filer->index(int(tekster().indexOf("fil9.txt"))), QItemSelectionModel::NoUpdate);
-    m_motor->setSortering(s);
+    m_trae.motor->makeStruktur2(D);
+    m_trae.filer->vaelgFlere({int(tekster().indexOf("fil9.txt")), int(tekster().indexOf("øl"))});
+    m_trae.filer->valg()->setCurrentIndex(m_trae.filer->index(int(tekster().indexOf("fil9.txt"))), QItemSelectionModel::NoUpdate);
+    m_trae.motor->setSortering(s);
     QCOMPARE(tekster(), forventet);
     QStringList valgte;
-    for (int r : m_filer->valgteRaekker())
-        valgte << m_filer->tekst(r);
+    for (int r : m_trae.filer->valgteRaekker())
+        valgte << m_trae.filer->tekst(r);
     valgte.sort();
     QCOMPARE(valgte, (QStringList{"fil9.txt", "øl"}));
-    QCOMPARE(m_filer->tekst(m_filer->valg()->currentIndex().row()), QStringLiteral("fil9.txt"));
-    QCOMPARE(m_filer->raekke(m_filer->valgtRaekke()).rec.filnavn, D + "/fil9.txt");
+    QCOMPARE(m_trae.filer->tekst(m_trae.filer->valg()->currentIndex().row()), QStringLiteral("fil9.txt"));
+    QCOMPARE(m_trae.filer->raekke(m_trae.filer->valgtRaekke()).rec.filnavn, D + "/fil9.txt");
 }
 
 // The sort is the window's: the next folder listed, or the same one listed
 // again, comes in the same order.
 void TestFildetaljer::sorteringFoelgerNyListning()
 {
-    m_motor->setSortering({FilKolonne::Stoerrelse, Qt::DescendingOrder});
-    m_motor->makeStruktur2(K);
+    m_trae.motor->setSortering({FilKolonne::Stoerrelse, Qt::DescendingOrder});
+    m_trae.motor->makeStruktur2(K);
     QCOMPARE(tekster(), (QStringList{"undermappe", "stor.png", "lille.pdf", "uden", "ukendt.xyzq", "tom.txt"}));
-    m_motor->makeStruktur2(D);
+    m_trae.motor->makeStruktur2(D);
     QCOMPARE(tekster().mid(5, 2), (QStringList{"æble.txt", "fil10.txt"}));
-    QCOMPARE(m_motor->sortering(), (Sortering{FilKolonne::Stoerrelse, Qt::DescendingOrder}));
+    QCOMPARE(m_trae.motor->sortering(), (Sortering{FilKolonne::Stoerrelse, Qt::DescendingOrder}));
 }
 
 void TestFildetaljer::isoleretFiltypeSorteres()
 {
-    m_motor->makeStruktur2(D);
-    m_motor->setSortering({FilKolonne::Aendret, Qt::DescendingOrder});
-    QCOMPARE(m_motor->makeStrukturFil("txt"), 5);
+    m_trae.motor->makeStruktur2(D);
+    m_trae.motor->setSortering({FilKolonne::Aendret, Qt::DescendingOrder});
+    QCOMPARE(m_trae.motor->makeStrukturFil("txt"), 5);
     QCOMPARE(tekster(), (QStringList{"øl.txt", "ål.txt", "fil10.txt", "æble.txt", "fil9.txt"}));
 }
 
@@ -240,12 +232,12 @@ void TestFildetaljer::omdoebtRaekkeLaesesIgen()
 {
     Testmappe tmp;
     QVERIFY(saetStoerrelse(tmp.path() + "/a.txt", 10));
-    m_motor->makeStruktur2(tmp.path());
-    QCOMPARE(m_filer->kolonneTekst(0, FilKolonne::Stoerrelse), QStringLiteral("10 bytes"));
+    m_trae.motor->makeStruktur2(tmp.path());
+    QCOMPARE(m_trae.filer->kolonneTekst(0, FilKolonne::Stoerrelse), QStringLiteral("10 bytes"));
     QVERIFY(saetStoerrelse(tmp.path() + "/b.txt", 20));
-    m_filer->setTekst(0, "b.txt");
-    m_filer->setRec(0, StrukturRec{{}, tmp.path() + "/b.txt", IdFil});
-    QCOMPARE(m_filer->kolonneTekst(0, FilKolonne::Stoerrelse), QStringLiteral("20 bytes"));
+    m_trae.filer->setTekst(0, "b.txt");
+    m_trae.filer->setRec(0, StrukturRec{{}, tmp.path() + "/b.txt", IdFil});
+    QCOMPARE(m_trae.filer->kolonneTekst(0, FilKolonne::Stoerrelse), QStringLiteral("20 bytes"));
 }
 
 void TestFildetaljer::indstillingerGemmesOgHentes()

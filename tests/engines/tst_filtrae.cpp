@@ -7,6 +7,7 @@
 #include "fakedialogs.h"
 #include "testfiler.h"
 #include "testmiljoe.h"
+#include "traemotor.h"
 
 #include "testmappe.h"
 
@@ -54,9 +55,7 @@ private:
     Testmappe m_tmp;
     QString D;
     QString m_ugyldig;   // a file name that is not valid UTF-8
-    TMappeModel *m_mapper = nullptr;
-    TFilModel *m_filer = nullptr;
-    TStrukturCompo *m_motor = nullptr;
+    Traemotor m_trae;
 };
 
 void TestFiltrae::initTestCase()
@@ -81,20 +80,13 @@ void TestFiltrae::initTestCase()
 
 void TestFiltrae::init()
 {
-    delete m_motor;
-    delete m_mapper;
-    delete m_filer;
-    m_mapper = new TMappeModel;
-    m_filer = new TFilModel;
-    m_motor = new TStrukturCompo;
-    m_motor->setStruktur1(m_mapper);
-    m_motor->setStruktur2(m_filer);
+    m_trae.forny();
 }
 
 int TestFiltrae::raekke(const QString &tekst) const
 {
-    for (int r = 0; r < m_filer->antal(); ++r) {
-        if (m_filer->raekke(r).tekst == tekst)
+    for (int r = 0; r < m_trae.filer->antal(); ++r) {
+        if (m_trae.filer->raekke(r).tekst == tekst)
             return r;
     }
     return -1;
@@ -103,8 +95,8 @@ int TestFiltrae::raekke(const QString &tekst) const
 QStringList TestFiltrae::tekster() const
 {
     QStringList ud;
-    for (int r = 0; r < m_filer->antal(); ++r)
-        ud << m_filer->raekke(r).tekst;
+    for (int r = 0; r < m_trae.filer->antal(); ++r)
+        ud << m_trae.filer->raekke(r).tekst;
     return ud;
 }
 
@@ -126,23 +118,23 @@ void TestFiltrae::listning()
 {
     QFETCH(bool, visSkjulte);
     QFETCH(QStringList, forventet);
-    m_motor->setShowHidden(visSkjulte);
-    QCOMPARE(m_motor->makeStruktur2(D + "/"), D);
-    QCOMPARE(m_motor->mappenavn(), D);
+    m_trae.motor->setShowHidden(visSkjulte);
+    QCOMPARE(m_trae.motor->makeStruktur2(D + "/"), D);
+    QCOMPARE(m_trae.motor->mappenavn(), D);
     QCOMPARE(tekster(), forventet);
 
-    const FilRaekke &pf = m_filer->raekke(raekke("Program Files"));
+    const FilRaekke &pf = m_trae.filer->raekke(raekke("Program Files"));
     QCOMPARE(pf.rec.ID, int(IdMappe));   // never protected in the file tree
     QCOMPARE(pf.rec.mappe, D + "/Program Files");
     QCOMPARE(pf.billede, 1);
-    QCOMPARE(m_filer->raekke(raekke("link")).rec.mappe, D + "/link");
-    const FilRaekke &a = m_filer->raekke(raekke("a.txt"));
+    QCOMPARE(m_trae.filer->raekke(raekke("link")).rec.mappe, D + "/link");
+    const FilRaekke &a = m_trae.filer->raekke(raekke("a.txt"));
     QCOMPARE(a.rec.ID, int(IdFil));
     QCOMPARE(a.rec.filnavn, D + "/a.txt");
     QVERIFY(a.rec.mappe.isEmpty());
     QCOMPARE(a.billede, 6);
-    QCOMPARE(m_filer->raekke(raekke("billede.JPG")).billede, 3);
-    QCOMPARE(m_filer->raekke(raekke("c.doc")).billede, 2);
+    QCOMPARE(m_trae.filer->raekke(raekke("billede.JPG")).billede, 3);
+    QCOMPARE(m_trae.filer->raekke(raekke("c.doc")).billede, 2);
 }
 
 // Folders first, then files, each in Danish order with numbers by value.
@@ -153,11 +145,11 @@ void TestFiltrae::danskNavneorden()
         QDir().mkpath(dir.path() + '/' + QString::fromUtf8(m));
     for (const char *f : {"ål.txt", "fil10.txt", "æble.txt", "øl.txt", "fil9.txt", "zebra.txt"})
         QVERIFY(lavFil(dir.path() + '/' + QString::fromUtf8(f)));
-    m_motor->makeStruktur2(dir.path());
+    m_trae.motor->makeStruktur2(dir.path());
     QCOMPARE(tekster(), (QStringList{"mappe9", "mappe10", "Ål", "fil9.txt", "fil10.txt", "zebra.txt", "æble.txt",
                                      "øl.txt", "ål.txt"}));
     // An isolated file type keeps the order.
-    m_motor->makeStrukturFil(".txt");
+    m_trae.motor->makeStrukturFil(".txt");
     QCOMPARE(tekster(), (QStringList{"fil9.txt", "fil10.txt", "zebra.txt", "æble.txt", "øl.txt", "ål.txt"}));
 }
 
@@ -198,15 +190,15 @@ void TestFiltrae::storMappeISammeOrden()
     QTimer ur;
     connect(&ur, &QTimer::timeout, this, [&] { ++runder; });
     ur.start(0);
-    QCOMPARE(m_motor->makeStruktur2(dir.path()), dir.path());
+    QCOMPARE(m_trae.motor->makeStruktur2(dir.path()), dir.path());
     ur.stop();
     QVERIFY(runder > 0);
-    QVERIFY(!m_motor->lister());
-    QCOMPARE(m_motor->mappenavn(), dir.path());
+    QVERIFY(!m_trae.motor->lister());
+    QCOMPARE(m_trae.motor->mappenavn(), dir.path());
     QCOMPARE(tekster(), forventet);
-    const FilRaekke foerste = m_filer->raekke(0);
+    const FilRaekke foerste = m_trae.filer->raekke(0);
     QCOMPARE(foerste.rec.mappe, dir.path() + '/' + forventet.first());
-    QCOMPARE(m_filer->raekke(m_filer->antal() - 1).rec.filnavn, dir.path() + '/' + forventet.last());
+    QCOMPARE(m_trae.filer->raekke(m_trae.filer->antal() - 1).rec.filnavn, dir.path() + '/' + forventet.last());
 }
 
 // A listing asked for while a big folder is read (by a timer, as a refresh
@@ -217,21 +209,21 @@ void TestFiltrae::nyereListningVinderOverStorMappe()
     QVERIFY(!lavStorMappe(stor.path()).isEmpty());
     QString lille;
     QTimer::singleShot(0, this, [&] {
-        QVERIFY(m_motor->lister());
-        lille = m_motor->makeStruktur2(D);
+        QVERIFY(m_trae.motor->lister());
+        lille = m_trae.motor->makeStruktur2(D);
     });
-    QCOMPARE(m_motor->makeStruktur2(stor.path()), D);
+    QCOMPARE(m_trae.motor->makeStruktur2(stor.path()), D);
     QCOMPARE(lille, D);
-    QCOMPARE(m_motor->mappenavn(), D);
+    QCOMPARE(m_trae.motor->mappenavn(), D);
     QVERIFY(tekster().contains("a.txt"));
-    QCOMPARE(m_filer->raekke(raekke("a.txt")).rec.filnavn, D + "/a.txt");
+    QCOMPARE(m_trae.filer->raekke(raekke("a.txt")).rec.filnavn, D + "/a.txt");
 }
 
 void TestFiltrae::manglendeMappeGiverFoersteNode()
 {
-    m_mapper->tilfoejNode({}, "sub", 3, StrukturRec{D + "/sub", {}, IdMappe});
-    QCOMPARE(m_motor->makeStruktur2(D + "/findes-ikke"), D + "/sub");
-    QCOMPARE(m_filer->antal(), 0);
+    m_trae.mapper->tilfoejNode({}, "sub", 3, StrukturRec{D + "/sub", {}, IdMappe});
+    QCOMPARE(m_trae.motor->makeStruktur2(D + "/findes-ikke"), D + "/sub");
+    QCOMPARE(m_trae.filer->antal(), 0);
 }
 
 void TestFiltrae::isoleretFiltype_data()
@@ -250,178 +242,178 @@ void TestFiltrae::isoleretFiltype()
 {
     QFETCH(QString, ext);
     QFETCH(QStringList, forventet);
-    m_motor->setShowHidden(true);   // hidden files stay out of an isolated type regardless
-    m_motor->makeStruktur2(D);
-    QCOMPARE(m_motor->makeStrukturFil(ext), int(forventet.size()));
+    m_trae.motor->setShowHidden(true);   // hidden files stay out of an isolated type regardless
+    m_trae.motor->makeStruktur2(D);
+    QCOMPARE(m_trae.motor->makeStrukturFil(ext), int(forventet.size()));
     QCOMPARE(tekster(), forventet);
 }
 
 void TestFiltrae::fremvisFiltype()
 {
-    m_motor->makeStruktur2(D);
-    m_filer->vaelg(0);
-    QCOMPARE(m_motor->fremvisFiltype("TXT"), 4);
-    QCOMPARE(m_filer->antalValgte(), 0);
-    QCOMPARE(m_filer->raekke(raekke("B.TXT")).billede, 15);
-    QCOMPARE(m_filer->raekke(raekke("c.doc")).billede, 2);
-    QCOMPARE(m_filer->raekke(raekke("sub")).billede, 1);
-    QCOMPARE(m_motor->fremvisFiltype(""), 0);
+    m_trae.motor->makeStruktur2(D);
+    m_trae.filer->vaelg(0);
+    QCOMPARE(m_trae.motor->fremvisFiltype("TXT"), 4);
+    QCOMPARE(m_trae.filer->antalValgte(), 0);
+    QCOMPARE(m_trae.filer->raekke(raekke("B.TXT")).billede, 15);
+    QCOMPARE(m_trae.filer->raekke(raekke("c.doc")).billede, 2);
+    QCOMPARE(m_trae.filer->raekke(raekke("sub")).billede, 1);
+    QCOMPARE(m_trae.motor->fremvisFiltype(""), 0);
 }
 
 void TestFiltrae::nodeIdOgValgtElement()
 {
-    m_mapper->tilfoejNode({}, "d", 3, StrukturRec{D, {}, IdMappe});
-    m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(Trae::Fil);
-    QCOMPARE(m_motor->getNodeId(), int(IdIngen));
-    QCOMPARE(m_motor->getSelectedMedSti(), QString());
+    m_trae.mapper->tilfoejNode({}, "d", 3, StrukturRec{D, {}, IdMappe});
+    m_trae.motor->makeStruktur2(D);
+    m_trae.motor->setAktiveStruktur(Trae::Fil);
+    QCOMPARE(m_trae.motor->getNodeId(), int(IdIngen));
+    QCOMPARE(m_trae.motor->getSelectedMedSti(), QString());
 
-    m_filer->vaelg(raekke("med blank.txt"));
-    QCOMPARE(m_motor->getNodeId(), int(IdFil));
-    QCOMPARE(m_motor->getSelectedMedSti(), D + "/med blank.txt");
-    QCOMPARE(m_motor->filnavn(), D + "/med blank.txt");
-    QCOMPARE(m_motor->getSelected(), QString("med blank.txt"));
-    QCOMPARE(m_motor->udfoldFileDirectory(), D + "/med blank.txt");
+    m_trae.filer->vaelg(raekke("med blank.txt"));
+    QCOMPARE(m_trae.motor->getNodeId(), int(IdFil));
+    QCOMPARE(m_trae.motor->getSelectedMedSti(), D + "/med blank.txt");
+    QCOMPARE(m_trae.motor->filnavn(), D + "/med blank.txt");
+    QCOMPARE(m_trae.motor->getSelected(), QString("med blank.txt"));
+    QCOMPARE(m_trae.motor->udfoldFileDirectory(), D + "/med blank.txt");
 
-    m_filer->vaelg(raekke("sub"));
-    QCOMPARE(m_motor->getNodeId(), int(IdMappe));
-    QCOMPARE(m_motor->getSelected(), QString("sub"));
-    QCOMPARE(m_motor->mappenavn(), D + "/sub");
-    QVERIFY(m_motor->filnavn().isEmpty());
+    m_trae.filer->vaelg(raekke("sub"));
+    QCOMPARE(m_trae.motor->getNodeId(), int(IdMappe));
+    QCOMPARE(m_trae.motor->getSelected(), QString("sub"));
+    QCOMPARE(m_trae.motor->mappenavn(), D + "/sub");
+    QVERIFY(m_trae.motor->filnavn().isEmpty());
 
-    m_motor->setAktiveStruktur(Trae::Mappe);
-    QCOMPARE(m_motor->getNodeId(), int(IdIngen));
-    m_mapper->vaelg(m_mapper->foersteNode());
-    QCOMPARE(m_motor->getNodeId(), int(IdMappe));
-    QCOMPARE(m_motor->getSelectedMedSti(), D);
-    m_motor->deselectMapper();
-    QCOMPARE(m_motor->getNodeId(), int(IdIngen));
+    m_trae.motor->setAktiveStruktur(Trae::Mappe);
+    QCOMPARE(m_trae.motor->getNodeId(), int(IdIngen));
+    m_trae.mapper->vaelg(m_trae.mapper->foersteNode());
+    QCOMPARE(m_trae.motor->getNodeId(), int(IdMappe));
+    QCOMPARE(m_trae.motor->getSelectedMedSti(), D);
+    m_trae.motor->deselectMapper();
+    QCOMPARE(m_trae.motor->getNodeId(), int(IdIngen));
 
-    m_motor->setAktiveStruktur(Trae::Ingen);
-    QCOMPARE(m_motor->getNodeId(), int(IdIngen));
+    m_trae.motor->setAktiveStruktur(Trae::Ingen);
+    QCOMPARE(m_trae.motor->getNodeId(), int(IdIngen));
 }
 
 void TestFiltrae::loadListerIBeggeTraeer()
 {
-    m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(Trae::Fil);
-    m_filer->vaelgFlere({raekke("sub"), raekke("a.txt"), raekke(m_ugyldig)});
+    m_trae.motor->makeStruktur2(D);
+    m_trae.motor->setAktiveStruktur(Trae::Fil);
+    m_trae.filer->vaelgFlere({raekke("sub"), raekke("a.txt"), raekke(m_ugyldig)});
     QStringList mapper{"gammel"}, filer{"gammel"};
-    QCOMPARE(m_motor->loadLister(mapper, filer), 3);
+    QCOMPARE(m_trae.motor->loadLister(mapper, filer), 3);
     QCOMPARE(mapper, QStringList{D + "/sub"});
     QCOMPARE(filer, (QStringList{D + "/a.txt", D + "/" + m_ugyldig}));
 
     QStringList liste{"før"};
-    QCOMPARE(m_motor->getSelectListe(liste), 3);   // the folder has no extension
+    QCOMPARE(m_trae.motor->getSelectListe(liste), 3);   // the folder has no extension
     QCOMPARE(liste, (QStringList{"før", "a.txt", m_ugyldig}));
 
-    m_motor->setAktiveStruktur(Trae::Mappe);
-    const QModelIndex a = m_mapper->tilfoejNode({}, "d", 3, StrukturRec{D, {}, IdMappe});
-    const QModelIndex b = m_mapper->tilfoejNode({}, "væk", 3, StrukturRec{D + "/væk", {}, IdMappe});
-    m_mapper->valg()->select(a, QItemSelectionModel::Select);
-    m_mapper->valg()->select(b, QItemSelectionModel::Select);
-    QCOMPARE(m_motor->loadLister(mapper, filer), 1);
+    m_trae.motor->setAktiveStruktur(Trae::Mappe);
+    const QModelIndex a = m_trae.mapper->tilfoejNode({}, "d", 3, StrukturRec{D, {}, IdMappe});
+    const QModelIndex b = m_trae.mapper->tilfoejNode({}, "væk", 3, StrukturRec{D + "/væk", {}, IdMappe});
+    m_trae.mapper->valg()->select(a, QItemSelectionModel::Select);
+    m_trae.mapper->valg()->select(b, QItemSelectionModel::Select);
+    QCOMPARE(m_trae.motor->loadLister(mapper, filer), 1);
     QCOMPARE(mapper, QStringList{D});
     QVERIFY(filer.isEmpty());
 }
 
 void TestFiltrae::paramStreng()
 {
-    m_motor->makeStruktur2(D);
-    m_motor->setAktiveStruktur(Trae::Fil);
-    m_filer->vaelgFlere({raekke("sub"), raekke("a.txt"), raekke("med blank.txt")});
-    QCOMPARE(m_motor->makeParamString(), "\"" + D + "/a.txt\" \"" + D + "/med blank.txt\"");
-    QCOMPARE(m_motor->getParamListe(), (QStringList{D + "/a.txt", D + "/med blank.txt"}));
-    m_motor->setAktiveStruktur(Trae::Mappe);
-    QCOMPARE(m_motor->makeParamString(), QString());
+    m_trae.motor->makeStruktur2(D);
+    m_trae.motor->setAktiveStruktur(Trae::Fil);
+    m_trae.filer->vaelgFlere({raekke("sub"), raekke("a.txt"), raekke("med blank.txt")});
+    QCOMPARE(m_trae.motor->makeParamString(), "\"" + D + "/a.txt\" \"" + D + "/med blank.txt\"");
+    QCOMPARE(m_trae.motor->getParamListe(), (QStringList{D + "/a.txt", D + "/med blank.txt"}));
+    m_trae.motor->setAktiveStruktur(Trae::Mappe);
+    QCOMPARE(m_trae.motor->makeParamString(), QString());
 }
 
 void TestFiltrae::selectFil()
 {
-    QCOMPARE(m_motor->SelectFil(D + "/c.doc"), D + "/c.doc");
-    QCOMPARE(m_filer->raekke(m_filer->valgtRaekke()).tekst, QString("c.doc"));
-    QCOMPARE(m_motor->mappenavn(), D);
+    QCOMPARE(m_trae.motor->SelectFil(D + "/c.doc"), D + "/c.doc");
+    QCOMPARE(m_trae.filer->raekke(m_trae.filer->valgtRaekke()).tekst, QString("c.doc"));
+    QCOMPARE(m_trae.motor->mappenavn(), D);
 
     // A file that is gone changes nothing.
-    const int foer = m_filer->antal();
-    QCOMPARE(m_motor->SelectFil(D + "/forsvundet.txt"), D + "/c.doc");
-    QCOMPARE(m_motor->filnavn(), D + "/c.doc");
-    QCOMPARE(m_filer->antal(), foer);
-    QCOMPARE(m_filer->raekke(m_filer->valgtRaekke()).tekst, QString("c.doc"));
+    const int foer = m_trae.filer->antal();
+    QCOMPARE(m_trae.motor->SelectFil(D + "/forsvundet.txt"), D + "/c.doc");
+    QCOMPARE(m_trae.motor->filnavn(), D + "/c.doc");
+    QCOMPARE(m_trae.filer->antal(), foer);
+    QCOMPARE(m_trae.filer->raekke(m_trae.filer->valgtRaekke()).tekst, QString("c.doc"));
 
     const QString u = D + "/" + m_ugyldig;
-    QCOMPARE(m_motor->SelectFil(u), u);
+    QCOMPARE(m_trae.motor->SelectFil(u), u);
 }
 
 void TestFiltrae::vaelgAlleIngenOgOmvendt()
 {
-    m_motor->makeStruktur2(D);
-    const int n = m_filer->antal();
-    QSignalSpy fokus(m_filer, &TFilModel::fokusOenskes);
+    m_trae.motor->makeStruktur2(D);
+    const int n = m_trae.filer->antal();
+    QSignalSpy fokus(m_trae.filer, &TFilModel::fokusOenskes);
 
-    m_motor->setAktiveStruktur(Trae::Mappe);
-    m_motor->SelectMapperFiler(1);
-    QCOMPARE(m_filer->antalValgte(), 0);   // only acts on the file tree
+    m_trae.motor->setAktiveStruktur(Trae::Mappe);
+    m_trae.motor->SelectMapperFiler(1);
+    QCOMPARE(m_trae.filer->antalValgte(), 0);   // only acts on the file tree
 
-    m_motor->setAktiveStruktur(Trae::Fil);
-    m_motor->SelectMapperFiler(1);
-    QCOMPARE(m_filer->antalValgte(), n);
+    m_trae.motor->setAktiveStruktur(Trae::Fil);
+    m_trae.motor->SelectMapperFiler(1);
+    QCOMPARE(m_trae.filer->antalValgte(), n);
     QCOMPARE(fokus.count(), 1);
 
-    m_motor->SelectMapperFiler(3);   // inverting everything leaves nothing
-    QCOMPARE(m_filer->antalValgte(), 0);
-    QCOMPARE(m_filer->valgtRaekke(), -1);
+    m_trae.motor->SelectMapperFiler(3);   // inverting everything leaves nothing
+    QCOMPARE(m_trae.filer->antalValgte(), 0);
+    QCOMPARE(m_trae.filer->valgtRaekke(), -1);
 
-    m_filer->vaelgFlere({0, 1, n - 1});
-    m_motor->SelectMapperFiler(3);
+    m_trae.filer->vaelgFlere({0, 1, n - 1});
+    m_trae.motor->SelectMapperFiler(3);
     QList<int> forventet;
     for (int r = 2; r < n - 1; ++r)
         forventet << r;
-    QCOMPARE(m_filer->valgteRaekker(), forventet);
+    QCOMPARE(m_trae.filer->valgteRaekker(), forventet);
     QCOMPARE(fokus.count(), 2);
-    QCOMPARE(m_motor->filnavn(), m_filer->raekke(m_filer->valgtRaekke()).rec.filnavn);
+    QCOMPARE(m_trae.motor->filnavn(), m_trae.filer->raekke(m_trae.filer->valgtRaekke()).rec.filnavn);
 
-    m_motor->SelectMapperFiler(2);
-    QCOMPARE(m_filer->antalValgte(), 0);
-    QVERIFY(m_motor->filnavn().isEmpty());
+    m_trae.motor->SelectMapperFiler(2);
+    QCOMPARE(m_trae.filer->antalValgte(), 0);
+    QVERIFY(m_trae.motor->filnavn().isEmpty());
 }
 
 void TestFiltrae::filMappeOgFokus()
 {
-    m_motor->makeStruktur2(D);
-    m_motor->setFilnavn("x");
-    QCOMPARE(m_motor->getFileDirectory(false), D);
-    QVERIFY(m_motor->filnavn().isEmpty());
+    m_trae.motor->makeStruktur2(D);
+    m_trae.motor->setFilnavn("x");
+    QCOMPARE(m_trae.motor->getFileDirectory(false), D);
+    QVERIFY(m_trae.motor->filnavn().isEmpty());
 
-    m_filer->vaelgFlere({raekke("a.txt"), raekke("c.doc")});
-    m_filer->vaelg(raekke("c.doc"));
-    m_filer->valg()->select(m_filer->index(raekke("a.txt")), QItemSelectionModel::Select);
-    QCOMPARE(m_motor->getFileDirectory(true), D + "/c.doc");
-    QCOMPARE(m_filer->antalValgte(), 0);
+    m_trae.filer->vaelgFlere({raekke("a.txt"), raekke("c.doc")});
+    m_trae.filer->vaelg(raekke("c.doc"));
+    m_trae.filer->valg()->select(m_trae.filer->index(raekke("a.txt")), QItemSelectionModel::Select);
+    QCOMPARE(m_trae.motor->getFileDirectory(true), D + "/c.doc");
+    QCOMPARE(m_trae.filer->antalValgte(), 0);
 
-    m_motor->setMultiSelect(true);
-    QCOMPARE(m_motor->getFileDirectory(false), QString());
-    m_motor->setMultiSelect(false);
+    m_trae.motor->setMultiSelect(true);
+    QCOMPARE(m_trae.motor->getFileDirectory(false), QString());
+    m_trae.motor->setMultiSelect(false);
 
-    QCOMPARE(m_motor->getFocusFilDirectory(raekke("sub")), D + "/sub");
-    QCOMPARE(m_motor->mappenavn(), D + "/sub");
-    m_motor->setMappenavn(D);
-    QCOMPARE(m_motor->getFocusFilDirectory(raekke("a.txt")), D);
-    QCOMPARE(m_motor->filnavn(), D + "/a.txt");
-    QCOMPARE(m_motor->getFocusFilDirectory(-1), D);
-    QCOMPARE(m_filer->antalValgte(), 0);
+    QCOMPARE(m_trae.motor->getFocusFilDirectory(raekke("sub")), D + "/sub");
+    QCOMPARE(m_trae.motor->mappenavn(), D + "/sub");
+    m_trae.motor->setMappenavn(D);
+    QCOMPARE(m_trae.motor->getFocusFilDirectory(raekke("a.txt")), D);
+    QCOMPARE(m_trae.motor->filnavn(), D + "/a.txt");
+    QCOMPARE(m_trae.motor->getFocusFilDirectory(-1), D);
+    QCOMPARE(m_trae.filer->antalValgte(), 0);
 
-    const QModelIndex sub = m_mapper->tilfoejNode({}, "sub", 3, StrukturRec{D + "/sub", {}, IdMappe});
-    const QModelIndex vaek = m_mapper->tilfoejNode({}, "væk", 3, StrukturRec{D + "/væk", {}, IdMappe});
-    QCOMPARE(m_motor->getFocusDirectory(sub), D + "/sub");
-    QCOMPARE(m_mapper->valgtNode(), sub);
-    QCOMPARE(m_motor->getFocusDirectory(vaek), QString());
-    QVERIFY(!m_mapper->valgtNode().isValid());
+    const QModelIndex sub = m_trae.mapper->tilfoejNode({}, "sub", 3, StrukturRec{D + "/sub", {}, IdMappe});
+    const QModelIndex vaek = m_trae.mapper->tilfoejNode({}, "væk", 3, StrukturRec{D + "/væk", {}, IdMappe});
+    QCOMPARE(m_trae.motor->getFocusDirectory(sub), D + "/sub");
+    QCOMPARE(m_trae.mapper->valgtNode(), sub);
+    QCOMPARE(m_trae.motor->getFocusDirectory(vaek), QString());
+    QVERIFY(!m_trae.mapper->valgtNode().isValid());
 
-    m_mapper->vaelg(sub);
-    QCOMPARE(m_motor->getDirectory(), D + "/sub");
-    QCOMPARE(m_motor->mappenavn(), D + "/sub");
-    QCOMPARE(m_filer->antal(), 0);
+    m_trae.mapper->vaelg(sub);
+    QCOMPARE(m_trae.motor->getDirectory(), D + "/sub");
+    QCOMPARE(m_trae.motor->mappenavn(), D + "/sub");
+    QCOMPARE(m_trae.filer->antal(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestFiltrae)
