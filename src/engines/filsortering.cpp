@@ -15,9 +15,10 @@ namespace filsortering {
 
 namespace {
 
-QStringView navnAf(QStringView navne, const Navn &r)
+QStringView navnAf(QStringView navne, const Raekker &raekker, size_t r)
 {
-    return navne.mid(r.fra, r.laengde);
+    const Navn n = raekker.navn(r);
+    return navne.mid(n.fra, n.laengde);
 }
 
 // Rows [fra, til) in the Danish name order, with their keys.
@@ -32,12 +33,12 @@ struct SorteretDel
 
 // Sorts one part: each name's key is made once, and most comparisons are
 // settled by the keys' first eight bytes kept beside the row number.
-void sorterDel(QStringView navne, const std::vector<Navn> &raekker, SorteretDel &del, size_t fra, size_t til)
+void sorterDel(QStringView navne, const Raekker &raekker, SorteretDel &del, size_t fra, size_t til)
 {
     del.fra = fra;
-    del.noegler.reserver(til - fra, size_t(navne.size()) * (til - fra) / raekker.size());
+    del.noegler.reserver(til - fra, size_t(navne.size()) * (til - fra) / raekker.antal);
     for (size_t r = fra; r < til; ++r)
-        del.noegler.tilfoej(navnAf(navne, raekker[r]));
+        del.noegler.tilfoej(navnAf(navne, raekker, r));
     std::vector<std::pair<std::uint64_t, quint32>> orden;
     orden.reserve(til - fra);
     for (size_t r = fra; r < til; ++r)
@@ -47,7 +48,7 @@ void sorterDel(QStringView navne, const std::vector<Navn> &raekker, SorteretDel 
             return a.first < b.first;
         const int c = Navnenoegler::sammenlign(del.noegle(a.second), del.noegle(b.second));
         // Names that collate alike keep one order every time.
-        return c != 0 ? c < 0 : navnAf(navne, raekker[a.second]) < navnAf(navne, raekker[b.second]);
+        return c != 0 ? c < 0 : navnAf(navne, raekker, a.second) < navnAf(navne, raekker, b.second);
     });
     del.raekker.reserve(orden.size());
     for (const auto &o : orden)
@@ -56,9 +57,9 @@ void sorterDel(QStringView navne, const std::vector<Navn> &raekker, SorteretDel 
 
 // Every row's place in the Danish name order. A big folder is sorted in
 // two halves on two threads and the halves merged.
-std::vector<quint32> navnerang(QStringView navne, const std::vector<Navn> &raekker)
+std::vector<quint32> navnerang(QStringView navne, const Raekker &raekker)
 {
-    const size_t n = raekker.size();
+    const size_t n = raekker.antal;
     constexpr size_t DeltFra = 20000;
     const size_t halv = n >= DeltFra ? n / 2 : n;
     SorteretDel foerste, anden;
@@ -76,7 +77,7 @@ std::vector<quint32> navnerang(QStringView navne, const std::vector<Navn> &raekk
     while (a != foerste.raekker.cend() && b != anden.raekker.cend()) {
         int c = Navnenoegler::sammenlign(anden.noegle(*b), foerste.noegle(*a));
         if (c == 0)
-            c = navnAf(navne, raekker[*b]) < navnAf(navne, raekker[*a]) ? -1 : 1;
+            c = navnAf(navne, raekker, *b) < navnAf(navne, raekker, *a) ? -1 : 1;
         rang[c < 0 ? *b++ : *a++] = plads++;
     }
     for (; a != foerste.raekker.cend(); ++a)
@@ -88,37 +89,37 @@ std::vector<quint32> navnerang(QStringView navne, const std::vector<Navn> &raekk
 
 // Every row's type as a rank in the Danish order of the type texts: the
 // few distinct texts are sorted, not the rows.
-std::vector<qint64> typerang(QStringView navne, const std::vector<Navn> &raekker)
+std::vector<qint64> typerang(QStringView navne, const Raekker &raekker, const std::vector<bool> &mappe)
 {
     QHash<QString, qint64> rangAf;
-    std::vector<QString> tekster(raekker.size());
-    for (size_t i = 0; i < raekker.size(); ++i) {
-        tekster[i] = typetekster::typeTekst(navnAf(navne, raekker[i]), raekker[i].mappe);
+    std::vector<QString> tekster(raekker.antal);
+    for (size_t i = 0; i < raekker.antal; ++i) {
+        tekster[i] = typetekster::typeTekst(navnAf(navne, raekker, i), mappe[i]);
         rangAf.insert(tekster[i], 0);
     }
     QStringList forskellige = rangAf.keys();
     dansk::sorterNavne(forskellige);
     for (qsizetype i = 0; i < forskellige.size(); ++i)
         rangAf[forskellige[i]] = i;
-    std::vector<qint64> ud(raekker.size());
-    for (size_t i = 0; i < raekker.size(); ++i)
+    std::vector<qint64> ud(raekker.antal);
+    for (size_t i = 0; i < raekker.antal; ++i)
         ud[i] = rangAf.value(tekster[i]);
     return ud;
 }
 
 // The value a row is sorted by in column `k`; names sort by their rank.
-std::vector<qint64> noegler(QStringView navne, const std::vector<Navn> &raekker,
-                            const std::vector<filinfo::Detaljer> &detaljer, FilKolonne k)
+std::vector<qint64> noegler(QStringView navne, const Raekker &raekker, const std::vector<bool> &mappe,
+                            const filinfo::DetaljeListe &detaljer, FilKolonne k)
 {
-    std::vector<qint64> ud(raekker.size(), 0);
+    std::vector<qint64> ud(raekker.antal, 0);
     if (k == FilKolonne::Type)
-        return typerang(navne, raekker);
-    if (detaljer.size() != raekker.size())
+        return typerang(navne, raekker, mappe);
+    if (detaljer.size() != raekker.antal)
         return ud;
-    for (size_t i = 0; i < raekker.size(); ++i) {
+    for (size_t i = 0; i < raekker.antal; ++i) {
         // A folder shows no size: folders keep their name order there.
         if (k == FilKolonne::Stoerrelse)
-            ud[i] = raekker[i].mappe ? 0 : detaljer[i].stoerrelse;
+            ud[i] = mappe[i] ? 0 : detaljer[i].stoerrelse;
         else if (k == FilKolonne::Aendret)
             ud[i] = detaljer[i].aendret;
     }
@@ -132,10 +133,10 @@ bool behoeverDetaljer(Sortering s)
     return s.kolonne == FilKolonne::Stoerrelse || s.kolonne == FilKolonne::Aendret;
 }
 
-std::vector<quint32> orden(QStringView navne, const std::vector<Navn> &raekker,
-                           const std::vector<filinfo::Detaljer> &detaljer, Sortering s)
+std::vector<quint32> orden(QStringView navne, const Raekker &raekker, const filinfo::DetaljeListe &detaljer,
+                           Sortering s)
 {
-    const size_t n = raekker.size();
+    const size_t n = raekker.antal;
     std::vector<quint32> ud(n);
     std::iota(ud.begin(), ud.end(), 0u);
     if (n < 2)
@@ -147,19 +148,19 @@ std::vector<quint32> orden(QStringView navne, const std::vector<Navn> &raekker,
         // to the front, no second sort.
         for (size_t i = 0; i < n; ++i)
             ud[faldende ? n - 1 - rang[i] : rang[i]] = quint32(i);
-        std::stable_partition(ud.begin(), ud.end(), [&](quint32 r) { return raekker[r].mappe; });
+        std::stable_partition(ud.begin(), ud.end(), [&](quint32 r) { return raekker.navn(r).mappe; });
         return ud;
     }
-    const std::vector<qint64> noegle
-        = s.kolonne == FilKolonne::Navn ? std::vector<qint64>() : noegler(navne, raekker, detaljer, s.kolonne);
+    std::vector<bool> mappe(n);
+    for (size_t i = 0; i < n; ++i)
+        mappe[i] = raekker.navn(i).mappe;
+    const std::vector<qint64> noegle = noegler(navne, raekker, mappe, detaljer, s.kolonne);
     std::sort(ud.begin(), ud.end(), [&](quint32 a, quint32 b) {
-        if (raekker[a].mappe != raekker[b].mappe)
-            return raekker[a].mappe;
-        if (!noegle.empty() && noegle[a] != noegle[b])
+        if (mappe[a] != mappe[b])
+            return bool(mappe[a]);
+        if (noegle[a] != noegle[b])
             return faldende ? noegle[a] > noegle[b] : noegle[a] < noegle[b];
         // Ties on another column stay in name order; only the name column turns it round.
-        if (faldende && s.kolonne == FilKolonne::Navn)
-            return rang[a] > rang[b];
         return rang[a] < rang[b];
     });
     return ud;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <Qt>
 
+#include <functional>
 #include <vector>
 
 // The columns of the file tree, in the order shown.
@@ -37,6 +38,15 @@ struct Navn
     bool mappe = false;
 };
 
+// The rows to sort, read in place from the caller's own records: row i is
+// navn(i). It is called from two threads at once for a big folder, so it
+// must only read.
+struct Raekker
+{
+    size_t antal = 0;
+    std::function<Navn(size_t)> navn;
+};
+
 // Sizes and dates must be known for every row before sorting by them.
 bool behoeverDetaljer(Sortering s);
 
@@ -45,20 +55,34 @@ bool behoeverDetaljer(Sortering s);
 // name's collation key is made once; a big folder's keys are made on two
 // threads. `detaljer` is read only when the sort needs it. A pure function
 // of its arguments: it may run on any thread.
-std::vector<quint32> orden(QStringView navne, const std::vector<Navn> &raekker,
-                           const std::vector<filinfo::Detaljer> &detaljer, Sortering s);
+std::vector<quint32> orden(QStringView navne, const Raekker &raekker, const filinfo::DetaljeListe &detaljer,
+                           Sortering s);
 
-// Puts `v` in the order `orden` gave.
-template<typename T>
-void anvend(std::vector<T> &v, const std::vector<quint32> &orden)
+// Puts `v` in the order `orden` gave, in place: element i becomes the one
+// that was at orden[i]. Each cycle of the order is followed once, so a big
+// array is not copied into fresh memory.
+template<typename V>
+void anvend(V &v, const std::vector<quint32> &orden)
 {
     if (v.size() != orden.size())
         return;
-    std::vector<T> ny;
-    ny.reserve(v.size());
-    for (quint32 i : orden)
-        ny.push_back(std::move(v[i]));
-    v = std::move(ny);
+    std::vector<bool> paaPlads(orden.size());
+    for (size_t start = 0; start < orden.size(); ++start) {
+        if (paaPlads[start])
+            continue;
+        auto foerste = std::move(v[start]);
+        size_t i = start;
+        for (;;) {
+            paaPlads[i] = true;
+            const size_t fra = orden[i];
+            if (fra == start) {
+                v[i] = std::move(foerste);
+                break;
+            }
+            v[i] = std::move(v[fra]);
+            i = fra;
+        }
+    }
 }
 
 } // namespace filsortering

@@ -110,7 +110,7 @@ void TFilModel::laesAlleDetaljer()
             mangler.push_back(r);
     }
     if (!mangler.empty() && !m_forstavelse.isEmpty()) {
-        const std::vector<filinfo::Detaljer> d = filinfo::detaljerI(m_forstavelse, mangler.size(), [&](size_t i) {
+        const filinfo::DetaljeListe d = filinfo::detaljerI(m_forstavelse, mangler.size(), [&](size_t i) {
             const Post &p = m_poster[mangler[i]];
             return QStringView(m_navne).mid(p.fra, p.laengde);
         });
@@ -123,13 +123,12 @@ void TFilModel::laesAlleDetaljer()
         detaljer(r);
 }
 
-std::vector<filsortering::Navn> TFilModel::sorteringsnavne(const std::vector<Post> &poster)
+filsortering::Raekker TFilModel::sorteringsraekker(const std::vector<Post> &poster)
 {
-    std::vector<filsortering::Navn> ud;
-    ud.reserve(poster.size());
-    for (const Post &p : poster)
-        ud.push_back({p.fra, p.laengde, p.ID == IdMappe});
-    return ud;
+    return {poster.size(), [&poster](size_t i) {
+                const Post &p = poster[i];
+                return filsortering::Navn{p.fra, p.laengde, p.ID == IdMappe};
+            }};
 }
 
 void TFilModel::sorter(Sortering s)
@@ -138,7 +137,7 @@ void TFilModel::sorter(Sortering s)
         return;
     if (filsortering::behoeverDetaljer(s))
         laesAlleDetaljer();
-    const std::vector<quint32> orden = filsortering::orden(m_navne, sorteringsnavne(m_poster), m_detaljer, s);
+    const std::vector<quint32> orden = filsortering::orden(m_navne, sorteringsraekker(m_poster), m_detaljer, s);
     std::vector<int> nyRaekke(orden.size());
     for (size_t i = 0; i < orden.size(); ++i)
         nyRaekke[orden[i]] = int(i);
@@ -170,8 +169,8 @@ void TFilModel::saet(Liste liste)
     m_navne = std::move(liste.navne);
     m_poster = std::move(liste.poster);
     const bool medDetaljer = liste.detaljer.size() == m_poster.size();
-    m_detaljer = medDetaljer ? std::move(liste.detaljer) : std::vector<filinfo::Detaljer>(m_poster.size());
-    m_detaljerLaest.assign(m_poster.size(), medDetaljer && liste.detaljerLaest);
+    m_detaljer = medDetaljer ? std::move(liste.detaljer) : filinfo::DetaljeListe(m_poster.size());
+    m_detaljerLaest.assign(m_poster.size(), medDetaljer);
     m_egneRec.clear();
     endResetModel();
 }

@@ -48,17 +48,13 @@ public:
 
     // One folder's listing: the folder's path with its separator, the names
     // one after another and the rows in the order shown. `detaljer` is
-    // either empty (read when shown) or one per row.
+    // either empty (read when shown) or what the disk said for every row.
     struct Liste
     {
         QString forstavelse;
         QString navne;
         std::vector<Post> poster;
-        // One per row, or none. Made where the listing is read, so a big
-        // folder's array is not built on the window's thread; `detaljerLaest`
-        // says whether they hold what the disk said or wait to be read.
-        std::vector<filinfo::Detaljer> detaljer;
-        bool detaljerLaest = false;
+        filinfo::DetaljeListe detaljer;
     };
 
     explicit TFilModel(QObject *parent = nullptr);
@@ -76,8 +72,8 @@ public:
     filinfo::Detaljer detaljer(int raekke) const;
     // Puts the rows in a new order, keeping the selection and the current row.
     void sorter(Sortering s);
-    // The names as the sort sees them.
-    static std::vector<filsortering::Navn> sorteringsnavne(const std::vector<Post> &poster);
+    // The rows as the sort sees them, read from `poster` in place.
+    static filsortering::Raekker sorteringsraekker(const std::vector<Post> &poster);
 
     void saet(Liste liste);
     // Rows with records of their own, as they are given.
@@ -119,7 +115,7 @@ private:
     // or renamed.
     QHash<int, StrukturRec> m_egneRec;
     // Sizes and dates, and which of them have been read.
-    mutable std::vector<filinfo::Detaljer> m_detaljer;
+    mutable filinfo::DetaljeListe m_detaljer;
     mutable std::vector<bool> m_detaljerLaest;
     QItemSelectionModel *m_valg;
 };

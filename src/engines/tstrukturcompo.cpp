@@ -51,13 +51,25 @@ void sorter(TFilModel::Liste &liste, Sortering s)
             const TFilModel::Post &p = liste.poster[i];
             return QStringView(liste.navne).mid(p.fra, p.laengde);
         });
-        liste.detaljerLaest = true;
     }
     const std::vector<quint32> orden =
-        filsortering::orden(liste.navne, TFilModel::sorteringsnavne(liste.poster), liste.detaljer, s);
+        filsortering::orden(liste.navne, TFilModel::sorteringsraekker(liste.poster), liste.detaljer, s);
     filsortering::anvend(liste.poster, orden);
     filsortering::anvend(liste.detaljer, orden);
-    liste.detaljer.resize(liste.poster.size());
+}
+
+// Makes room for a folder's names and rows at once, guessed from the size
+// of the folder itself: growing the buffers entry by entry copied and
+// touched the memory of a big folder several times over. The guess is
+// capped, since a network file system may report any size for a folder.
+void reserverTil(TFilModel::Liste &liste, qint64 mappestoerrelse)
+{
+    constexpr qint64 Loft = 8 * 1024 * 1024;
+    const qint64 bytes = std::min(mappestoerrelse, Loft);
+    // An entry takes a header of about eight bytes and its name, at least
+    // a byte per character, in the folder's own data.
+    liste.navne.reserve(bytes / 2);
+    liste.poster.reserve(size_t(bytes / 32));
 }
 
 // Reads one folder for the file tree: its folders first, then its files,
@@ -71,6 +83,7 @@ TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype,
     MappeLaeser laeser(dir);
     if (!laeser.aaben())
         return liste;
+    reserverTil(liste, laeser.mappestoerrelse());
     const QSet<QString> skjulte = medSkjulte ? QSet<QString>() : MappeLaeser::skjulteNavne(dir);
     MappeLaeser::Post post;
     while (laeser.naeste(post)) {
@@ -84,6 +97,9 @@ TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype,
         liste.navne += post.navn;
         liste.poster.push_back(p);
     }
+    // A filter or a guess too high leaves room unused; it is given back.
+    if (liste.navne.capacity() - liste.navne.size() > liste.navne.size() / 4)
+        liste.navne.squeeze();
     sorter(liste, sortering);
     return liste;
 }

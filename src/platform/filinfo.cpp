@@ -5,6 +5,9 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdlib>
+#include <new>
+#include <type_traits>
 #include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -78,9 +81,28 @@ Detaljer detaljer(const QString &sti)
     return detaljerVed(AT_FDCWD, navnekode::kod(sti).constData());
 }
 
-std::vector<Detaljer> detaljerI(const QString &mappe, size_t antal, const std::function<QStringView(size_t)> &navn)
+// A zero Detaljer is the default one, so calloc's zeroed memory holds
+// `antal` of them as they are.
+static_assert(std::is_trivially_copyable_v<Detaljer> && std::is_trivially_destructible_v<Detaljer>);
+
+DetaljeListe::DetaljeListe(size_t antal)
+    : m_antal(antal)
 {
-    std::vector<Detaljer> ud(antal);
+    if (antal == 0)
+        return;
+    m_data.reset(static_cast<Detaljer *>(std::calloc(antal, sizeof(Detaljer))));
+    if (!m_data)
+        throw std::bad_alloc();
+}
+
+void DetaljeListe::Frigiv::operator()(Detaljer *p) const
+{
+    std::free(p);
+}
+
+DetaljeListe detaljerI(const QString &mappe, size_t antal, const std::function<QStringView(size_t)> &navn)
+{
+    DetaljeListe ud(antal);
     const int fd = ::open(navnekode::kod(mappe).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return ud;

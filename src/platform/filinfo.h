@@ -4,7 +4,9 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QFile;
@@ -36,11 +38,44 @@ struct Detaljer
     bool kendt = false;
 };
 Detaljer detaljer(const QString &sti);
+
+// A fixed number of details, each zero (not read) until written. The memory
+// comes zeroed from the system, so a big folder's array costs neither time
+// nor memory for the rows no one looks at: its pages are first touched when
+// a row's details are read.
+class DetaljeListe
+{
+public:
+    DetaljeListe() = default;
+    explicit DetaljeListe(size_t antal);
+    DetaljeListe(DetaljeListe &&a) noexcept
+        : m_data(std::move(a.m_data)), m_antal(std::exchange(a.m_antal, 0)) {}
+    DetaljeListe &operator=(DetaljeListe &&a) noexcept
+    {
+        m_data = std::move(a.m_data);
+        m_antal = std::exchange(a.m_antal, 0);
+        return *this;
+    }
+
+    size_t size() const { return m_antal; }
+    bool empty() const { return m_antal == 0; }
+    Detaljer &operator[](size_t i) { return m_data[i]; }
+    const Detaljer &operator[](size_t i) const { return m_data[i]; }
+
+private:
+    struct Frigiv
+    {
+        void operator()(Detaljer *p) const;
+    };
+    std::unique_ptr<Detaljer[], Frigiv> m_data;
+    size_t m_antal = 0;
+};
+
 // The same for many names of one folder, asked through the folder's own
 // descriptor so that the path is not looked up again for every name.
 // `navn(i)` gives the i-th name; it is called from two threads at once for
 // a big folder, so it must only read.
-std::vector<Detaljer> detaljerI(const QString &mappe, size_t antal, const std::function<QStringView(size_t)> &navn);
+DetaljeListe detaljerI(const QString &mappe, size_t antal, const std::function<QStringView(size_t)> &navn);
 
 // One element looked at as itself: whether it is a link, and its size
 // with links followed (-1 for a link that leads nowhere). Nullopt when

@@ -23,6 +23,12 @@ montering::Sted MappeLaeser::sted() const
     return m_dir ? montering::sted(::dirfd(m_dir), "") : montering::Sted{};
 }
 
+qint64 MappeLaeser::mappestoerrelse() const
+{
+    struct stat st;
+    return m_dir && ::fstat(::dirfd(m_dir), &st) == 0 ? qint64(st.st_size) : 0;
+}
+
 MappeLaeser::~MappeLaeser()
 {
     if (m_dir)

@@ -46,6 +46,10 @@ public:
     // The errno of that read error, or of opening the folder.
     int fejl() const { return m_fejl; }
 
+    // The open folder's own size in bytes, which grows with its entries on
+    // every file system; 0 when unknown.
+    qint64 mappestoerrelse() const;
+
     // Where the open folder itself lies among the mounted volumes.
     montering::Sted sted() const;
 

@@ -10,6 +10,7 @@
 #include "traemotor.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -42,6 +43,7 @@ private slots:
 
 private:
     QStringList tekster() const;
+    void detaljerFoelgerRaekkerne();
     static qint64 tid(int dag, int time, int minut);
     static bool saetTid(const QString &sti, qint64 msek);
     static bool saetStoerrelse(const QString &sti, qint64 bytes);
@@ -191,6 +193,7 @@ void TestFildetaljer::sortering()
     m_trae.motor->setSortering(s);
     m_trae.motor->makeStruktur2(D);
     QCOMPARE(tekster(), forventet);
+    detaljerFoelgerRaekkerne();
 
     init();
     m_trae.motor->makeStruktur2(D);
@@ -205,6 +208,19 @@ void TestFildetaljer::sortering()
     QCOMPARE(valgte, (QStringList{"fil9.txt", "øl"}));
     QCOMPARE(m_trae.filer->tekst(m_trae.filer->valg()->currentIndex().row()), QStringLiteral("fil9.txt"));
     QCOMPARE(m_trae.filer->raekke(m_trae.filer->valgtRaekke()).rec.filnavn, D + "/fil9.txt");
+    detaljerFoelgerRaekkerne();
+}
+
+// Every row's size and date are its own element's, after the rows moved.
+void TestFildetaljer::detaljerFoelgerRaekkerne()
+{
+    for (int r = 0; r < m_trae.filer->antal(); ++r) {
+        const QFileInfo fi(D + '/' + m_trae.filer->tekst(r));
+        const filinfo::Detaljer d = m_trae.filer->detaljer(r);
+        if (fi.isFile())
+            QCOMPARE(d.stoerrelse, fi.size());
+        QCOMPARE(d.aendret, fi.lastModified().toMSecsSinceEpoch());
+    }
 }
 
 // The sort is the window's: the next folder listed, or the same one listed
