@@ -31,13 +31,18 @@ QString mappeAf(const QString &sti)
     return i == 0 ? QStringLiteral("/") : s.left(i);
 }
 
-QString udvidelse(const QString &navn)
+QStringView udvidelse(QStringView navn)
 {
-    const qsizetype skraa = navn.lastIndexOf(QLatin1Char('/'));
-    const qsizetype punkt = navn.lastIndexOf(QLatin1Char('.'));
+    const qsizetype skraa = navn.lastIndexOf(u'/');
+    const qsizetype punkt = navn.lastIndexOf(u'.');
     if (punkt <= skraa + 1)
         return {};
     return navn.mid(punkt);
+}
+
+QString udvidelse(const QString &navn)
+{
+    return udvidelse(QStringView(navn)).toString();
 }
 
 QString udenUdvidelse(const QString &navn)

@@ -20,6 +20,7 @@ QString mappeAf(const QString &sti);
 // The extension with its dot (".txt"), or empty. A leading dot does not start
 // an extension: ".bashrc" has none.
 QString udvidelse(const QString &navn);
+QStringView udvidelse(QStringView navn);
 QString udenUdvidelse(const QString &navn);
 
 // One trailing "/" dropped, except from the root.

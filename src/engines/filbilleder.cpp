@@ -24,12 +24,22 @@ const QHash<QString, int> &tabel()
 
 } // namespace
 
-int getFilensImageIndex(const QString &navn)
+// Called for every file of a listing, so the usual extension, short and
+// plain ASCII, is lowered into a buffer of its own rather than new strings.
+int getFilensImageIndex(QStringView navn)
 {
-    const QString ext = stier::udvidelse(navn);
-    if (ext.isEmpty())
+    const QStringView ext = stier::udvidelse(navn);
+    constexpr qsizetype Laengst = 8;   // ".desktop"
+    if (ext.isEmpty() || ext.size() > Laengst)
         return 2;
-    return tabel().value(ext.toLower(), 2);
+    char16_t smaa[Laengst];
+    for (qsizetype i = 0; i < ext.size(); ++i) {
+        const char16_t c = ext[i].unicode();
+        if (c >= 0x80)
+            return tabel().value(ext.toString().toLower(), 2);
+        smaa[i] = c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c;
+    }
+    return tabel().value(QString::fromRawData(reinterpret_cast<const QChar *>(smaa), ext.size()), 2);
 }
 
 bool erDetEnBilledfil(const QString &udvidelse)

@@ -7,7 +7,7 @@
 namespace filbilleder {
 
 // The image index of a file by its lower-cased extension; 2 for any other.
-int getFilensImageIndex(const QString &navn);
+int getFilensImageIndex(QStringView navn);
 
 // ".jpg", ".png", ".bmp", ".ico" or ".gif" in any letter case.
 bool erDetEnBilledfil(const QString &udvidelse);

@@ -64,7 +64,10 @@ bool MappeLaeser::naeste(Post &post)
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
 
-        post.navn = navnekode::dekod(n, qsizetype(std::strlen(n)));
+        // The string keeps its room from the entry before, unless the caller
+        // kept a copy of it.
+        post.navn.resize(0);
+        navnekode::dekodTil(post.navn, n, qsizetype(std::strlen(n)));
         post.erLink = e->d_type == DT_LNK;
         post.stoerrelse = 0;
         post.fejl = 0;

@@ -31,17 +31,18 @@ int gyldigSekvens(const unsigned char *p, qsizetype rest)
 
 } // namespace
 
-QString dekod(const char *bytes, qsizetype laengde)
+void dekodTil(QString &ud, const char *bytes, qsizetype laengde)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes);
     qsizetype i = 0;
     while (i < laengde && p[i] < 0x80)
         ++i;
-    if (i == laengde)
-        return QString::fromLatin1(bytes, laengde);
+    if (i == laengde) {
+        ud.append(QLatin1StringView(bytes, laengde));
+        return;
+    }
 
-    QString ud;
-    ud.reserve(laengde);
+    ud.reserve(ud.size() + laengde);
     qsizetype start = 0;
     while (i < laengde) {
         const int n = gyldigSekvens(p + i, laengde - i);
@@ -55,6 +56,12 @@ QString dekod(const char *bytes, qsizetype laengde)
         start = i;
     }
     ud += QString::fromUtf8(bytes + start, laengde - start);
+}
+
+QString dekod(const char *bytes, qsizetype laengde)
+{
+    QString ud;
+    dekodTil(ud, bytes, laengde);
     return ud;
 }
 

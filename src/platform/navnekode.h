@@ -12,6 +12,9 @@ namespace navnekode {
 
 QString dekod(const char *bytes, qsizetype laengde);
 QString dekod(const QByteArray &bytes);
+// The same, added to the end of `ud`: a reader of many names reuses one
+// string instead of making one per name.
+void dekodTil(QString &ud, const char *bytes, qsizetype laengde);
 
 // The bytes to hand to the system for a path decoded by dekod().
 QByteArray kod(const QString &sti);

@@ -120,6 +120,9 @@ void TestTMetoder::filbilleder_data()
     QTest::newRow("unknown") << "data.bin" << 2;
     QTest::newRow("none") << "Makefile" << 2;
     QTest::newRow("dot file has no extension") << ".txt" << 2;
+    QTest::newRow("longer than any known") << "x.desktops" << 2;
+    QTest::newRow("not ASCII") << "billede.jpæg" << 2;
+    QTest::newRow("dot in the folder only") << "/hjem/a.b/Makefile" << 2;
 }
 
 void TestTMetoder::filbilleder()

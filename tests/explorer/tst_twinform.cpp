@@ -762,7 +762,7 @@ void TestTwinform::favoritfilKopieresMedSitBillede()
     f->kommando("fLkopier")->trigger();
     const TKopiliste *liste = w->klipbordsKommandoer()->lister()->Filliste();
     QCOMPARE(liste->antal(), 1);
-    QCOMPARE(liste->poster().first().billede, filbilleder::getFilensImageIndex("sang.mp3"));
+    QCOMPARE(liste->poster().first().billede, filbilleder::getFilensImageIndex(u"sang.mp3"));
     QVERIFY(liste->poster().first().billede != TKopilister::FilBillede);
 }
 
