@@ -10,6 +10,8 @@
 #     mounted here when run as root), against `mv` followed by `sync -f` on
 #     the target: a move deletes no source before its copy is on the disk,
 #     which on a tmpfs costs nothing and here costs what the disk takes
+# Our side is also timed inside the process, from the paste's call to its
+# return, and that median printed beneath.
 # Each time is the median of RUNDER runs, ours and the anchor's taking turns;
 # the target is removed between runs (untimed). The page cache is warm for
 # both sides alike. The machine may be shared: the turns keep a burst of load
@@ -69,6 +71,7 @@ par() {
     : >"$BENCH_DIR/anker.txt"
     : >"$BENCH_DIR/vores-rss.txt"
     : >"$BENCH_DIR/anker-rss.txt"
+    : >"$BENCH_DIR/vores-motor.txt"
     i=0
     while [ "$i" -lt "$RUNDER" ]; do
         for hvem in vores anker; do
@@ -78,12 +81,16 @@ par() {
             if [ "$hvem" = vores ]; then "$1" >"$BENCH_DIR/sidste.txt"; else "$2"; fi
             e=$(ms)
             echo $(( e - s )) >>"$BENCH_DIR/$hvem.txt"
+            if [ "$hvem" = vores ]; then
+                awk '/^tid_ms/ { print $2 }' "$BENCH_DIR/sidste.txt" >>"$BENCH_DIR/vores-motor.txt"
+            fi
             tail -1 "$BENCH_DIR/rss.txt" >>"$BENCH_DIR/$hvem-rss.txt"
         done
         i=$((i + 1))
     done
     vores=$(median <"$BENCH_DIR/vores.txt")
     anker=$(median <"$BENCH_DIR/anker.txt")
+    motor=$(median <"$BENCH_DIR/vores-motor.txt")
     voresKb=$(median <"$BENCH_DIR/vores-rss.txt")
     ankerKb=$(median <"$BENCH_DIR/anker-rss.txt")
     # The ratio of each turn, and their median: steadier than the ratio of
@@ -110,6 +117,8 @@ linje() {
         -v am="$voresKb" -v bm="$ankerKb" 'BEGIN {
         printf "%-22s vores %8d ms %5.1f MB   %-6s %8d ms %5.1f MB   forhold %5.2fx, pr. runde %5.2fx (mål <= %s)\n",
             n, a, am / 1024, anker, b, bm / 1024, a / b, r, maal }'
+    awk -v m="$motor" -v b="$3" 'BEGIN {
+        printf "%-22s heraf motoren alene %d ms (uden processens start): %.2fx\n", "", m, m / b }'
     echo "                       runder (vores/anker ms): $runder"
 }
 

@@ -19,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <cstdio>
@@ -97,9 +98,13 @@ int slet(const QStringList &stier, bool tilPapirkurv)
     StilleVindue<Fremdrift> vindue;
     TDeleteCompo motor(&dialogs, &ja, &vindue);
     motor.setIntSpm(Spoergsmaal::Aldrig);
+    QElapsedTimer ur;
+    ur.start();
     const bool koerte = motor.DeleteElementer(mapper, filer, tilPapirkurv);
-    std::printf("resultat %s\nmapper %lld\nfiler %lld\n", qPrintable(motor.getResult()),
-                static_cast<long long>(mapper.size()), static_cast<long long>(filer.size()));
+    const qint64 motorUs = ur.nsecsElapsed() / 1000;
+    std::printf("resultat %s\nmapper %lld\nfiler %lld\nmotor_us %lld\n", qPrintable(motor.getResult()),
+                static_cast<long long>(mapper.size()), static_cast<long long>(filer.size()),
+                static_cast<long long>(motorUs));
     for (const sletning::Fejl &f : motor.ikkeSlettet())
         std::printf("fejl %s (%s)\n", qPrintable(f.sti), qPrintable(f.grund));
     return koerte && motor.ikkeSlettet().isEmpty() ? 0 : 1;
