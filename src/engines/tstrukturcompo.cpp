@@ -72,6 +72,16 @@ void reserverTil(TFilModel::Liste &liste, qint64 mappestoerrelse)
     liste.poster.reserve(size_t(bytes / 32));
 }
 
+// A filter or a guess too high leaves room unused, which the listing would
+// hold as long as it is shown; it is given back.
+void givUbrugtPladsTilbage(TFilModel::Liste &liste)
+{
+    if (liste.navne.capacity() - liste.navne.size() > liste.navne.size() / 4)
+        liste.navne.squeeze();
+    if (liste.poster.capacity() - liste.poster.size() > liste.poster.size() / 4)
+        liste.poster.shrink_to_fit();
+}
+
 // Reads one folder for the file tree: its folders first, then its files,
 // each part in the order `sortering` gives. `ext` (".txt"), when given,
 // keeps only files of that type and no folders.
@@ -97,9 +107,7 @@ TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype,
         liste.navne += post.navn;
         liste.poster.push_back(p);
     }
-    // A filter or a guess too high leaves room unused; it is given back.
-    if (liste.navne.capacity() - liste.navne.size() > liste.navne.size() / 4)
-        liste.navne.squeeze();
+    givUbrugtPladsTilbage(liste);
     sorter(liste, sortering);
     return liste;
 }
