@@ -56,14 +56,29 @@ int TKlipbord::CopyElementer()
         return 0;
     }
     const QList<int> valgte = filmodel->valgteRaekker();
+    // One question to the file system per row, all asked at once: a file
+    // row whose file has vanished does not bring its folder along.
+    std::vector<FilRaekke> raekker;
+    raekker.reserve(size_t(valgte.size()));
+    QStringList stier;
+    stier.reserve(valgte.size());
     for (int r : valgte) {
-        const FilRaekke raekke = filmodel->raekke(r);
-        // One question to the file system per row: a file row whose file
-        // has vanished does not bring its folder along.
-        if (!raekke.rec.filnavn.isEmpty() && filinfo::art(raekke.rec.filnavn) == filinfo::Art::Fil)
-            filer.append({raekke.billede, raekke.rec.filnavn, true});
-        else if (raekke.rec.ID == IdMappe && filinfo::art(raekke.rec.mappe) == filinfo::Art::Mappe)
-            mapper.append({TKopilister::MappeBillede, raekke.rec.mappe, true});
+        raekker.push_back(filmodel->raekke(r));
+        const StrukturRec &rec = raekker.back().rec;
+        stier.append(rec.filnavn.isEmpty() ? rec.mappe : rec.filnavn);
+    }
+    const std::vector<filinfo::Art> arter = filinfo::arter(stier);
+    for (size_t i = 0; i < raekker.size(); ++i) {
+        const StrukturRec &rec = raekker[i].rec;
+        const bool harFil = !rec.filnavn.isEmpty();
+        if (harFil && arter[i] == filinfo::Art::Fil) {
+            filer.append({raekker[i].billede, rec.filnavn, true});
+        } else if (rec.ID == IdMappe) {
+            // A folder row names no file; one that does was asked for that.
+            const filinfo::Art art = harFil ? filinfo::art(rec.mappe) : arter[i];
+            if (art == filinfo::Art::Mappe)
+                mapper.append({TKopilister::MappeBillede, rec.mappe, true});
+        }
     }
     // The whole selection joins the lists at once: one change for the window.
     m_lister->tilfoejFlere(mapper, filer);

@@ -100,6 +100,35 @@ void DetaljeListe::Frigiv::operator()(Detaljer *p) const
     std::free(p);
 }
 
+namespace {
+
+// The system answers for many names at once on two cores: a long list is
+// asked in two halves side by side. `arbejde(fra, til)` must only read what
+// the two halves share.
+void iToHalvdele(size_t antal, const std::function<void(size_t, size_t)> &arbejde)
+{
+    constexpr size_t DeltFra = 20000;
+    if (antal < DeltFra) {
+        arbejde(0, antal);
+        return;
+    }
+    std::thread hjaelper(arbejde, antal / 2, antal);
+    arbejde(0, antal / 2);
+    hjaelper.join();
+}
+
+} // namespace
+
+std::vector<Art> arter(const QStringList &stier)
+{
+    std::vector<Art> ud(size_t(stier.size()));
+    iToHalvdele(ud.size(), [&](size_t fra, size_t til) {
+        for (size_t i = fra; i < til; ++i)
+            ud[i] = art(stier.at(qsizetype(i)));
+    });
+    return ud;
+}
+
 DetaljeListe detaljerI(const QString &mappe, size_t antal, const std::function<QStringView(size_t)> &navn)
 {
     DetaljeListe ud(antal);
@@ -110,16 +139,7 @@ DetaljeListe detaljerI(const QString &mappe, size_t antal, const std::function<Q
         for (size_t i = fra; i < til; ++i)
             ud[i] = detaljerVed(fd, navnekode::kod(navn(i).toString()).constData());
     };
-    // The system answers for many names at once on two cores: a big folder
-    // is asked in two halves side by side.
-    constexpr size_t DeltFra = 20000;
-    if (antal >= DeltFra) {
-        std::thread hjaelper(laes, antal / 2, antal);
-        laes(0, antal / 2);
-        hjaelper.join();
-    } else {
-        laes(0, antal);
-    }
+    iToHalvdele(antal, laes);
     ::close(fd);
     return ud;
 }

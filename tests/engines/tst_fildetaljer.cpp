@@ -37,6 +37,7 @@ private slots:
     void sorteringFoelgerNyListning();
     void isoleretFiltypeSorteres();
     void omdoebtRaekkeLaesesIgen();
+    void mangeStierSpoergesSomEn();
     void indstillingerGemmesOgHentes();
     void beskadigetFilGiverStandard_data();
     void beskadigetFilGiverStandard();
@@ -254,6 +255,23 @@ void TestFildetaljer::omdoebtRaekkeLaesesIgen()
     m_trae.filer->setTekst(0, "b.txt");
     m_trae.filer->setRec(0, StrukturRec{{}, tmp.path() + "/b.txt", IdFil});
     QCOMPARE(m_trae.filer->kolonneTekst(0, FilKolonne::Stoerrelse), QStringLiteral("20 bytes"));
+}
+
+// A long list is asked in two halves side by side; each answer lands on its
+// own path's place.
+void TestFildetaljer::mangeStierSpoergesSomEn()
+{
+    const QStringList slags{D + "/fil9.txt", D + "/mappe2", D + "/væk.txt", D + "/æble"};
+    QStringList stier;
+    for (int i = 0; i < 6000; ++i)
+        stier << slags;
+    const std::vector<filinfo::Art> arter = filinfo::arter(stier);
+    QCOMPARE(arter.size(), size_t(stier.size()));
+    for (qsizetype i = 0; i < stier.size(); ++i)
+        QCOMPARE(arter[size_t(i)], filinfo::art(stier.at(i)));
+    QCOMPARE(arter[1], filinfo::Art::Mappe);
+    QCOMPARE(arter[2], filinfo::Art::Ingen);
+    QCOMPARE(arter[stier.size() - 4], filinfo::Art::Fil);
 }
 
 void TestFildetaljer::indstillingerGemmesOgHentes()
