@@ -64,9 +64,12 @@ bool MappeLaeser::naeste(Post &post)
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
 
-        // The string keeps its room from the entry before, unless the caller
-        // kept a copy of it.
-        post.navn.resize(0);
+        // The string keeps its room from the entry before; a caller that kept
+        // a copy of it keeps that copy.
+        if (post.navn.isDetached())
+            post.navn.resize(0);
+        else
+            post.navn = QString();
         navnekode::dekodTil(post.navn, n, qsizetype(std::strlen(n)));
         post.erLink = e->d_type == DT_LNK;
         post.stoerrelse = 0;
