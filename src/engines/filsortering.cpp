@@ -2,6 +2,7 @@
 
 #include "core/dansk.h"
 #include "core/navnenoegler.h"
+#include "core/tohalvdele.h"
 #include "engines/typetekster.h"
 
 #include <QHash>
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <numeric>
 #include <span>
-#include <thread>
 
 namespace filsortering {
 
@@ -60,15 +60,8 @@ void sorterDel(QStringView navne, const Raekker &raekker, SorteretDel &del, size
 std::vector<quint32> navnerang(QStringView navne, const Raekker &raekker)
 {
     const size_t n = raekker.antal;
-    constexpr size_t DeltFra = 20000;
-    const size_t halv = n >= DeltFra ? n / 2 : n;
     SorteretDel foerste, anden;
-    std::thread hjaelper;
-    if (halv < n)
-        hjaelper = std::thread([&] { sorterDel(navne, raekker, anden, halv, n); });
-    sorterDel(navne, raekker, foerste, 0, halv);
-    if (hjaelper.joinable())
-        hjaelper.join();
+    iToHalvdele(n, [&](size_t fra, size_t til) { sorterDel(navne, raekker, fra == 0 ? foerste : anden, fra, til); });
 
     std::vector<quint32> rang(n);
     quint32 plads = 0;

@@ -82,18 +82,18 @@ void givUbrugtPladsTilbage(TFilModel::Liste &liste)
         liste.poster.shrink_to_fit();
 }
 
-// Reads one folder for the file tree: its folders first, then its files,
-// each part in the order `sortering` gives. `ext` (".txt"), when given,
-// keeps only files of that type and no folders.
-TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype, const QString &ext,
-                           Sortering sortering)
+// Reads the folder `dir` that `laeser` has open, of the size it reported,
+// for the file tree: its folders first, then its files, each part in the
+// order `sortering` gives. `ext` (".txt"), when given, keeps only files of
+// that type and no folders.
+TFilModel::Liste laesMappe(MappeLaeser &laeser, qint64 mappestoerrelse, const QString &dir, bool medSkjulte,
+                           bool kunFiltype, const QString &ext, Sortering sortering)
 {
     TFilModel::Liste liste;
     liste.forstavelse = stier::delimKon(dir);
-    MappeLaeser laeser(dir);
     if (!laeser.aaben())
         return liste;
-    reserverTil(liste, laeser.mappestoerrelse());
+    reserverTil(liste, mappestoerrelse);
     const QSet<QString> skjulte = medSkjulte ? QSet<QString>() : MappeLaeser::skjulteNavne(dir);
     MappeLaeser::Post post;
     while (laeser.naeste(post)) {
@@ -115,10 +115,10 @@ TFilModel::Liste laesMappe(const QString &dir, bool medSkjulte, bool kunFiltype,
 // A folder this big is read and sorted on a thread of its own while the
 // window keeps painting (a few thousand entries on any file system: a
 // folder's own size grows with its entries).
-bool erStor(const QString &dir)
+bool erStor(qint64 mappestoerrelse)
 {
     constexpr qint64 StorMappe = 64 * 1024;
-    return filinfo::stoerrelse(dir) >= StorMappe;
+    return mappestoerrelse >= StorMappe;
 }
 
 } // namespace
@@ -127,12 +127,15 @@ std::optional<TFilModel::Liste> TStrukturCompo::laes(const QString &dir, bool me
                                                      const QString &ext)
 {
     const Sortering sortering = m_sortering;
-    if (!erStor(dir))
-        return laesMappe(dir, medSkjulte, kunFiltype, ext, sortering);
+    MappeLaeser laeser(dir);
+    const qint64 stoerrelse = laeser.mappestoerrelse();
+    auto laesDen = [&] { return laesMappe(laeser, stoerrelse, dir, medSkjulte, kunFiltype, ext, sortering); };
+    if (!erStor(stoerrelse))
+        return laesDen();
     TFilModel::Liste liste;
     const QPointer<TStrukturCompo> selv(this);
     ++m_lister;
-    baggrundsarbejde::koer([&] { liste = laesMappe(dir, medSkjulte, kunFiltype, ext, sortering); });
+    baggrundsarbejde::koer([&] { liste = laesDen(); });
     // The program may have closed the window meanwhile.
     if (!selv)
         return std::nullopt;

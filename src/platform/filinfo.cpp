@@ -1,5 +1,6 @@
 #include "platform/filinfo.h"
 
+#include "core/tohalvdele.h"
 #include "platform/navnekode.h"
 
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <cstdlib>
 #include <new>
 #include <type_traits>
-#include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,25 +100,8 @@ void DetaljeListe::Frigiv::operator()(Detaljer *p) const
     std::free(p);
 }
 
-namespace {
-
-// The system answers for many names at once on two cores: a long list is
-// asked in two halves side by side. `arbejde(fra, til)` must only read what
-// the two halves share.
-void iToHalvdele(size_t antal, const std::function<void(size_t, size_t)> &arbejde)
-{
-    constexpr size_t DeltFra = 20000;
-    if (antal < DeltFra) {
-        arbejde(0, antal);
-        return;
-    }
-    std::thread hjaelper(arbejde, antal / 2, antal);
-    arbejde(0, antal / 2);
-    hjaelper.join();
-}
-
-} // namespace
-
+// The system answers for many names at once on two cores, so a long list is
+// asked in two halves side by side.
 std::vector<Art> arter(const QStringList &stier)
 {
     std::vector<Art> ud(size_t(stier.size()));
