@@ -4,11 +4,14 @@
 //
 //   bench_startvindue marvikel          starts as the program does
 //   bench_startvindue tom BREDDE HOEJDE an empty window of that size
+//   bench_startvindue tekst BREDDE HOEJDE  the same with one line of text and
+//                                       one button with a theme picture
 //
 // Prints "vist_ns" (CLOCK_REALTIME when the first paint was done, to be
 // compared with the time the caller started the process), "rss_kb" (the
 // resident memory then) and "stoerrelse" (the window's width and height).
 
+#include "app/ikoner.h"
 #include "app/programstart.h"
 #include "app/tmainform.h"
 #include "platform/brugernavn.h"
@@ -16,7 +19,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 
 #include <cstdio>
@@ -70,6 +76,19 @@ private:
     bool m_set = false;
 };
 
+// The least a window with text and pictures pays before its first paint,
+// whatever it shows: the fonts are looked up and the icon theme is read, the
+// theme chosen as the program chooses it.
+void lavTekstOgBillede(QWidget &w)
+{
+    ikoner::indstilTema();
+    auto *layout = new QHBoxLayout(&w);
+    layout->addWidget(new QLabel(QStringLiteral("Mapper og filer")));
+    auto *knap = new QToolButton;
+    knap->setIcon(ikoner::hent("folder-new", QStyle::SP_FileDialogNewFolder));
+    layout->addWidget(knap);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -80,14 +99,16 @@ int main(int argc, char **argv)
         QApplication app(argc, argv);
         return programstart::koer(app, [](Tmainform &w) { new FoersteMaling(&w); });
     }
-    if (hvad == "tom" && argc == 4) {
+    if ((hvad == "tom" || hvad == "tekst") && argc == 4) {
         QApplication app(argc, argv);
         QWidget w;
         w.resize(QByteArray(argv[2]).toInt(), QByteArray(argv[3]).toInt());
+        if (hvad == "tekst")
+            lavTekstOgBillede(w);
         FoersteMaling maaling(&w);
         w.show();
         return app.exec();
     }
-    std::fprintf(stderr, "brug: bench_startvindue marvikel | tom BREDDE HOEJDE\n");
+    std::fprintf(stderr, "brug: bench_startvindue marvikel | tom BREDDE HOEJDE | tekst BREDDE HOEJDE\n");
     return 2;
 }

@@ -5,6 +5,7 @@
 #include "app/oversaettelser.h"
 #include "app/tbeskeddialogs.h"
 #include "app/tmainform.h"
+#include "app/tstilmanager.h"
 #include "core/kommandolinje.h"
 #include "platform/systemmapper.h"
 #include "platform/tafslutningssignal.h"
@@ -43,6 +44,7 @@ int koer(QApplication &app, const std::function<void(Tmainform &)> &vist)
         return 1;
     }
 
+    TStilManager::forbered();
     Tmainform mainform;
     // At log-out the settings are saved and the window closes as usual;
     // Ctrl+C in the terminal closes as the close box does.

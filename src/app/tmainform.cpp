@@ -378,7 +378,7 @@ QFrame *Tmainform::lavVenstrePanel()
     m_genvejsinfoButton = new QToolButton(m_mainPanel);
     m_genvejsinfoButton->setObjectName(QStringLiteral("genvejsinfoButton"));
     m_genvejsinfoButton->setAutoRaise(true);
-    m_genvejsinfoButton->setIcon(ikoner::hent("input-keyboard", QStyle::SP_TitleBarContextHelpButton));
+    m_genvejsinfoButton->setIcon(ikoner::hent("preferences-desktop-keyboard|input-keyboard", QStyle::SP_TitleBarContextHelpButton));
     hint::saet(m_genvejsinfoButton, QStringLiteral("Information: Genvejstaster"));
     connect(m_genvejsinfoButton, &QToolButton::clicked, this,
             [this] { InfoHelp(QStringLiteral("Genvejstaster.html")); });

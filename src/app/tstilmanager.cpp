@@ -157,6 +157,9 @@ private:
     mutable QHash<quint64, QIcon> m_ikoner;
 };
 
+// The toolkit style under every named design.
+const QString DesignStil = QStringLiteral("Fusion");
+
 void saetStil(const QString &stilnavn)
 {
     if (dynamic_cast<TIkonStil *>(QApplication::style())
@@ -190,6 +193,12 @@ QPalette TStilManager::palet(const QString &navn)
     return platform().palet;
 }
 
+void TStilManager::forbered()
+{
+    platform();
+    saetStil(DesignStil);
+}
+
 bool TStilManager::anvend(const QString &navn)
 {
     if (!findes(navn))
@@ -199,7 +208,7 @@ bool TStilManager::anvend(const QString &navn)
         saetStil(p.stil);
         QApplication::setPalette(p.palet);
     } else {
-        saetStil(QStringLiteral("Fusion"));
+        saetStil(DesignStil);
         QApplication::setPalette(palet(navn));
     }
     aktivNavn() = navn;

@@ -21,6 +21,12 @@ public:
     // for a name that is not known.
     static QPalette palet(const QString &navn);
 
+    // Before the first window is built: remembers the platform's look and
+    // puts in place the toolkit style the designs share. The design named in
+    // the settings then only changes the palette, instead of restyling every
+    // widget built before the settings were read.
+    static void forbered();
+
     // Applies the named style to the application. An unknown name changes
     // nothing and returns false.
     static bool anvend(const QString &navn);
