@@ -12,6 +12,7 @@
 #include "app/tinfobar.h"
 #include "app/tnetside.h"
 #include "app/tnotatside.h"
+#include "app/tsenereside.h"
 #include "app/tstifinderramme.h"
 #include "app/tstilmanager.h"
 #include "app/tstistrimmel.h"
@@ -327,26 +328,14 @@ QWidget *Tmainform::lavSide(int side)
     case SideEgenskaber:
         m_egenskabsside = new TEgenskabsside;
         return m_egenskabsside;
-    case SideInformation:
-        m_hjaelpside = new THjaelpside(*m_boern->hjaelp(), *m_dialogs);
-        m_infoBog = m_hjaelpside;
-        koblUndersider(m_infoBog);
-        return m_infoBog;
-    case SideGenveje:
-        m_genvejsBog = new TGenvejslister(*m_dialogs, [this](const QString &side) { InfoHelp(side); });
-        koblUndersider(m_genvejsBog);
-        return m_genvejsBog;
-    case SideIndhold:
-        m_indholdsside = new TIndholdsside;
-        return m_indholdsside;
     case SideNettet:
-        m_netside = new TNetside({[this](const QUrl &a) { aabnAdresse(a); },
-                                  [this](const QString &o, const QString &t) { makeInfo(o, t); }});
-        return m_netside;
     case SideNotater:
-        m_notatside = new TNotatside({m_dialogs, [this](const QUrl &a) { aabnAdresse(a); },
-                                      [this](const QString &fil) { visNotatmappe(fil); }});
-        return m_notatside;
+    case SideInformation:
+    case SideGenveje:
+    case SideIndhold:
+        m_senere[side] = new TSenereSide([this, side] { return bygSide(side); },
+                                         [this, side](QWidget *) { forbindSide(side); });
+        return m_senere[side];
     default: {
         auto *tom = new QWidget;
         tom->setObjectName(QStringLiteral("side%1").arg(side));
@@ -354,6 +343,72 @@ QWidget *Tmainform::lavSide(int side)
     }
     }
 }
+
+QWidget *Tmainform::bygSide(int side)
+{
+    switch (side) {
+    case SideInformation: return new THjaelpside(*m_boern->hjaelp(), *m_dialogs);
+    case SideGenveje:
+        return new TGenvejslister(*m_dialogs, [this](const QString &side) { InfoHelp(side); });
+    case SideIndhold: return new TIndholdsside;
+    case SideNettet:
+        return new TNetside({[this](const QUrl &a) { aabnAdresse(a); },
+                             [this](const QString &o, const QString &t) { makeInfo(o, t); }});
+    case SideNotater:
+        return new TNotatside({m_dialogs, [this](const QUrl &a) { aabnAdresse(a); },
+                               [this](const QString &fil) { visNotatmappe(fil); }});
+    default: return new QWidget;
+    }
+}
+
+// A page built after the start gets what the start gave the others: its
+// connections, the settings it shows, and the lists the start reads.
+void Tmainform::forbindSide(int side)
+{
+    switch (side) {
+    case SideInformation: {
+        koblUndersider(hjaelpside());
+        MainEgenskaber v;
+        m_egenskabsside->hent(v);
+        saetHjaelpetraeLinjer(v.CheckStrukturLinjer);
+        if (m_listerHentet)
+            hjaelpside()->visStruktur();
+        break;
+    }
+    case SideGenveje:
+        koblUndersider(genvejsBog());
+        genvejsBog()->setCurrentIndex(gemtGenvejsside());
+        break;
+    case SideIndhold:
+        connect(indholdsside(), &TIndholdsside::vaelgSide, this, [this](int side) { vaelgSide(side); });
+        connect(indholdsside(), &TIndholdsside::aabnHjaelp, this, &Tmainform::InfoHelp);
+        connect(indholdsside(), &TIndholdsside::klikket, this, [this] { opdaterSidetitel(); });
+        if (m_listerHentet)
+            indholdsside()->foldAlleSammen();
+        break;
+    case SideNotater:
+        if (m_listerHentet)
+            hentNotater();
+        break;
+    default: break;
+    }
+}
+
+QWidget *Tmainform::side(int side) const
+{
+    return m_senere[side]->indhold();
+}
+
+bool Tmainform::erBygget(int side) const
+{
+    return !m_senere[side] || m_senere[side]->erBygget();
+}
+
+THjaelpside *Tmainform::hjaelpside() const { return static_cast<THjaelpside *>(side(SideInformation)); }
+TGenvejslister *Tmainform::genvejsBog() const { return static_cast<TGenvejslister *>(side(SideGenveje)); }
+TIndholdsside *Tmainform::indholdsside() const { return static_cast<TIndholdsside *>(side(SideIndhold)); }
+TNetside *Tmainform::netside() const { return static_cast<TNetside *>(side(SideNettet)); }
+TNotatside *Tmainform::notatside() const { return static_cast<TNotatside *>(side(SideNotater)); }
 
 QFrame *Tmainform::lavVenstrePanel()
 {
@@ -444,11 +499,6 @@ QFrame *Tmainform::lavVenstrePanel()
     });
     connect(e, &TEgenskabsside::synligeSiderAendret, this, &Tmainform::bestemTabs);
     connect(e, &TEgenskabsside::startUpValgt, this, &Tmainform::makeOpstartProg);
-
-    // The contents page.
-    connect(m_indholdsside, &TIndholdsside::vaelgSide, this, [this](int side) { vaelgSide(side); });
-    connect(m_indholdsside, &TIndholdsside::aabnHjaelp, this, &Tmainform::InfoHelp);
-    connect(m_indholdsside, &TIndholdsside::klikket, this, [this] { opdaterSidetitel(); });
 
     auto *layout = new QVBoxLayout(m_mainPanel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -562,7 +612,7 @@ Tilstand Tmainform::tilstand() const
     Tilstand t;
     t.panelVist = panelVist();
     t.side = m_hovedbog->currentIndex();
-    t.genvejsSide = m_genvejsBog->currentIndex();
+    t.genvejsSide = underside(SideGenveje);
     t.bredde = width();
     t.hoejde = height();
     const QSize standard = standardStoerrelse();
@@ -588,8 +638,8 @@ void Tmainform::planlaegOpdatering()
 
 void Tmainform::opdaterKommandoer()
 {
-    if (!m_egenskabsside || !m_genvejsBog)
-        return;
+    if (!m_egenskabsside || !m_senere[SideIndhold])
+        return;   // still building the panel
     const Tilstand t = tilstand();
     kommando("OpenElement")->setEnabled(kanOpenElement(t));
     kommando("aVisInfoStruk")->setEnabled(kanVisInfoStruk(t));
@@ -607,18 +657,24 @@ void Tmainform::opdaterKommandoer()
 // ------------------------------------------- settings kept for other windows
 
 void Tmainform::aktiverBakkeikon() { m_bakkeikon = new TBakkeikon(this); }
-void Tmainform::saetHjaelpetraeLinjer(bool linjer) { m_hjaelpside->saetLinjer(linjer); }
+void Tmainform::saetHjaelpetraeLinjer(bool linjer)
+{
+    if (erBygget(SideInformation))
+        hjaelpside()->saetLinjer(linjer);
+}
 void Tmainform::opsaetProgramliste() { m_boern->hentProgrammer(); }
 void Tmainform::opretDosliste() { m_dosside->saetMapper(m_mapper.dosMappe, m_mapper.OptMappe); }
 void Tmainform::visAktivtProgram() { m_boern->menuExe()->visGemtProgram(exeProgram); }
 void Tmainform::hentDosliste() { m_dosside->hent(); }
 void Tmainform::hentNotater()
 {
-    m_notatside->setMappe(m_mapper.NotatMappe);
+    if (!erBygget(SideNotater))
+        return;
+    notatside()->setMappe(m_mapper.NotatMappe);
     // Without a data folder there are no notes to read; the start-up
     // message has already said why.
     if (dataSkrivbar())
-        m_notatside->hentNotater();
+        notatside()->hentNotater();
 }
 void Tmainform::visNotatmappe(const QString &fil)
 {
@@ -638,7 +694,8 @@ void Tmainform::visNotatmappe(const QString &fil)
 void Tmainform::hentHjaelpetrae()
 {
     m_boern->hjaelp()->HentStruktur();
-    m_hjaelpside->visStruktur();
+    if (erBygget(SideInformation))
+        hjaelpside()->visStruktur();
 }
 void Tmainform::aabnFoersteStifinder() { m_boern->aabnFoersteStifinder(); }
 void Tmainform::visVelkomstside() { m_boern->visVelkomstside(); }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 class Dialogs;
@@ -26,6 +27,8 @@ class TDosside;
 class TEgenskabsside;
 class THjaelpside;
 class TProgramboks;
+class TSenereSide;
+class TGenvejslister;
 class TIndholdsside;
 class TInfobar;
 class TOpstartsprogram;
@@ -131,15 +134,16 @@ public:
     QAction *kommando(const QString &navn) const;
     TEgenskabsside *egenskabsside() const { return m_egenskabsside; }
     TBoernevinduer *boernevinduer() const { return m_boern; }
-    TIndholdsside *indholdsside() const { return m_indholdsside; }
+    // The pages below are built when first shown or asked for.
+    TIndholdsside *indholdsside() const;
     TDosside *dosside() const { return m_dosside; }
     TOpstartsprogram *opstartsprogram() const { return m_opstartsprogram; }
     TStistrimmel *stistrimmel() const { return m_stistrimmel; }
     TInfobar *infobar() const { return m_infobar; }
     TStrukturmenu *strukturmenu() const { return m_strukturmenu; }
     TBakkeikon *bakkeikon() const { return m_bakkeikon; }
-    TNotatside *notatside() const { return m_notatside; }
-    TNetside *netside() const { return m_netside; }
+    TNotatside *notatside() const;
+    TNetside *netside() const;
     QTabWidget *Hovedbog() const { return m_hovedbog; }
 
 protected:
@@ -155,6 +159,13 @@ private:
     QWidget *lavTopstrimmel();
     QFrame *lavVenstrePanel();
     QWidget *lavSide(int side);
+    QWidget *bygSide(int side);
+    void forbindSide(int side);
+    // The content of a page built when first shown, built now if need be.
+    QWidget *side(int side) const;
+    bool erBygget(int side) const;
+    THjaelpside *hjaelpside() const;
+    TGenvejslister *genvejsBog() const;
     QTabWidget *lavUndersider(const QString &navn, const QStringList &titler,
                               const QList<QWidget *> &sider = {});
     void koblUndersider(QTabWidget *bog);
@@ -187,6 +198,7 @@ private:
     void planlaegOpdatering();
     mainregler::Tilstand tilstand() const;
     int underside(int side) const;
+    int gemtGenvejsside() const;
 
     // Where the frame reaches the windows and lists its settings concern;
     // one whose window the program does not have does nothing.
@@ -219,6 +231,7 @@ private:
     bool m_sessionSlutter = false;
     bool m_lukVenter = false;               // closing waits for running work to unwind
     bool m_beskederVist = false;            // start-up messages have been shown
+    bool m_listerHentet = false;            // the start has read what the pages list
     DataMapper m_mapper;
     bool m_dataSkrivbar = false;
     MainEgenskaber m_opt;           // values kept for windows that have no controls of their own here
@@ -234,21 +247,18 @@ private:
     QToolButton *m_genvejsinfoButton = nullptr;
     QTabWidget *m_hovedbog = nullptr;
     QTabWidget *m_funktionsBog = nullptr;
-    QTabWidget *m_infoBog = nullptr;
-    QTabWidget *m_genvejsBog = nullptr;
     QMdiArea *m_klientomraade = nullptr;
     TBoernevinduer *m_boern = nullptr;
-    THjaelpside *m_hjaelpside = nullptr;
     TProgramboks *m_programboks = nullptr;
     TEgenskabsside *m_egenskabsside = nullptr;
-    TIndholdsside *m_indholdsside = nullptr;
     TStistrimmel *m_stistrimmel = nullptr;
     TInfobar *m_infobar = nullptr;
     TStrukturmenu *m_strukturmenu = nullptr;
     TDosside *m_dosside = nullptr;
     TOpstartsprogram *m_opstartsprogram = nullptr;
     TBakkeikon *m_bakkeikon = nullptr;
-    TNotatside *m_notatside = nullptr;
-    TNetside *m_netside = nullptr;
+    // The left panel's pages that are built when first shown; null for
+    // the pages built with the window.
+    std::array<TSenereSide *, mainregler::AntalSider> m_senere{};
     std::unique_ptr<TStifinderRamme> m_stifinderRamme;
 };

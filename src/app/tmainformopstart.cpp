@@ -156,9 +156,10 @@ void Tmainform::anvendEgenskaber(const MainEgenskaber &e)
         QTabWidget *bog;
         int indeks;
     } sider[] = {{m_hovedbog, e.hovedSide}, {m_funktionsBog, e.funktionsSide},
-                 {m_genvejsBog, e.genvejsSide}};
+                 {erBygget(SideGenveje) ? genvejsBog() : nullptr, e.genvejsSide}};
+    // A page not built yet takes its index from m_opt when it is.
     for (const auto &s : sider)
-        if (s.indeks >= 0 && s.indeks < s.bog->count())
+        if (s.bog && s.indeks >= 0 && s.indeks < s.bog->count())
             s.bog->setCurrentIndex(s.indeks);
 }
 
@@ -188,7 +189,7 @@ MainEgenskaber Tmainform::samlEgenskaber() const
     e.sammeKlipbord = sammeKlipbord;
     e.hovedSide = m_hovedbog->currentIndex();
     e.funktionsSide = m_funktionsBog->currentIndex();
-    e.genvejsSide = m_genvejsBog->currentIndex();
+    e.genvejsSide = underside(SideGenveje);
     const TAabningsvalg *valg = m_boern->aabningsvalg();
     int *aabning[] = {&e.openInfo, &e.openGenveje, &e.openProgrammer, &e.openStrukturer,
                       &e.openTekstfiler, &e.openBilleder, &e.openKalender, &e.openWmi};
@@ -236,7 +237,9 @@ void Tmainform::FormShow()
         hentDosliste();
         hentNotater();
         hentHjaelpetrae();
-        m_indholdsside->foldAlleSammen();
+        if (erBygget(SideIndhold))
+            indholdsside()->foldAlleSammen();
+        m_listerHentet = true;
         QCoreApplication::processEvents();
     }
     activateWindow();

@@ -21,6 +21,7 @@
 #include "explorer/twinform.h"
 #include "platform/skrivebord.h"
 #include "platform/tekstfil.h"
+#include "shell/genvejsdata.h"
 #include "shell/tgenvejslister.h"
 #include "shell/thjaelp.h"
 #include "shell/thjaelpside.h"
@@ -161,10 +162,18 @@ int Tmainform::underside(int side) const
     switch (side) {
     case SideFunktioner: return m_funktionsBog->currentIndex();
     case SideEgenskaber: return m_egenskabsside->undersider()->currentIndex();
-    case SideInformation: return m_infoBog->currentIndex();
-    case SideGenveje: return m_genvejsBog->currentIndex();
+    case SideInformation: return erBygget(SideInformation) ? hjaelpside()->currentIndex() : 0;
+    case SideGenveje: return erBygget(SideGenveje) ? genvejsBog()->currentIndex() : gemtGenvejsside();
     default: return 0;
     }
+}
+
+int Tmainform::gemtGenvejsside() const
+{
+    // As the page takes it when it is built: an index outside its lists
+    // leaves the first list chosen.
+    const int i = m_opt.genvejsSide;
+    return i >= 0 && i < int(genvejslister().size()) ? i : 0;
 }
 
 void Tmainform::vaelgSide(int side, int underside)
@@ -175,8 +184,8 @@ void Tmainform::vaelgSide(int side, int underside)
     switch (side) {
     case SideFunktioner: bog = m_funktionsBog; break;
     case SideEgenskaber: bog = m_egenskabsside->undersider(); break;
-    case SideInformation: bog = m_infoBog; break;
-    case SideGenveje: bog = m_genvejsBog; break;
+    case SideInformation: bog = hjaelpside(); break;
+    case SideGenveje: bog = genvejsBog(); break;
     default: break;
     }
     if (bog && underside >= 0)
@@ -192,7 +201,7 @@ QString Tmainform::sidetitel() const
 
 void Tmainform::opdaterSidetitel(bool direkte)
 {
-    if (!m_informationsKnappenL || !m_egenskabsside || !m_genvejsBog)
+    if (!m_informationsKnappenL || !m_egenskabsside || !m_senere[SideIndhold])
         return;   // still building the panel
     const int side = m_hovedbog->currentIndex();
     const SideInfo info = sideInfo(side, underside(side), direkte);
