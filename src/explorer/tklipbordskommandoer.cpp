@@ -74,15 +74,7 @@ void TKlipbordsKommandoer::bind()
         m_klipbord->RegisterElements(mapper + filer);
     }, [this] { return lister()->getElementAntal(); });
 
-    // A favourite file keeps the picture of its type in the file list.
-    w.sidebog()->favoritside()->kopierElement = [this](const QString &sti, bool erMappe) {
-        if (erMappe)
-            lister()->CopyListAdd(TKopilister::ListeMapper, TKopilister::MappeBillede, sti, true);
-        else
-            lister()->CopyListAdd(TKopilister::ListeFiler, filbilleder::getFilensImageIndex(stier::getLastDirectory(sti)),
-                                  sti, true);
-    };
-    w.sidebog()->favoritside()->opdaterKommandoer();
+    w.sidebog()->naarBygget(TSidebog::Favoritter, this, [this] { bindFavoritter(); });
 
     TIndstillingsside *side = w.sidebog()->indstillingsside();
     connect(side, &TIndstillingsside::annullerMapperOensket, m_klipbord, &TKlipbord::annullerMapper);
@@ -99,6 +91,20 @@ void TKlipbordsKommandoer::bind()
     connect(m_klipbord, &TKlipbord::visIndstillingerOensket, this,
             [this] { m_vindue.sidebog()->visSide(TSidebog::Indstillinger); });
     forbindLister();
+}
+
+void TKlipbordsKommandoer::bindFavoritter()
+{
+    TFavoritside *f = m_vindue.sidebog()->favoritside();
+    // A favourite file keeps the picture of its type in the file list.
+    f->kopierElement = [this](const QString &sti, bool erMappe) {
+        if (erMappe)
+            lister()->CopyListAdd(TKopilister::ListeMapper, TKopilister::MappeBillede, sti, true);
+        else
+            lister()->CopyListAdd(TKopilister::ListeFiler, filbilleder::getFilensImageIndex(stier::getLastDirectory(sti)),
+                                  sti, true);
+    };
+    f->opdaterKommandoer();
 }
 
 void TKlipbordsKommandoer::setDelteLister(TKopilister *delte)

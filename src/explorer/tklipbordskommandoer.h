@@ -30,6 +30,7 @@ public:
     ~TKlipbordsKommandoer() override;
 
     void bind();
+    void bindFavoritter();
     // The shared lists, or null for the window's own again.
     void setDelteLister(TKopilister *delte);
     bool delt() const { return m_delte != nullptr; }

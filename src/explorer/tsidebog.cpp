@@ -1,6 +1,7 @@
 #include "explorer/tsidebog.h"
 
 #include "app/ikoner.h"
+#include "app/tsenereside.h"
 
 #include "explorer/knapper.h"
 #include "explorer/tfavoritside.h"
@@ -41,15 +42,18 @@ TSidebog::TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFil
                    TReopenFilerX *findFiler, QAction *fokus, QAction *fokus2, Dialogs &dialogs, QWidget *parent)
     : QTabWidget(parent)
     , m_kendte(new TKendteMapperSide(dialogs, this))
-    , m_historie(new THistorieside(historie, dialogs, this))
-    , m_favoritter(new TFavoritside(favMapper, favFiler, dialogs, this))
     , m_egenskaber(new TStifinderEgenskabsside(this))
     , m_indstillinger(new TIndstillingsside(fokus, fokus2, this))
-    , m_soeg(new TSoegside(findDir, findFiler, dialogs, this))
 {
     setObjectName(QStringLiteral("sidebog"));
-    const QList<QWidget *> sider = {m_kendte, m_historie, m_favoritter, m_soeg, m_egenskaber,
-                                    m_indstillinger};
+    const QList<QWidget *> sider = {
+        m_kendte,
+        senere(Besoegte, [historie, &dialogs] { return new THistorieside(historie, dialogs); }),
+        senere(Favoritter, [favMapper, favFiler, &dialogs] { return new TFavoritside(favMapper, favFiler, dialogs); }),
+        senere(Soeg, [findDir, findFiler, &dialogs] { return new TSoegside(findDir, findFiler, dialogs); }),
+        m_egenskaber,
+        m_indstillinger,
+    };
     for (int i = 0; i < sider.size(); ++i) {
         addTab(sider.at(i), ikoner::hent(faner[i].tema, faner[i].reserve), QString());
         setTabToolTip(i, QString::fromUtf8(faner[i].hint));
@@ -60,9 +64,47 @@ TSidebog::TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFil
     setFanePlacering(0);
 }
 
+TSenereSide *TSidebog::senere(int side, std::function<QWidget *()> byg)
+{
+    m_senere[side] = new TSenereSide(std::move(byg), [this, side](QWidget *) { emit sideBygget(side); }, this);
+    return m_senere[side];
+}
+
+THistorieside *TSidebog::historieside() const
+{
+    return static_cast<THistorieside *>(m_senere[Besoegte]->indhold());
+}
+
+TFavoritside *TSidebog::favoritside() const
+{
+    return static_cast<TFavoritside *>(m_senere[Favoritter]->indhold());
+}
+
+TSoegside *TSidebog::soegside() const
+{
+    return static_cast<TSoegside *>(m_senere[Soeg]->indhold());
+}
+
+bool TSidebog::erBygget(int side) const
+{
+    return !m_senere[side] || m_senere[side]->erBygget();
+}
+
+void TSidebog::naarBygget(int side, QObject *kontekst, const std::function<void()> &goer)
+{
+    if (erBygget(side)) {
+        goer();
+        return;
+    }
+    connect(this, &TSidebog::sideBygget, kontekst, [side, goer](int bygget) {
+        if (bygget == side)
+            goer();
+    });
+}
+
 QLabel *TSidebog::soegMappe() const
 {
-    return m_soeg->mappeLabel();
+    return soegside()->mappeLabel();
 }
 
 QButtonGroup *TSidebog::strukturVisning() const

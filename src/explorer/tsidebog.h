@@ -2,6 +2,9 @@
 
 #include <QTabWidget>
 
+#include <array>
+#include <functional>
+
 class Dialogs;
 class QAction;
 class QButtonGroup;
@@ -14,11 +17,14 @@ class TReopenFilerY;
 class TKendteMapperSide;
 class TSoegside;
 class TStifinderEgenskabsside;
+class TSenereSide;
 
 // The explorer window's side book: six pages with picture-only tabs, in
 // this order: known folders, visited folders, favourites, find, properties,
 // settings. The known-folders and find pages are frames that their own
-// parts of the program fill.
+// parts of the program fill. The visited, favourites and find pages are
+// built when first shown or asked for, so a new window builds only what it
+// shows.
 class TSidebog : public QTabWidget
 {
     Q_OBJECT
@@ -29,12 +35,13 @@ public:
     TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFilerX *favFiler, TReopenFilerX *findDir,
              TReopenFilerX *findFiler, QAction *fokus, QAction *fokus2, Dialogs &dialogs, QWidget *parent = nullptr);
 
-    THistorieside *historieside() const { return m_historie; }
-    TFavoritside *favoritside() const { return m_favoritter; }
+    // These three build their page if it was not built yet.
+    THistorieside *historieside() const;
+    TFavoritside *favoritside() const;
+    TSoegside *soegside() const;
     TStifinderEgenskabsside *egenskabsside() const { return m_egenskaber; }
     TIndstillingsside *indstillingsside() const { return m_indstillinger; }
     TKendteMapperSide *kendteMapper() const { return m_kendte; }
-    TSoegside *soegside() const { return m_soeg; }
     QLabel *soegMappe() const;
     QButtonGroup *strukturVisning() const;
 
@@ -44,11 +51,18 @@ public:
     void bestemTabs();
     void visSide(int side);
 
+    bool erBygget(int side) const;
+    // Runs `goer` once the page is built: now if it is, else when it is.
+    void naarBygget(int side, QObject *kontekst, const std::function<void()> &goer);
+
+signals:
+    void sideBygget(int side);
+
 private:
+    TSenereSide *senere(int side, std::function<QWidget *()> byg);
+
     TKendteMapperSide *m_kendte;
-    THistorieside *m_historie;
-    TFavoritside *m_favoritter;
     TStifinderEgenskabsside *m_egenskaber;
     TIndstillingsside *m_indstillinger;
-    TSoegside *m_soeg;
+    std::array<TSenereSide *, 6> m_senere{};   // null for the pages built at once
 };

@@ -140,7 +140,8 @@ void Twinform::anvendEgenskaber(const StifinderEgenskaber &e)
         b->setChecked(true);
     m_sidebog->egenskabsside()->saet(e);
     m_sidebog->indstillingsside()->saet(e);
-    m_sidebog->favoritside()->setCurrentIndex(e.favoritSide);
+    if (m_sidebog->erBygget(TSidebog::Favoritter))
+        m_sidebog->favoritside()->setCurrentIndex(e.favoritSide);
     m_sidebog->setFanePlacering(e.fanePlacering);
     m_sidebog->bestemTabs();
     m_sidebog->visSide(e.side);
@@ -198,7 +199,8 @@ void Twinform::anvendFaellesValg()
     m_visning->filStruktur()->setFont(v.skrift);
     m_visning->setMappeLinjer(v.strukturLinjer);
     m_stiboks->setUdseende(v.bogfaner);
-    m_sidebog->favoritside()->setDocumentMode(v.bogfaner == 0);
+    if (m_sidebog->erBygget(TSidebog::Favoritter))
+        m_sidebog->favoritside()->setDocumentMode(v.bogfaner == 0);
     m_linjer->topPanel()->setVisible(v.vistoppanel);
 }
 
@@ -372,8 +374,11 @@ void Twinform::mappeKontrol(const QString &sti, bool medSti)
     const QString ren = stier::udenSkraastreg(sti);
     const filinfo::Art art = filinfo::art(ren);
     if (art == filinfo::Art::Mappe
-        && m_historieDir->InsertItem(ren, stier::getLastDirectory(ren, {drevAf(sti)})))
-        m_sidebog->historieside()->markerAendret();
+        && m_historieDir->InsertItem(ren, stier::getLastDirectory(ren, {drevAf(sti)}))) {
+        m_historieAendret = true;
+        if (m_sidebog->erBygget(TSidebog::Besoegte))
+            m_sidebog->historieside()->markerAendret();
+    }
     if (medSti)
         udskrivSti(sti, art);
     m_favChanged = true;
@@ -419,7 +424,8 @@ void Twinform::udskrivSti(const QString &sti, filinfo::Art art)
         s->setFilnavn(stier::getLastDirectory(ren));
         s->setElementetsArt(QStringLiteral("Fil"));
     }
-    m_sidebog->soegMappe()->setText(s->mappenavn());
+    if (m_sidebog->erBygget(TSidebog::Soeg))
+        m_sidebog->soegMappe()->setText(s->mappenavn());
 }
 
 void Twinform::setStrukturKnapper(bool aabne)
@@ -515,7 +521,8 @@ StifinderEgenskaber Twinform::samlEgenskaber() const
         e.mappeBredde = m_visning->mappeStruktur()->width();
     e.strukturVisning = qMax(0, m_sidebog->strukturVisning()->checkedId());
     e.side = m_sidebog->currentIndex();
-    e.favoritSide = m_sidebog->favoritside()->currentIndex();
+    if (m_sidebog->erBygget(TSidebog::Favoritter))
+        e.favoritSide = m_sidebog->favoritside()->currentIndex();
     m_sidebog->egenskabsside()->saml(e);
     m_sidebog->indstillingsside()->saml(e);
     return e;
@@ -575,13 +582,14 @@ void Twinform::closeEvent(QCloseEvent *e)
 
 bool Twinform::arbejder() const
 {
-    return m_kommandoer->koerer() || m_sidebog->soegside()->soeger();
+    return m_kommandoer->koerer() || (m_sidebog->erBygget(TSidebog::Soeg) && m_sidebog->soegside()->soeger());
 }
 
 void Twinform::stopArbejde()
 {
     m_klipbordsKommandoer->stopPaste();
-    m_sidebog->soegside()->stop();
+    if (m_sidebog->erBygget(TSidebog::Soeg))
+        m_sidebog->soegside()->stop();
 }
 
 void Twinform::blevLedig()

@@ -167,7 +167,11 @@ private:
     void forbindMotor();
     void forbindTraeer();
     void forbindSider();
-    void forbindSoegOgKendteMapper();
+    // The pages built when first shown are joined to the window then.
+    void forbindHistorie();
+    void forbindFavoritter();
+    void forbindSoeg();
+    void forbindKendteMapper();
     void visKendtMappe(const QString &sti, bool filstruktur);
     void bindOmdoebning();
     void bindDrevmenuer();
@@ -203,6 +207,7 @@ private:
     int m_funkNo = -1;
     int m_fokusVist = -1;          // the tree the focus marks show, -1 before the first
     bool m_favChanged = false;
+    bool m_historieAendret = false;   // the visited list changed before its page was built
     bool m_bloker = false;
     bool m_strukturKnapper = true;
     bool m_opdateringPlanlagt = false;

@@ -177,15 +177,49 @@ void Twinform::visKontekstmenu(bool mappetrae, const QPoint &punkt)
 
 void Twinform::forbindSider()
 {
+    m_sidebog->naarBygget(TSidebog::Besoegte, this, [this] { forbindHistorie(); });
+    m_sidebog->naarBygget(TSidebog::Favoritter, this, [this] { forbindFavoritter(); });
+    m_sidebog->naarBygget(TSidebog::Soeg, this, [this] { forbindSoeg(); });
+    forbindKendteMapper();
+
+    // The visited list's own changes count whether or not its page is built.
+    connect(m_historieDir->valg(), &QItemSelectionModel::currentChanged, this, &Twinform::planlaegOpdatering);
+    connect(m_historieDir, &QAbstractItemModel::rowsInserted, this, &Twinform::planlaegOpdatering);
+
+    TStifinderEgenskabsside *e = m_sidebog->egenskabsside();
+    connect(e, &TStifinderEgenskabsside::redskabPlaceringAendret, this, &Twinform::anvendRedskabPlacering);
+    connect(e, &TStifinderEgenskabsside::fanePlaceringAendret, m_sidebog, &TSidebog::setFanePlacering);
+    connect(e, &TStifinderEgenskabsside::siderAendret, this, [this] {
+        m_sidebog->bestemTabs();
+        planlaegOpdatering();
+    });
+    connect(e, &TStifinderEgenskabsside::markerknapperAendret, m_linjer, &TStifinderLinjer::setMarkerButton);
+    connect(e, &TStifinderEgenskabsside::visPrivatAendret, m_motor, &TStrukturCompo::setShowPrivate);
+    connect(e, &TStifinderEgenskabsside::visSkjulteAendret, m_motor, &TStrukturCompo::setShowHidden);
+    connect(e, &TStifinderEgenskabsside::hjaelp, this, &Twinform::aabnHjaelp);
+    connect(e, &TStifinderEgenskabsside::information, this, [this](const QString &t) { m_ramme.dialogs().inform(t); });
+    connect(e, &TStifinderEgenskabsside::bestemIndstilling, this, [this] { m_ramme.visRammeIndstilling(true); });
+
+    TIndstillingsside *s = m_sidebog->indstillingsside();
+    connect(s, &TIndstillingsside::hjaelp, this, &Twinform::aabnHjaelp);
+    connect(s, &TIndstillingsside::information, this, [this](const QString &t) { m_ramme.dialogs().inform(t); });
+}
+
+void Twinform::forbindHistorie()
+{
     TStifinderNavigation *n = m_navigation;
     THistorieside *h = m_sidebog->historieside();
     connect(h, &THistorieside::visMappe, n, &TStifinderNavigation::visMappeIFiltrae);
     connect(h, &THistorieside::struktur, n, &TStifinderNavigation::lavStruktur);
     connect(h, &THistorieside::hjaelp, this, &Twinform::aabnHjaelp);
     connect(h, &THistorieside::statuslinje, this, [this](const QString &t) { m_ramme.UdskrivInfo(t); });
-    connect(m_historieDir->valg(), &QItemSelectionModel::currentChanged, this, &Twinform::planlaegOpdatering);
-    connect(m_historieDir, &QAbstractItemModel::rowsInserted, this, &Twinform::planlaegOpdatering);
+    if (m_historieAendret)
+        h->markerAendret();
+}
 
+void Twinform::forbindFavoritter()
+{
+    TStifinderNavigation *n = m_navigation;
     TFavoritside *f = m_sidebog->favoritside();
     f->harAktivtProgram = [this] { return m_ramme.valg().harAktivtProgram && bool(m_medProgram); };
     connect(f, &TFavoritside::visMappe, n, &TStifinderNavigation::visMappeIFiltrae);
@@ -205,26 +239,8 @@ void Twinform::forbindSider()
         if (m_sidebog->indstillingsside()->gaaTilIndstillinger())
             m_sidebog->visSide(TSidebog::Indstillinger);
     });
-
-    forbindSoegOgKendteMapper();
-
-    TStifinderEgenskabsside *e = m_sidebog->egenskabsside();
-    connect(e, &TStifinderEgenskabsside::redskabPlaceringAendret, this, &Twinform::anvendRedskabPlacering);
-    connect(e, &TStifinderEgenskabsside::fanePlaceringAendret, m_sidebog, &TSidebog::setFanePlacering);
-    connect(e, &TStifinderEgenskabsside::siderAendret, this, [this] {
-        m_sidebog->bestemTabs();
-        planlaegOpdatering();
-    });
-    connect(e, &TStifinderEgenskabsside::markerknapperAendret, m_linjer, &TStifinderLinjer::setMarkerButton);
-    connect(e, &TStifinderEgenskabsside::visPrivatAendret, m_motor, &TStrukturCompo::setShowPrivate);
-    connect(e, &TStifinderEgenskabsside::visSkjulteAendret, m_motor, &TStrukturCompo::setShowHidden);
-    connect(e, &TStifinderEgenskabsside::hjaelp, this, &Twinform::aabnHjaelp);
-    connect(e, &TStifinderEgenskabsside::information, this, [this](const QString &t) { m_ramme.dialogs().inform(t); });
-    connect(e, &TStifinderEgenskabsside::bestemIndstilling, this, [this] { m_ramme.visRammeIndstilling(true); });
-
-    TIndstillingsside *s = m_sidebog->indstillingsside();
-    connect(s, &TIndstillingsside::hjaelp, this, &Twinform::aabnHjaelp);
-    connect(s, &TIndstillingsside::information, this, [this](const QString &t) { m_ramme.dialogs().inform(t); });
+    f->setCurrentIndex(m_egenskaber.favoritSide);
+    f->setDocumentMode(m_ramme.valg().bogfaner == 0);
 }
 
 void Twinform::anvendRedskabPlacering(int placering)

@@ -2,6 +2,7 @@
 // signals do to the window's trees and status.
 
 #include "engines/tstrukturcompo.h"
+#include "explorer/tindstillingsside.h"
 #include "explorer/tkendtemapperside.h"
 #include "explorer/trammeforbindelse.h"
 #include "explorer/tsidebog.h"
@@ -10,9 +11,10 @@
 #include "explorer/tstrukturvisning.h"
 #include "explorer/twinform.h"
 
+#include <QLabel>
 #include <QTreeView>
 
-void Twinform::forbindSoegOgKendteMapper()
+void Twinform::forbindSoeg()
 {
     TStifinderNavigation *n = m_navigation;
     TSoegside *s = m_sidebog->soegside();
@@ -38,7 +40,12 @@ void Twinform::forbindSoegOgKendteMapper()
         afslutFunktion(Aktivitet::Anden);
         blevLedig();
     });
+    s->mappeLabel()->setText(m_sidebog->indstillingsside()->mappenavn());
+}
 
+void Twinform::forbindKendteMapper()
+{
+    TStifinderNavigation *n = m_navigation;
     TKendteMapperSide *k = m_sidebog->kendteMapper();
     k->setPlaceringsMappe(m_ramme.valg().placeringsMappe);
     connect(k, &TKendteMapperSide::visMappe, this, &Twinform::visKendtMappe);

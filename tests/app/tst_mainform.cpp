@@ -9,6 +9,7 @@
 #include "engines/datamappe/tdatamappe.h"
 #include "fakedialogs.h"
 #include "platform/tekstfil.h"
+#include "shell/tlinjetrae.h"
 #include "skaerme.h"
 #include "testmiljoe.h"
 
@@ -320,6 +321,34 @@ private slots:
         QCOMPARE(w.sidetitel(), QString("Velkommen"));
         QVERIFY(!w.kommando("aVisInfoStruk")->isEnabled());
         QVERIFY(w.kommando("visGT3")->isEnabled());
+    }
+
+    // The left panel's web, notes, help, shortcut and contents pages are
+    // built when first shown. Built after the start, the shortcut page
+    // shows the list the settings chose, and the help page the settings'
+    // tree lines and the structure the start read.
+    void siderByggesNaarDeVises()
+    {
+        MainEgenskaber e;
+        e.TryedBefore = 1;
+        e.hovedSide = mainregler::SideEgenskaber;
+        e.genvejsSide = 2;
+        e.CheckStrukturLinjer = true;
+        QVERIFY(e.GemOpt(optFil()));
+        FakeDialogs d;
+        Tmainform w(&d);
+        visOgAktiver(w);
+        QVERIFY(!w.findChild<QTabWidget *>("genvejslister"));
+        QVERIFY(!w.findChild<QTreeWidget *>("Struktur"));
+        QCOMPARE(w.samlEgenskaber().genvejsSide, 2);
+
+        w.vaelgSide(mainregler::SideGenveje);
+        QCOMPARE(barn<QTabWidget>(w, "genvejslister")->currentIndex(), 2);
+        QVERIFY(!w.kommando("visGT3")->isEnabled());
+        w.vaelgSide(mainregler::SideInformation);
+        auto *struktur = barn<TLinjeTrae>(w, "Struktur");
+        QVERIFY(struktur->linjer());
+        QVERIFY(struktur->topLevelItemCount() > 0);
     }
 
     void indholdssidensRaekker()

@@ -78,6 +78,7 @@ private slots:
     void favoritfilKopieresMedSitBillede();
     void egenskabssiden();
     void sidernesBeskeder();
+    void siderByggesNaarDeVises();
 
 private:
     Twinform *aabn(int nummer);
@@ -830,6 +831,35 @@ void TestTwinform::sidernesBeskeder()
     f->kommando("fKopier")->trigger();   // a favourite that is gone cannot be copied
     QCOMPARE(m_ramme->beskeder.informationer.last(), QStringLiteral("Mappen kunne ikke findes.\rSlet eventuelt valgte element."));
     QCOMPARE(w->klipbordsKommandoer()->lister()->getElementAntal(), 0);
+}
+
+// The visited, favourites and find pages are built when first asked for,
+// not with the window. Each then shows what came before: the favourites
+// page the settings chose, a visited list that changed since the window
+// opened, and the current folder.
+void TestTwinform::siderByggesNaarDeVises()
+{
+    StifinderEgenskaber e;
+    e.favoritSide = 1;
+    QVERIFY(e.GemOpt(opt() + "Stifinder 1.txt"));
+    Twinform *w = aabn(1);
+    TSidebog *bog = w->sidebog();
+    w->motor()->setAktiveStruktur(Trae::Fil);
+    w->mappeKontrol(w->motor()->makeStruktur2(d("a")), true);
+    for (int side : {TSidebog::Besoegte, TSidebog::Favoritter, TSidebog::Soeg})
+        QVERIFY(!bog->erBygget(side));
+    QCOMPARE(w->samlEgenskaber().favoritSide, 1);
+
+    QCOMPARE(bog->favoritside()->currentIndex(), 1);
+    QVERIFY(bog->historieside()->kommando("hGem")->isEnabled());
+    bog->favoritside()->setCurrentIndex(0);
+    QCOMPARE(w->samlEgenskaber().favoritSide, 0);
+
+    // Chosen by its tab, the find page is built and shown whole at once.
+    bog->setCurrentIndex(TSidebog::Soeg);
+    QVERIFY(bog->erBygget(TSidebog::Soeg));
+    QVERIFY(bog->soegMappe()->isVisible());
+    QCOMPARE(bog->soegMappe()->text(), QStringLiteral("a"));
 }
 
 QTEST_MAIN(TestTwinform)
