@@ -349,7 +349,7 @@ QWidget *Tmainform::bygSide(int side)
     switch (side) {
     case SideInformation: return new THjaelpside(*m_boern->hjaelp(), *m_dialogs);
     case SideGenveje:
-        return new TGenvejslister(*m_dialogs, [this](const QString &side) { InfoHelp(side); });
+        return new TGenvejslister(*m_dialogs, [this](const QString &hjaelpeside) { InfoHelp(hjaelpeside); });
     case SideIndhold: return new TIndholdsside;
     case SideNettet:
         return new TNetside({[this](const QUrl &a) { aabnAdresse(a); },
@@ -399,6 +399,11 @@ QWidget *Tmainform::side(int side) const
     return m_senere[side]->indhold();
 }
 
+bool Tmainform::panelBygget() const
+{
+    return m_hovedbog && m_hovedbog->count() == AntalSider;
+}
+
 bool Tmainform::erBygget(int side) const
 {
     return !m_senere[side] || m_senere[side]->erBygget();
@@ -433,7 +438,8 @@ QFrame *Tmainform::lavVenstrePanel()
     m_genvejsinfoButton = new QToolButton(m_mainPanel);
     m_genvejsinfoButton->setObjectName(QStringLiteral("genvejsinfoButton"));
     m_genvejsinfoButton->setAutoRaise(true);
-    m_genvejsinfoButton->setIcon(ikoner::hent("preferences-desktop-keyboard|input-keyboard", QStyle::SP_TitleBarContextHelpButton));
+    m_genvejsinfoButton->setIcon(
+        ikoner::hent("preferences-desktop-keyboard|input-keyboard", QStyle::SP_TitleBarContextHelpButton));
     hint::saet(m_genvejsinfoButton, QStringLiteral("Information: Genvejstaster"));
     connect(m_genvejsinfoButton, &QToolButton::clicked, this,
             [this] { InfoHelp(QStringLiteral("Genvejstaster.html")); });
@@ -638,8 +644,8 @@ void Tmainform::planlaegOpdatering()
 
 void Tmainform::opdaterKommandoer()
 {
-    if (!m_egenskabsside || !m_senere[SideIndhold])
-        return;   // still building the panel
+    if (!panelBygget())
+        return;
     const Tilstand t = tilstand();
     kommando("OpenElement")->setEnabled(kanOpenElement(t));
     kommando("aVisInfoStruk")->setEnabled(kanVisInfoStruk(t));

@@ -164,6 +164,8 @@ private:
     // The content of a page built when first shown, built now if need be.
     QWidget *side(int side) const;
     bool erBygget(int side) const;
+    // False while the left panel is still being built.
+    bool panelBygget() const;
     THjaelpside *hjaelpside() const;
     TGenvejslister *genvejsBog() const;
     QTabWidget *lavUndersider(const QString &navn, const QStringList &titler,

@@ -201,8 +201,8 @@ QString Tmainform::sidetitel() const
 
 void Tmainform::opdaterSidetitel(bool direkte)
 {
-    if (!m_informationsKnappenL || !m_egenskabsside || !m_senere[SideIndhold])
-        return;   // still building the panel
+    if (!panelBygget())
+        return;
     const int side = m_hovedbog->currentIndex();
     const SideInfo info = sideInfo(side, underside(side), direkte);
     m_informationsKnappenL->setText(info.titel);
