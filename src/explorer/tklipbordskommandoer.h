@@ -30,7 +30,6 @@ public:
     ~TKlipbordsKommandoer() override;
 
     void bind();
-    void bindFavoritter();
     // The shared lists, or null for the window's own again.
     void setDelteLister(TKopilister *delte);
     bool delt() const { return m_delte != nullptr; }
@@ -63,6 +62,8 @@ signals:
     void egneListerLukkes(TKopilister *lister);
 
 private:
+    // The favourites page copies into these lists once it is built.
+    void bindFavoritter();
     void forbindLister();
     void beregnStoerrelse();
     // A transfer from another window arrived in these lists.

@@ -64,5 +64,5 @@ private:
     TKendteMapperSide *m_kendte;
     TStifinderEgenskabsside *m_egenskaber;
     TIndstillingsside *m_indstillinger;
-    std::array<TSenereSide *, 6> m_senere{};   // null for the pages built at once
+    std::array<TSenereSide *, Indstillinger + 1> m_senere{};   // null for the pages built at once
 };

@@ -375,9 +375,10 @@ void Twinform::mappeKontrol(const QString &sti, bool medSti)
     const filinfo::Art art = filinfo::art(ren);
     if (art == filinfo::Art::Mappe
         && m_historieDir->InsertItem(ren, stier::getLastDirectory(ren, {drevAf(sti)}))) {
-        m_historieAendret = true;
         if (m_sidebog->erBygget(TSidebog::Besoegte))
             m_sidebog->historieside()->markerAendret();
+        else
+            m_historieAendret = true;
     }
     if (medSti)
         udskrivSti(sti, art);
