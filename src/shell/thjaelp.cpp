@@ -53,7 +53,7 @@ void THjaelp::InfoHelp(const QString &side)
     b->LoadHjemmeside(side);
     const int node = m_indhold.findNodeForSide(side);
     if (node >= 0) {
-        emit vaelgNode(node);
+        vaelg(node);
         strukturKlik(node);
     }
 }
@@ -101,8 +101,14 @@ void THjaelp::titelSkiftet(const QString &titel)
     if (!r.aendret)
         return;
     if (r.valgtNode >= 0)
-        emit vaelgNode(r.valgtNode);
+        vaelg(r.valgtNode);
     visHistorik(r.valgtEmne);
+}
+
+void THjaelp::vaelg(int node)
+{
+    m_valgtNode = node;
+    emit vaelgNode(node);
 }
 
 void THjaelp::visHistorik(int valgt)

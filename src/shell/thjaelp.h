@@ -41,6 +41,8 @@ public:
     void saetBrowser(Tinfoform *browser);
 
     void InfoHelp(const QString &side);
+    // The contents node of the help page shown last; -1 before any.
+    int valgtNode() const { return m_valgtNode; }
     void InfoStruk(const QString &side, const QString &hint);
     // The action of a click in the contents tree on node `node`.
     void strukturKlik(int node);
@@ -63,6 +65,7 @@ signals:
 
 private:
     void visHistorik(int valgt);
+    void vaelg(int node);
 
     QString m_infoDir;
     QString m_strukturDir;
@@ -70,4 +73,5 @@ private:
     THjaelpHistorik m_historik;
     Turlform1 *m_urlform = nullptr;
     QPointer<Tinfoform> m_browser;
+    int m_valgtNode = -1;
 };

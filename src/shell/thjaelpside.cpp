@@ -113,6 +113,8 @@ void THjaelpside::visStruktur()
         m_noder.append(item);
     }
     m_antalLabel->setText(QString::number(m_noder.size()));
+    // A page filled after help was opened shows where the user is.
+    vaelgNode(m_hjaelp.valgtNode());
 }
 
 void THjaelpside::saetLinjer(bool medLinjer)

@@ -89,6 +89,13 @@ private slots:
         hjaelp.InfoHelp("Findes ikke.html");
         QVERIFY(browser->browser()->toPlainText().contains("Velkommen til programmet."));
         QVERIFY(dialogs.forloeb.isEmpty());
+
+        // A contents page made after help was opened shows where the user is.
+        hjaelp.InfoHelp("Klipbordet.html");
+        THjaelpside senere(hjaelp, dialogs);
+        senere.visStruktur();
+        QVERIFY(senere.struktur()->currentItem());
+        QCOMPARE(senere.struktur()->currentItem()->text(0), QString("Klipbordet"));
         delete browser;
     }
 
