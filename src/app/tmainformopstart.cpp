@@ -157,7 +157,7 @@ void Tmainform::anvendEgenskaber(const MainEgenskaber &e)
         int indeks;
     } sider[] = {{m_hovedbog, e.hovedSide}, {m_funktionsBog, e.funktionsSide},
                  {erBygget(SideGenveje) ? genvejsBog() : nullptr, e.genvejsSide}};
-    // A page not built yet takes its index from m_opt when it is.
+    // An unbuilt shortcut page is skipped: building it applies m_opt's index.
     for (const auto &s : sider)
         if (s.bog && s.indeks >= 0 && s.indeks < s.bog->count())
             s.bog->setCurrentIndex(s.indeks);

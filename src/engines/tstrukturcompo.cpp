@@ -59,8 +59,8 @@ void sorter(TFilModel::Liste &liste, Sortering s)
 }
 
 // Makes room for a folder's names and rows at once, guessed from the size
-// of the folder itself: growing the buffers entry by entry copied and
-// touched the memory of a big folder several times over. The guess is
+// of the folder itself: growing the buffers entry by entry would copy and
+// touch the memory of a big folder several times over. The guess is
 // capped, since a network file system may report any size for a folder.
 void reserverTil(TFilModel::Liste &liste, qint64 mappestoerrelse)
 {

@@ -35,7 +35,7 @@ public:
     TSidebog(TReopenFilerY *historie, TReopenFilerX *favMapper, TReopenFilerX *favFiler, TReopenFilerX *findDir,
              TReopenFilerX *findFiler, QAction *fokus, QAction *fokus2, Dialogs &dialogs, QWidget *parent = nullptr);
 
-    // These three build their page if it was not built yet.
+    // These three build their page on the first call.
     THistorieside *historieside() const;
     TFavoritside *favoritside() const;
     TSoegside *soegside() const;
